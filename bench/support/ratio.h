@@ -1,0 +1,35 @@
+#pragma once
+// A speed goal is a ratio between two benchmarks of the same run: the subject
+// and its baseline. Declare goals at namespace scope:
+//   BRINDOLO_GOAL(HoverCached300, "BM_Hover/300", "BM_Decode/300", 0.1);
+// The shared main runs every benchmark, then prints one line per goal:
+//   NAME: RATIOx (goal <= GOALx)
+
+#include <string>
+#include <vector>
+
+namespace brindolo::bench {
+
+struct Goal {
+    std::string name;
+    std::string subject;
+    std::string baseline;
+    double goal;
+};
+
+std::vector<Goal>& goals();
+
+struct GoalRegistration {
+    GoalRegistration(std::string name, std::string subject, std::string baseline, double goal)
+    {
+        goals().push_back({std::move(name), std::move(subject), std::move(baseline), goal});
+    }
+};
+
+// Prints a goal line for a ratio measured some other way (memory, processes).
+void printGoal(const std::string& name, double ratio, double goal);
+
+}  // namespace brindolo::bench
+
+#define BRINDOLO_GOAL(id, subject, baseline, goal) \
+    static ::brindolo::bench::GoalRegistration brindolo_goal_##id(#id, subject, baseline, goal)

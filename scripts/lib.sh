@@ -1,0 +1,37 @@
+# Shared by the scripts: where things are, and running as root or via sudo.
+set -euo pipefail
+ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+BUILD="$ROOT/build"
+
+as_root() {
+  if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
+}
+
+# Installs, with apt-get, whichever of the named Debian packages are missing.
+need_packages() {
+  local missing=()
+  for p in "$@"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+  done
+  if [ ${#missing[@]} -gt 0 ]; then
+    echo "Installing: ${missing[*]}"
+    as_root apt-get update -qq
+    as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+  fi
+}
+
+# What building and running the program needs.
+RUNTIME_PACKAGES=(build-essential cmake ninja-build pkg-config qt6-base-dev libjpeg62-turbo-dev
+                  fonts-liberation2 libgl-dev)
+# What the tests need besides.
+TEST_PACKAGES=(libgtest-dev libgmock-dev googletest libbenchmark-dev libjpeg-turbo-progs imagemagick
+               xvfb openbox xdotool x11-utils desktop-file-utils appstream dpkg-dev file
+               clang libclang-rt-14-dev libfuzzer-14-dev valgrind time)
+
+# Configures (once) and builds into $BUILD.
+build() {
+  if [ ! -f "$BUILD/build.ninja" ]; then
+    cmake -S "$ROOT" -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+  fi
+  cmake --build "$BUILD"
+}
