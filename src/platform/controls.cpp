@@ -1,0 +1,261 @@
+#include "platform/controls.h"
+
+#include <QAbstractItemView>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QStyledItemDelegate>
+
+namespace brindolo {
+
+namespace {
+
+void attach(TControl& control, TControl* parent)
+{
+    if (parent)
+        control.setParentControl(parent);
+}
+
+// Gives every row of a drop-down list the combo box's ItemHeight.
+class FixedHeightDelegate : public QStyledItemDelegate {
+public:
+    FixedHeightDelegate(const TCustomComboBox& box) : QStyledItemDelegate(const_cast<TCustomComboBox*>(&box)), box_(box) {}
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        QSize size = QStyledItemDelegate::sizeHint(option, index);
+        size.setHeight(box_.itemHeight());
+        return size;
+    }
+
+private:
+    const TCustomComboBox& box_;
+};
+
+}  // namespace
+
+TApplication::TApplication() : TComponent(static_cast<QObject&>(*this), nullptr)
+{
+    setObjectName(QStringLiteral("Application"));
+}
+
+TForm::TForm(TComponent* owner) : QWidget(nullptr), TControl(*this, owner) {}
+
+void TForm::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    resized();
+    if (OnResize)
+        OnResize();
+}
+
+TPanel::TPanel(TComponent* owner, TControl* parent) : QFrame(nullptr), TControl(*this, owner)
+{
+    setFrameStyle(QFrame::Panel | QFrame::Raised);
+    setLineWidth(1);
+    setAutoFillBackground(true);
+    setColor(color_);
+    attach(*this, parent);
+}
+
+void TPanel::setCaption(const QString& caption)
+{
+    if (caption_ == caption)
+        return;
+    caption_ = caption;
+    update();
+}
+
+void TPanel::setCaptionAlignment(TCaptionAlignment alignment)
+{
+    captionAlignment_ = alignment;
+    update();
+}
+
+void TPanel::setColor(const QColor& color)
+{
+    color_ = color;
+    QPalette p = palette();
+    p.setColor(QPalette::Window, color);
+    setPalette(p);
+}
+
+void TPanel::paintEvent(QPaintEvent* event)
+{
+    QFrame::paintEvent(event);
+    if (caption_.isEmpty())
+        return;
+    QPainter painter(this);
+    painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
+    const Qt::Alignment h = captionAlignment_ == TCaptionAlignment::Center ? Qt::AlignHCenter : Qt::AlignLeft;
+    painter.drawText(alignRect(), int(h | Qt::AlignVCenter | Qt::TextSingleLine), caption_);
+}
+
+void TPanel::resizeEvent(QResizeEvent* event)
+{
+    QFrame::resizeEvent(event);
+    resized();
+}
+
+void TPanel::mousePressEvent(QMouseEvent* event)
+{
+    pressed_ = event->button() == Qt::LeftButton;
+    if (OnMouseDown)
+        OnMouseDown(*event);
+}
+
+void TPanel::mouseMoveEvent(QMouseEvent* event)
+{
+    if (OnMouseMove)
+        OnMouseMove(*event);
+}
+
+void TPanel::mouseReleaseEvent(QMouseEvent* event)
+{
+    const bool click = pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    pressed_ = false;
+    if (OnMouseUp)
+        OnMouseUp(*event);
+    if (click && OnClick)
+        OnClick();
+}
+
+TShape::TShape(TComponent* owner, TControl* parent) : QWidget(nullptr), TControl(*this, owner)
+{
+    attach(*this, parent);
+}
+
+void TShape::setBrushColor(const QColor& color)
+{
+    brush_ = color;
+    update();
+}
+
+void TShape::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.setPen(Qt::black);
+    painter.setBrush(brush_);
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+}
+
+void TShape::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    resized();
+}
+
+void TShape::mousePressEvent(QMouseEvent* event)
+{
+    if (OnMouseDown)
+        OnMouseDown(*event);
+}
+
+void TShape::mouseMoveEvent(QMouseEvent* event)
+{
+    if (OnMouseMove)
+        OnMouseMove(*event);
+}
+
+void TShape::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (OnMouseUp)
+        OnMouseUp(*event);
+}
+
+TCheckBox::TCheckBox(TComponent* owner, TControl* parent) : QCheckBox(nullptr), TControl(*this, owner)
+{
+    attach(*this, parent);
+    // clicked() comes only from the player, after the state has changed.
+    connect(this, &QCheckBox::clicked, this, [this] {
+        if (OnClick)
+            OnClick();
+    });
+}
+
+void TCheckBox::resizeEvent(QResizeEvent* event)
+{
+    QCheckBox::resizeEvent(event);
+    resized();
+}
+
+TCustomComboBox::TCustomComboBox(TComponent* owner, TControl* parent) : QComboBox(nullptr), TControl(*this, owner)
+{
+    setEditable(true);
+    setInsertPolicy(QComboBox::NoInsert);
+    view()->setItemDelegate(new FixedHeightDelegate(*this));
+    attach(*this, parent);
+    connect(this, &QComboBox::editTextChanged, this, [this] {
+        if (OnChange)
+            OnChange();
+    });
+}
+
+void TCustomComboBox::setItemHeight(int height)
+{
+    itemHeight_ = height;
+    view()->doItemsLayout();
+}
+
+QStringList TCustomComboBox::items() const
+{
+    QStringList list;
+    for (int i = 0; i < count(); ++i)
+        list << itemText(i);
+    return list;
+}
+
+void TCustomComboBox::setItems(const QStringList& items)
+{
+    clearItems();
+    for (const QString& item : items)
+        appendItem(item);
+}
+
+void TCustomComboBox::clearItems()
+{
+    const QString text = currentText();
+    const QSignalBlocker quiet(this);
+    clear();
+    setEditText(text);
+}
+
+void TCustomComboBox::appendItem(const QString& item)
+{
+    const QString text = currentText();
+    const QSignalBlocker quiet(this);
+    addItem(item);
+    setEditText(text);
+}
+
+void TCustomComboBox::resizeEvent(QResizeEvent* event)
+{
+    QComboBox::resizeEvent(event);
+    resized();
+}
+
+TComboBox::TComboBox(TComponent* owner, TControl* parent) : TCustomComboBox(owner, parent) {}
+
+TRzComboBox::TRzComboBox(TComponent* owner, TControl* parent) : TCustomComboBox(owner, parent) {}
+
+TMemo::TMemo(TComponent* owner, TControl* parent) : QPlainTextEdit(nullptr), TControl(*this, owner)
+{
+    attach(*this, parent);
+}
+
+QStringList TMemo::lines() const
+{
+    return toPlainText().split(QLatin1Char('\n'));
+}
+
+void TMemo::setLines(const QStringList& lines)
+{
+    setPlainText(lines.join(QLatin1Char('\n')));
+}
+
+void TMemo::resizeEvent(QResizeEvent* event)
+{
+    QPlainTextEdit::resizeEvent(event);
+    resized();
+}
+
+}  // namespace brindolo

@@ -1,0 +1,198 @@
+#pragma once
+// The standard controls the main window is made of, each a Qt widget that is
+// also a TControl. Published properties use the design's names (Caption,
+// Left, ItemHeight, ...) so that the translator and the resizer find them by
+// name through the meta-object system. Event hooks are plain std::function
+// members; the window binds them through the event boundary.
+
+#include "platform/tcontrol.h"
+
+#include <QCheckBox>
+#include <QColor>
+#include <QComboBox>
+#include <QFrame>
+#include <QPlainTextEdit>
+#include <QStringList>
+#include <QWidget>
+#include <functional>
+
+namespace brindolo {
+
+// Mouse hooks shared by the controls that take them.
+struct MouseHooks {
+    std::function<void(QMouseEvent&)> OnMouseDown;
+    std::function<void(QMouseEvent&)> OnMouseMove;
+    std::function<void(QMouseEvent&)> OnMouseUp;
+    std::function<void()> OnClick;
+};
+
+// The application object: root owner of every form; a property path without
+// a point names one of its properties.
+class TApplication : public QObject, public TComponent {
+    Q_OBJECT
+    Q_PROPERTY(QString Title READ title WRITE setTitle)
+public:
+    TApplication();
+    QString title() const { return title_; }
+    void setTitle(const QString& title) { title_ = title; }
+
+private:
+    QString title_;
+};
+
+// A top-level window that owns every control designed on it.
+class TForm : public QWidget, public TControl {
+    Q_OBJECT
+    Q_PROPERTY(QString Caption READ caption WRITE setCaption)
+public:
+    explicit TForm(TComponent* owner);
+    QString caption() const { return windowTitle(); }
+    void setCaption(const QString& caption) { setWindowTitle(caption); }
+    bool isContainer() const override { return true; }
+
+    std::function<void()> OnResize;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+};
+
+enum class TCaptionAlignment { Center, LeftJustify };
+
+// A raised, bordered rectangle showing a one-line caption; also a container.
+class TPanel : public QFrame, public TControl, public MouseHooks {
+    Q_OBJECT
+    Q_PROPERTY(QString Caption READ caption WRITE setCaption)
+    Q_PROPERTY(int Left READ left WRITE setLeft)
+    Q_PROPERTY(int Top READ top WRITE setTop)
+    Q_PROPERTY(int Width READ width WRITE setWidth)
+    Q_PROPERTY(int Height READ height WRITE setHeight)
+    Q_PROPERTY(QColor Color READ color WRITE setColor)
+public:
+    TPanel(TComponent* owner, TControl* parent);
+
+    QString caption() const { return caption_; }
+    void setCaption(const QString& caption);
+    TCaptionAlignment captionAlignment() const { return captionAlignment_; }
+    void setCaptionAlignment(TCaptionAlignment alignment);
+    QColor color() const { return color_; }
+    void setColor(const QColor& color);
+
+    using TControl::height;
+    using TControl::left;
+    using TControl::top;
+    using TControl::width;
+    void setLeft(int value) { setBounds(value, top(), width(), height()); }
+    void setTop(int value) { setBounds(left(), value, width(), height()); }
+    void setWidth(int value) { setBounds(left(), top(), value, height()); }
+    void setHeight(int value) { setBounds(left(), top(), width(), value); }
+
+    bool isContainer() const override { return true; }
+    // The raised bevel is one pixel wide; aligned children sit inside it.
+    QRect alignRect() const override { return QRect(1, 1, width() - 2, height() - 2); }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    QString caption_;
+    TCaptionAlignment captionAlignment_ = TCaptionAlignment::Center;
+    QColor color_{240, 240, 240};
+    bool pressed_ = false;
+};
+
+// A filled rectangle with a one-pixel black outline.
+class TShape : public QWidget, public TControl, public MouseHooks {
+    Q_OBJECT
+    Q_PROPERTY(QColor BrushColor READ brushColor WRITE setBrushColor)
+public:
+    TShape(TComponent* owner, TControl* parent);
+    QColor brushColor() const { return brush_; }
+    void setBrushColor(const QColor& color);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    QColor brush_{Qt::white};
+};
+
+class TCheckBox : public QCheckBox, public TControl {
+    Q_OBJECT
+    Q_PROPERTY(QString Caption READ text WRITE setText)
+    Q_PROPERTY(bool Checked READ isChecked WRITE setChecked)
+public:
+    TCheckBox(TComponent* owner, TControl* parent);
+    // Called after the player changed the state.
+    std::function<void()> OnClick;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+};
+
+// Drop-down list with an editable text field.
+class TCustomComboBox : public QComboBox, public TControl {
+    Q_OBJECT
+    Q_PROPERTY(QString Text READ currentText WRITE setEditText)
+    Q_PROPERTY(int ItemHeight READ itemHeight WRITE setItemHeight)
+    Q_PROPERTY(QStringList Items READ items WRITE setItems)
+public:
+    TCustomComboBox(TComponent* owner, TControl* parent);
+    int itemHeight() const { return itemHeight_; }
+    void setItemHeight(int height);
+    QStringList items() const;
+    void setItems(const QStringList& items);
+    // Clears the list; the text field keeps its text.
+    void clearItems();
+    void appendItem(const QString& item);
+    // Text changed, by a pick from the list or by typing.
+    std::function<void()> OnChange;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    int itemHeight_ = 16;
+};
+
+// The toolkit's own combo box; only this class has its item height scaled.
+class TComboBox : public TCustomComboBox {
+    Q_OBJECT
+    Q_PROPERTY(bool Sorted READ sorted WRITE setSorted)
+public:
+    TComboBox(TComponent* owner, TControl* parent);
+    bool sorted() const { return sorted_; }
+    void setSorted(bool sorted) { sorted_ = sorted; }
+
+private:
+    bool sorted_ = false;
+};
+
+// A combo box of another family, derived from the common base only.
+class TRzComboBox : public TCustomComboBox {
+    Q_OBJECT
+public:
+    TRzComboBox(TComponent* owner, TControl* parent);
+};
+
+// Multi-line text list.
+class TMemo : public QPlainTextEdit, public TControl {
+    Q_OBJECT
+    Q_PROPERTY(QStringList Lines READ lines WRITE setLines)
+public:
+    TMemo(TComponent* owner, TControl* parent);
+    QStringList lines() const;
+    void setLines(const QStringList& lines);
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+};
+
+}  // namespace brindolo
