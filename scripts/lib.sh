@@ -28,10 +28,17 @@ TEST_PACKAGES=(libgtest-dev libgmock-dev googletest libbenchmark-dev libjpeg-tur
                xvfb openbox xdotool x11-utils desktop-file-utils appstream dpkg-dev file
                clang libclang-rt-14-dev libfuzzer-14-dev valgrind time)
 
-# Configures (once) and builds into $BUILD.
-build() {
-  if [ ! -f "$BUILD/build.ninja" ]; then
-    cmake -S "$ROOT" -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+# Configures (once) and builds one preset: default (into build/), sanitize
+# (build/sanitize) or fuzz (build/fuzz).
+build_preset() {
+  local preset="$1" dir="$BUILD"
+  [ "$preset" = default ] || dir="$BUILD/$preset"
+  if [ ! -f "$dir/build.ninja" ]; then
+    (cd "$ROOT" && cmake --preset "$preset" >/dev/null)
   fi
-  cmake --build "$BUILD"
+  cmake --build "$dir"
+}
+
+build() {
+  build_preset default
 }
