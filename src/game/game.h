@@ -33,7 +33,19 @@ public:
     const std::string& gameWord(int word) const { return words_.at(static_cast<size_t>(word - 1)); }
     int foundCount() const { return found_; }
 
+    // Loads the game word's picture and fits it: natural size centred when it
+    // fits the container, stretched to the picture control when it does not.
+    void ShowPicture(const std::string& gameWord);
+
+    // The tile (1..10) that receives the key of game word 1..10 in each of
+    // the five arrangements.
+    static constexpr int kArrangementCount = 5;
+    static const std::array<std::array<int, 10>, kArrangementCount> kArrangements;
+
 private:
+    std::string Recase(std::string_view text) const;
+    void recasePanels(int first, int last);
+
     Board& board_;
     Catalogue& catalogue_;
     RandomSource& random_;

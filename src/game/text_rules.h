@@ -1,0 +1,41 @@
+#pragma once
+// The text rules every part of the game applies: stems, letter case, the
+// anagram key, the hint and where a word's picture lies. A character is one
+// code point of UTF-8 (a byte that is not UTF-8 counts as one character).
+
+#include <string>
+#include <string_view>
+
+namespace brindolo {
+
+// The text before the first occurrence of part (exact bytes, case-sensitive);
+// the whole text when part does not occur.
+std::string TextBefore(std::string_view text, std::string_view part);
+
+// The word a picture file name spells: its name before the first ".jpg".
+// CAT.JPG keeps its whole name, since the comparison heeds case.
+std::string Stem(std::string_view gameWord);
+
+// The game's only case conversions: A-Z and a-z, nothing else. Accented
+// letters keep their case.
+std::string UpperCase(std::string_view text);
+std::string LowerCase(std::string_view text);
+// Capitals when the case box is checked, small letters otherwise.
+std::string Recase(std::string_view text, bool capitals);
+
+// The stem's characters in the sorted-list order, case ignored, duplicates
+// kept, each keeping its own case: Banana.jpg gives aaaBnn.
+std::string AnagramKey(std::string_view gameWord);
+
+// The hint before recasing: the word's first character and five underscores.
+std::string RawHintText(std::string_view gameWord);
+// The hint as shown: RawHintText recased.
+std::string HintText(std::string_view gameWord, bool capitals);
+
+// The picture folder inside the program folder, ending with "/".
+std::string PictureFolder(std::string_view programFolder);
+// Where a game word's picture lies. An empty word names the picture folder
+// itself, whose load then fails.
+std::string PicturePath(std::string_view programFolder, std::string_view gameWord);
+
+}  // namespace brindolo

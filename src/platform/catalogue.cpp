@@ -1,0 +1,14 @@
+#include "platform/catalogue.h"
+
+#include <stdexcept>
+
+namespace brindolo {
+
+std::string MemoryCatalogue::entry(int index) const
+{
+    if (index < 0)
+        throw std::out_of_range("catalogue index " + std::to_string(index));
+    return names_.at(static_cast<size_t>(index));
+}
+
+}  // namespace brindolo

@@ -1,0 +1,27 @@
+#pragma once
+// Splitting texts into characters. A character is one Unicode code point in
+// UTF-8; a byte that does not start a well-formed sequence counts as one
+// character of its own, so file names that are not UTF-8 keep every byte.
+
+#include <string_view>
+#include <vector>
+
+namespace brindolo {
+
+struct Utf8Character {
+    std::string_view bytes;  // the character's bytes inside the text
+    char32_t codePoint = 0;  // meaningful only when valid
+    bool valid = false;      // false: a single stray byte
+};
+
+// The first character starting at offset (offset < text.size()).
+Utf8Character utf8CharacterAt(std::string_view text, size_t offset);
+
+// Every character of the text in order; the bytes of the parts add up to the
+// whole text.
+std::vector<Utf8Character> utf8Characters(std::string_view text);
+
+// The bytes of the text's first character; empty for an empty text.
+std::string_view utf8FirstCharacter(std::string_view text);
+
+}  // namespace brindolo
