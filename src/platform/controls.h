@@ -5,6 +5,8 @@
 // name through the meta-object system. Event hooks are plain std::function
 // members; the window binds them through the event boundary.
 
+#include "platform/font.h"
+#include "platform/drag_controller.h"
 #include "platform/tcontrol.h"
 
 #include <QCheckBox>
@@ -33,11 +35,9 @@ class TApplication : public QObject, public TComponent {
     Q_PROPERTY(QString Title READ title WRITE setTitle)
 public:
     TApplication();
-    QString title() const { return title_; }
-    void setTitle(const QString& title) { title_ = title; }
-
-private:
-    QString title_;
+    // The title is the caption of every message box the program shows.
+    QString title() const;
+    void setTitle(const QString& title);
 };
 
 // A top-level window that owns every control designed on it.
@@ -58,8 +58,9 @@ protected:
 
 enum class TCaptionAlignment { Center, LeftJustify };
 
-// A raised, bordered rectangle showing a one-line caption; also a container.
-class TPanel : public QFrame, public TControl, public MouseHooks {
+// A raised, bordered rectangle showing a one-line caption; also a container,
+// a drag source when its DragMode is automatic, and a drop target.
+class TPanel : public QFrame, public TControl, public MouseHooks, public DragTarget {
     Q_OBJECT
     Q_PROPERTY(QString Caption READ caption WRITE setCaption)
     Q_PROPERTY(int Left READ left WRITE setLeft)
@@ -67,8 +68,10 @@ class TPanel : public QFrame, public TControl, public MouseHooks {
     Q_PROPERTY(int Width READ width WRITE setWidth)
     Q_PROPERTY(int Height READ height WRITE setHeight)
     Q_PROPERTY(QColor Color READ color WRITE setColor)
+    Q_PROPERTY(brindolo::TFont* Font READ fontObject)
 public:
     TPanel(TComponent* owner, TControl* parent);
+    TFont* fontObject() const { return TFont::of(*this); }
 
     QString caption() const { return caption_; }
     void setCaption(const QString& caption);
@@ -76,6 +79,8 @@ public:
     void setCaptionAlignment(TCaptionAlignment alignment);
     QColor color() const { return color_; }
     void setColor(const QColor& color);
+    TDragMode dragMode() const { return dragMode_; }
+    void setDragMode(TDragMode mode) { dragMode_ = mode; }
 
     using TControl::height;
     using TControl::left;
@@ -101,6 +106,7 @@ private:
     QString caption_;
     TCaptionAlignment captionAlignment_ = TCaptionAlignment::Center;
     QColor color_{240, 240, 240};
+    TDragMode dragMode_ = TDragMode::Manual;
     bool pressed_ = false;
 };
 
@@ -128,8 +134,10 @@ class TCheckBox : public QCheckBox, public TControl {
     Q_OBJECT
     Q_PROPERTY(QString Caption READ text WRITE setText)
     Q_PROPERTY(bool Checked READ isChecked WRITE setChecked)
+    Q_PROPERTY(brindolo::TFont* Font READ fontObject)
 public:
     TCheckBox(TComponent* owner, TControl* parent);
+    TFont* fontObject() const { return TFont::of(*this); }
     // Called after the player changed the state.
     std::function<void()> OnClick;
 
@@ -143,8 +151,10 @@ class TCustomComboBox : public QComboBox, public TControl {
     Q_PROPERTY(QString Text READ currentText WRITE setEditText)
     Q_PROPERTY(int ItemHeight READ itemHeight WRITE setItemHeight)
     Q_PROPERTY(QStringList Items READ items WRITE setItems)
+    Q_PROPERTY(brindolo::TFont* Font READ fontObject)
 public:
     TCustomComboBox(TComponent* owner, TControl* parent);
+    TFont* fontObject() const { return TFont::of(*this); }
     int itemHeight() const { return itemHeight_; }
     void setItemHeight(int height);
     QStringList items() const;
@@ -186,8 +196,10 @@ public:
 class TMemo : public QPlainTextEdit, public TControl {
     Q_OBJECT
     Q_PROPERTY(QStringList Lines READ lines WRITE setLines)
+    Q_PROPERTY(brindolo::TFont* Font READ fontObject)
 public:
     TMemo(TComponent* owner, TControl* parent);
+    TFont* fontObject() const { return TFont::of(*this); }
     QStringList lines() const;
     void setLines(const QStringList& lines);
 

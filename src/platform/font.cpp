@@ -1,0 +1,112 @@
+#include "platform/font.h"
+
+#include "platform/properties.h"
+
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <cstdint>
+#include <cstdlib>
+
+namespace brindolo {
+
+int MulDiv(int a, int b, int c)
+{
+    if (c == 0)
+        return -1;
+    const std::int64_t product = static_cast<std::int64_t>(a) * b;
+    const std::int64_t divisor = std::llabs(c);
+    const std::int64_t magnitude = (std::llabs(product) + divisor / 2) / divisor;
+    return static_cast<int>((product < 0) != (c < 0) ? -magnitude : magnitude);
+}
+
+namespace {
+
+int characterHeight(const QFont& font, int pixelsPerInch)
+{
+    if (font.pixelSize() > 0)
+        return font.pixelSize();
+    return qRound(font.pointSizeF() * pixelsPerInch / 72.0);
+}
+
+// The largest pixel size whose cell (ascent + descent) fits in cellHeight.
+// Qt has no font-by-cell-height request, so the metrics are asked directly.
+int pixelSizeForCell(QFont font, int cellHeight)
+{
+    int pixels = cellHeight;
+    for (; pixels > 1; --pixels) {
+        font.setPixelSize(pixels);
+        if (QFontMetrics(font).height() <= cellHeight)
+            break;
+    }
+    return pixels;
+}
+
+}  // namespace
+
+TFont::TFont(QWidget& widget) : QObject(&widget), widget_(widget) {}
+
+TFont* TFont::of(const QWidget& widget)
+{
+    auto& owner = const_cast<QWidget&>(widget);
+    if (auto* font = owner.findChild<TFont*>(QString(), Qt::FindDirectChildrenOnly))
+        return font;
+    return new TFont(owner);
+}
+
+int TFont::pixelsPerInch() const
+{
+    return widget_.logicalDpiY();
+}
+
+int TFont::size() const
+{
+    return -MulDiv(height(), 72, pixelsPerInch());
+}
+
+void TFont::setSize(int points)
+{
+    setHeight(-MulDiv(points, pixelsPerInch(), 72));
+}
+
+int TFont::height() const
+{
+    const QFont font = widget_.font();
+    if (cellHeight_ != 0 && font == cellFont_)
+        return cellHeight_;
+    return -characterHeight(font, pixelsPerInch());
+}
+
+void TFont::setHeight(int pixels)
+{
+    QFont font = widget_.font();
+    cellHeight_ = 0;
+    if (pixels < 0) {
+        font.setPixelSize(-pixels);
+    } else if (pixels > 0) {
+        font.setPixelSize(pixelSizeForCell(font, pixels));
+        cellHeight_ = pixels;
+        cellFont_ = font;
+    } else {
+        // Height 0 asks for the system's default height.
+        font.setPixelSize(characterHeight(QGuiApplication::font(), pixelsPerInch()));
+    }
+    widget_.setFont(font);
+}
+
+bool TFont::isVectorFont() const
+{
+    const QFontInfo info(widget_.font());
+    return QFontDatabase::isSmoothlyScalable(info.family(), info.styleName());
+}
+
+TFont* findFontProperty(const QObject& object, QStringView name)
+{
+    const auto property = findProperty(object, name);
+    if (!property)
+        return nullptr;
+    return qobject_cast<TFont*>(property->read(&object).value<QObject*>());
+}
+
+}  // namespace brindolo
