@@ -1,0 +1,249 @@
+#include "game/game.h"
+#include "game/text_rules.h"
+#include "platform/catalogue.h"
+#include "platform/errors.h"
+#include "platform/memory_board.h"
+#include "platform/random_source.h"
+
+#include <gtest/gtest.h>
+
+namespace brindolo {
+namespace {
+
+const std::vector<std::string> kTenWords = {"cat.jpg",  "dog.jpg",  "sun.jpg",  "tree.jpg", "fish.jpg",
+                                            "bird.jpg", "moon.jpg", "star.jpg", "lion.jpg", "frog.jpg"};
+
+// For each arrangement, the game word whose key tile 1..10 shows.
+constexpr int kWordOnTile[5][10] = {
+    {1, 2, 4, 3, 7, 6, 5, 10, 8, 9}, {10, 9, 4, 8, 6, 5, 7, 2, 3, 1}, {4, 3, 2, 1, 7, 6, 10, 8, 5, 9},
+    {7, 8, 10, 9, 2, 4, 6, 1, 3, 5}, {10, 4, 6, 5, 3, 1, 2, 9, 7, 8},
+};
+
+std::string panel(int number)
+{
+    return "Panel" + std::to_string(number);
+}
+
+class GameTest : public ::testing::Test {
+protected:
+    // A program folder without a picture folder, so the catalogue starts
+    // empty and each test fills it.
+    GameTest() { game.buildCatalogue("/no/such/prog/"); }
+
+    // A catalogue of the given names with game words 1..10 drawn at the
+    // given indices and the given arrangement.
+    void start(const std::vector<std::string>& names, std::vector<int> draws, int arrangement)
+    {
+        catalogue.clear();
+        for (const std::string& name : names)
+            catalogue.append(name);
+        for (int index : draws)
+            random.push(index);
+        random.push(arrangement);
+        game.Panel35Click();
+    }
+
+    // The tile that currently shows the given text.
+    std::string tileShowing(const std::string& text) const
+    {
+        for (int n = 1; n <= 10; ++n)
+            if (board.text(panel(n)) == text)
+                return panel(n);
+        return "";
+    }
+
+    MemoryBoard board;
+    MemoryCatalogue catalogue;
+    ScriptedRandom random;
+    Game game{board, catalogue, random};
+};
+
+TEST_F(GameTest, WholeGameToTheTenthWordThenASecondGame)
+{
+    start(kTenWords, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9}, 3);
+
+    EXPECT_EQ(random.calls(), (std::vector<std::string>{"reseed", "uniform(10)", "uniform(10)", "uniform(10)",
+                                                        "uniform(10)", "uniform(10)", "uniform(10)", "uniform(10)",
+                                                        "uniform(10)", "uniform(10)", "uniform(10)", "reseed",
+                                                        "uniform(5)"}));
+    EXPECT_EQ(board.text("Panel31"), "C_____");
+    EXPECT_EQ(board.pictureRequests(), std::vector<std::string>{"/no/such/prog/immagini/cat.jpg"});
+    EXPECT_EQ(board.text("Panel33"), "0");
+    EXPECT_FALSE(board.panel("Panel35").visible);
+    EXPECT_EQ(board.text("Panel21"), "ACT");
+    EXPECT_EQ(board.text("Panel24"), "EERT");
+    for (int n = 1; n <= 20; ++n)
+        EXPECT_TRUE(board.panel(n).enabled) << n;
+
+    for (int k = 1; k <= 10; ++k) {
+        const std::string tile = tileShowing(UpperCase(AnagramKey(kTenWords[k - 1])));
+        ASSERT_FALSE(tile.empty()) << k;
+        EXPECT_FALSE(board.panel("Panel35").visible) << "before word " << k;
+        game.SlotDragDrop(k, tile);
+        EXPECT_EQ(game.foundCount(), k);
+        EXPECT_EQ(board.text("Panel33"), std::to_string(k));
+        EXPECT_EQ(board.text(panel(10 + k)), UpperCase(Stem(kTenWords[k - 1])));
+        EXPECT_FALSE(board.panel(10 + k).enabled);
+        EXPECT_EQ(board.text(tile), "");
+        EXPECT_TRUE(board.panel(tile).enabled);
+    }
+    EXPECT_TRUE(board.panel("Panel35").visible);
+
+    start(kTenWords, {9, 9, 9, 9, 9, 9, 9, 9, 9, 9}, 0);
+    EXPECT_EQ(board.text("Panel33"), "0");
+    EXPECT_EQ(game.foundCount(), 0);
+    EXPECT_FALSE(board.panel("Panel35").visible);
+    for (int n = 1; n <= 10; ++n) {
+        EXPECT_EQ(board.text(panel(n)), "FGOR") << n;
+        EXPECT_TRUE(board.panel(10 + n).enabled) << n;
+        EXPECT_EQ(board.text(panel(10 + n)), "") << n;
+    }
+}
+
+TEST_F(GameTest, EveryArrangementDealsEachKeyToItsTile)
+{
+    for (int arrangement = 0; arrangement < 5; ++arrangement) {
+        start(kTenWords, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9}, arrangement);
+        for (int n = 1; n <= 10; ++n) {
+            const std::string& word = kTenWords[static_cast<size_t>(kWordOnTile[arrangement][n - 1] - 1)];
+            EXPECT_EQ(board.text(panel(n)), UpperCase(AnagramKey(word))) << arrangement << " tile " << n;
+        }
+        // Right after the start, the hint and the picture are game word 1's.
+        EXPECT_EQ(board.text("Panel31"), "C_____");
+        EXPECT_EQ(board.pictureRequests().back(), "/no/such/prog/immagini/cat.jpg");
+    }
+}
+
+TEST_F(GameTest, WrongDropsAndEmptiedTiles)
+{
+    start({"cat.jpg", "dog.jpg", ".jpg"}, {0, 1, 2, 0, 0, 0, 0, 0, 0, 0}, 0);
+    const std::string dogTile = tileShowing("DGO");
+    const std::string catTile = tileShowing("ACT");
+
+    game.SlotDragDrop(1, dogTile);
+    EXPECT_EQ(board.text("Panel11"), "");
+    EXPECT_TRUE(board.panel("Panel11").enabled);
+    EXPECT_EQ(board.text(dogTile), "DGO");
+    EXPECT_EQ(board.text("Panel33"), "0");
+
+    // Key case never matters: a tile recased by hand is still accepted.
+    board.setText(catTile, "aCt");
+    game.SlotDragDrop(1, catTile);
+    EXPECT_EQ(game.foundCount(), 1);
+    EXPECT_EQ(board.text(catTile), "");
+
+    // The emptied tile is refused wherever the key is not empty...
+    game.SlotDragDrop(2, catTile);
+    EXPECT_EQ(board.text("Panel12"), "");
+    EXPECT_EQ(game.foundCount(), 1);
+    // ...and counts on the slot of a word whose stem is empty.
+    game.SlotDragDrop(3, catTile);
+    EXPECT_EQ(game.foundCount(), 2);
+    EXPECT_FALSE(board.panel("Panel13").enabled);
+    EXPECT_EQ(board.text("Panel13"), "");
+}
+
+TEST_F(GameTest, EqualKeysAreAcceptedOnEachOthersSlots)
+{
+    // cat drawn twice and its anagram act: three slots with one key.
+    start({"cat.jpg", "act.jpg", "dog.jpg"}, {0, 1, 0, 2, 2, 2, 2, 2, 2, 2}, 0);
+    EXPECT_EQ(game.gameWord(1), game.gameWord(3));
+    game.SlotDragDrop(2, "Panel1");  // tile 1 carries game word 1's key
+    game.SlotDragDrop(3, "Panel2");
+    game.SlotDragDrop(1, "Panel4");
+    EXPECT_EQ(game.foundCount(), 3);
+    EXPECT_EQ(board.text("Panel11"), "CAT");
+    EXPECT_EQ(board.text("Panel12"), "ACT");
+    EXPECT_EQ(board.text("Panel13"), "CAT");
+}
+
+TEST_F(GameTest, OnePictureFillsEveryWord)
+{
+    start({"Banana.jpg"}, {}, 4);
+    for (int k = 1; k <= 10; ++k) {
+        EXPECT_EQ(game.gameWord(k), "Banana.jpg");
+        EXPECT_EQ(board.text(panel(k)), "AAABNN");
+        EXPECT_EQ(board.text(panel(20 + k)), "AAABNN");
+    }
+    EXPECT_EQ(random.calls()[1], "uniform(1)");
+}
+
+TEST_F(GameTest, FailedPictureStopsTheStartBeforeTheDeal)
+{
+    board.setPictureLoader([](const std::string& path) -> PictureSize {
+        throw EFOpenError("Cannot open file " + path);
+    });
+
+    EXPECT_THROW(start({}, {}, 0), EFOpenError);  // the empty catalogue: the path names the folder
+    EXPECT_EQ(board.pictureRequests().back(), "/no/such/prog/immagini/");
+    EXPECT_EQ(board.text("Panel31"), "_____");
+
+    EXPECT_THROW(start({"Cat.jpg"}, {0, 0, 0, 0, 0, 0, 0, 0, 0, 0}, 0), EFOpenError);
+    EXPECT_EQ(random.reseedCount(), 2) << "one re-seeding per start; the second is never reached";
+    for (int n = 1; n <= 10; ++n) {
+        EXPECT_TRUE(board.panel(n).enabled);
+        EXPECT_EQ(board.text(panel(n)), "") << n;
+        EXPECT_EQ(board.text(panel(20 + n)), "aCt") << n;
+    }
+    EXPECT_EQ(board.text("Panel31"), "C_____");
+    EXPECT_EQ(board.text("Panel33"), "0");
+    EXPECT_FALSE(board.panel("Panel35").visible);
+}
+
+TEST_F(GameTest, PictureFitsTheContainerOrIsStretched)
+{
+    catalogue.append("cat.jpg");
+    const auto showWithSize = [&](PictureSize size) {
+        board.setPictureLoader([size](const std::string&) { return size; });
+        game.ShowPicture("cat.jpg");
+        return std::pair(board.stretch(), board.center());
+    };
+    board.setContainerSize({321, 318});
+    EXPECT_EQ(showWithSize({320, 318}), std::pair(false, true));
+    EXPECT_EQ(showWithSize({321, 318}), std::pair(false, true));
+    EXPECT_EQ(showWithSize({322, 10}), std::pair(true, false));
+    EXPECT_EQ(showWithSize({10, 319}), std::pair(true, false));
+    EXPECT_EQ(showWithSize({0, 0}), std::pair(false, true));
+}
+
+TEST_F(GameTest, HoverShowsItsOwnWordAndKeepsTheHintWhenTheLoadFails)
+{
+    start(kTenWords, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9}, 2);
+    game.SlotMouseMove(3);
+    EXPECT_EQ(board.text("Panel31"), "S_____");
+    EXPECT_EQ(board.pictureRequests().back(), "/no/such/prog/immagini/sun.jpg");
+
+    board.setCaseBoxChecked(false);
+    board.setPictureLoader([](const std::string& path) -> PictureSize { throw EFOpenError(path); });
+    EXPECT_THROW(game.SlotMouseMove(5), EFOpenError);
+    EXPECT_EQ(board.text("Panel31"), "f_____");
+    EXPECT_THROW(game.SlotMouseMove(5), EFOpenError);
+    EXPECT_EQ(board.pictureRequests().size(), 4u) << "every move loads again";
+}
+
+TEST_F(GameTest, CaseBoxRecasesBoardTextsOnly)
+{
+    board.setCaseBoxChecked(false);
+    start({"Città.jpg", "Banana.jpg"}, {0, 1, 1, 1, 1, 1, 1, 1, 1, 1}, 0);
+    EXPECT_EQ(board.text("Panel1"), "àcitt");
+    EXPECT_EQ(board.text("Panel31"), "c_____");
+    game.SlotDragDrop(1, "Panel1");
+    EXPECT_EQ(board.text("Panel11"), "città");
+
+    board.setText("Panel32", "Hai trovato");
+    board.setCaseBoxChecked(true);
+    game.MaiuscoloMinuscoloClick();
+    EXPECT_EQ(board.text("Panel11"), "CITTà");
+    EXPECT_EQ(board.text("Panel2"), "AAABNN");
+    EXPECT_EQ(board.text("Panel22"), "AAABNN");
+    EXPECT_EQ(board.text("Panel31"), "C_____");
+    EXPECT_EQ(board.text("Panel32"), "Hai trovato");
+
+    // A recased tile is still accepted on its slot.
+    game.SlotDragDrop(2, "Panel2");
+    EXPECT_EQ(board.text("Panel12"), "BANANA");
+    EXPECT_EQ(game.foundCount(), 2);
+}
+
+}  // namespace
+}  // namespace brindolo

@@ -1,0 +1,127 @@
+#include "game/game.h"
+#include "game/text_rules.h"
+#include "platform/catalogue.h"
+#include "platform/memory_board.h"
+#include "platform/random_source.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+
+namespace brindolo {
+namespace {
+
+namespace fs = std::filesystem;
+
+TEST(TextRules, StemAndLetterCase)
+{
+    EXPECT_EQ(Stem("cat.jpg"), "cat");
+    EXPECT_EQ(Stem("a.jpg.jpg"), "a");
+    EXPECT_EQ(Stem(".jpg"), "");
+    EXPECT_EQ(Stem("CAT.JPG"), "CAT.JPG");
+    EXPECT_EQ(Stem(""), "");
+    EXPECT_EQ(UpperCase("città zebra-1"), "CITTà ZEBRA-1");
+    EXPECT_EQ(LowerCase("CITTÀ ZEBRA-1"), "cittÀ zebra-1");
+    EXPECT_EQ(Recase("aaaBnn", true), "AAABNN");
+    EXPECT_EQ(Recase("aaaBnn", false), "aaabnn");
+}
+
+TEST(TextRules, AnagramKeySortsCharactersIgnoringCase)
+{
+    EXPECT_EQ(AnagramKey("cat.jpg"), "act");
+    EXPECT_EQ(AnagramKey("zebra.jpg"), "aberz");
+    EXPECT_EQ(AnagramKey("Banana.jpg"), "aaaBnn");
+    EXPECT_EQ(AnagramKey("a.jpg.jpg"), "a");
+    EXPECT_EQ(AnagramKey(".jpg"), "");
+    // The whole name is the stem: the dot sorts before the letters.
+    EXPECT_EQ(AnagramKey("CAT.JPG"), ".ACGJPT");
+    EXPECT_EQ(AnagramKey("ice cream.jpg"), " acceeimr");
+    // The accented letter stays whole and stands beside its base letter.
+    EXPECT_EQ(AnagramKey("città.jpg"), "àcitt");
+    EXPECT_EQ(AnagramKey("bàa.jpg"), "aàb");
+    // The key depends on the characters alone, never on their order.
+    EXPECT_EQ(AnagramKey("tac.jpg"), AnagramKey("cat.jpg"));
+    EXPECT_EQ(AnagramKey("bB.jpg"), AnagramKey("Bb.jpg"));
+    // A byte that is not UTF-8 is kept, after every character.
+    EXPECT_EQ(AnagramKey("\xff" "ba.jpg"), "ab\xff");
+}
+
+TEST(TextRules, HintAndPicturePath)
+{
+    EXPECT_EQ(HintText("cat.jpg", true), "C_____");
+    EXPECT_EQ(HintText("hippopotamus.jpg", false), "h_____");
+    EXPECT_EQ(HintText(".jpg", true), "._____");
+    EXPECT_EQ(HintText("", true), "_____");
+    EXPECT_EQ(HintText("àpe.jpg", true), "à_____");
+    EXPECT_EQ(HintText("\xff.jpg", true), "\xff_____");
+    EXPECT_EQ(PicturePath("/opt/brindolo/", "cat.jpg"), "/opt/brindolo/immagini/cat.jpg");
+    EXPECT_EQ(PicturePath("/opt/brindolo", "cat.jpg"), "/opt/brindolo/immagini/cat.jpg");
+    EXPECT_EQ(PicturePath("/opt/brindolo/", ""), "/opt/brindolo/immagini/");
+}
+
+class CatalogueFolder : public ::testing::Test {
+protected:
+    CatalogueFolder()
+    {
+        const auto unique = std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
+                            std::to_string(reinterpret_cast<uintptr_t>(this));
+        program = fs::temp_directory_path() / ("brindolo-catalogue-" + unique);
+        fs::create_directories(program / "immagini");
+    }
+    ~CatalogueFolder() override { fs::remove_all(program); }
+
+    void touch(const std::string& name) { std::ofstream(program / "immagini" / name).put('x'); }
+
+    std::vector<std::string> build()
+    {
+        game.buildCatalogue(program.native() + "/");
+        std::vector<std::string> names = catalogue.names();
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+
+    fs::path program;
+    MemoryBoard board;
+    MemoryCatalogue catalogue;
+    ScriptedRandom random;
+    Game game{board, catalogue, random};
+};
+
+TEST_F(CatalogueFolder, ListsEveryMatchingEntryWithItsOwnBytes)
+{
+    const std::string longName = std::string(200, 'z') + ".jpg";
+    const std::string notUtf8 = "\xff\xfe gatto.jpg";
+    for (const std::string name : {"CAT.JPG", "a.jpg.jpg", ".jpg", "ice cream.jpg", "città.jpg", "Banana.jpg",
+                                   "Dog.Jpg", "dog.png", "cat.jpgx", "jpg"})
+        touch(name);
+    touch(longName);
+    touch(notUtf8);
+    fs::create_directory(program / "immagini" / "old.jpg");
+
+    std::vector<std::string> expected = {"CAT.JPG",    "a.jpg.jpg", ".jpg",    "ice cream.jpg", "città.jpg",
+                                         "Banana.jpg", "Dog.Jpg",   "old.jpg", longName,        notUtf8};
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(build(), expected);
+
+    // A name that is not UTF-8 still reaches its picture by its own bytes.
+    catalogue.clear();
+    catalogue.append(notUtf8);
+    game.Panel35Click();
+    EXPECT_EQ(board.pictureRequests().back(), program.native() + "/immagini/" + notUtf8);
+    EXPECT_TRUE(fs::is_regular_file(board.pictureRequests().back()));
+}
+
+TEST_F(CatalogueFolder, MissingFolderGivesAnEmptyCatalogue)
+{
+    catalogue.append("stale.jpg");
+    fs::remove_all(program / "immagini");
+    EXPECT_TRUE(build().empty());
+    std::ofstream(program / "immagini").put('x');  // a file where the folder should be
+    EXPECT_TRUE(build().empty());
+}
+
+}  // namespace
+}  // namespace brindolo
