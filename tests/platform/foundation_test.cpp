@@ -1,0 +1,117 @@
+#include "platform/collation.h"
+#include "platform/directory_search.h"
+#include "platform/memory_board.h"
+#include "platform/program_folder.h"
+#include "platform/random_source.h"
+#include "platform/utf8.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <set>
+#include <stdexcept>
+
+namespace brindolo {
+namespace {
+
+std::vector<std::string> pieces(std::string_view text)
+{
+    std::vector<std::string> result;
+    for (const Utf8Character& character : utf8Characters(text))
+        result.emplace_back(character.bytes);
+    return result;
+}
+
+TEST(Utf8, CharactersAreCodePointsAndStrayBytesStandAlone)
+{
+    EXPECT_EQ(pieces("città"), (std::vector<std::string>{"c", "i", "t", "t", "à"}));
+    EXPECT_EQ(pieces("\xF0\x9F\x90\xB1!"), (std::vector<std::string>{"\xF0\x9F\x90\xB1", "!"}));
+    // Overlong, truncated, surrogate and past-Unicode sequences: one byte each.
+    EXPECT_EQ(pieces("\xC0\xAF"), (std::vector<std::string>{"\xC0", "\xAF"}));
+    EXPECT_EQ(pieces("\xE2\x82"), (std::vector<std::string>{"\xE2", "\x82"}));
+    EXPECT_EQ(pieces("\xED\xA0\x80").size(), 3u);
+    EXPECT_EQ(pieces("\xF4\x90\x80\x80").size(), 4u);
+    EXPECT_EQ(pieces("\xE2\x82" "a"), (std::vector<std::string>{"\xE2", "\x82", "a"}));
+    EXPECT_EQ(utf8FirstCharacter("àpe"), "à");
+    EXPECT_EQ(utf8FirstCharacter(""), "");
+}
+
+TEST(Collation, LettersIgnoreCaseAndAccentsStandBesideTheirBase)
+{
+    EXPECT_EQ(sortCharacters("zyxCBAcba"), "AaBbCcxyz");
+    EXPECT_EQ(sortCharacters("bÀàa"), "aÀàb");
+    EXPECT_EQ(sortCharacters("óoòpn"), "noòóp");
+    EXPECT_EQ(sortCharacters("pøo"), "oøp");
+    // Not letters first, stray bytes last.
+    EXPECT_EQ(sortCharacters("a\xFF" "1 -b"), " -1ab\xFF");
+    // A total order: every permutation of a text gives the same result.
+    const std::string first = sortCharacters("aÀbBà1");
+    EXPECT_EQ(sortCharacters("Bà1baÀ"), first);
+    EXPECT_EQ(sortCharacters("1ÀàBba"), first);
+}
+
+TEST(DirectorySearch, WildcardIgnoresAsciiCaseOnly)
+{
+    EXPECT_TRUE(wildcardMatch("*.jpg", "cat.jpg"));
+    EXPECT_TRUE(wildcardMatch("*.jpg", "CAT.JPG"));
+    EXPECT_TRUE(wildcardMatch("*.jpg", ".jpg"));
+    EXPECT_TRUE(wildcardMatch("*.jpg", "a.jpg.jpg"));
+    EXPECT_TRUE(wildcardMatch("*.jpg", "\xFF.jpg"));
+    EXPECT_FALSE(wildcardMatch("*.jpg", "cat.jpgx"));
+    EXPECT_FALSE(wildcardMatch("*.jpg", "jpg"));
+    EXPECT_TRUE(wildcardMatch("*a*b?", "xaxaybz"));
+    EXPECT_FALSE(wildcardMatch("*à", "À"));
+    EXPECT_TRUE(wildcardMatch("", ""));
+    EXPECT_FALSE(wildcardMatch("", "a"));
+}
+
+TEST(DirectorySearch, UnreadableFoldersGiveNothing)
+{
+    EXPECT_TRUE(searchDirectory("/no/such/folder", "*").empty());
+    EXPECT_TRUE(searchDirectory("", "*").empty());
+    EXPECT_TRUE(searchDirectory("/proc/self/exe", "*").empty());
+}
+
+TEST(MemoryBoard, StartsAsTheWindowDoesAndKnowsOnlyItsPanels)
+{
+    MemoryBoard board;
+    EXPECT_FALSE(board.panel(1).enabled);
+    EXPECT_FALSE(board.panel(20).enabled);
+    EXPECT_FALSE(board.panel(25).visible);
+    EXPECT_TRUE(board.panel(35).visible);
+    EXPECT_TRUE(board.caseBoxChecked());
+    EXPECT_EQ(board.containerSize(), (PictureSize{321, 318}));
+    EXPECT_EQ(board.loadPicture("x.jpg"), (PictureSize{0, 0}));
+    for (const char* name : {"Panel0", "Panel36", "Panel", "Panel01", "Panel3x", "panel3", "Esci"})
+        EXPECT_THROW(board.text(name), std::out_of_range) << name;
+}
+
+TEST(RandomSources, ClockRandomStaysInRangeAndScriptsPlayBack)
+{
+    ClockRandom clock;
+    std::set<int> seen;
+    for (int i = 0; i < 500; ++i) {
+        const int value = clock.uniform(5);
+        ASSERT_GE(value, 0);
+        ASSERT_LT(value, 5);
+        seen.insert(value);
+    }
+    EXPECT_EQ(seen.size(), 5u);
+    EXPECT_EQ(clock.uniform(1), 0);
+
+    ScriptedRandom scripted({7, -1});
+    EXPECT_EQ(scripted.uniform(5), 2);
+    EXPECT_EQ(scripted.uniform(5), 4);
+    EXPECT_EQ(scripted.uniform(5), 0);
+}
+
+TEST(ProgramFolder, IsTheExecutablesFolder)
+{
+    const std::string folder = programFolder();
+    ASSERT_FALSE(folder.empty());
+    EXPECT_EQ(folder.back(), '/');
+    EXPECT_TRUE(std::filesystem::equivalent(folder, std::filesystem::path(BRINDOLO_BINARY_DIR) / "tests"));
+}
+
+}  // namespace
+}  // namespace brindolo
