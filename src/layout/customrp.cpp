@@ -1,0 +1,300 @@
+#include "layout/customrp.h"
+
+#include "platform/errors.h"
+#include "platform/event_boundary.h"
+#include "platform/properties.h"
+
+#include <algorithm>
+
+namespace brindolo {
+
+QMetaProperty RequireProperty(const TControl& control, QStringView name)
+{
+    return requireProperty(control.object(), name);
+}
+
+namespace {
+
+TFont& requireFont(const TControl& control, const QString& name)
+{
+    RequireProperty(control, name);
+    // Every widget has Qt's own value-typed "font"; only a published font
+    // object can be scaled, so a control without one lacks the property.
+    TFont* font = findFontProperty(control.object(), name);
+    if (!font)
+        throw Exception("No " + name.toStdString() + " property");
+    return *font;
+}
+
+}  // namespace
+
+TMRFont::TMRFont(TControl& control, const QString& propName)
+    : TMRPropertyHandler(control), FFontObject(&requireFont(control, propName)), FPropertyName(propName)
+{
+}
+
+void TMRFont::Record()
+{
+    RecordFor(FControl->clientWidth(), FControl->clientHeight());
+}
+
+void TMRFont::RecordFor(int width, int height)
+{
+    const float size = static_cast<float>(FFontObject->size());
+    if (static_cast<int>(size) != FLastSize || FInvalid) {
+        if (width == 0 || height == 0) {
+            FInvalid = true;
+            return;
+        }
+        FSizePerWidth = size / static_cast<float>(width);
+        FSizePerHeight = size / static_cast<float>(height);
+    }
+    FInvalid = false;
+}
+
+void TMRFont::Apply()
+{
+    if (FInvalid)
+        return;
+    // Single-precision products: the whole-point steps depend on it.
+    const float a = FSizePerWidth * static_cast<float>(FControl->clientWidth());
+    const float b = FSizePerHeight * static_cast<float>(FControl->clientHeight());
+    FFontObject->setSize(static_cast<int>(a < b ? a : b));
+    if (FFontObject->size() == 0)
+        FFontObject->setSize(1);
+    FLastSize = FFontObject->size();
+}
+
+QString TMRFont::GetWarning() const
+{
+    return FFontObject->isVectorFont() ? QString() : QStringLiteral("Not a vector font. ");
+}
+
+TMRControlHandler::~TMRControlHandler()
+{
+    while (!FPropertyHandlers.empty())
+        FPropertyHandlers.erase(FPropertyHandlers.begin());
+}
+
+void TMRControlHandler::Record(int parentWidth, int parentHeight)
+{
+    RecordBounds(parentWidth, parentHeight);
+    RecordProperties();
+}
+
+void TMRControlHandler::RecordBounds(int parentWidth, int parentHeight)
+{
+    const TMRBounds now{FControl->left(), FControl->top(), FControl->left() + FControl->width(),
+                        FControl->top() + FControl->height()};
+    // Exactly as the last apply left it: recording again would only add
+    // rounding error.
+    if (parentWidth == FLastParentWidth && parentHeight == FLastParentHeight && now == FLastBounds)
+        return;
+    if (parentWidth == 0 || parentHeight == 0) {
+        FLeftRatio = -1.0f;
+        // No parent is this wide, so the next record is never skipped.
+        FLastParentWidth = -1000;
+        return;
+    }
+    FLeftRatio = Ratio(FControl->left(), parentWidth);
+    FTopRatio = Ratio(FControl->top(), parentHeight);
+    FWidthRatio = Ratio(FControl->width(), parentWidth);
+    FHeightRatio = Ratio(FControl->height(), parentHeight);
+}
+
+void TMRControlHandler::RecordProperties()
+{
+    for (auto& handler : FPropertyHandlers)
+        handler->Record();
+}
+
+void TMRControlHandler::ApplyBounds(QRect& r)
+{
+    const TControl* parent = FControl->parentControl();
+    const int pw = parent->clientWidth();
+    const int ph = parent->clientHeight();
+    FLastParentWidth = pw;
+    FLastParentHeight = ph;
+    const int h = RoundProduct(ph, FHeightRatio);
+    const int w = RoundProduct(pw, FWidthRatio);
+    const int t = RoundProduct(ph, FTopRatio);
+    const int l = RoundProduct(pw, FLeftRatio);
+    r = QRect(l, t, w, h);
+    FControl->setBounds(l, t, w, h);
+}
+
+void TMRControlHandler::ApplyProperties()
+{
+    for (auto& handler : FPropertyHandlers)
+        handler->Apply();
+}
+
+void TMRControlHandler::Apply()
+{
+    // A control taken out of every container has no area to be placed in.
+    if (FLeftRatio == -1.0f || !FControl->parentControl())
+        return;
+    QRect r;
+    ApplyBounds(r);
+    ApplyProperties();
+    // After the platform had its say (alignment, a combo box's own height).
+    FLastBounds = {FControl->left(), FControl->top(), FControl->left() + FControl->width(),
+                   FControl->top() + FControl->height()};
+}
+
+TCustomResizerPanel::TCustomResizerPanel(TComponent* owner, TControl* parent)
+    : TPanel(owner, parent),
+      FHandlerClass([](TControl& control) { return std::make_unique<TMRControlHandler>(control); }),
+      FFontHandler(std::make_unique<TMRFont>(*this, QStringLiteral("Font")))
+{
+}
+
+TCustomResizerPanel::~TCustomResizerPanel()
+{
+    FFontHandler.reset();
+    while (!FHandlers.empty())
+        FHandlers.pop_back();
+}
+
+void TCustomResizerPanel::setActive(bool active)
+{
+    if (FActive == active)
+        return;
+    FActive = active;
+    if (!FActive)
+        while (!FHandlers.empty())
+            FHandlers.pop_back();
+}
+
+void TCustomResizerPanel::takeReferenceSize()
+{
+    FRefWidth = width();
+    FRefHeight = height();
+}
+
+void TCustomResizerPanel::loaded()
+{
+    takeReferenceSize();
+    TPanel::loaded();
+}
+
+void TCustomResizerPanel::setBounds(int left, int top, int width, int height)
+{
+    if (!FActive)
+        takeReferenceSize();
+    ++settingBounds_;
+    TPanel::setBounds(left, top, width, height);
+    --settingBounds_;
+    if (!FActive)
+        takeReferenceSize();
+    if (pendingFailure_ && settingBounds_ == 0)
+        std::rethrow_exception(std::exchange(pendingFailure_, nullptr));
+}
+
+void TCustomResizerPanel::notification(TComponent& component, Operation operation)
+{
+    TPanel::notification(component, operation);
+    if (operation != Operation::Remove)
+        return;
+    // The component is half destroyed: compare addresses, never cast it.
+    for (auto it = FHandlers.rbegin(); it != FHandlers.rend(); ++it) {
+        if (static_cast<TComponent*>(&(*it)->control()) == &component) {
+            FHandlers.erase(std::next(it).base());
+            return;
+        }
+    }
+}
+
+TMRControlHandler* TCustomResizerPanel::handlerFor(const TControl& control) const
+{
+    for (const auto& handler : FHandlers)
+        if (&handler->control() == &control)
+            return handler.get();
+    return nullptr;
+}
+
+void TCustomResizerPanel::CreatePropertyHandlers(TControl&, TMRPropertyHandlers&) {}
+
+void TCustomResizerPanel::RecordHandler(TMRControlHandler& handler)
+{
+    const TControl* parent = handler.control().parentControl();
+    if (parent == this)
+        handler.Record(FRefWidth, FRefHeight);
+    else if (parent)
+        handler.Record(parent->clientWidth(), parent->clientHeight());
+    else
+        handler.Record(0, 0);
+}
+
+void TCustomResizerPanel::ScanControls(TControl& container)
+{
+    const int count = container.controlCount();
+    for (int i = 0; i < count; ++i) {
+        TControl& control = *container.control(i);
+        if (!handlerFor(control)) {
+            FHandlers.push_back(FHandlerClass(control));
+            TMRControlHandler& handler = *FHandlers.back();
+            CreatePropertyHandlers(control, handler.propertyHandlers());
+            if (!FAllowChanges)
+                RecordHandler(handler);
+        }
+        if (control.isContainer() && !dynamic_cast<TCustomResizerPanel*>(&control))
+            ScanControls(control);
+    }
+}
+
+void TCustomResizerPanel::sizeChanged()
+{
+    try {
+        Rescale();
+    } catch (...) {
+        deliverFailure(std::current_exception());
+    }
+}
+
+void TCustomResizerPanel::deliverFailure(std::exception_ptr failure)
+{
+    if (settingBounds_ > 0) {
+        pendingFailure_ = failure;
+        return;
+    }
+    // Resized by Qt itself rather than through setBounds: nobody of ours is
+    // up the stack to take the failure, so report it here.
+    EventBoundary::run([failure] { std::rethrow_exception(failure); });
+}
+
+void TCustomResizerPanel::Rescale()
+{
+    if (isLoading() || !FActive) {
+        TPanel::sizeChanged();
+        takeReferenceSize();
+        return;
+    }
+    ScanControls(*this);
+
+    // Hidden for the whole rescale, so the board repaints once at the end.
+    struct VisibilityGuard {
+        TCustomResizerPanel& panel;
+        bool wasVisible;
+        ~VisibilityGuard()
+        {
+            panel.TControl::setVisible(wasVisible);
+            panel.takeReferenceSize();
+        }
+    } guard{*this, visible()};
+    TControl::setVisible(false);
+
+    if (FAllowChanges) {
+        // Nothing inside has moved yet: the reference size is the panel's
+        // size before this change, and deeper parents keep their old size.
+        FFontHandler->RecordFor(FRefWidth, FRefHeight);
+        for (auto& handler : FHandlers)
+            RecordHandler(*handler);
+    }
+    TPanel::sizeChanged();
+    FFontHandler->Apply();
+    for (auto& handler : FHandlers)
+        handler->Apply();
+}
+
+}  // namespace brindolo

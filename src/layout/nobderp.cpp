@@ -1,0 +1,204 @@
+#include "layout/nobderp.h"
+
+#include "platform/errors.h"
+#include "platform/more_controls.h"
+#include "platform/timage.h"
+
+#include <algorithm>
+
+namespace brindolo {
+
+void TMRControlHandlerVCL::ApplyBounds(QRect& r)
+{
+    TMRControlHandler::ApplyBounds(r);
+    if (!dynamic_cast<TCustomComboBox*>(FControl))
+        return;
+    TFont* font = findFontProperty(FControl->object(), u"Font");
+    if (!font)
+        return;
+    // Work in cell heights, so the difference below is what the combo box
+    // adds around its text.
+    if (font->height() < 0)
+        font->setHeight(font->size() * font->pixelsPerInch() / 72);
+    const int extra = FControl->height() - font->height();
+    font->setHeight(RoundProduct(FControl->parentControl()->clientHeight(), FHeightRatio) - extra);
+}
+
+TNoBDEResizerPanel::TNoBDEResizerPanel(TComponent* owner, TControl* parent) : TCustomResizerPanel(owner, parent)
+{
+    FHandlerClass = [](TControl& control) { return std::make_unique<TMRControlHandlerVCL>(control); };
+}
+
+void TNoBDEResizerPanel::CreatePropertyHandlers(TControl& control, TMRPropertyHandlers& list)
+{
+    TCustomResizerPanel::CreatePropertyHandlers(control, list);
+    if (findFontProperty(control.object(), u"Font"))
+        list.push_back(std::make_unique<TMRFont>(control, QStringLiteral("Font")));
+    // TComboBox, not the common combo box base: other combo box families
+    // keep their item height.
+    if (dynamic_cast<TComboBox*>(&control) || dynamic_cast<TCustomListBox*>(&control))
+        list.push_back(std::make_unique<TMRItemHeight>(control));
+    if (dynamic_cast<TDrawGrid*>(&control))
+        list.push_back(std::make_unique<TMRDrawGrid>(control));
+    if (dynamic_cast<TImage*>(&control))
+        list.push_back(std::make_unique<TMRStretch>(control));
+    if (dynamic_cast<TLabel*>(&control))
+        list.push_back(std::make_unique<TMRAutoSize>(control));
+    if (dynamic_cast<TTreeView*>(&control))
+        list.push_back(std::make_unique<TMRTreeView>(control));
+}
+
+TMRIntProperty::TMRIntProperty(const TControl& control, QStringView name)
+    : object_(&control.object()), property_(RequireProperty(control, name))
+{
+}
+
+int TMRIntProperty::read() const
+{
+    return property_.read(object_).toInt();
+}
+
+int TMRIntProperty::write(int value) const
+{
+    property_.write(object_, value);
+    return read();
+}
+
+TMRItemHeight::TMRItemHeight(TControl& control) : TMRPropertyHandler(control), FItemHeight(control, u"ItemHeight") {}
+
+void TMRItemHeight::Record()
+{
+    const int value = FItemHeight.read();
+    if (value != FLastItemHeight || FInvalid) {
+        const int ch = FControl->clientHeight();
+        if (ch == 0) {
+            FInvalid = true;
+            return;
+        }
+        FItemHeightRatio = Ratio(value, ch);
+    }
+    FInvalid = false;
+}
+
+void TMRItemHeight::Apply()
+{
+    if (FInvalid)
+        return;
+    FLastItemHeight = FItemHeight.write(TruncProduct(FControl->clientHeight(), FItemHeightRatio));
+}
+
+TMRTreeView::TMRTreeView(TControl& control) : TMRPropertyHandler(control), FIndent(control, u"Indent") {}
+
+void TMRTreeView::Record()
+{
+    const int value = FIndent.read();
+    if (value != FLastIndent || FInvalid) {
+        const int cw = FControl->clientWidth();
+        if (cw == 0) {
+            FInvalid = true;
+            return;
+        }
+        FIndentRatio = Ratio(value, cw);
+    }
+    FInvalid = false;
+}
+
+void TMRTreeView::Apply()
+{
+    if (FInvalid)
+        return;
+    FLastIndent = FIndent.write(TruncProduct(FControl->clientWidth(), FIndentRatio));
+}
+
+namespace {
+
+TDrawGrid& requireGrid(TControl& control)
+{
+    auto* grid = dynamic_cast<TDrawGrid*>(&control);
+    if (!grid)
+        throw Exception("No ColWidths property");
+    return *grid;
+}
+
+}  // namespace
+
+TMRDrawGrid::TMRDrawGrid(TControl& control)
+    : TMRPropertyHandler(control),
+      FGrid(requireGrid(control)),
+      FDefaultColWidth(control, u"DefaultColWidth"),
+      FDefaultRowHeight(control, u"DefaultRowHeight"),
+      FGridLineWidth(control, u"GridLineWidth")
+{
+}
+
+bool TMRDrawGrid::unchanged() const
+{
+    if (FDefaultColWidth.read() != FLastDefaultColWidth || FDefaultRowHeight.read() != FLastDefaultRowHeight
+        || FGrid.columnCount() != FColumns.Count() || FGrid.rowCount() != FRows.Count())
+        return false;
+    for (int i = 0; i < FColumns.Count(); ++i)
+        if (FGrid.colWidth(i) != FColumns.GetValue(i))
+            return false;
+    for (int i = 0; i < FRows.Count(); ++i)
+        if (FGrid.rowHeightAt(i) != FRows.GetValue(i))
+            return false;
+    return true;
+}
+
+void TMRDrawGrid::Record()
+{
+    if (unchanged() && !FInvalid)
+        return;
+    const int cw = FControl->clientWidth();
+    const int ch = FControl->clientHeight();
+    if (cw == 0 || ch == 0) {
+        FInvalid = true;
+        return;
+    }
+    FDefaultColWidthRatio = Ratio(FDefaultColWidth.read(), cw);
+    FDefaultRowHeightRatio = Ratio(FDefaultRowHeight.read(), ch);
+    FGridLineWidthRatio = Ratio(FGridLineWidth.read(), cw);
+    FColumns.Clear();
+    for (int i = 0; i < FGrid.columnCount(); ++i)
+        FColumns.Add(0, Ratio(FGrid.colWidth(i), cw));
+    FRows.Clear();
+    for (int i = 0; i < FGrid.rowCount(); ++i)
+        FRows.Add(0, Ratio(FGrid.rowHeightAt(i), ch));
+    FInvalid = false;
+}
+
+void TMRDrawGrid::Apply()
+{
+    if (FInvalid)
+        return;
+    const int cw = FControl->clientWidth();
+    const int ch = FControl->clientHeight();
+    FLastDefaultColWidth = FDefaultColWidth.write(TruncProduct(cw, FDefaultColWidthRatio));
+    FLastDefaultRowHeight = FDefaultRowHeight.write(TruncProduct(ch, FDefaultRowHeightRatio));
+    FLastGridLineWidth = FGridLineWidth.write(std::max(1, TruncProduct(cw, FGridLineWidthRatio)));
+    // Columns or rows the application removed since the record are skipped.
+    const int columns = std::min(FColumns.Count(), FGrid.columnCount());
+    const int rows = std::min(FRows.Count(), FGrid.rowCount());
+    for (int i = 0; i < columns; ++i)
+        FGrid.setColWidth(i, TruncProduct(cw, FColumns.GetRatio(i)));
+    for (int i = 0; i < rows; ++i)
+        FGrid.setRowHeightAt(i, TruncProduct(ch, FRows.GetRatio(i)));
+    for (int i = 0; i < columns; ++i)
+        FColumns.SetValue(i, FGrid.colWidth(i));
+    for (int i = 0; i < rows; ++i)
+        FRows.SetValue(i, FGrid.rowHeightAt(i));
+}
+
+QString TMRStretch::GetWarning() const
+{
+    const bool stretch = RequireProperty(*FControl, u"Stretch").read(&FControl->object()).toBool();
+    return stretch ? QString() : QStringLiteral("Set Stretch to True");
+}
+
+QString TMRAutoSize::GetWarning() const
+{
+    const bool autoSize = RequireProperty(*FControl, u"AutoSize").read(&FControl->object()).toBool();
+    return autoSize ? QStringLiteral("Set AutoSize to False") : QString();
+}
+
+}  // namespace brindolo

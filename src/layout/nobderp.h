@@ -1,0 +1,146 @@
+#pragma once
+// The concrete resizer panel and its property handlers. The panel decides by
+// the control's class which size-like properties, besides bounds, a control
+// has scaled; rows of the table whose class has no Qt Widgets counterpart
+// here never match.
+//
+//   row  class tested                         Qt class          handler
+//   1    publishes a "Font" object            (any control)     TMRFont on "Font"
+//   2    TComboBox, TCustomListBox            QComboBox,        TMRItemHeight
+//                                             QListWidget
+//   4    TDrawGrid                            QTableWidget      TMRDrawGrid
+//   8    TImage                               QWidget           TMRStretch (advice)
+//   9    TLabel                               QLabel            TMRAutoSize (advice)
+//   14   TTreeView                            QTreeWidget       TMRTreeView
+//
+// Not matched (no counterpart among our controls): scroll box, tab set,
+// bit and speed buttons, tabbed notebook, page and tab controls, status bar,
+// header control, list view, tool window, splitter.
+
+#include "layout/customrp.h"
+
+#include <QMetaProperty>
+
+namespace brindolo {
+
+// Adds the combo box font fit to the bounds handler: a combo box takes its
+// height from its font, so the font is sized to give the height it should
+// have.
+class TMRControlHandlerVCL : public TMRControlHandler {
+public:
+    using TMRControlHandler::TMRControlHandler;
+    void ApplyBounds(QRect& r) override;
+};
+
+class TNoBDEResizerPanel : public TCustomResizerPanel {
+    Q_OBJECT
+    Q_PROPERTY(bool Active READ active WRITE setActive)
+public:
+    TNoBDEResizerPanel(TComponent* owner, TControl* parent);
+    void CreatePropertyHandlers(TControl& control, TMRPropertyHandlers& list) override;
+};
+
+// (value last applied, ratio) per item of a list of columns, rows or panels.
+// Reading outside the list gives 0, writing outside it is ignored, so items
+// the application removed since are never addressed.
+class TMRLValues {
+public:
+    void Add(int value, float ratio) { items_.push_back({value, ratio}); }
+    void Clear() { items_.clear(); }
+    int Count() const { return static_cast<int>(items_.size()); }
+    int GetValue(int index) const { return inRange(index) ? items_[index].value : 0; }
+    void SetValue(int index, int value)
+    {
+        if (inRange(index))
+            items_[index].value = value;
+    }
+    float GetRatio(int index) const { return inRange(index) ? items_[index].ratio : 0.0f; }
+
+private:
+    bool inRange(int index) const { return index >= 0 && index < Count(); }
+    struct Pair {
+        int value;
+        float ratio;
+    };
+    std::vector<Pair> items_;
+};
+
+// An integer property written as Trunc(client dimension x ratio).
+class TMRIntProperty {
+public:
+    TMRIntProperty(const TControl& control, QStringView name);
+    int read() const;
+    // Writes, then returns what the control reads back.
+    int write(int value) const;
+
+private:
+    QObject* object_;
+    QMetaProperty property_;
+};
+
+class TMRItemHeight : public TMRPropertyHandler {
+public:
+    explicit TMRItemHeight(TControl& control);
+    void Record() override;
+    void Apply() override;
+
+private:
+    TMRIntProperty FItemHeight;
+    int FLastItemHeight = 0;
+    float FItemHeightRatio = 0;
+};
+
+class TMRTreeView : public TMRPropertyHandler {
+public:
+    explicit TMRTreeView(TControl& control);
+    void Record() override;
+    void Apply() override;
+
+private:
+    TMRIntProperty FIndent;
+    int FLastIndent = 0;
+    float FIndentRatio = 0;
+};
+
+class TDrawGrid;
+
+// Default sizes, grid line width (against the client width) and every
+// column's width and row's height.
+class TMRDrawGrid : public TMRPropertyHandler {
+public:
+    explicit TMRDrawGrid(TControl& control);
+    void Record() override;
+    void Apply() override;
+
+private:
+    bool unchanged() const;
+
+    TDrawGrid& FGrid;
+    TMRIntProperty FDefaultColWidth;
+    TMRIntProperty FDefaultRowHeight;
+    TMRIntProperty FGridLineWidth;
+    int FLastDefaultColWidth = 0;
+    int FLastDefaultRowHeight = 0;
+    int FLastGridLineWidth = 0;
+    float FDefaultColWidthRatio = 0;
+    float FDefaultRowHeightRatio = 0;
+    float FGridLineWidthRatio = 0;
+    TMRLValues FColumns;
+    TMRLValues FRows;
+};
+
+// Advice only: a picture should stretch with its control.
+class TMRStretch : public TMRPropertyHandler {
+public:
+    using TMRPropertyHandler::TMRPropertyHandler;
+    QString GetWarning() const override;
+};
+
+// Advice only: a label that sizes itself fights the panel.
+class TMRAutoSize : public TMRPropertyHandler {
+public:
+    using TMRPropertyHandler::TMRPropertyHandler;
+    QString GetWarning() const override;
+};
+
+}  // namespace brindolo
