@@ -1,5 +1,7 @@
 #include "platform/controls.h"
 
+#include "platform/event_boundary.h"
+
 #include <QAbstractItemView>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -9,6 +11,15 @@
 namespace brindolo {
 
 namespace {
+
+// Every hook runs inside the event boundary: a failure ends the hook, never
+// the event loop.
+template <typename Hook, typename... Args>
+void callHook(const Hook& hook, Args&... args)
+{
+    if (hook)
+        EventBoundary::run([&] { hook(args...); });
+}
 
 void attach(TControl& control, TControl* parent)
 {
@@ -38,14 +49,23 @@ TApplication::TApplication() : TComponent(static_cast<QObject&>(*this), nullptr)
     setObjectName(QStringLiteral("Application"));
 }
 
+QString TApplication::title() const
+{
+    return EventBoundary::title();
+}
+
+void TApplication::setTitle(const QString& title)
+{
+    EventBoundary::setTitle(title);
+}
+
 TForm::TForm(TComponent* owner) : QWidget(nullptr), TControl(*this, owner) {}
 
 void TForm::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
     resized();
-    if (OnResize)
-        OnResize();
+    callHook(OnResize);
 }
 
 TPanel::TPanel(TComponent* owner, TControl* parent) : QFrame(nullptr), TControl(*this, owner)
@@ -54,6 +74,8 @@ TPanel::TPanel(TComponent* owner, TControl* parent) : QFrame(nullptr), TControl(
     setLineWidth(1);
     setAutoFillBackground(true);
     setColor(color_);
+    // Mouse moves reach the panel without a button held, as hover needs.
+    setMouseTracking(true);
     attach(*this, parent);
 }
 
@@ -98,29 +120,33 @@ void TPanel::resizeEvent(QResizeEvent* event)
 
 void TPanel::mousePressEvent(QMouseEvent* event)
 {
+    // QWidget turns a double click into a second press, so a double click
+    // starts a drag as well.
+    if (event->button() == Qt::LeftButton && dragMode_ == TDragMode::Automatic) {
+        DragController::instance().begin(*this, caption_, event->globalPosition().toPoint());
+        return;
+    }
     pressed_ = event->button() == Qt::LeftButton;
-    if (OnMouseDown)
-        OnMouseDown(*event);
+    callHook(OnMouseDown, *event);
 }
 
 void TPanel::mouseMoveEvent(QMouseEvent* event)
 {
-    if (OnMouseMove)
-        OnMouseMove(*event);
+    callHook(OnMouseMove, *event);
 }
 
 void TPanel::mouseReleaseEvent(QMouseEvent* event)
 {
     const bool click = pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
     pressed_ = false;
-    if (OnMouseUp)
-        OnMouseUp(*event);
-    if (click && OnClick)
-        OnClick();
+    callHook(OnMouseUp, *event);
+    if (click)
+        callHook(OnClick);
 }
 
 TShape::TShape(TComponent* owner, TControl* parent) : QWidget(nullptr), TControl(*this, owner)
 {
+    setMouseTracking(true);
     attach(*this, parent);
 }
 
@@ -146,30 +172,24 @@ void TShape::resizeEvent(QResizeEvent* event)
 
 void TShape::mousePressEvent(QMouseEvent* event)
 {
-    if (OnMouseDown)
-        OnMouseDown(*event);
+    callHook(OnMouseDown, *event);
 }
 
 void TShape::mouseMoveEvent(QMouseEvent* event)
 {
-    if (OnMouseMove)
-        OnMouseMove(*event);
+    callHook(OnMouseMove, *event);
 }
 
 void TShape::mouseReleaseEvent(QMouseEvent* event)
 {
-    if (OnMouseUp)
-        OnMouseUp(*event);
+    callHook(OnMouseUp, *event);
 }
 
 TCheckBox::TCheckBox(TComponent* owner, TControl* parent) : QCheckBox(nullptr), TControl(*this, owner)
 {
     attach(*this, parent);
     // clicked() comes only from the player, after the state has changed.
-    connect(this, &QCheckBox::clicked, this, [this] {
-        if (OnClick)
-            OnClick();
-    });
+    connect(this, &QCheckBox::clicked, this, [this] { callHook(OnClick); });
 }
 
 void TCheckBox::resizeEvent(QResizeEvent* event)
@@ -184,10 +204,7 @@ TCustomComboBox::TCustomComboBox(TComponent* owner, TControl* parent) : QComboBo
     setInsertPolicy(QComboBox::NoInsert);
     view()->setItemDelegate(new FixedHeightDelegate(*this));
     attach(*this, parent);
-    connect(this, &QComboBox::editTextChanged, this, [this] {
-        if (OnChange)
-            OnChange();
-    });
+    connect(this, &QComboBox::editTextChanged, this, [this] { callHook(OnChange); });
 }
 
 void TCustomComboBox::setItemHeight(int height)
