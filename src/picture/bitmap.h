@@ -1,0 +1,16 @@
+#pragma once
+// The decoded rows handed to the picture as a bitmap without copying them:
+// QImage rows are padded to 4 bytes like BMP rows, so the decoder's buffer
+// backs the QImage directly (8-bit indexed with the BMP colour table, or
+// 24-bit blue, green, red).
+
+#include "picture/codec/jpegdecode.h"
+
+#include <QImage>
+
+namespace brindolo {
+
+// Takes the rows over; the empty picture gives a null QImage.
+QImage toBitmap(DecodedPicture&& picture);
+
+}  // namespace brindolo

@@ -1,0 +1,68 @@
+#include "picture/codec/filecopy.h"
+
+#include "platform/errors.h"
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace brindolo {
+
+namespace {
+
+class FileDescriptor {
+public:
+    explicit FileDescriptor(int fd) : fd_(fd) {}
+    ~FileDescriptor()
+    {
+        if (fd_ >= 0)
+            ::close(fd_);
+    }
+    FileDescriptor(const FileDescriptor&) = delete;
+    FileDescriptor& operator=(const FileDescriptor&) = delete;
+    int get() const { return fd_; }
+
+private:
+    int fd_;
+};
+
+// Reads until count bytes arrived or the file ended; returns how many came.
+std::size_t readUpTo(int fd, std::uint8_t* to, std::size_t count)
+{
+    std::size_t filled = 0;
+    while (filled < count) {
+        const ssize_t got = ::read(fd, to + filled, count - filled);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            throw EInOutError("I/O error " + std::to_string(errno), errno);
+        if (got == 0)
+            break;
+        filled += static_cast<std::size_t>(got);
+    }
+    return filled;
+}
+
+}  // namespace
+
+// POSIX calls rather than a stream: the size is known up front, so the copy
+// is sized once and filled with as few reads as the system allows.
+std::vector<std::uint8_t> readWholeFile(const std::string& path, const std::string& shownName)
+{
+    FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
+    struct stat status {};
+    // Only regular files: a folder reads as an error and a pipe would block.
+    if (file.get() < 0 || ::fstat(file.get(), &status) != 0 || !S_ISREG(status.st_mode))
+        throw EFOpenError("Cannot open file " + shownName);
+
+    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(status.st_size));
+    bytes.resize(readUpTo(file.get(), bytes.data(), bytes.size()));
+    // A file that grew since fstat is read to its end.
+    std::uint8_t more[4096];
+    while (std::size_t got = readUpTo(file.get(), more, sizeof more))
+        bytes.insert(bytes.end(), more, more + got);
+    return bytes;
+}
+
+}  // namespace brindolo

@@ -1,0 +1,244 @@
+#include "picture/codec/jpegdecode.h"
+
+#include "picture/codec/raisingerrors.h"
+
+#include <algorithm>
+#include <cstring>
+#include <string>
+
+namespace brindolo {
+
+namespace {
+
+// One decompressor, released on every way out of the decode. The phases
+// below each hold one setjmp boundary and only trivially destructible
+// locals, so a longjmp out of libjpeg skips no C++ destructor; the exception
+// is thrown afterwards, from ordinary C++ frames.
+struct Decompressor {
+    jpeg_decompress_struct cinfo{};
+    RaisingErrorManager errors{};
+
+    Decompressor() { installRaisingErrorManager(cinfo, errors); }
+    ~Decompressor() { jpeg_destroy_decompress(&cinfo); }
+    Decompressor(const Decompressor&) = delete;
+    Decompressor& operator=(const Decompressor&) = delete;
+
+    [[noreturn]] void raise() const { throw EJPEGException(std::string(errors.message)); }
+};
+
+// Later entries overwrite what earlier ones set, as the properties promise.
+void applySettings(jpeg_decompress_struct& cinfo, const DecodeSettings& settings)
+{
+    switch (settings.numOfColors) {
+    case TNumOfColors::_16:
+        cinfo.quantize_colors = TRUE;
+        cinfo.desired_number_of_colors = 16;
+        break;
+    case TNumOfColors::_256:
+        cinfo.quantize_colors = TRUE;
+        cinfo.desired_number_of_colors = 256;
+        break;
+    case TNumOfColors::TrueColor:
+        break;
+    }
+    switch (settings.dctMethod) {
+    case TDCTMethod::Integ: cinfo.dct_method = JDCT_ISLOW; break;
+    case TDCTMethod::FastInteg: cinfo.dct_method = JDCT_IFAST; break;
+    case TDCTMethod::FloatingPoint: cinfo.dct_method = JDCT_FLOAT; break;
+    }
+    switch (settings.dither) {
+    case TDither::None: cinfo.dither_mode = JDITHER_NONE; break;
+    case TDither::FS: cinfo.dither_mode = JDITHER_FS; break;
+    case TDither::Ordered: cinfo.dither_mode = JDITHER_ORDERED; break;
+    }
+    if (settings.fastProcessing) {
+        cinfo.two_pass_quantize = FALSE;
+        cinfo.dither_mode = JDITHER_ORDERED;
+        if (!cinfo.quantize_colors)
+            cinfo.desired_number_of_colors = 216;
+        cinfo.dct_method = JDCT_IFAST;
+        cinfo.do_fancy_upsampling = FALSE;
+    }
+    if (settings.grayScale)
+        cinfo.out_color_space = JCS_GRAYSCALE;
+    if (settings.noSmooth)
+        cinfo.do_fancy_upsampling = FALSE;
+    if (settings.onePass)
+        cinfo.two_pass_quantize = FALSE;
+}
+
+// Returns false when libjpeg raised; the message is in d.errors.
+bool readHeader(Decompressor& d, std::span<const std::uint8_t> bytes, const DecodeSettings& settings)
+{
+    jpeg_decompress_struct& cinfo = d.cinfo;
+    if (setjmp(d.errors.jump))
+        return false;
+    jpeg_create_decompress(&cinfo);
+    cinfo.mem->max_memory_to_use = maxLibjpegMemory;
+    jpeg_set_marker_processor(&cinfo, JPEG_COM, skipComment);
+    // libjpeg's own memory source already issues "Premature end of JPEG
+    // file" when asked for bytes past the end, also when skipping.
+    jpeg_mem_src(&cinfo, bytes.data(), static_cast<unsigned long>(bytes.size()));
+    jpeg_read_header(&cinfo, TRUE);
+    applySettings(cinfo, settings);
+    if (cinfo.out_color_space != JCS_GRAYSCALE && cinfo.out_color_space != JCS_RGB)
+        raiseBmpColourSpace(&cinfo);
+    // BMP keeps full colour as blue, green, red: let libjpeg write that order
+    // straight into the rows instead of swapping every pixel afterwards.
+    if (cinfo.out_color_space == JCS_RGB && !cinfo.quantize_colors)
+        cinfo.out_color_space = JCS_EXT_BGR;
+    jpeg_calc_output_dimensions(&cinfo);
+    return true;
+}
+
+bool startDecompress(Decompressor& d)
+{
+    if (setjmp(d.errors.jump))
+        return false;
+    jpeg_start_decompress(&d.cinfo);
+    return true;
+}
+
+// One row per call, straight into its place in the picture. The progress
+// notification runs between libjpeg calls, so an exception it throws unwinds
+// only through C++ frames.
+bool readRows(Decompressor& d, DecodedPicture& picture, ProgressMeter& meter, const ProgressNotify& progress)
+{
+    jpeg_decompress_struct& cinfo = d.cinfo;
+    if (setjmp(d.errors.jump))
+        return false;
+    const std::size_t dataBytes = std::size_t{cinfo.output_width} * static_cast<std::size_t>(cinfo.output_components);
+    while (cinfo.output_scanline < cinfo.output_height) {
+        JSAMPROW row = picture.rows.get() + picture.rowBytes * cinfo.output_scanline;
+        jpeg_read_scanlines(&cinfo, &row, 1);
+        std::memset(row + dataBytes, 0, picture.rowBytes - dataBytes);
+        if (meter.rowDone(cinfo.output_scanline) && progress)
+            progress();
+    }
+    return true;
+}
+
+void fillColourTable(const jpeg_decompress_struct& cinfo, DecodedPicture& picture)
+{
+    if (picture.bitsPerPixel != 8)
+        return;
+    std::uint8_t* entry = picture.colourTable.data();
+    if (!cinfo.colormap) {
+        for (int i = 0; i < 256; ++i, entry += 4)
+            entry[0] = entry[1] = entry[2] = static_cast<std::uint8_t>(i);
+        return;
+    }
+    const int colours = std::min(cinfo.actual_number_of_colors, 256);
+    const bool rgb = cinfo.out_color_components == 3;
+    for (int i = 0; i < colours; ++i, entry += 4) {
+        entry[0] = cinfo.colormap[rgb ? 2 : 0][i];
+        entry[1] = cinfo.colormap[rgb ? 1 : 0][i];
+        entry[2] = cinfo.colormap[0][i];
+    }
+}
+
+// The colour map lives in libjpeg's image pool: it is read before finishing.
+bool finishDecompress(Decompressor& d, DecodedPicture& picture)
+{
+    if (setjmp(d.errors.jump))
+        return false;
+    fillColourTable(d.cinfo, picture);
+    jpeg_finish_decompress(&d.cinfo);
+    return true;
+}
+
+void put16(std::uint8_t* at, std::uint32_t value)
+{
+    at[0] = static_cast<std::uint8_t>(value);
+    at[1] = static_cast<std::uint8_t>(value >> 8);
+}
+
+void put32(std::uint8_t* at, std::uint32_t value)
+{
+    put16(at, value);
+    put16(at + 2, value >> 16);
+}
+
+}  // namespace
+
+bool ProgressMeter::rowDone(unsigned scanline)
+{
+    const int percent = static_cast<int>(std::uint64_t{scanline} * 100 / height_);
+    if (step_ < 1 || percent == lastReported_ || percent % step_ != 0)
+        return false;
+    lastReported_ = percent;
+    return true;
+}
+
+DecodedPicture decodeJpeg(std::span<const std::uint8_t> bytes, const DecodeSettings& settings,
+                          const ProgressNotify& progress, int progressStep)
+{
+    DecodedPicture picture;
+    if (bytes.empty())
+        return picture;
+
+    Decompressor d;
+    if (!readHeader(d, bytes, settings))
+        d.raise();
+    const jpeg_decompress_struct& cinfo = d.cinfo;
+    picture.width = static_cast<int>(cinfo.output_width);
+    picture.height = static_cast<int>(cinfo.output_height);
+    picture.bitsPerPixel = cinfo.output_components == 3 ? 24 : 8;
+    const std::size_t dataBytes = std::size_t{cinfo.output_width} * static_cast<std::size_t>(cinfo.output_components);
+    picture.rowBytes = (dataBytes + 3) & ~std::size_t{3};
+    if (picture.pixelBytes() > maxDecodedBytes)
+        throw EJPEGException("Picture too large: " + std::to_string(picture.width) + " x "
+                             + std::to_string(picture.height));
+    if (cinfo.density_unit == 2) {
+        picture.xPixelsPerMetre = std::uint32_t{cinfo.X_density} * 100;
+        picture.yPixelsPerMetre = std::uint32_t{cinfo.Y_density} * 100;
+    }
+    picture.rows = std::make_unique_for_overwrite<std::uint8_t[]>(picture.pixelBytes());
+
+    if (!startDecompress(d))
+        d.raise();
+    ProgressMeter meter(progressStep, cinfo.output_height);
+    if (!readRows(d, picture, meter, progress))
+        d.raise();
+    if (!finishDecompress(d, picture))
+        d.raise();
+    return picture;
+}
+
+std::vector<std::uint8_t> DecodedPicture::bmpHeader() const
+{
+    if (empty())
+        return {};
+    std::vector<std::uint8_t> header(headerBytes(), 0);
+    std::uint8_t* h = header.data();
+    h[0] = 'B';
+    h[1] = 'M';
+    put32(h + 2, static_cast<std::uint32_t>(headerBytes() + pixelBytes()));
+    put32(h + 10, static_cast<std::uint32_t>(headerBytes()));
+    put32(h + 14, 40);
+    put32(h + 18, static_cast<std::uint32_t>(width));
+    put32(h + 22, static_cast<std::uint32_t>(height));
+    put16(h + 26, 1);
+    put16(h + 28, static_cast<std::uint32_t>(bitsPerPixel));
+    put32(h + 38, xPixelsPerMetre);
+    put32(h + 42, yPixelsPerMetre);
+    put32(h + 46, static_cast<std::uint32_t>(colourTableEntries()));
+    if (colourTableEntries() > 0)
+        std::memcpy(h + 54, colourTable.data(), colourTable.size());
+    return header;
+}
+
+std::vector<std::uint8_t> DecodedPicture::bmp() const
+{
+    std::vector<std::uint8_t> image = bmpHeader();
+    if (empty())
+        return image;
+    const std::size_t start = image.size();
+    image.resize(start + pixelBytes());
+    std::uint8_t* out = image.data() + start;
+    for (int y = height - 1; y >= 0; --y, out += rowBytes)
+        std::memcpy(out, row(y), rowBytes);
+    return image;
+}
+
+}  // namespace brindolo

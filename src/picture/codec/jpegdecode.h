@@ -1,0 +1,99 @@
+#pragma once
+// The decode step shared by the picture control and the jpeg2bmp tool: JPEG
+// bytes in memory, decoded by libjpeg with the control's decode properties,
+// into the rows and colour table of a Windows BMP image. Depends on libjpeg
+// and the standard library only.
+
+#include "platform/errors.h"
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <span>
+#include <vector>
+
+namespace brindolo {
+
+// Every libjpeg error and warning, with libjpeg's own text.
+class EJPEGException : public Exception {
+public:
+    using Exception::Exception;
+};
+
+enum class TNumOfColors : std::uint8_t { _16, _256, TrueColor };
+enum class TDCTMethod : std::uint8_t { Integ, FastInteg, FloatingPoint };
+// Declared in this order on purpose: FS and Ordered are not in libjpeg's order.
+enum class TDither : std::uint8_t { None, FS, Ordered };
+
+struct DecodeSettings {
+    TNumOfColors numOfColors = TNumOfColors::_256;
+    TDCTMethod dctMethod = TDCTMethod::Integ;
+    TDither dither = TDither::FS;
+    bool fastProcessing = false;
+    bool grayScale = false;
+    bool noSmooth = false;
+    bool onePass = false;
+
+    bool operator==(const DecodeSettings&) const = default;
+};
+
+// Decoded rows waiting to become a bitmap: a hostile header can declare up to
+// 65500 x 65500 pixels, so anything whose rows would need more is refused.
+inline constexpr std::size_t maxDecodedBytes = std::size_t{512} << 20;
+// libjpeg's own working memory (whole-picture buffers of progressive files
+// and of the two-pass quantizer) is capped too.
+inline constexpr long maxLibjpegMemory = 1L << 30;
+
+// A decoded picture in the layout of a bottom-up Windows BMP image, except
+// that the rows are kept top-down so that they can back a bitmap directly.
+struct DecodedPicture {
+    int width = 0;
+    int height = 0;
+    int bitsPerPixel = 0;          // 8 or 24; 0 for the empty picture
+    std::size_t rowBytes = 0;      // width x bytes per pixel, padded to 4 bytes
+    // 256 entries of blue, green, red, 0; all zero for 24-bit pictures.
+    std::array<std::uint8_t, 1024> colourTable{};
+    std::uint32_t xPixelsPerMetre = 0;
+    std::uint32_t yPixelsPerMetre = 0;
+    // height rows of rowBytes each, top row first, pad bytes zero.
+    std::unique_ptr<std::uint8_t[]> rows;
+
+    bool empty() const { return !rows; }
+    const std::uint8_t* row(int y) const { return rows.get() + rowBytes * static_cast<std::size_t>(y); }
+    std::size_t pixelBytes() const { return rowBytes * static_cast<std::size_t>(height); }
+    int colourTableEntries() const { return bitsPerPixel == 8 ? 256 : 0; }
+    std::size_t headerBytes() const { return 14 + 40 + 4 * static_cast<std::size_t>(colourTableEntries()); }
+
+    // The BMP file header, info header and colour table (empty for the empty
+    // picture); the pixel rows follow them from the bottom row up.
+    std::vector<std::uint8_t> bmpHeader() const;
+    // The complete BMP image.
+    std::vector<std::uint8_t> bmp() const;
+};
+
+// Called after a row whenever progress is to be reported; it may throw.
+using ProgressNotify = std::function<void()>;
+
+// Decodes bytes with settings. Empty bytes give the empty picture. Every
+// failure raises EJPEGException (std::bad_alloc when memory runs out); libjpeg
+// is released in every case. progressStep is the percentage between two
+// notifications; a step outside 1..100 never notifies.
+DecodedPicture decodeJpeg(std::span<const std::uint8_t> bytes, const DecodeSettings& settings,
+                          const ProgressNotify& progress = {}, int progressStep = 10);
+
+// Decides after each row whether progress is reported: when the whole
+// percentage done is new and an exact multiple of the step.
+class ProgressMeter {
+public:
+    ProgressMeter(int step, unsigned height) : step_(step), height_(height) {}
+    bool rowDone(unsigned scanline);
+
+private:
+    int step_;
+    unsigned height_;
+    int lastReported_ = 0;
+};
+
+}  // namespace brindolo

@@ -1,0 +1,105 @@
+#pragma once
+// The JPEG picture control: an image control that reads a whole JPEG file
+// into memory when its file name is assigned and decodes it with libjpeg into
+// its picture (by default 256 colours, Floyd-Steinberg dithering). Every
+// assignment of the file name or of a decode property decodes again, also
+// when the value is unchanged.
+
+#include "picture/codec/jpegdecode.h"
+#include "platform/timage.h"
+
+#include <QString>
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace brindolo {
+
+class TCustomJPEGImage : public TImage {
+    Q_OBJECT
+    Q_PROPERTY(brindolo::TNumOfColors NumOfColors READ numOfColors WRITE setNumOfColors)
+    Q_PROPERTY(brindolo::TDCTMethod DCTMethod READ dctMethod WRITE setDCTMethod)
+    Q_PROPERTY(brindolo::TDither Dither READ dither WRITE setDither)
+    Q_PROPERTY(bool FastProcessing READ fastProcessing WRITE setFastProcessing)
+    Q_PROPERTY(bool GrayScale READ grayScale WRITE setGrayScale)
+    Q_PROPERTY(bool NoSmooth READ noSmooth WRITE setNoSmooth)
+    Q_PROPERTY(bool OnePass READ onePass WRITE setOnePass)
+    Q_PROPERTY(int ProgressStep READ progressStep WRITE setProgressStep)
+    Q_PROPERTY(int Quality READ quality WRITE setQuality)
+    Q_PROPERTY(bool Progressive READ progressive WRITE setProgressive)
+public:
+    explicit TCustomJPEGImage(TComponent* owner, QWidget* parent = nullptr);
+
+    // The name is kept as the file system's bytes; the QString forms encode
+    // and decode it with QFile's file-name encoding.
+    QString fileName() const;
+    void setFileName(const QString& name);
+    const std::string& fileNamePath() const { return fileName_; }
+    // Stores the name at once, then reads the whole file into the file copy
+    // (empties it for an empty name) and decodes. Raises EFOpenError "Cannot
+    // open file <name>" and leaves the file copy and the picture as they
+    // were; a decoding failure leaves the new bytes in the file copy and the
+    // previous picture on screen.
+    void setFileNamePath(const std::string& nativePath);
+
+    // The bytes of the last file read, which every decode step decodes.
+    const std::vector<std::uint8_t>& fileCopy() const { return fileCopy_; }
+
+    // Decode properties: storing the value always decodes again.
+    TNumOfColors numOfColors() const { return settings_.numOfColors; }
+    void setNumOfColors(TNumOfColors value);
+    TDCTMethod dctMethod() const { return settings_.dctMethod; }
+    void setDCTMethod(TDCTMethod value);
+    TDither dither() const { return settings_.dither; }
+    void setDither(TDither value);
+    bool fastProcessing() const { return settings_.fastProcessing; }
+    void setFastProcessing(bool value);
+    bool grayScale() const { return settings_.grayScale; }
+    void setGrayScale(bool value);
+    bool noSmooth() const { return settings_.noSmooth; }
+    void setNoSmooth(bool value);
+    bool onePass() const { return settings_.onePass; }
+    void setOnePass(bool value);
+    const DecodeSettings& decodeSettings() const { return settings_; }
+
+    // Stored values, no decode. ProgressStep is the percentage between two
+    // OnProgress calls (1..100); Quality and Progressive have no effect.
+    int progressStep() const { return progressStep_; }
+    void setProgressStep(int value) { progressStep_ = value; }
+    int quality() const { return quality_; }
+    void setQuality(int value) { quality_ = value; }
+    bool progressive() const { return progressive_; }
+    void setProgressive(bool value) { progressive_ = value; }
+
+    // Called with this control as sender while a picture decodes; the handler
+    // may raise, which ends the decode and leaves the previous picture. While
+    // it is assigned no decode is skipped through the decode cache.
+    std::function<void(QObject* sender)> OnProgress;
+
+    // The bound of the decode cache that every picture control shares,
+    // 64 MiB unless set; 0 turns it off.
+    std::size_t cacheLimit() const;
+    void setCacheLimit(std::size_t bytes);
+
+private:
+    void decodeStep();
+
+    std::vector<std::uint8_t> fileCopy_;
+    DecodeSettings settings_;
+    std::string fileName_;
+    int progressStep_ = 10;
+    int quality_ = 75;
+    bool progressive_ = false;
+};
+
+// The same control with FileName published.
+class TJPEGImage : public TCustomJPEGImage {
+    Q_OBJECT
+    Q_PROPERTY(QString FileName READ fileName WRITE setFileName)
+public:
+    using TCustomJPEGImage::TCustomJPEGImage;
+};
+
+}  // namespace brindolo

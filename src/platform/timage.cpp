@@ -1,0 +1,76 @@
+#include "platform/timage.h"
+
+#include <QPainter>
+
+namespace brindolo {
+
+TImage::TImage(TComponent* owner, QWidget* parent) : QWidget(parent), TControl(*this, owner)
+{
+    updateOpaque();
+}
+
+void TImage::setStretch(bool stretch)
+{
+    if (stretch == stretch_)
+        return;
+    stretch_ = stretch;
+    updateOpaque();
+    update();
+}
+
+void TImage::setCenter(bool center)
+{
+    if (center == center_)
+        return;
+    center_ = center;
+    updateOpaque();
+    update();
+}
+
+void TImage::setPicture(const QImage& picture)
+{
+    picture_ = picture;
+    updateOpaque();
+    update();
+}
+
+void TImage::clearPicture()
+{
+    picture_ = QImage();
+    updateOpaque();
+    update();
+}
+
+QRect TImage::destinationRect() const
+{
+    const int w = picture_.width();
+    const int h = picture_.height();
+    if (stretch_)
+        return QRect(0, 0, width(), height());
+    if (center_)
+        return QRect((width() - w) / 2, (height() - h) / 2, w, h);
+    return QRect(0, 0, w, h);
+}
+
+void TImage::paintEvent(QPaintEvent*)
+{
+    if (picture_.isNull())
+        return;
+    // No smooth transform: scaling drops or repeats whole rows and columns.
+    QPainter painter(this);
+    painter.drawImage(destinationRect(), picture_);
+}
+
+void TImage::resizeEvent(QResizeEvent*)
+{
+    updateOpaque();
+    resized();
+}
+
+void TImage::updateOpaque()
+{
+    const bool covers = stretch_ || (picture_.width() >= width() && picture_.height() >= height());
+    setAttribute(Qt::WA_OpaquePaintEvent, !picture_.isNull() && !picture_.hasAlphaChannel() && covers);
+}
+
+}  // namespace brindolo

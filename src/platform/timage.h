@@ -1,0 +1,67 @@
+#pragma once
+// The platform's image control: a picture holder (empty, or a bitmap kept as
+// an indexed or full-colour QImage) painted at natural size, centred, or
+// stretched over the control.
+
+#include "platform/tcontrol.h"
+
+#include <QImage>
+#include <QRect>
+#include <QWidget>
+
+namespace brindolo {
+
+class TImage : public QWidget, public TControl {
+    Q_OBJECT
+    Q_PROPERTY(bool Stretch READ stretch WRITE setStretch)
+    Q_PROPERTY(bool Center READ center WRITE setCenter)
+    Q_PROPERTY(int Left READ left WRITE setLeft)
+    Q_PROPERTY(int Top READ top WRITE setTop)
+    Q_PROPERTY(int Width READ width WRITE setWidth)
+    Q_PROPERTY(int Height READ height WRITE setHeight)
+public:
+    explicit TImage(TComponent* owner, QWidget* parent = nullptr);
+
+    // Assigning the current value does nothing; a new value repaints.
+    bool stretch() const { return stretch_; }
+    void setStretch(bool stretch);
+    bool center() const { return center_; }
+    void setCenter(bool center);
+
+    // The picture's natural size, 0 x 0 when it is empty.
+    int pictureWidth() const { return picture_.width(); }
+    int pictureHeight() const { return picture_.height(); }
+    const QImage& picture() const { return picture_; }
+    // Both request a repaint.
+    void setPicture(const QImage& picture);
+    void clearPicture();
+
+    // Where the picture is drawn: stretched over the control, else centred
+    // (offsets truncated toward zero, negative when the picture is larger),
+    // else at the top-left corner; always clipped to the control.
+    QRect destinationRect() const;
+
+    using TControl::height;
+    using TControl::left;
+    using TControl::top;
+    using TControl::width;
+    void setLeft(int value) { setBounds(value, top(), width(), height()); }
+    void setTop(int value) { setBounds(left(), value, width(), height()); }
+    void setWidth(int value) { setBounds(left(), top(), value, height()); }
+    void setHeight(int value) { setBounds(left(), top(), width(), value); }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    // Qt skips painting the parent's background beneath an opaque control, so
+    // the control may claim it only while the picture covers all of it.
+    void updateOpaque();
+
+    QImage picture_;
+    bool stretch_ = false;
+    bool center_ = false;
+};
+
+}  // namespace brindolo

@@ -1,0 +1,34 @@
+// jpeg2bmp: decodes IN.jpg with the picture control's decode step and writes
+// the BMP image to OUT.bmp. On failure prints the message alone, exits 1 and
+// writes nothing.
+
+#include "bmpfile.h"
+#include "options.h"
+#include "picture/codec/filecopy.h"
+#include "picture/codec/jpegdecode.h"
+
+#include <cstdio>
+#include <exception>
+#include <new>
+
+int main(int argc, char** argv)
+{
+    using namespace brindolo;
+    const auto options = jpeg2bmp::parseOptions(argc, argv);
+    if (!options) {
+        std::fputs(jpeg2bmp::usage, stderr);
+        return 2;
+    }
+    try {
+        const DecodedPicture picture =
+            decodeJpeg(readWholeFile(options->input, options->input), options->settings, {}, options->progressStep);
+        jpeg2bmp::writeBmpFile(picture, options->output);
+    } catch (const std::bad_alloc&) {
+        std::fputs("Out of memory\n", stderr);
+        return 1;
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "%s\n", error.what());
+        return 1;
+    }
+    return 0;
+}

@@ -1,0 +1,85 @@
+#include "options.h"
+
+#include <charconv>
+#include <string_view>
+#include <vector>
+
+namespace brindolo::jpeg2bmp {
+
+namespace {
+
+template <typename T>
+std::optional<T> pick(std::string_view value, std::initializer_list<std::pair<std::string_view, T>> choices)
+{
+    for (const auto& [name, choice] : choices)
+        if (value == name)
+            return choice;
+    return std::nullopt;
+}
+
+std::optional<int> percentStep(std::string_view value)
+{
+    int step = 0;
+    const auto [end, error] = std::from_chars(value.data(), value.data() + value.size(), step);
+    if (error != std::errc() || end != value.data() + value.size() || step < 1 || step > 100)
+        return std::nullopt;
+    return step;
+}
+
+}  // namespace
+
+std::optional<Options> parseOptions(int argc, const char* const* argv)
+{
+    Options options;
+    std::vector<std::string> files;
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view arg = argv[i];
+        const bool hasValue = i + 1 < argc;
+        if (arg == "--fast") {
+            options.settings.fastProcessing = true;
+        } else if (arg == "--grayscale") {
+            options.settings.grayScale = true;
+        } else if (arg == "--nosmooth") {
+            options.settings.noSmooth = true;
+        } else if (arg == "--onepass") {
+            options.settings.onePass = true;
+        } else if (arg == "--colors" && hasValue) {
+            const auto colours = pick<TNumOfColors>(argv[++i], {{"16", TNumOfColors::_16},
+                                                                {"256", TNumOfColors::_256},
+                                                                {"truecolor", TNumOfColors::TrueColor}});
+            if (!colours)
+                return std::nullopt;
+            options.settings.numOfColors = *colours;
+        } else if (arg == "--dct" && hasValue) {
+            const auto dct = pick<TDCTMethod>(argv[++i], {{"int", TDCTMethod::Integ},
+                                                         {"fast", TDCTMethod::FastInteg},
+                                                         {"float", TDCTMethod::FloatingPoint}});
+            if (!dct)
+                return std::nullopt;
+            options.settings.dctMethod = *dct;
+        } else if (arg == "--dither" && hasValue) {
+            const auto dither = pick<TDither>(argv[++i], {{"none", TDither::None},
+                                                         {"fs", TDither::FS},
+                                                         {"ordered", TDither::Ordered}});
+            if (!dither)
+                return std::nullopt;
+            options.settings.dither = *dither;
+        } else if (arg == "--progress-step" && hasValue) {
+            const auto step = percentStep(argv[++i]);
+            if (!step)
+                return std::nullopt;
+            options.progressStep = *step;
+        } else if (arg.starts_with("--")) {
+            return std::nullopt;
+        } else {
+            files.emplace_back(arg);
+        }
+    }
+    if (files.size() != 2)
+        return std::nullopt;
+    options.input = files[0];
+    options.output = files[1];
+    return options;
+}
+
+}  // namespace brindolo::jpeg2bmp

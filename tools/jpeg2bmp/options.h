@@ -1,0 +1,25 @@
+#pragma once
+// jpeg2bmp's command line.
+
+#include "picture/codec/jpegdecode.h"
+
+#include <optional>
+#include <string>
+
+namespace brindolo::jpeg2bmp {
+
+struct Options {
+    DecodeSettings settings;  // the picture control's defaults unless changed
+    int progressStep = 10;
+    std::string input;
+    std::string output;
+};
+
+inline constexpr const char* usage =
+    "usage: jpeg2bmp [--colors 16|256|truecolor] [--dct int|fast|float] [--dither none|fs|ordered]\n"
+    "                [--fast] [--grayscale] [--nosmooth] [--onepass] [--progress-step N] IN.jpg OUT.bmp\n";
+
+// Nothing when the command line is not understood.
+std::optional<Options> parseOptions(int argc, const char* const* argv);
+
+}  // namespace brindolo::jpeg2bmp
