@@ -1,0 +1,53 @@
+# Shared by the install tests: arguments, a scratch folder and how to end.
+#   <test>.sh SOURCE_DIR BINARY_DIR
+set -euo pipefail
+SRC="$1"
+BIN="$2"
+PICTURES="$SRC/data/immagini"
+PROGRAM="$BIN/bin/brindolo"
+SKIP=77
+
+scratch="$(mktemp -d)"
+trap 'rm -rf "$scratch"' EXIT
+
+failures=0
+fail() {
+    echo "FAIL: $*" >&2
+    failures=$((failures + 1))
+}
+skip() {
+    echo "SKIP: $*"
+    exit "$SKIP"
+}
+finish() {
+    if [ "$failures" -gt 0 ]; then
+        echo "$failures check(s) failed" >&2
+        exit 1
+    fi
+    echo "all checks passed"
+}
+
+shipped_count() {
+    find "$PICTURES" -maxdepth 1 -type f -name '*.jpg' | wc -l
+}
+
+# Starts an installed program the way the window lets a script start it: it
+# builds its window, prints "catalogue: N" and quits. Sets `reported` to N, or
+# to nothing after recording a failure.
+reported=""
+run_reporting() {
+    local launcher="$1" out rc=0 line
+    reported=""
+    out="$(cd / && QT_QPA_PLATFORM=offscreen BRINDOLO_REPORT_AND_QUIT=1 \
+           timeout 60 "$launcher" 2>"$scratch/stderr")" || rc=$?
+    if [ "$rc" -ne 0 ]; then
+        fail "$launcher exited with $rc: $(cat "$scratch/stderr")"
+        return 0
+    fi
+    line="$(grep -E '^catalogue: [0-9]+$' <<<"$out" || true)"
+    if [ -z "$line" ] || [ "$(wc -l <<<"$line")" -ne 1 ]; then
+        fail "$launcher printed no single 'catalogue: N' line; it printed: $out"
+        return 0
+    fi
+    reported="${line#catalogue: }"
+}

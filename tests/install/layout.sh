@@ -1,0 +1,46 @@
+#!/usr/bin/env bash
+# `cmake --install` lays out the program folder the way the program reads it,
+# with a launcher on the PATH and a desktop entry, icon and metainfo that the
+# freedesktop validators accept.
+source "$(dirname "$0")/common.sh"
+
+prefix="$scratch/prefix"
+cmake --install "$BIN" --prefix "$prefix" >"$scratch/install.log" ||
+    { cat "$scratch/install.log" >&2; fail "cmake --install failed"; finish; }
+
+app="$prefix/lib/brindolo"
+id=org.brindolo.Brindolo
+for f in bin/brindolo share/applications/$id.desktop share/metainfo/$id.metainfo.xml \
+         share/icons/hicolor/scalable/apps/$id.svg share/doc/brindolo/CREDITS; do
+    [ -f "$prefix/$f" ] || fail "$f is not installed"
+done
+[ -x "$prefix/bin/brindolo" ] || fail "bin/brindolo is not executable"
+for size in 48 64 128 256; do
+    icon="$prefix/share/icons/hicolor/${size}x${size}/apps/$id.png"
+    [ "$(identify -format '%wx%h' "$icon" 2>/dev/null)" = "${size}x${size}" ] ||
+        fail "the ${size}x${size} icon is missing or has the wrong size"
+done
+
+installed="$(find "$app/immagini" -maxdepth 1 -type f | wc -l)"
+[ "$installed" -eq "$(shipped_count)" ] ||
+    fail "$installed files in lib/brindolo/immagini, expected the $(shipped_count) shipped pictures and nothing else"
+for f in "$SRC"/data/lingue.txt "$SRC"/data/*.lng; do
+    [ -e "$f" ] || continue
+    [ -f "$app/$(basename "$f")" ] || fail "$(basename "$f") is not installed beside the program"
+done
+for target in brindolo jpeg2bmp; do
+    if [ -x "$BIN/bin/$target" ]; then
+        [ -x "$app/$target" ] || fail "$target is built but not installed in lib/brindolo"
+    fi
+done
+
+if ! desktop-file-validate "$prefix/share/applications/$id.desktop" >"$scratch/desktop.log" 2>&1 ||
+        grep -qiE 'error|warning' "$scratch/desktop.log"; then
+    fail "desktop-file-validate: $(cat "$scratch/desktop.log")"
+fi
+# validate-tree also checks that the metainfo names a desktop file that is
+# installed beside it.
+appstreamcli validate-tree --no-net "$prefix" >"$scratch/appstream.log" 2>&1 ||
+    fail "appstreamcli validate-tree: $(cat "$scratch/appstream.log")"
+
+finish
