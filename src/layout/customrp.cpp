@@ -273,16 +273,21 @@ void TCustomResizerPanel::Rescale()
     ScanControls(*this);
 
     // Hidden for the whole rescale, so the board repaints once at the end.
+    // A panel not on screen yet (this may be the size notification Qt sends
+    // while showing it) has nothing to repaint, and hiding it there would
+    // make Qt deliver the same notification again.
     struct VisibilityGuard {
         TCustomResizerPanel& panel;
-        bool wasVisible;
+        bool hide;
         ~VisibilityGuard()
         {
-            panel.TControl::setVisible(wasVisible);
+            if (hide)
+                panel.TControl::setVisible(true);
             panel.takeReferenceSize();
         }
-    } guard{*this, visible()};
-    TControl::setVisible(false);
+    } guard{*this, isVisible()};
+    if (guard.hide)
+        TControl::setVisible(false);
 
     if (FAllowChanges) {
         // Nothing inside has moved yet: the reference size is the panel's

@@ -73,24 +73,23 @@ void TFont::setSize(int points)
 int TFont::height() const
 {
     const QFont font = widget_.font();
-    if (cellHeight_ != 0 && font == cellFont_)
-        return cellHeight_;
+    if (keptHeight_ && font == keptFont_)
+        return *keptHeight_;
     return -characterHeight(font, pixelsPerInch());
 }
 
 void TFont::setHeight(int pixels)
 {
     QFont font = widget_.font();
-    cellHeight_ = 0;
+    keptHeight_.reset();
     if (pixels < 0) {
         font.setPixelSize(-pixels);
-    } else if (pixels > 0) {
-        font.setPixelSize(pixelSizeForCell(font, pixels));
-        cellHeight_ = pixels;
-        cellFont_ = font;
     } else {
-        // Height 0 asks for the system's default height.
-        font.setPixelSize(characterHeight(QGuiApplication::font(), pixelsPerInch()));
+        // A cell height, or 0 for the system's default height.
+        font.setPixelSize(pixels > 0 ? pixelSizeForCell(font, pixels)
+                                     : characterHeight(QGuiApplication::font(), pixelsPerInch()));
+        keptHeight_ = pixels;
+        keptFont_ = font;
     }
     widget_.setFont(font);
 }

@@ -9,6 +9,7 @@
 #include <QFont>
 #include <QObject>
 #include <QWidget>
+#include <optional>
 
 namespace brindolo {
 
@@ -40,10 +41,10 @@ private:
     explicit TFont(QWidget& widget);
 
     QWidget& widget_;
-    // A positive height cannot be read back from a QFont, so the last one
-    // written is kept together with the font it produced.
-    int cellHeight_ = 0;
-    QFont cellFont_;
+    // A positive height or 0 cannot be read back from a QFont, so the last
+    // one written is kept together with the font it produced.
+    std::optional<int> keptHeight_;
+    QFont keptFont_;
 };
 
 // The font object held by a published property of that name (e.g. "Font"),

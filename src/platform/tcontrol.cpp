@@ -37,6 +37,15 @@ void TControl::setParentControl(TControl* parent)
 
 void TControl::setBounds(int left, int top, int width, int height)
 {
+    // A control aligned to the client area goes where its alignment puts
+    // it, whatever bounds it is given.
+    if (align_ == TAlign::Client && parent_) {
+        const QRect area = parent_->alignRect();
+        left = area.x();
+        top = area.y();
+        width = area.width();
+        height = area.height();
+    }
     const QSize oldSize = widget_.size();
     widget_.setGeometry(left, top, width, height);
     // Qt holds back resize events of widgets that are not shown. Once the
