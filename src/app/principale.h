@@ -1,0 +1,78 @@
+#pragma once
+// The program's one window: every control built from the design table, owned
+// by the window whatever container it lies on, and the event table that
+// binds the controls' events to the game's operations.
+
+#include "app/window_board.h"
+#include "game/game.h"
+#include "picture/jpgimg.h"
+#include "platform/controls.h"
+
+#include <array>
+#include <memory>
+#include <string>
+
+namespace brindolo {
+
+class TPrincipale : public TForm {
+    Q_OBJECT
+public:
+    // programFolder: where the pictures are looked for, ending with "/";
+    // empty means the folder of the running program. random: the game's
+    // generator; none means the clock-seeded one.
+    explicit TPrincipale(TComponent* owner, std::string programFolder = {},
+                         std::unique_ptr<RandomSource> random = {});
+    ~TPrincipale() override;
+
+    TPanel* PannelloPrincipale = nullptr;
+    TShape* RichiamaLingua1 = nullptr;
+    TShape* RichiamaLingua2 = nullptr;
+    TShape* RichiamaLingua3 = nullptr;
+    TPanel* ImmagineContenitore = nullptr;
+    TJPEGImage* Immagine = nullptr;
+    TMemo* Memo1 = nullptr;
+    TPanel* Esci = nullptr;
+    TRzComboBox* SceltaLingua = nullptr;
+    TCheckBox* MaiuscoloMinuscolo = nullptr;
+    TComboBox* ComboBox1 = nullptr;
+    // The translator of the window's captions.
+    TComponent* Language1 = nullptr;
+
+    // Panel1 .. Panel35.
+    TPanel* Panel(int number) const { return panels_.at(static_cast<size_t>(number - 1)); }
+
+    Game& game() { return *game_; }
+    const Game& game() const { return *game_; }
+    const Catalogue& catalogue() const { return *catalogue_; }
+    const std::string& programFolder() const { return game_->programFolder(); }
+
+    // The event table's operations.
+    void FormCreate();
+    void FormResize();
+    void Panel35Click();
+    void Panel36Click();
+    // Slot 1..10 (Panel11..Panel20).
+    bool PanelDragOver(int slot, TControl& source);
+    void PanelDragDrop(int slot, TControl& source);
+    // Word 1..10, from its slot or its key cell.
+    void PanelMouseMove(int word);
+    void MaiuscoloMinuscoloClick();
+    void RichiamaLingua1MouseUp(QMouseEvent& event);
+    void SceltaLinguaChange();
+
+private:
+    void buildFromDesign();
+    void bindControls();
+    void wireEvents();
+    // Fits the resizer panel to the client area: alignment none, then fill.
+    void refitPanel();
+
+    std::array<TPanel*, WindowBoard::kPanelCount> panels_{};
+    std::string initialFolder_;
+    std::unique_ptr<RandomSource> random_;
+    std::unique_ptr<WindowBoard> board_;
+    std::unique_ptr<MemoCatalogue> catalogue_;
+    std::unique_ptr<Game> game_;
+};
+
+}  // namespace brindolo

@@ -1,0 +1,98 @@
+#include "app/window_board.h"
+
+#include "picture/jpgimg.h"
+#include "platform/controls.h"
+
+#include <QFile>
+#include <charconv>
+#include <stdexcept>
+
+namespace brindolo {
+
+WindowBoard::WindowBoard(const std::array<TPanel*, kPanelCount>& panels, TCheckBox& caseBox, TJPEGImage& picture,
+                         TPanel& pictureContainer)
+    : panels_(panels), caseBox_(caseBox), picture_(picture), container_(pictureContainer)
+{
+}
+
+int WindowBoard::index(std::string_view panel) const
+{
+    constexpr std::string_view prefix = "Panel";
+    int number = 0;
+    if (panel.starts_with(prefix) && panel.size() > prefix.size() && panel[prefix.size()] != '0') {
+        const char* first = panel.data() + prefix.size();
+        const char* last = panel.data() + panel.size();
+        const auto [end, error] = std::from_chars(first, last, number);
+        if (error == std::errc() && end == last && number >= 1 && number <= kPanelCount)
+            return number - 1;
+    }
+    throw std::out_of_range("No board panel named " + std::string(panel));
+}
+
+std::string WindowBoard::text(std::string_view panel) const
+{
+    const int i = index(panel);
+    const QString caption = panels_[i]->caption();
+    const Written& written = written_[i];
+    return caption == written.shown ? written.bytes : caption.toUtf8().toStdString();
+}
+
+void WindowBoard::setText(std::string_view panel, const std::string& text)
+{
+    const int i = index(panel);
+    Written& written = written_[i];
+    written.bytes = text;
+    written.shown = QString::fromUtf8(text);
+    panels_[i]->setCaption(written.shown);
+}
+
+void WindowBoard::setEnabled(std::string_view panel, bool enabled)
+{
+    panels_[index(panel)]->QWidget::setEnabled(enabled);
+}
+
+void WindowBoard::setVisible(std::string_view panel, bool visible)
+{
+    panels_[index(panel)]->QWidget::setVisible(visible);
+}
+
+bool WindowBoard::caseBoxChecked() const
+{
+    return caseBox_.isChecked();
+}
+
+PictureSize WindowBoard::loadPicture(const std::string& path)
+{
+    picture_.setFileNamePath(path);
+    return {picture_.pictureWidth(), picture_.pictureHeight()};
+}
+
+void WindowBoard::setPictureFlags(bool stretch, bool center)
+{
+    picture_.setStretch(stretch);
+    picture_.setCenter(center);
+}
+
+PictureSize WindowBoard::containerSize() const
+{
+    return {container_.TControl::width(), container_.TControl::height()};
+}
+
+void MemoCatalogue::clear()
+{
+    names_.clear();
+    memo_.clear();
+}
+
+void MemoCatalogue::append(const std::string& name)
+{
+    // The first name takes the place of the empty line a cleared list shows.
+    const QString line = QFile::decodeName(QByteArray::fromStdString(name));
+    if (names_.empty())
+        memo_.setPlainText(line);
+    else
+        memo_.appendPlainText(line);
+    names_.push_back(name);
+}
+
+}  // namespace brindolo

@@ -1,0 +1,71 @@
+#pragma once
+// The game's board carried out on the window's real controls. Panel texts are
+// kept as the exact bytes the game wrote, so a file name that is not UTF-8
+// reads back unchanged (the drop check compares what it reads back with a
+// key made from those bytes); a caption changed by anyone else reads back as
+// its UTF-8 form.
+
+#include "platform/board.h"
+
+#include <QString>
+#include <array>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace brindolo {
+
+class TCheckBox;
+class TJPEGImage;
+class TMemo;
+class TPanel;
+
+class WindowBoard : public Board {
+public:
+    static constexpr int kPanelCount = 35;
+
+    // panels[i] is "Panel<i + 1>".
+    WindowBoard(const std::array<TPanel*, kPanelCount>& panels, TCheckBox& caseBox, TJPEGImage& picture,
+                TPanel& pictureContainer);
+
+    // Panels are "Panel1" .. "Panel35"; any other name throws std::out_of_range.
+    std::string text(std::string_view panel) const override;
+    void setText(std::string_view panel, const std::string& text) override;
+    void setEnabled(std::string_view panel, bool enabled) override;
+    void setVisible(std::string_view panel, bool visible) override;
+    bool caseBoxChecked() const override;
+    PictureSize loadPicture(const std::string& path) override;
+    void setPictureFlags(bool stretch, bool center) override;
+    PictureSize containerSize() const override;
+
+private:
+    int index(std::string_view panel) const;
+
+    struct Written {
+        std::string bytes;
+        QString shown;
+    };
+    std::array<TPanel*, kPanelCount> panels_;
+    std::array<Written, kPanelCount> written_;
+    TCheckBox& caseBox_;
+    TJPEGImage& picture_;
+    TPanel& container_;
+};
+
+// The picture catalogue: the names as the file system's bytes, mirrored one
+// per line into a text list for display.
+class MemoCatalogue : public Catalogue {
+public:
+    explicit MemoCatalogue(TMemo& memo) : memo_(memo) {}
+    void clear() override;
+    void append(const std::string& name) override;
+    int count() const override { return static_cast<int>(names_.size()); }
+    // Throws std::out_of_range outside 0 .. count() - 1.
+    std::string entry(int index) const override { return names_.at(static_cast<size_t>(index)); }
+
+private:
+    TMemo& memo_;
+    std::vector<std::string> names_;
+};
+
+}  // namespace brindolo
