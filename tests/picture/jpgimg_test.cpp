@@ -1,0 +1,289 @@
+// The picture control: its properties, what survives each failure, and
+// progress notifications.
+
+#include "picture/decodecache.h"
+#include "picture/jpgimg.h"
+#include "platform/properties.h"
+#include "picture_support.h"
+
+#include <QTest>
+
+namespace brindolo::test {
+namespace {
+
+// A control on screen, so that repaint requests turn into paint events.
+struct ShownImage {
+    ShownImage()
+    {
+        image.resize(400, 400);
+        image.show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&image));
+    }
+    TJPEGImage image{nullptr};
+    PaintCounter paints{image};
+};
+
+template <typename E, typename Action>
+std::string messageOf(Action action)
+{
+    try {
+        action();
+    } catch (const E& error) {
+        return error.what();
+    }
+    return "(nothing raised)";
+}
+
+std::vector<std::uint8_t> tablesOnly()
+{
+    std::vector<std::uint8_t> bytes = {0xFF, 0xD8, 0xFF, 0xDB, 0x00, 0x43, 0x00};
+    bytes.insert(bytes.end(), 64, 1);
+    const std::uint8_t huffman[] = {0xFF, 0xC4, 0x00, 0x14, 0x00, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+    bytes.insert(bytes.end(), std::begin(huffman), std::end(huffman));
+    bytes.insert(bytes.end(), {0xFF, 0xD9});
+    return bytes;
+}
+
+// The corpus picture with a frame header declaring 65000 x 65000 pixels.
+std::vector<std::uint8_t> hugeDeclaredSize()
+{
+    std::vector<std::uint8_t> bytes = readBytes(corpus("testorig.jpg"));
+    for (std::size_t i = 0; i + 9 < bytes.size(); ++i)
+        if (bytes[i] == 0xFF && bytes[i + 1] == 0xC0) {
+            const std::uint8_t size[] = {0xFD, 0xE8, 0xFD, 0xE8};
+            std::copy(std::begin(size), std::end(size), bytes.begin() + static_cast<std::ptrdiff_t>(i) + 5);
+            return bytes;
+        }
+    ADD_FAILURE() << "no baseline frame header";
+    return bytes;
+}
+
+TEST(JpegImageFailures, MissingFileKeepsTheFileCopyAndThePicture)
+{
+    ShownImage shown;
+    TJPEGImage& image = shown.image;
+    image.setFileNamePath(corpus("testorig.jpg"));
+    const qint64 shownPicture = image.picture().cacheKey();
+    const std::string missing = corpus("no such picture.jpg");
+
+    const int paints = shown.paints.during([&] {
+        EXPECT_EQ(messageOf<EFOpenError>([&] { image.setFileNamePath(missing); }), "Cannot open file " + missing);
+    });
+    EXPECT_EQ(paints, 0);
+    EXPECT_EQ(image.fileNamePath(), missing);
+    EXPECT_EQ(image.fileCopy(), readBytes(corpus("testorig.jpg")));
+    EXPECT_EQ(image.picture().cacheKey(), shownPicture);
+
+    // A decode property decodes the previous file's bytes again.
+    image.setCacheLimit(0);
+    image.setGrayScale(true);
+    EXPECT_EQ(image.pictureWidth(), 227);
+    EXPECT_EQ(image.picture().color(7), qRgb(7, 7, 7));
+    image.setCacheLimit(DecodeCache::defaultLimit);
+
+    // A folder is no picture file either.
+    EXPECT_EQ(messageOf<EFOpenError>([&] { image.setFileNamePath(BRINDOLO_CORPUS_DIR); }),
+              "Cannot open file " BRINDOLO_CORPUS_DIR);
+}
+
+TEST(JpegImageFailures, EmptyFileOrNameEmptiesThePictureWithoutError)
+{
+    ShownImage shown;
+    TJPEGImage& image = shown.image;
+    QTemporaryDir dir;
+    const std::string empty = dir.filePath("empty.jpg").toStdString();
+    writeBytes(empty, {});
+
+    image.setFileNamePath(corpus("testorig.jpg"));
+    EXPECT_EQ(shown.paints.during([&] { image.setFileNamePath(empty); }), 1);
+    EXPECT_TRUE(image.picture().isNull());
+    EXPECT_EQ(image.pictureWidth(), 0);
+    EXPECT_EQ(image.pictureHeight(), 0);
+
+    image.setFileNamePath(corpus("testorig.jpg"));
+    image.setFileName(QString());
+    EXPECT_TRUE(image.picture().isNull());
+    EXPECT_TRUE(image.fileCopy().empty());
+    // With nothing to decode, a decode property only clears the picture.
+    image.setNumOfColors(TNumOfColors::_16);
+    EXPECT_TRUE(image.picture().isNull());
+}
+
+TEST(JpegImageFailures, DecodingFailuresKeepThePreviousPictureAndRaiseAgain)
+{
+    QTemporaryDir dir;
+    std::vector<std::uint8_t> truncated = readBytes(corpus("testorig.jpg"));
+    truncated.resize(truncated.size() / 2);
+    const std::vector<std::uint8_t> text = {'H', 'e', 'l', 'l', 'o'};
+    const struct {
+        const char* name;
+        std::vector<std::uint8_t> bytes;
+        std::string message;
+    } cases[] = {
+        {"truncated", truncated, "Premature end of JPEG file"},
+        {"cmyk", {}, "BMP output must be grayscale or RGB"},
+        {"tables", tablesOnly(), "JPEG datastream contains no image"},
+        {"twelve", readBytes(corpus("monkey12.jpg")), "Unsupported JPEG data precision 12"},
+        {"text", text, "Not a JPEG file: starts with 0x48 0x65"},
+        {"huge", hugeDeclaredSize(), "Picture too large: 65000 x 65000"},
+    };
+    ShownImage shown;
+    TJPEGImage& image = shown.image;
+    for (const auto& failing : cases) {
+        SCOPED_TRACE(failing.name);
+        const std::string path = dir.filePath(failing.name).toStdString();
+        if (failing.bytes.empty()) {
+            // cjpeg cannot write CMYK; convert can.
+            shell(QString("convert %1 -colorspace CMYK %2")
+                      .arg(QString::fromStdString(corpus("testorig.jpg")), QString::fromStdString(path)));
+        } else {
+            writeBytes(path, failing.bytes);
+        }
+        const std::string& expected = failing.message;
+
+        image.setFileNamePath(corpus("testimgint.jpg"));
+        const qint64 previous = image.picture().cacheKey();
+        const int paints = shown.paints.during([&] {
+            EXPECT_EQ(messageOf<EJPEGException>([&] { image.setFileNamePath(path); }), expected);
+        });
+        EXPECT_EQ(paints, 0);
+        EXPECT_EQ(image.fileNamePath(), path);
+        EXPECT_EQ(image.fileCopy(), readBytes(path));
+        EXPECT_EQ(image.picture().cacheKey(), previous);
+        EXPECT_EQ(messageOf<EJPEGException>([&] { image.setDither(TDither::FS); }), expected);
+        EXPECT_EQ(image.picture().cacheKey(), previous);
+    }
+}
+
+TEST(JpegImageFailures, ProgressHandlerRaisingEndsTheDecode)
+{
+    TJPEGImage image(nullptr);
+    image.setFileNamePath(corpus("testorig.jpg"));
+    const qint64 previous = image.picture().cacheKey();
+    int calls = 0;
+    image.OnProgress = [&](QObject*) {
+        if (++calls == 3)
+            throw Exception("stopped");
+    };
+    EXPECT_EQ(messageOf<Exception>([&] { image.setFileNamePath(corpus("testimgint.jpg")); }), "stopped");
+    EXPECT_EQ(calls, 3);
+    EXPECT_EQ(image.picture().cacheKey(), previous);
+    // The decoder was left in order: the next decode works.
+    image.OnProgress = nullptr;
+    image.setOnePass(false);
+    EXPECT_EQ(image.pictureWidth(), 227);
+    EXPECT_NE(image.picture().cacheKey(), previous);
+}
+
+TEST(JpegImageProperties, DefaultsAndPublishedNames)
+{
+    TJPEGImage image(nullptr);
+    EXPECT_EQ(image.numOfColors(), TNumOfColors::_256);
+    EXPECT_EQ(image.dctMethod(), TDCTMethod::Integ);
+    EXPECT_EQ(image.dither(), TDither::FS);
+    EXPECT_FALSE(image.fastProcessing() || image.grayScale() || image.noSmooth() || image.onePass());
+    EXPECT_EQ(image.progressStep(), 10);
+    EXPECT_EQ(image.quality(), 75);
+    EXPECT_FALSE(image.progressive());
+    EXPECT_TRUE(image.fileName().isEmpty());
+    EXPECT_TRUE(image.picture().isNull());
+    EXPECT_FALSE(image.OnProgress);
+    EXPECT_EQ(image.cacheLimit(), std::size_t{64} << 20);
+
+    // FileName is published by TJPEGImage only.
+    TCustomJPEGImage custom(nullptr);
+    EXPECT_FALSE(findProperty(custom, u"FileName"));
+    for (const char16_t* name : {u"FileName", u"NumOfColors", u"DCTMethod", u"Dither", u"FastProcessing",
+                                 u"GrayScale", u"NoSmooth", u"OnePass", u"ProgressStep", u"Quality",
+                                 u"Progressive", u"Stretch", u"Center"})
+        EXPECT_TRUE(findProperty(image, name)) << QString::fromUtf16(name).toStdString();
+
+    // File names go through Qt's file-name encoding both ways.
+    image.setFileName(QString::fromStdString(corpus("testorig.jpg")));
+    EXPECT_EQ(image.fileNamePath(), corpus("testorig.jpg"));
+    EXPECT_EQ(requireProperty(image, u"filename").read(&image).toString().toStdString(), corpus("testorig.jpg"));
+}
+
+TEST(JpegImageProperties, DecodePropertiesDecodeOnEveryAssignmentStoredOnesNever)
+{
+    TJPEGImage image(nullptr);
+    image.setFileNamePath(corpus("testorig.jpg"));
+    int calls = 0;
+    image.OnProgress = [&](QObject* sender) {
+        EXPECT_EQ(sender, &image);
+        ++calls;
+    };
+    const auto decodes = [&](auto assign) {
+        calls = 0;
+        assign();
+        return calls / 10;  // ten calls per decode at the default step
+    };
+    EXPECT_EQ(decodes([&] { image.setNumOfColors(TNumOfColors::_256); }), 1);
+    EXPECT_EQ(decodes([&] { image.setDCTMethod(TDCTMethod::Integ); }), 1);
+    EXPECT_EQ(decodes([&] { image.setDither(TDither::FS); }), 1);
+    EXPECT_EQ(decodes([&] { image.setFastProcessing(false); }), 1);
+    EXPECT_EQ(decodes([&] { image.setGrayScale(false); }), 1);
+    EXPECT_EQ(decodes([&] { image.setNoSmooth(false); }), 1);
+    EXPECT_EQ(decodes([&] { image.setOnePass(false); }), 1);
+    EXPECT_EQ(decodes([&] { image.setFileNamePath(corpus("testorig.jpg")); }), 1);
+    EXPECT_EQ(decodes([&] {
+        image.setQuality(20);
+        image.setProgressive(true);
+        image.setProgressStep(50);
+        image.setStretch(true);
+    }), 0);
+    EXPECT_EQ(image.quality(), 20);
+    EXPECT_TRUE(image.progressive());
+}
+
+TEST(JpegImageProperties, WhileLoadingTheFileIsReadButNotDecoded)
+{
+    TJPEGImage image(nullptr);
+    image.setLoading(true);
+    image.setFileNamePath(corpus("testorig.jpg"));
+    image.setNumOfColors(TNumOfColors::TrueColor);
+    EXPECT_EQ(image.fileCopy(), readBytes(corpus("testorig.jpg")));
+    EXPECT_TRUE(image.picture().isNull());
+    image.loaded();
+    EXPECT_TRUE(image.picture().isNull());
+    image.setDither(TDither::FS);
+    EXPECT_EQ(image.picture().depth(), 24);
+}
+
+TEST(JpegImageProgress, CallsFollowTheWholePercentagesThatAreMultiplesOfTheStep)
+{
+    PictureFolder folder;
+    const std::string rows1000 = folder.cjpeg("rows1000.jpg", "", "-resize 8x1000!");
+    const std::string rows7 = folder.cjpeg("rows7.jpg", "", "-resize 8x7!");
+    TJPEGImage image(nullptr);
+    int calls = 0;
+    image.OnProgress = [&](QObject*) { ++calls; };
+    const auto callsFor = [&](const std::string& path, int step) {
+        image.setProgressStep(step);
+        calls = 0;
+        image.setFileNamePath(path);
+        return calls;
+    };
+    EXPECT_EQ(callsFor(rows1000, 10), 10);
+    EXPECT_EQ(callsFor(rows1000, 10), 10);  // assigned again: a full decode again
+    EXPECT_EQ(callsFor(rows7, 10), 1);
+    EXPECT_EQ(callsFor(rows1000, 3), 33);
+    EXPECT_EQ(callsFor(rows1000, 100), 1);
+    EXPECT_EQ(callsFor(rows1000, 0), 0);  // out of range: no calls, no crash
+
+    // With step 3 the last report is at 99 %, none at 100 %.
+    ProgressMeter meter(3, 1000);
+    unsigned lastRow = 0;
+    for (unsigned row = 1; row <= 1000; ++row)
+        if (meter.rowDone(row))
+            lastRow = row;
+    EXPECT_EQ(lastRow, 990u);
+    // 7 rows make 14, 28, 42, 57, 71, 85, 100 %: only 100 % is a multiple of 10.
+    ProgressMeter seven(10, 7);
+    for (unsigned row = 1; row <= 6; ++row)
+        EXPECT_FALSE(seven.rowDone(row));
+    EXPECT_TRUE(seven.rowDone(7));
+}
+
+}  // namespace
+}  // namespace brindolo::test
