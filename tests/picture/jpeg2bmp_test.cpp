@@ -1,0 +1,74 @@
+// The jpeg2bmp tool: the control's decode step on the command line.
+
+#include "picture_support.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace brindolo::test {
+namespace {
+
+const QString tool = BRINDOLO_BINARY_DIR "/bin/jpeg2bmp";
+
+TEST(Jpeg2bmp, WritesWhatDjpegWritesWithTheMatchingSwitches)
+{
+    PictureFolder folder;
+    const QString in = QString::fromStdString(corpus("testorig.jpg"));
+    const struct {
+        QStringList ours;
+        QStringList djpeg;
+    } cases[] = {
+        {{}, {"-colors", "256"}},
+        {{"--colors", "16", "--dither", "ordered"}, {"-colors", "16", "-dither", "ordered"}},
+        {{"--colors", "truecolor", "--grayscale"}, {"-grayscale"}},
+        {{"--onepass", "--nosmooth", "--dct", "float", "--dither", "none"},
+         {"-colors", "256", "-dct", "float", "-dither", "none", "-nosmooth", "-onepass"}},
+        {{"--fast", "--colors", "truecolor", "--progress-step", "7"}, {"-fast"}},
+    };
+    for (const auto& c : cases) {
+        const ProgramResult ours = runProgram(tool, QStringList(c.ours) << in << folder.path("ours.bmp"));
+        EXPECT_EQ(ours.exitCode, 0) << ours.standardError.toStdString();
+        EXPECT_EQ(runProgram("djpeg", QStringList(c.djpeg) << "-bmp" << "-outfile" << folder.path("djpeg.bmp") << in)
+                      .exitCode,
+                  0);
+        EXPECT_EQ(readBytes(folder.file("ours.bmp")), readBytes(folder.file("djpeg.bmp")))
+            << c.ours.join(' ').toStdString();
+    }
+}
+
+TEST(Jpeg2bmp, FailurePrintsTheMessageAloneAndWritesNothing)
+{
+    QTemporaryDir dir;
+    std::vector<std::uint8_t> truncated = readBytes(corpus("testorig.jpg"));
+    truncated.resize(2000);
+    writeBytes(dir.filePath("truncated.jpg").toStdString(), truncated);
+
+    ProgramResult result = runProgram(tool, {dir.filePath("truncated.jpg"), dir.filePath("out.bmp")});
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_EQ(result.standardError.toStdString(), "Premature end of JPEG file\n");
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"truncated.jpg"});
+
+    // An existing output file is left as it was.
+    writeBytes(dir.filePath("out.bmp").toStdString(), {'o', 'l', 'd'});
+    result = runProgram(tool, {dir.filePath("missing.jpg"), dir.filePath("out.bmp")});
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_EQ(result.standardError.toStdString(), "Cannot open file " + dir.filePath("missing.jpg").toStdString() + "\n");
+    EXPECT_EQ(readBytes(dir.filePath("out.bmp").toStdString()), (std::vector<std::uint8_t>{'o', 'l', 'd'}));
+
+    result = runProgram(tool, {"--colors", "17", dir.filePath("truncated.jpg"), dir.filePath("out.bmp")});
+    EXPECT_EQ(result.exitCode, 2);
+    EXPECT_TRUE(result.standardError.startsWith("usage: jpeg2bmp"));
+}
+
+TEST(Jpeg2bmp, EmptyInputIsAnEmptyPicture)
+{
+    QTemporaryDir dir;
+    writeBytes(dir.filePath("empty.jpg").toStdString(), {});
+    const ProgramResult result = runProgram(tool, {dir.filePath("empty.jpg"), dir.filePath("out.bmp")});
+    EXPECT_EQ(result.exitCode, 0);
+    EXPECT_TRUE(QFile::exists(dir.filePath("out.bmp")));
+    EXPECT_EQ(QFileInfo(dir.filePath("out.bmp")).size(), 0);
+}
+
+}  // namespace
+}  // namespace brindolo::test

@@ -1,0 +1,116 @@
+// The image control's painting rule: where the picture goes, what is clipped,
+// when the control is opaque, and when it repaints.
+
+#include "platform/timage.h"
+#include "picture_support.h"
+
+#include <QPainter>
+#include <QTest>
+
+namespace brindolo::test {
+namespace {
+
+QImage solidPicture(int width, int height)
+{
+    QImage picture(width, height, QImage::Format_RGB32);
+    picture.fill(Qt::red);
+    return picture;
+}
+
+TEST(ImagePainting, DestinationRectangleForEveryPaintMode)
+{
+    TImage image(nullptr);
+    image.resize(319, 316);
+    EXPECT_EQ(image.destinationRect(), QRect(0, 0, 0, 0));  // empty picture
+
+    const struct {
+        int w, h;
+        bool stretch, center;
+        QRect expected;
+    } cases[] = {
+        {100, 50, false, false, QRect(0, 0, 100, 50)},
+        {400, 500, false, false, QRect(0, 0, 400, 500)},
+        {100, 50, false, true, QRect(109, 133, 100, 50)},
+        {320, 317, false, true, QRect(0, 0, 320, 317)},   // 1 pixel wider and higher
+        {321, 318, false, true, QRect(-1, -1, 321, 318)}, // 2 pixels
+        {322, 319, false, true, QRect(-1, -1, 322, 319)}, // 3 pixels: truncated toward zero
+        {100, 50, true, false, QRect(0, 0, 319, 316)},
+        {900, 20, true, true, QRect(0, 0, 319, 316)},     // Stretch wins over Center
+    };
+    for (const auto& c : cases) {
+        image.setPicture(solidPicture(c.w, c.h));
+        image.setStretch(c.stretch);
+        image.setCenter(c.center);
+        EXPECT_EQ(image.destinationRect(), c.expected) << c.w << "x" << c.h << " " << c.stretch << c.center;
+        EXPECT_EQ(image.pictureWidth(), c.w);
+        EXPECT_EQ(image.pictureHeight(), c.h);
+    }
+}
+
+TEST(ImagePainting, PaintsClippedToTheControlAndScalesWholePixels)
+{
+    TImage image(nullptr);
+    image.resize(10, 10);
+    // A 12 x 12 picture whose pixel (x, y) has red x * 20 and green y * 20.
+    QImage picture(12, 12, QImage::Format_RGB32);
+    for (int y = 0; y < 12; ++y)
+        for (int x = 0; x < 12; ++x)
+            picture.setPixel(x, y, qRgb(x * 20, y * 20, 0));
+    image.setPicture(picture);
+    image.setCenter(true);
+    const QImage centred = image.grab().toImage();
+    EXPECT_EQ(centred.pixel(0, 0), picture.pixel(1, 1));
+    EXPECT_EQ(centred.pixel(9, 9), picture.pixel(10, 10));
+
+    // Stretched to twice its size each pixel is repeated, never blended.
+    image.setPicture(picture.copy(0, 0, 5, 5));
+    image.setStretch(true);
+    const QImage stretched = image.grab().toImage();
+    EXPECT_EQ(stretched.pixel(2, 3), picture.pixel(1, 1));
+    EXPECT_EQ(stretched.pixel(3, 2), picture.pixel(1, 1));
+}
+
+TEST(ImagePainting, OpaqueOnlyWhenThePictureCoversTheControl)
+{
+    TImage image(nullptr);
+    image.resize(100, 80);
+    // Qt holds resize events back from hidden widgets until they are shown.
+    image.show();
+    const auto opaque = [&] { return image.testAttribute(Qt::WA_OpaquePaintEvent); };
+    EXPECT_FALSE(opaque());
+    image.setPicture(solidPicture(50, 50));
+    EXPECT_FALSE(opaque());
+    image.setStretch(true);
+    EXPECT_TRUE(opaque());
+    image.setStretch(false);
+    image.setPicture(solidPicture(100, 80));
+    EXPECT_TRUE(opaque());
+    image.resize(101, 80);
+    EXPECT_FALSE(opaque());
+    QImage translucent(200, 200, QImage::Format_ARGB32);
+    translucent.fill(Qt::transparent);
+    image.setPicture(translucent);
+    EXPECT_FALSE(opaque());
+    image.clearPicture();
+    image.setStretch(true);
+    EXPECT_FALSE(opaque());
+}
+
+TEST(ImagePainting, RepaintsOnlyWhenAPaintModeChanges)
+{
+    TImage image(nullptr);
+    image.resize(50, 50);
+    image.setPicture(solidPicture(20, 20));
+    image.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&image));
+    PaintCounter paints(image);
+    EXPECT_EQ(paints.during([&] { image.setStretch(false); image.setCenter(false); }), 0);
+    EXPECT_EQ(paints.during([&] { image.setStretch(true); }), 1);
+    EXPECT_EQ(paints.during([&] { image.setStretch(true); }), 0);
+    EXPECT_EQ(paints.during([&] { image.setCenter(true); }), 1);
+    EXPECT_EQ(paints.during([&] { image.setCenter(true); }), 0);
+    EXPECT_EQ(paints.during([&] { image.clearPicture(); }), 1);
+}
+
+}  // namespace
+}  // namespace brindolo::test
