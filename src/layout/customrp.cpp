@@ -60,9 +60,11 @@ void TMRFont::Apply()
     const float a = FSizePerWidth * static_cast<float>(FControl->clientWidth());
     const float b = FSizePerHeight * static_cast<float>(FControl->clientHeight());
     FFontObject->setSize(static_cast<int>(a < b ? a : b));
-    if (FFontObject->size() == 0)
-        FFontObject->setSize(1);
     FLastSize = FFontObject->size();
+    if (FLastSize == 0) {
+        FFontObject->setSize(1);
+        FLastSize = FFontObject->size();
+    }
 }
 
 QString TMRFont::GetWarning() const
@@ -238,7 +240,7 @@ void TCustomResizerPanel::ScanControls(TControl& container)
             if (!FAllowChanges)
                 RecordHandler(handler);
         }
-        if (control.isContainer() && !dynamic_cast<TCustomResizerPanel*>(&control))
+        if (control.isContainer() && !qobject_cast<TCustomResizerPanel*>(&control.widget()))
             ScanControls(control);
     }
 }
@@ -272,22 +274,20 @@ void TCustomResizerPanel::Rescale()
     }
     ScanControls(*this);
 
-    // Hidden for the whole rescale, so the board repaints once at the end.
-    // A panel not on screen yet (this may be the size notification Qt sends
-    // while showing it) has nothing to repaint, and hiding it there would
-    // make Qt deliver the same notification again.
-    struct VisibilityGuard {
+    // The board is to repaint once, at the end, not after every control
+    // move. Qt's way to say so is to suspend the panel's updates; hiding the
+    // panel would also take the keyboard focus away from the control that
+    // has it and send hide and show events through the whole board.
+    struct RepaintGuard {
         TCustomResizerPanel& panel;
-        bool hide;
-        ~VisibilityGuard()
+        bool wasEnabled;
+        ~RepaintGuard()
         {
-            if (hide)
-                panel.TControl::setVisible(true);
+            panel.setUpdatesEnabled(wasEnabled);
             panel.takeReferenceSize();
         }
-    } guard{*this, isVisible()};
-    if (guard.hide)
-        TControl::setVisible(false);
+    } guard{*this, updatesEnabled()};
+    setUpdatesEnabled(false);
 
     if (FAllowChanges) {
         // Nothing inside has moved yet: the reference size is the panel's

@@ -8,19 +8,37 @@
 
 namespace brindolo {
 
+TMRControlHandlerVCL::TMRControlHandlerVCL(TControl& control)
+    : TMRControlHandler(control), comboBox_(dynamic_cast<TCustomComboBox*>(&control))
+{
+}
+
+bool TMRControlHandlerVCL::fontReplacedLater(const TFont& font) const
+{
+    for (const auto& handler : FPropertyHandlers) {
+        const auto* fontHandler = dynamic_cast<const TMRFont*>(handler.get());
+        if (fontHandler && !fontHandler->invalid() && &fontHandler->font() == &font)
+            return true;
+    }
+    return false;
+}
+
 void TMRControlHandlerVCL::ApplyBounds(QRect& r)
 {
     TMRControlHandler::ApplyBounds(r);
-    if (!dynamic_cast<TCustomComboBox*>(FControl))
+    if (!comboBox_)
         return;
-    TFont* font = findFontProperty(FControl->object(), u"Font");
-    if (!font)
+    TFont* font = findFontProperty(*comboBox_, u"Font");
+    // A font handler later in this same apply sets this font's size in any
+    // case; fitting it first would cost the combo box a second full
+    // relayout and change nothing.
+    if (!font || fontReplacedLater(*font))
         return;
     // Work in cell heights, so the difference below is what the combo box
-    // adds around its text.
-    if (font->height() < 0)
-        font->setHeight(font->size() * font->pixelsPerInch() / 72);
-    const int extra = FControl->height() - font->height();
+    // adds around its text. Our combo boxes keep the height they are given,
+    // so the cell height is only computed here, not written and read back.
+    const int cell = font->height() < 0 ? font->size() * font->pixelsPerInch() / 72 : font->height();
+    const int extra = FControl->height() - cell;
     font->setHeight(RoundProduct(FControl->parentControl()->clientHeight(), FHeightRatio) - extra);
 }
 

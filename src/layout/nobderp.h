@@ -28,8 +28,13 @@ namespace brindolo {
 // have.
 class TMRControlHandlerVCL : public TMRControlHandler {
 public:
-    using TMRControlHandler::TMRControlHandler;
+    explicit TMRControlHandlerVCL(TControl& control);
     void ApplyBounds(QRect& r) override;
+
+private:
+    bool fontReplacedLater(const TFont& font) const;
+    // The class of a control never changes: tested once.
+    TCustomComboBox* comboBox_;
 };
 
 class TNoBDEResizerPanel : public TCustomResizerPanel {

@@ -7,6 +7,7 @@
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <cstdint>
+#include <algorithm>
 #include <cstdlib>
 
 namespace brindolo {
@@ -31,15 +32,20 @@ int characterHeight(const QFont& font, int pixelsPerInch)
 }
 
 // The largest pixel size whose cell (ascent + descent) fits in cellHeight.
-// Qt has no font-by-cell-height request, so the metrics are asked directly.
+// Qt has no font-by-cell-height request, so the metrics are asked directly,
+// starting from the proportion the font has now.
 int pixelSizeForCell(QFont font, int cellHeight)
 {
-    int pixels = cellHeight;
-    for (; pixels > 1; --pixels) {
-        font.setPixelSize(pixels);
-        if (QFontMetrics(font).height() <= cellHeight)
-            break;
-    }
+    const int cellNow = std::max(1, QFontMetrics(font).height());
+    int pixels = std::max(1, cellHeight * QFontInfo(font).pixelSize() / cellNow);
+    auto cellAt = [&font](int size) {
+        font.setPixelSize(size);
+        return QFontMetrics(font).height();
+    };
+    while (pixels > 1 && cellAt(pixels) > cellHeight)
+        --pixels;
+    while (cellAt(pixels + 1) <= cellHeight)
+        ++pixels;
     return pixels;
 }
 
