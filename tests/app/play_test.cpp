@@ -1,6 +1,7 @@
 #include "window_fixture.h"
 
 #include <QFile>
+#include <filesystem>
 
 namespace brindolo::testing {
 namespace {
@@ -151,6 +152,47 @@ TEST_F(PlayTest, EsciClosesTheWindow)
 {
     click(*window->Esci);
     EXPECT_FALSE(window->isVisible());
+}
+
+}  // namespace
+}  // namespace brindolo::testing
+
+namespace brindolo::testing {
+namespace {
+
+// A file name that is not UTF-8 cannot be shown as it is, but the slot must
+// still take its tile: the board reads back the very bytes the game wrote.
+TEST(PlayRawNames, APictureNamedInLatin1IsStillPlayable)
+{
+    QTemporaryDir folder;
+    const std::string root = folder.path().toStdString() + "/";
+    QDir(folder.path()).mkdir("immagini");
+    const QImage picture = [] {
+        QImage image(40, 30, QImage::Format_RGB32);
+        image.fill(Qt::yellow);
+        return image;
+    }();
+    ASSERT_TRUE(picture.save(folder.path() + "/plain.jpg", "JPG"));
+    std::filesystem::rename(root + "plain.jpg", root + "immagini/citt\xe0.jpg");
+    std::vector<std::string> reports;
+    EventBoundary::setReporter([&](const QString&, const QString& text) { reports.push_back(text.toStdString()); });
+    TPrincipale window(nullptr, root, std::make_unique<ScriptedRandom>());
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    ASSERT_EQ(window.catalogue().count(), 1);
+    ASSERT_EQ(window.catalogue().entry(0), "citt\xe0.jpg");
+
+    auto centre = [&](int panel) { return window.Panel(panel)->mapTo(&window, window.Panel(panel)->rect().center()); };
+    QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {}, centre(35));
+    QTest::mousePress(window.windowHandle(), Qt::LeftButton, {}, centre(1));
+    QTest::mouseMove(window.windowHandle(), centre(11));
+    QTest::mouseRelease(window.windowHandle(), Qt::LeftButton, {}, centre(11));
+    EXPECT_EQ(window.Panel(33)->caption(), "1");
+    EXPECT_FALSE(window.Panel(11)->isEnabled());
+    EXPECT_TRUE(reports.empty());
+    EventBoundary::setReporter(nullptr);
+    // QTemporaryDir removes through QString, which cannot name that file.
+    std::filesystem::remove_all(root + "immagini");
 }
 
 }  // namespace
