@@ -1,6 +1,7 @@
 #include "app/principale.h"
 
 #include "app/design.h"
+#include "layout/nobderp.h"
 #include "platform/drag_controller.h"
 #include "platform/event_boundary.h"
 #include "platform/program_folder.h"
@@ -17,7 +18,10 @@ namespace {
 // The one place that decides the class of the panel holding every control.
 TPanel* makeResizerPanel(TComponent* owner, TControl* parent)
 {
-    return new TPanel(owner, parent);
+    auto* panel = new TNoBDEResizerPanel(owner, parent);
+    panel->setAllowChanges(false);
+    panel->setActive(true);
+    return panel;
 }
 
 TControl* makeControl(ControlKind kind, TComponent* owner, TControl* parent)
