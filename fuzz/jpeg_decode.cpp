@@ -1,0 +1,70 @@
+// The decode step on arbitrary bytes. The first two bytes choose the decode
+// properties and how progress is reported, the rest is the file: every
+// combination of settings the picture control can be given meets every file.
+
+#include "picture/codec/jpegdecode.h"
+
+#include <cstdint>
+#include <cstdlib>
+#include <new>
+
+using namespace brindolo;
+
+namespace {
+
+struct Stop {};
+
+DecodeSettings settingsFrom(std::uint8_t a, std::uint8_t b)
+{
+    DecodeSettings settings;
+    settings.numOfColors = static_cast<TNumOfColors>(a % 3);
+    settings.dctMethod = static_cast<TDCTMethod>((a / 3) % 3);
+    settings.dither = static_cast<TDither>((a / 9) % 3);
+    settings.fastProcessing = b & 1;
+    settings.grayScale = b & 2;
+    settings.noSmooth = b & 4;
+    settings.onePass = b & 8;
+    return settings;
+}
+
+// Rows must be fully written, pad bytes zero, and the header must describe
+// what the rows hold: a picture that breaks this would show garbage.
+void checkPicture(const DecodedPicture& picture)
+{
+    if (picture.empty())
+        return;
+    if (picture.width <= 0 || picture.height <= 0 || (picture.bitsPerPixel != 8 && picture.bitsPerPixel != 24)
+        || picture.rowBytes % 4 != 0)
+        std::abort();
+    const std::size_t dataBytes = static_cast<std::size_t>(picture.width) * (picture.bitsPerPixel / 8);
+    for (int y = 0; y < picture.height; ++y)
+        for (std::size_t x = dataBytes; x < picture.rowBytes; ++x)
+            if (picture.row(y)[x] != 0)
+                std::abort();
+    if (picture.bmp().size() != picture.headerBytes() + picture.pixelBytes())
+        std::abort();
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    if (size < 2)
+        return 0;
+    const DecodeSettings settings = settingsFrom(data[0], data[1]);
+    // The top bits of the second byte: the progress step, and whether the
+    // progress handler raises, which must end the decode cleanly mid-rows.
+    const int step = 1 + ((data[1] >> 4) & 7) * 14;
+    const bool stopOnProgress = data[1] & 0x80;
+    ProgressNotify progress = [stopOnProgress] {
+        if (stopOnProgress)
+            throw Stop{};
+    };
+    try {
+        checkPicture(decodeJpeg({data + 2, size - 2}, settings, progress, step));
+    } catch (const EJPEGException&) {
+    } catch (const Stop&) {
+    } catch (const std::bad_alloc&) {
+    }
+    return 0;
+}
