@@ -1,0 +1,44 @@
+#include "i18n/file_errors.h"
+
+#include <cerrno>
+#include <sys/stat.h>
+
+namespace brindolo {
+
+namespace {
+
+bool folderExists(const std::string& path)
+{
+    const auto slash = path.rfind('/');
+    const std::string folder = slash == std::string::npos ? "." : path.substr(0, slash + 1);
+    struct stat info {};
+    return ::stat(folder.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+}  // namespace
+
+std::string fileErrorMessage(int errorNumber, const std::string& path)
+{
+    switch (errorNumber) {
+    case ENOENT:
+        return folderExists(path) ? "File not found" : "Invalid filename";
+    case ENOTDIR:
+        // A folder of the path is a file: the folder does not exist.
+        return "Invalid filename";
+    case EMFILE:
+    case ENFILE:
+        return "Too many open files";
+    case EACCES:
+    case EPERM:
+        return "File access denied";
+    default:
+        return "I/O error " + std::to_string(errorNumber);
+    }
+}
+
+void raiseFileError(int errorNumber, const std::string& path)
+{
+    throw EInOutError(fileErrorMessage(errorNumber, path), errorNumber);
+}
+
+}  // namespace brindolo

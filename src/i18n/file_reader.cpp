@@ -1,0 +1,55 @@
+#include "i18n/file_reader.h"
+
+#include <cerrno>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace brindolo {
+
+namespace {
+
+// Closes the descriptor on every path out, also when a read fails.
+class FileDescriptor {
+public:
+    explicit FileDescriptor(int fd) : fd_(fd) {}
+    ~FileDescriptor()
+    {
+        if (fd_ >= 0)
+            ::close(fd_);
+    }
+    FileDescriptor(const FileDescriptor&) = delete;
+    FileDescriptor& operator=(const FileDescriptor&) = delete;
+    int get() const { return fd_; }
+
+private:
+    int fd_;
+};
+
+}  // namespace
+
+FileContents readWholeFile(const std::string& path)
+{
+    FileContents contents;
+    const FileDescriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+    if (file.get() < 0) {
+        contents.error = errno;
+        return contents;
+    }
+    char buffer[64 * 1024];
+    for (;;) {
+        const ssize_t got = ::read(file.get(), buffer, sizeof buffer);
+        if (got > 0) {
+            contents.bytes.append(buffer, got);
+        } else if (got == 0) {
+            return contents;
+        } else if (errno == EAGAIN) {
+            return contents;
+        } else if (errno != EINTR) {
+            contents.error = errno;
+            contents.bytes.clear();
+            return contents;
+        }
+    }
+}
+
+}  // namespace brindolo

@@ -1,0 +1,46 @@
+#include "i18n/language_chooser.h"
+
+#include "i18n/language_list.h"
+#include "i18n/text_rules.h"
+
+#include <QFile>
+#include <QSignalBlocker>
+
+namespace brindolo {
+
+QString LanguageFilePath(const std::string& programFolder, const QString& name)
+{
+    QString folder = QFile::decodeName(QByteArray::fromStdString(programFolder));
+    if (!folder.endsWith(u'/'))
+        folder += u'/';
+    return folder + asciiLower(name) + QStringLiteral(".lng");
+}
+
+void openLanguageChooser(TCustomComboBox& list, const std::string& programFolder)
+{
+    list.clearItems();
+    const QStringList names = readLanguageList(programFolder + (programFolder.ends_with('/') ? "" : "/") + "lingue.txt");
+    {
+        // All names in one call: a list of a million names must not cost a
+        // million model updates. Filling makes the first name current and
+        // its text the drop-down's, which is no choice of the player's: the
+        // text goes back to what it was, and no name stays current, so that
+        // picking any name, the first included, is a change of text.
+        const QString text = list.currentText();
+        const QSignalBlocker quiet(&list);
+        list.addItems(names);
+        list.setCurrentIndex(-1);
+        list.setEditText(text);
+    }
+    list.TControl::setVisible(true);
+    list.showPopup();
+}
+
+void chooseLanguage(TCustomComboBox& list, TLanguage& translator, const std::string& programFolder)
+{
+    translator.setLanguageFile(LanguageFilePath(programFolder, list.currentText()));
+    translator.Translate();
+    list.TControl::setVisible(false);
+}
+
+}  // namespace brindolo
