@@ -1,0 +1,48 @@
+#include "i18n/ini_reader.h"
+#include "i18n/language_chooser.h"
+#include "i18n/language_list.h"
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+
+namespace brindolo {
+namespace {
+
+const std::string kDataFolder = BRINDOLO_SOURCE_DIR "/data/";
+
+// Widest caption that fits each control at its design size and font.
+struct Caption {
+    const char* key;
+    qsizetype maxLength;
+};
+constexpr Caption kCaptions[] = {
+    {"Principale.Esci.Caption", 5},     // 81 px at 27 px bold
+    {"Principale.Panel32.Caption", 14}, // 171 px at 19 px bold
+    {"Principale.Panel34.Caption", 11}, // 137 px at 19 px bold
+    {"Principale.Panel35.Caption", 14}, // 233 px at 27 px bold
+    {"Principale.Caption", 80},
+};
+
+TEST(ShippedLanguages, EveryListedLanguageHasAFileTranslatingAllFiveCaptionsThatFit)
+{
+    const QStringList names = readLanguageList(kDataFolder + "lingue.txt");
+    EXPECT_EQ(names, (QStringList{"italiano", "english", QString::fromUtf8("français"), "deutsch",
+                                  QString::fromUtf8("español")}));
+    for (const QString& name : names) {
+        const IniReader file(QFile::encodeName(LanguageFilePath(kDataFolder, name)).toStdString());
+        for (const Caption& caption : kCaptions) {
+            const QString value = file.readString("Translations", caption.key);
+            EXPECT_FALSE(value.isEmpty()) << name.toStdString() << " " << caption.key;
+            EXPECT_LE(value.size(), caption.maxLength) << name.toStdString() << " " << caption.key;
+        }
+    }
+    const IniReader italian(kDataFolder + "italiano.lng");
+    EXPECT_EQ(italian.readString("Translations", "Principale.Esci.Caption"), "ESCI");
+    EXPECT_EQ(italian.readString("Translations", "Principale.Panel32.Caption"), "HAI TROVATO");
+    EXPECT_EQ(italian.readString("Translations", "Principale.Panel34.Caption"), "PAROLE");
+    EXPECT_EQ(italian.readString("Translations", "Principale.Panel35.Caption"), "GIOCA");
+}
+
+}  // namespace
+}  // namespace brindolo
