@@ -1,6 +1,7 @@
 #include "app/principale.h"
 
 #include "app/design.h"
+#include "i18n/language_chooser.h"
 #include "layout/nobderp.h"
 #include "platform/drag_controller.h"
 #include "platform/event_boundary.h"
@@ -192,6 +193,12 @@ void TPrincipale::buildFromDesign()
         applyState(control, design);
     }
 
+    Language1 = new TLanguage(this);
+    Language1->setName(QStringLiteral("Language1"));
+    Language1->setProperties({QStringLiteral("Principale.Esci.Caption"), QStringLiteral("Principale.Panel32.Caption"),
+                              QStringLiteral("Principale.Panel34.Caption"), QStringLiteral("Principale.Panel35.Caption"),
+                              QStringLiteral("Principale.Caption")});
+
     for (int i = 0; i < componentCount(); ++i)
         component(i)->loaded();
     loaded();
@@ -279,8 +286,14 @@ void TPrincipale::MaiuscoloMinuscoloClick()
     game_->MaiuscoloMinuscoloClick();
 }
 
-void TPrincipale::RichiamaLingua1MouseUp(QMouseEvent&) {}
+void TPrincipale::RichiamaLingua1MouseUp(QMouseEvent&)
+{
+    openLanguageChooser(*SceltaLingua, programFolder());
+}
 
-void TPrincipale::SceltaLinguaChange() {}
+void TPrincipale::SceltaLinguaChange()
+{
+    chooseLanguage(*SceltaLingua, *Language1, programFolder());
+}
 
 }  // namespace brindolo

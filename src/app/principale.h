@@ -5,6 +5,7 @@
 
 #include "app/window_board.h"
 #include "game/game.h"
+#include "i18n/tlanguage.h"
 #include "picture/jpgimg.h"
 #include "platform/controls.h"
 
@@ -36,7 +37,7 @@ public:
     TCheckBox* MaiuscoloMinuscolo = nullptr;
     TComboBox* ComboBox1 = nullptr;
     // The translator of the window's captions.
-    TComponent* Language1 = nullptr;
+    TLanguage* Language1 = nullptr;
 
     // Panel1 .. Panel35.
     TPanel* Panel(int number) const { return panels_.at(static_cast<size_t>(number - 1)); }

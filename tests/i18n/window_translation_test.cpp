@@ -1,0 +1,126 @@
+// The chooser and the translator on the real main window, driven through
+// the flag strips and the language drop-down as the player drives them.
+
+#include "app/principale.h"
+#include "i18n/small_form.h"
+#include "platform/event_boundary.h"
+
+#include <QAbstractItemView>
+#include <QDir>
+#include <QTest>
+#include <QWindow>
+#include <gtest/gtest.h>
+#include <map>
+#include <memory>
+#include <vector>
+
+namespace brindolo {
+namespace {
+
+using testing::writeFile;
+
+class WindowTranslationTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(QDir(dir.path()).mkdir("immagini"));
+        application.setTitle("Brindolo 1.0");
+        EventBoundary::setTitle("Brindolo 1.0");
+        EventBoundary::setReporter([this](const QString& caption, const QString& text) {
+            reports.push_back((caption + " | " + text).toStdString());
+        });
+        window = std::make_unique<TPrincipale>(&application, testing::folderOf(dir));
+        window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    }
+
+    void TearDown() override
+    {
+        window->SceltaLingua->hidePopup();
+        window.reset();
+        EventBoundary::setReporter(nullptr);
+    }
+
+    void releaseOver(const QWidget& strip, Qt::MouseButton button)
+    {
+        QTest::mouseClick(window->windowHandle(), button, {}, strip.mapTo(window.get(), strip.rect().center()));
+    }
+
+    // Every caption and text on the window, by component name.
+    std::map<QString, QString> texts() const
+    {
+        std::map<QString, QString> all{{"Principale", window->caption()}};
+        for (int i = 0; i < window->componentCount(); ++i) {
+            const TComponent& c = *window->component(i);
+            for (const char* property : {"Caption", "Text"}) {
+                const QVariant value = c.object().property(property);
+                if (value.isValid())
+                    all[c.name() + "." + property] = value.toString();
+            }
+        }
+        return all;
+    }
+
+    QTemporaryDir dir;
+    TApplication application;
+    std::unique_ptr<TPrincipale> window;
+    std::vector<std::string> reports;
+};
+
+TEST_F(WindowTranslationTest, AChoiceChangesTheFiveCaptionsAndNothingElse)
+{
+    writeFile(dir, "lingue.txt", "italiano\r\nenglish\r\nparziale\r\n");
+    QFile::copy(BRINDOLO_SOURCE_DIR "/data/english.lng", dir.filePath("english.lng"));
+    writeFile(dir, "parziale.lng", "[Translations]\r\nPrincipale.Panel35.Caption=GIOCHIAMO\r\n");
+    TRzComboBox& list = *window->SceltaLingua;
+    const auto before = texts();
+
+    // Any button over any strip opens the list.
+    releaseOver(*window->RichiamaLingua3, Qt::RightButton);
+    ASSERT_TRUE(list.isVisible());
+    EXPECT_TRUE(list.view()->isVisible());
+    EXPECT_EQ(list.items(), (QStringList{"italiano", "english", "parziale"}));
+    list.setCurrentIndex(1);
+    EXPECT_FALSE(list.isVisible());
+
+    auto expected = before;
+    expected["Esci.Caption"] = "EXIT";
+    expected["Panel32.Caption"] = "YOU FOUND";
+    expected["Panel34.Caption"] = "WORDS";
+    expected["Panel35.Caption"] = "PLAY";
+    expected["SceltaLingua.Text"] = "english";
+    EXPECT_EQ(texts(), expected);
+
+    // A language lacking keys leaves those captions in the one before.
+    releaseOver(*window->RichiamaLingua1, Qt::MiddleButton);
+    list.setCurrentIndex(2);
+    expected["Panel35.Caption"] = "GIOCHIAMO";
+    expected["SceltaLingua.Text"] = "parziale";
+    EXPECT_EQ(texts(), expected);
+    EXPECT_TRUE(reports.empty());
+}
+
+TEST_F(WindowTranslationTest, AMissingListIsReportedAndLeavesTheDropDownEmptyAndHidden)
+{
+    writeFile(dir, "lingue.txt", "italiano\r\n");
+    releaseOver(*window->RichiamaLingua2, Qt::LeftButton);
+    window->SceltaLingua->hidePopup();
+    window->SceltaLingua->TControl::setVisible(false);
+    QFile::remove(dir.filePath("lingue.txt"));
+
+    releaseOver(*window->RichiamaLingua2, Qt::LeftButton);
+    EXPECT_EQ(reports, std::vector<std::string>{"Brindolo 1.0 | File not found."});
+    EXPECT_TRUE(window->SceltaLingua->items().isEmpty());
+    EXPECT_FALSE(window->SceltaLingua->isVisible());
+    EXPECT_EQ(window->SceltaLingua->currentText(), "italiano");
+
+    // The window goes on, and the next opening reads the list anew.
+    writeFile(dir, "lingue.txt", "english\r\n");
+    releaseOver(*window->RichiamaLingua2, Qt::LeftButton);
+    EXPECT_EQ(window->SceltaLingua->items(), QStringList{"english"});
+    EXPECT_TRUE(window->SceltaLingua->isVisible());
+    EXPECT_EQ(reports.size(), 1u);
+}
+
+}  // namespace
+}  // namespace brindolo
