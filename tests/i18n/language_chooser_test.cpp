@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractItemView>
+#include <QDir>
 #include <QTemporaryDir>
 
 namespace brindolo {
@@ -72,6 +73,33 @@ TEST_F(LanguageChooserTest, PickingANameTranslatesFromItsFileAndHidesTheList)
     EXPECT_EQ(ui.found->caption(), "TROVATE");
     EXPECT_EQ(ui.exit->caption(), "EXIT");
     EXPECT_FALSE(ui.languages->isVisible());
+}
+
+TEST_F(LanguageChooserTest, HugeListsOpenAndNamesOnlyEverNameAFileToRead)
+{
+    QByteArray names;
+    for (int i = 0; i < 1000000; ++i)
+        names += "x\r\n";
+    writeFile(dir, "lingue.txt", names);
+    openLanguageChooser(*ui.languages, folder);
+    EXPECT_EQ(ui.languages->count(), 1000000);
+    ui.languages->hidePopup();
+
+    // A name no file system takes reads nothing.
+    ui.languages->setEditText(QString(10 << 20, 'y'));
+    EXPECT_EQ(ui.exit->caption(), "ESCI");
+
+    // A name climbing out of the folder reads a file there, and that is all
+    // a name can do: nothing is written.
+    ASSERT_TRUE(QDir(dir.path()).mkdir("prog"));
+    writeFile(dir, "fuori.lng", "[Translations]\r\nPrincipale.Esci.Caption=FUORI\r\n");
+    ui.languages->OnChange = nullptr;
+    ui.languages->setEditText("../FUORI");
+    chooseLanguage(*ui.languages, *ui.language, folder + "prog/");
+    EXPECT_EQ(ui.exit->caption(), "FUORI");
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+              (QStringList{"fuori.lng", "lingue.txt", "prog"}));
+    EXPECT_TRUE(QDir(dir.filePath("prog")).isEmpty());
 }
 
 TEST_F(LanguageChooserTest, TypingTranslatesWithTheTextSoFar)
