@@ -75,8 +75,11 @@ void writeBmpFile(const DecodedPicture& picture, const std::string& path)
     TemporaryFile file(path);
     // The rows go out straight from the decoded picture, bottom row first,
     // so no second copy of the pixels is ever held.
+    // The empty picture has no header, and fwrite must not be given the
+    // null data of an empty vector.
     const std::vector<std::uint8_t> header = picture.bmpHeader();
-    std::fwrite(header.data(), 1, header.size(), file.stream());
+    if (!header.empty())
+        std::fwrite(header.data(), 1, header.size(), file.stream());
     for (int y = picture.height - 1; y >= 0 && !picture.empty(); --y)
         std::fwrite(picture.row(y), 1, picture.rowBytes, file.stream());
     file.keepAs(path);
