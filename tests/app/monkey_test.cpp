@@ -186,6 +186,13 @@ protected:
             const QPoint at = target();
             what << "click at (" << at.x() << "," << at.y() << ")";
             QTest::mouseClick(handle(), Qt::LeftButton, {}, at);
+        } else if (kind < 96) {
+            // The teacher takes the language list away, or puts it back.
+            const QString list = folder.path() + "/lingue.txt";
+            const QString away = folder.path() + "/lingue.off";
+            what << (QFile::exists(list) ? "remove" : "restore") << " lingue.txt";
+            if (!QFile::rename(list, away))
+                QFile::rename(away, list);
         } else {
             const QSize size(120 + pick(1400), 100 + pick(900));
             what << "resize to " << size.width() << "x" << size.height();
@@ -207,6 +214,7 @@ protected:
         if (list.count() > 0 && pick(2) == 0) {
             const int index = pick(list.count());
             what << "pick language " << index;
+            ++languageChoices;
             list.hidePopup();
             list.setCurrentIndex(index);
             return;
@@ -214,6 +222,7 @@ protected:
         static const char* const typed[] = {"i", "English", "x", "\b", "DEUTSCH", " "};
         const QString keys = QString::fromLatin1(typed[pick(6)]);
         what << "type '" << keys.toStdString() << "'";
+        ++languageChoices;
         list.hidePopup();
         // Each key changes the text, and a change hides the field.
         for (qsizetype i = 0; i < keys.size() && list.isVisible(); ++i)
@@ -253,6 +262,13 @@ protected:
         reports.clear();
         if (QApplication::activeModalWidget())
             return ::testing::AssertionFailure() << "a modal window is open";
+        // Whatever language is chosen, the captions come from a language
+        // file or the design, whole.
+        const QString exit = window->Esci->caption();
+        const QString play = window->Panel(35)->caption();
+        if ((exit != "ESCI" && exit != "EXIT") || (play != "GIOCA" && play != "PLAY"))
+            return ::testing::AssertionFailure()
+                   << "captions '" << exit.toStdString() << "' and '" << play.toStdString() << "'";
 
         const Game& game = window->game();
         const bool started = !text(33).empty();
@@ -315,6 +331,7 @@ protected:
     std::unique_ptr<TPrincipale> window;
     std::vector<Report> reports;
     std::size_t reportCount = 0;
+    int languageChoices = 0;
     std::set<std::string> reportTexts;
 };
 
@@ -375,9 +392,11 @@ TEST_F(MonkeyTest, RandomPlayKeepsTheBoardConsistentAndReportsEveryFailure)
     if (events >= 20000) {
         EXPECT_GT(gamesWon, 0);
         EXPECT_GT(reportCount, 0u) << "no broken picture was ever shown";
+        EXPECT_GT(languageChoices, 0) << "the language list never opened";
     }
-    std::printf("monkey: seed %u, %lu events, %d words found, %d games won, %zu failures reported, %d restarts\n",
-                seed, events, wordsFound, gamesWon, reportCount, restarts);
+    std::printf("monkey: seed %u, %lu events, %d words found, %d games won, %d language choices, "
+                "%zu failures reported, %d restarts\n",
+                seed, events, wordsFound, gamesWon, languageChoices, reportCount, restarts);
     for (const std::string& text : reportTexts)
         std::printf("  reported: %s\n", text.c_str());
 }
