@@ -11,7 +11,9 @@ cmake --install "$BIN" --prefix "$prefix" >"$scratch/install.log" ||
 
 # Reached through a symbolic link, as a user's own ~/bin link would.
 ln -s "$prefix/bin/brindolo" "$scratch/my-brindolo"
-victim="$(find "$prefix/lib/brindolo/immagini" -name "*.jpg" | head -n 1)"
+# -quit, not a pipe into head: under pipefail, find killed by SIGPIPE
+# would end the script at random.
+victim="$(find "$prefix/lib/brindolo/immagini" -name "*.jpg" -print -quit)"
 rm "$victim"
 run_reporting "$scratch/my-brindolo"
 [ -z "$reported" ] || [ "$reported" -eq "$(($(shipped_count) - 1))" ] ||
