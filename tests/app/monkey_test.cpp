@@ -70,18 +70,18 @@ protected:
         for (const char* word : kWords) {
             QImage picture(QSize(word[0] == 'f' ? 420 : 60, 45), QImage::Format_RGB32);
             picture.fill(Qt::darkCyan);
-            ASSERT_TRUE(picture.save(picture_path(word), "JPG"));
+            ASSERT_TRUE(picture.save(picturePath(word), "JPG"));
         }
         // A picture cut short, a folder named like a picture and a link to
         // nothing: each fails to load in its own way whenever it is shown.
-        QFile whole(picture_path("gatto"));
+        QFile whole(picturePath("gatto"));
         ASSERT_TRUE(whole.open(QIODevice::ReadOnly));
-        QFile cut(picture_path("rotto"));
+        QFile cut(picturePath("rotto"));
         ASSERT_TRUE(cut.open(QIODevice::WriteOnly));
         cut.write(whole.read(whole.size() / 2));
         cut.close();
         ASSERT_TRUE(root.mkdir("immagini/cartella.jpg"));
-        ASSERT_TRUE(QFile::link(folder.path() + "/immagini/sparito.png", picture_path("sparito")));
+        ASSERT_TRUE(QFile::link(folder.path() + "/immagini/sparito.png", picturePath("sparito")));
 
         write("lingue.txt", "italiano\r\nEnglish\r\nDeutsch\r\nfran\xc3\xa7" "ais\r\n\r\n");
         write("italiano.lng", "[Translations]\r\nPrincipale.Esci.Caption=ESCI\r\nPrincipale.Panel35.Caption=GIOCA\r\n");
@@ -101,7 +101,7 @@ protected:
         EventBoundary::setReporter(nullptr);
     }
 
-    QString picture_path(const char* word) const { return folder.path() + "/immagini/" + word + ".jpg"; }
+    QString picturePath(const char* word) const { return folder.path() + "/immagini/" + word + ".jpg"; }
 
     void write(const char* name, const QByteArray& bytes) const
     {
