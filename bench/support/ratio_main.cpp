@@ -24,14 +24,33 @@ namespace {
 // Keeps the console output and remembers each benchmark's time per iteration.
 class RecordingReporter : public benchmark::ConsoleReporter {
 public:
+    // No colours: the goal lines that follow must start at the line's start.
+    RecordingReporter() : ConsoleReporter(OO_Tabular) {}
     void ReportRuns(const std::vector<Run>& runs) override
     {
         ConsoleReporter::ReportRuns(runs);
-        for (const Run& run : runs)
-            if (!run.error_occurred && run.run_type == Run::RT_Iteration)
-                times[run.benchmark_name()] = run.GetAdjustedRealTime();
+        for (const Run& run : runs) {
+            if (run.error_occurred)
+                continue;
+            // With repetitions the median stands for the benchmark: one slow
+            // repetition on a busy machine then cannot swing a ratio.
+            if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median")
+                medians[run.run_name.str()] = run.GetAdjustedRealTime();
+            else if (run.run_type == Run::RT_Iteration)
+                singles[run.run_name.str()] = run.GetAdjustedRealTime();
+        }
     }
-    std::map<std::string, double> times;
+    std::map<std::string, double> times() const
+    {
+        std::map<std::string, double> all = singles;
+        for (const auto& [name, time] : medians)
+            all[name] = time;
+        return all;
+    }
+
+private:
+    std::map<std::string, double> singles;
+    std::map<std::string, double> medians;
 };
 
 }  // namespace
@@ -45,10 +64,11 @@ int main(int argc, char** argv)
     benchmark::Initialize(&argc, argv);
     brindolo::bench::RecordingReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
+    const auto times = reporter.times();
     for (const auto& goal : brindolo::bench::goals()) {
-        const auto subject = reporter.times.find(goal.subject);
-        const auto baseline = reporter.times.find(goal.baseline);
-        if (subject == reporter.times.end() || baseline == reporter.times.end() || baseline->second <= 0) {
+        const auto subject = times.find(goal.subject);
+        const auto baseline = times.find(goal.baseline);
+        if (subject == times.end() || baseline == times.end() || baseline->second <= 0) {
             std::printf("%s: not measured (goal <= %gx)\n", goal.name.c_str(), goal.goal);
             continue;
         }
