@@ -10,6 +10,7 @@
 
 #include <QFont>
 #include <QPalette>
+#include <QWindow>
 #include <stdexcept>
 
 namespace brindolo {
@@ -248,12 +249,34 @@ void TPrincipale::refitPanel()
 void TPrincipale::FormCreate()
 {
     refitPanel();
+    const MemoCatalogue::Batch batch(*catalogue_);
     game_->buildCatalogue(initialFolder_);
 }
 
 void TPrincipale::FormResize()
 {
     refitPanel();
+}
+
+void TPrincipale::setVisible(bool visible)
+{
+    if (visible && !isVisible())
+        skipSupersededFirstLayout();
+    QWidget::setVisible(visible);
+}
+
+// Shown maximized, the window is first given its design size and, a moment
+// later, the size the window system chose. Where the window system has placed
+// it already, a layout at the design size would only be undone at once; the
+// first size change of the window and its panel is then the maximized one,
+// and the board is scaled from its design straight to it.
+void TPrincipale::skipSupersededFirstLayout()
+{
+    const QWindow* handle = windowHandle();
+    if (!(windowState() & Qt::WindowMaximized) || !handle || handle->geometry().size() == size())
+        return;
+    setAttribute(Qt::WA_PendingResizeEvent, false);
+    PannelloPrincipale->setAttribute(Qt::WA_PendingResizeEvent, false);
 }
 
 void TPrincipale::Panel35Click()

@@ -61,12 +61,15 @@ public:
     void RichiamaLingua1MouseUp(QMouseEvent& event);
     void SceltaLinguaChange();
 
+    void setVisible(bool visible) override;
+
 private:
     void buildFromDesign();
     void bindControls();
     void wireEvents();
     // Fits the resizer panel to the client area: alignment none, then fill.
     void refitPanel();
+    void skipSupersededFirstLayout();
 
     std::array<TPanel*, WindowBoard::kPanelCount> panels_{};
     std::string initialFolder_;

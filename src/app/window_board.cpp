@@ -4,6 +4,7 @@
 #include "platform/controls.h"
 
 #include <QFile>
+#include <QStringList>
 #include <charconv>
 #include <stdexcept>
 
@@ -78,21 +79,56 @@ PictureSize WindowBoard::containerSize() const
     return {container_.TControl::width(), container_.TControl::height()};
 }
 
+namespace {
+
+QString displayName(const std::string& name)
+{
+    return QFile::decodeName(QByteArray::fromStdString(name));
+}
+
+}  // namespace
+
+MemoCatalogue::Batch::Batch(MemoCatalogue& catalogue) : catalogue_(catalogue)
+{
+    ++catalogue_.batches_;
+}
+
+MemoCatalogue::Batch::~Batch()
+{
+    if (--catalogue_.batches_ == 0)
+        catalogue_.showAll();
+}
+
 void MemoCatalogue::clear()
 {
     names_.clear();
-    memo_.clear();
+    if (batches_ == 0)
+        memo_.clear();
 }
 
 void MemoCatalogue::append(const std::string& name)
 {
-    // The first name takes the place of the empty line a cleared list shows.
-    const QString line = QFile::decodeName(QByteArray::fromStdString(name));
-    if (names_.empty())
-        memo_.setPlainText(line);
-    else
-        memo_.appendPlainText(line);
     names_.push_back(name);
+    if (batches_ > 0)
+        return;
+    // The first name takes the place of the empty line a cleared list shows.
+    if (names_.size() == 1)
+        memo_.setPlainText(displayName(name));
+    else
+        memo_.appendPlainText(displayName(name));
+}
+
+void MemoCatalogue::showAll()
+{
+    if (names_.empty()) {
+        memo_.clear();
+        return;
+    }
+    QStringList lines;
+    lines.reserve(static_cast<qsizetype>(names_.size()));
+    for (const std::string& name : names_)
+        lines.append(displayName(name));
+    memo_.setLines(lines);
 }
 
 }  // namespace brindolo

@@ -273,6 +273,7 @@ void TCustomResizerPanel::Rescale()
         return;
     }
     ScanControls(*this);
+    ++rescaleCount_;
 
     // The board is to repaint once, at the end, not after every control
     // move. Qt's way to say so is to suspend the panel's updates; hiding the

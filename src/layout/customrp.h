@@ -169,6 +169,9 @@ public:
     int refWidth() const { return FRefWidth; }
     int refHeight() const { return FRefHeight; }
     int handlerCount() const { return static_cast<int>(FHandlers.size()); }
+    // How many size changes rescaled the contents so far (those passed
+    // through untouched while loading or inactive do not count).
+    int rescaleCount() const { return rescaleCount_; }
     TMRControlHandler* handlerFor(const TControl& control) const;
 
 protected:
@@ -190,6 +193,7 @@ private:
     // so that it never unwinds through Qt's event delivery.
     int settingBounds_ = 0;
     std::exception_ptr pendingFailure_;
+    int rescaleCount_ = 0;
 };
 
 }  // namespace brindolo
