@@ -1,3 +1,4 @@
+#include "app/first_paint.h"
 #include "app/principale.h"
 
 #include <QApplication>
@@ -11,6 +12,7 @@ int main(int argc, char** argv)
     brindolo::TApplication application;
     application.setTitle(QStringLiteral("Brindolo 1.0"));
     auto window = std::make_unique<brindolo::TPrincipale>(&application);
+    brindolo::QuitAfterFirstPaint::watch(*window);
     window->showMaximized();
 
     // For packaging checks: prove the window comes up on the shipped data,
