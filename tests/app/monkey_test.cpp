@@ -72,6 +72,9 @@ protected:
             picture.fill(Qt::darkCyan);
             ASSERT_TRUE(picture.save(picturePath(word), "JPG"));
         }
+        QFile mela(picturePath("mela"));
+        ASSERT_TRUE(mela.open(QIODevice::ReadOnly));
+        melaBytes = mela.readAll();
         // A picture cut short, a folder named like a picture and a link to
         // nothing: each fails to load in its own way whenever it is shown.
         QFile whole(picturePath("gatto"));
@@ -193,6 +196,14 @@ protected:
             what << (QFile::exists(list) ? "remove" : "restore") << " lingue.txt";
             if (!QFile::rename(list, away))
                 QFile::rename(away, list);
+        } else if (kind < 97) {
+            // The teacher overwrites a picture with a broken copy, or mends it:
+            // no decoded picture may outlive the bytes it came from.
+            QFile picture(picturePath("mela"));
+            const bool broken = picture.size() < melaBytes.size();
+            what << (broken ? "mend" : "break") << " mela.jpg";
+            if (picture.open(QIODevice::WriteOnly | QIODevice::Truncate))
+                picture.write(broken ? melaBytes : melaBytes.left(melaBytes.size() / 2));
         } else {
             const QSize size(120 + pick(1400), 100 + pick(900));
             what << "resize to " << size.width() << "x" << size.height();
@@ -332,6 +343,7 @@ protected:
     std::vector<Report> reports;
     std::size_t reportCount = 0;
     int languageChoices = 0;
+    QByteArray melaBytes;
     std::set<std::string> reportTexts;
 };
 
