@@ -1,31 +1,12 @@
 #include "i18n/file_reader.h"
 
+#include "platform/file_descriptor.h"
+
 #include <cerrno>
 #include <fcntl.h>
 #include <unistd.h>
 
 namespace brindolo {
-
-namespace {
-
-// Closes the descriptor on every path out, also when a read fails.
-class FileDescriptor {
-public:
-    explicit FileDescriptor(int fd) : fd_(fd) {}
-    ~FileDescriptor()
-    {
-        if (fd_ >= 0)
-            ::close(fd_);
-    }
-    FileDescriptor(const FileDescriptor&) = delete;
-    FileDescriptor& operator=(const FileDescriptor&) = delete;
-    int get() const { return fd_; }
-
-private:
-    int fd_;
-};
-
-}  // namespace
 
 FileContents readWholeFile(const std::string& path)
 {

@@ -1,6 +1,7 @@
 #include "picture/codec/filecopy.h"
 
 #include "platform/errors.h"
+#include "platform/file_descriptor.h"
 
 #include <cerrno>
 #include <fcntl.h>
@@ -10,22 +11,6 @@
 namespace brindolo {
 
 namespace {
-
-class FileDescriptor {
-public:
-    explicit FileDescriptor(int fd) : fd_(fd) {}
-    ~FileDescriptor()
-    {
-        if (fd_ >= 0)
-            ::close(fd_);
-    }
-    FileDescriptor(const FileDescriptor&) = delete;
-    FileDescriptor& operator=(const FileDescriptor&) = delete;
-    int get() const { return fd_; }
-
-private:
-    int fd_;
-};
 
 // Reads until count bytes arrived or the file ended; returns how many came.
 std::size_t readUpTo(int fd, std::uint8_t* to, std::size_t count)
