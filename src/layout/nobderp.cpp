@@ -62,8 +62,16 @@ void TNoBDEResizerPanel::CreatePropertyHandlers(TControl& control, TMRPropertyHa
         list.push_back(std::make_unique<TMRStretch>(control));
     if (dynamic_cast<TLabel*>(&control))
         list.push_back(std::make_unique<TMRAutoSize>(control));
+    if (dynamic_cast<TStatusBar*>(&control))
+        list.push_back(std::make_unique<TMRStatusBar>(control));
+    if (dynamic_cast<THeaderControl*>(&control))
+        list.push_back(std::make_unique<TMRHeaderControl>(control));
+    if (dynamic_cast<TListView*>(&control))
+        list.push_back(std::make_unique<TMRListView>(control));
     if (dynamic_cast<TTreeView*>(&control))
         list.push_back(std::make_unique<TMRTreeView>(control));
+    if (dynamic_cast<TSplitter*>(&control))
+        list.push_back(std::make_unique<TMRMinSize>(control));
 }
 
 TMRIntProperty::TMRIntProperty(const TControl& control, QStringView name)
@@ -205,6 +213,173 @@ void TMRDrawGrid::Apply()
         FColumns.SetValue(i, FGrid.colWidth(i));
     for (int i = 0; i < rows; ++i)
         FRows.SetValue(i, FGrid.rowHeightAt(i));
+}
+
+namespace {
+
+// A published object-valued property, such as a collection, of class T.
+template <typename T>
+T& requireObject(const TControl& control, QStringView name)
+{
+    const QMetaProperty property = RequireProperty(control, name);
+    auto* object = qobject_cast<T*>(property.read(&control.object()).value<QObject*>());
+    if (!object)
+        throw Exception("No " + name.toString().toStdString() + " property");
+    return *object;
+}
+
+}  // namespace
+
+TMRWidthItems::TMRWidthItems(TControl& control, QStringView collection)
+    : TMRPropertyHandler(control), FItems(requireObject<TWidthItems>(control, collection))
+{
+}
+
+bool TMRWidthItems::unchanged() const
+{
+    if (FItems.count() != FWidths.Count())
+        return false;
+    for (int i = 0; i < FWidths.Count(); ++i)
+        if (FItems.width(i) != FWidths.GetValue(i))
+            return false;
+    return true;
+}
+
+void TMRWidthItems::Record()
+{
+    if (unchanged() && !FInvalid)
+        return;
+    const int cw = FControl->clientWidth();
+    if (cw == 0) {
+        FInvalid = true;
+        return;
+    }
+    FWidths.Clear();
+    for (int i = 0; i < FItems.count(); ++i)
+        FWidths.Add(0, Ratio(FItems.width(i), cw));
+    FInvalid = false;
+}
+
+void TMRWidthItems::Apply()
+{
+    if (FInvalid)
+        return;
+    const int cw = FControl->clientWidth();
+    // Items the application removed since the record are skipped.
+    const int count = std::min(FWidths.Count(), FItems.count());
+    for (int i = 0; i < count; ++i) {
+        FItems.setWidth(i, TruncProduct(cw, FWidths.GetRatio(i)));
+        FWidths.SetValue(i, FItems.width(i));
+    }
+}
+
+TMRHeaderControl::TMRHeaderControl(TControl& control)
+    : TMRPropertyHandler(control), FSections(requireObject<THeaderSections>(control, u"Sections"))
+{
+}
+
+TMRHeaderControl::Change TMRHeaderControl::change() const
+{
+    if (FInvalid || FSections.count() != static_cast<int>(FItems.size()))
+        return Change::Rebuild;
+    Change result = Change::None;
+    for (int i = 0; i < FSections.count(); ++i) {
+        const TMRLSection& item = FItems[static_cast<size_t>(i)];
+        if (FSections.minWidth(i) != item.LastMinWidth || FSections.maxWidth(i) != item.LastMaxWidth)
+            return Change::Rebuild;
+        if (FSections.width(i) != item.LastWidth)
+            result = Change::Widths;
+    }
+    return result;
+}
+
+void TMRHeaderControl::Record()
+{
+    const Change what = change();
+    if (what == Change::None)
+        return;
+    const int cw = FControl->clientWidth();
+    if (cw == 0) {
+        FInvalid = true;
+        return;
+    }
+    if (what == Change::Rebuild) {
+        FItems.clear();
+        for (int i = 0; i < FSections.count(); ++i) {
+            TMRLSection item;
+            item.MinWidthRatio = Ratio(FSections.minWidth(i), cw);
+            item.MaxWidthRatio = Ratio(FSections.maxWidth(i), cw);
+            FItems.push_back(item);
+        }
+    }
+    for (size_t i = 0; i < FItems.size(); ++i)
+        FItems[i].WidthRatio = Ratio(FSections.width(static_cast<int>(i)), cw);
+    FInvalid = false;
+}
+
+void TMRHeaderControl::Apply()
+{
+    if (FInvalid)
+        return;
+    const int cw = FControl->clientWidth();
+    // Sections the application removed since the record are skipped.
+    const int count = std::min(static_cast<int>(FItems.size()), FSections.count());
+    for (int i = 0; i < count; ++i) {
+        TMRLSection& item = FItems[static_cast<size_t>(i)];
+        const int width = TruncProduct(cw, item.WidthRatio);
+        FSections.setWidth(i, width);
+        FSections.setMinWidth(i, TruncProduct(cw, item.MinWidthRatio));
+        FSections.setMaxWidth(i, TruncProduct(cw, item.MaxWidthRatio));
+        // The width was clamped between the limits of the old size; once
+        // the limits have followed the size, it may take its own value.
+        if (FSections.width(i) != width)
+            FSections.setWidth(i, width);
+        item.LastWidth = FSections.width(i);
+        item.LastMinWidth = FSections.minWidth(i);
+        item.LastMaxWidth = FSections.maxWidth(i);
+    }
+}
+
+TMRMinSize::TMRMinSize(TControl& control)
+    : TMRPropertyHandler(control), FMinSize(control, u"MinSize"), FAlign(control, u"Align")
+{
+}
+
+int TMRMinSize::dimensionFor(int align) const
+{
+    switch (align) {
+    case TSplitter::alTop:
+    case TSplitter::alBottom:
+        return FControl->clientHeight();
+    case TSplitter::alLeft:
+    case TSplitter::alRight:
+        return FControl->clientWidth();
+    default:
+        return -1;
+    }
+}
+
+void TMRMinSize::Record()
+{
+    const int size = FMinSize.read();
+    const auto align = static_cast<std::int8_t>(FAlign.read());
+    if (size == FLastMinSize && align == FRecordedAlign && !FInvalid)
+        return;
+    FRecordedAlign = align;
+    const int dimension = dimensionFor(align);
+    if (dimension <= 0) {
+        FInvalid = true;
+        return;
+    }
+    FMinSizeRatio = Ratio(size, dimension);
+    FInvalid = false;
+}
+
+void TMRMinSize::Apply()
+{
+    if (FInvalid)
+        return;
+    FLastMinSize = FMinSize.write(TruncProduct(dimensionFor(FRecordedAlign), FMinSizeRatio));
 }
 
 QString TMRStretch::GetWarning() const

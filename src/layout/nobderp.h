@@ -11,15 +11,20 @@
 //   4    TDrawGrid                            QTableWidget      TMRDrawGrid
 //   8    TImage                               QWidget           TMRStretch (advice)
 //   9    TLabel                               QLabel            TMRAutoSize (advice)
+//   11   TStatusBar                           QStatusBar        TMRStatusBar
+//   12   THeaderControl                       QHeaderView       TMRHeaderControl
+//   13   TListView                            QTreeWidget       TMRListView
 //   14   TTreeView                            QTreeWidget       TMRTreeView
+//   16   TSplitter                            QFrame            TMRMinSize
 //
 // Not matched (no counterpart among our controls): scroll box, tab set,
-// bit and speed buttons, tabbed notebook, page and tab controls, status bar,
-// header control, list view, tool window, splitter.
+// bit and speed buttons, tabbed notebook, page and tab controls, tool window.
 
 #include "layout/customrp.h"
 
 #include <QMetaProperty>
+#include <cstdint>
+#include <vector>
 
 namespace brindolo {
 
@@ -132,6 +137,86 @@ private:
     float FGridLineWidthRatio = 0;
     TMRLValues FColumns;
     TMRLValues FRows;
+};
+
+class TWidthItems;
+
+// The width of every item of a published width list (status bar panels, list
+// view columns) against the client width. The ratios are taken again when
+// the application added or removed items or changed a width.
+class TMRWidthItems : public TMRPropertyHandler {
+public:
+    TMRWidthItems(TControl& control, QStringView collection);
+    void Record() override;
+    void Apply() override;
+
+private:
+    bool unchanged() const;
+
+    TWidthItems& FItems;
+    TMRLValues FWidths;
+};
+
+class TMRStatusBar : public TMRWidthItems {
+public:
+    explicit TMRStatusBar(TControl& control) : TMRWidthItems(control, u"Panels") {}
+};
+
+class TMRListView : public TMRWidthItems {
+public:
+    explicit TMRListView(TControl& control) : TMRWidthItems(control, u"Columns") {}
+};
+
+// One header section as last applied, and its three ratios to the client
+// width.
+struct TMRLSection {
+    int LastWidth = 0;
+    int LastMinWidth = 0;
+    int LastMaxWidth = 0;
+    float WidthRatio = 0;
+    float MinWidthRatio = 0;
+    float MaxWidthRatio = 0;
+};
+
+using TMRLSections = std::vector<TMRLSection>;
+
+class THeaderSections;
+
+// Every header section's width, minimum and maximum width against the client
+// width. A changed limit or section count takes all three ratios again; a
+// width the user dragged takes only the width ratios again.
+class TMRHeaderControl : public TMRPropertyHandler {
+public:
+    explicit TMRHeaderControl(TControl& control);
+    void Record() override;
+    void Apply() override;
+
+private:
+    enum class Change { None, Widths, Rebuild };
+    Change change() const;
+
+    THeaderSections& FSections;
+    TMRLSections FItems;
+};
+
+// A splitter's minimum size: a height when it lies along the top or bottom,
+// a width when along the left or right, never scaled otherwise.
+class TMRMinSize : public TMRPropertyHandler {
+public:
+    explicit TMRMinSize(TControl& control);
+    void Record() override;
+    void Apply() override;
+
+private:
+    // The client dimension MinSize is measured along, or -1 for an Align
+    // that has none.
+    int dimensionFor(int align) const;
+
+    TMRIntProperty FMinSize;
+    TMRIntProperty FAlign;
+    int FLastMinSize = 0;
+    std::int8_t FRecordedAlign = 0;
+    float FMinSizeRatio = 0;
 };
 
 // Advice only: a picture should stretch with its control.

@@ -5,10 +5,14 @@
 #include "platform/font.h"
 #include "platform/tcontrol.h"
 
+#include <QFrame>
+#include <QHeaderView>
 #include <QLabel>
 #include <QListWidget>
+#include <QStatusBar>
 #include <QTableWidget>
 #include <QTreeWidget>
+#include <vector>
 
 namespace brindolo {
 
@@ -104,6 +108,129 @@ protected:
 
 private:
     int gridLineWidth_ = 1;
+};
+
+// The items of a control that each have a width of their own: a status
+// bar's panels, a list view's columns. Published as one object so that the
+// resizer reaches them by name, as it reaches a font.
+class TWidthItems : public QObject {
+    Q_OBJECT
+public:
+    virtual int count() const = 0;
+    // Indexes outside 0..count() - 1 are the caller's error.
+    virtual int width(int index) const = 0;
+    virtual void setWidth(int index, int width) = 0;
+};
+
+// A header's sections, each with a width kept between its own minimum and
+// maximum, as the user may drag it only within them.
+class THeaderSections : public QObject {
+    Q_OBJECT
+public:
+    explicit THeaderSections(QHeaderView& header);
+    int count() const { return static_cast<int>(limits_.size()); }
+    // Appends a section with the given width and limits; returns its index.
+    int add(int width, int minWidth = 0, int maxWidth = 10000);
+    void remove(int index);
+
+    int width(int index) const;
+    void setWidth(int index, int width);
+    int minWidth(int index) const { return limits_.at(static_cast<size_t>(index)).min; }
+    // Raising the minimum widens a narrower section; it never narrows one.
+    void setMinWidth(int index, int minWidth);
+    int maxWidth(int index) const { return limits_.at(static_cast<size_t>(index)).max; }
+    // Lowering the maximum narrows a wider section; it never widens one.
+    void setMaxWidth(int index, int maxWidth);
+
+private:
+    struct Limits {
+        int min;
+        int max;
+    };
+    QHeaderView& header_;
+    std::vector<Limits> limits_;
+};
+
+// A row of column captions on its own, outside any list.
+class THeaderControl : public QHeaderView, public TControl {
+    Q_OBJECT
+    Q_PROPERTY(brindolo::THeaderSections* Sections READ sections)
+    Q_PROPERTY(brindolo::TFont* Font READ fontObject)
+public:
+    THeaderControl(TComponent* owner, TControl* parent);
+    TFont* fontObject() const { return TFont::of(*this); }
+    THeaderSections* sections() const { return sections_; }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    THeaderSections* sections_;
+};
+
+// A list shown in report style: rows of cells under captioned columns.
+class TListView : public QTreeWidget, public TControl {
+    Q_OBJECT
+    Q_PROPERTY(brindolo::TWidthItems* Columns READ columns)
+    Q_PROPERTY(brindolo::TFont* Font READ fontObject)
+public:
+    TListView(TComponent* owner, TControl* parent);
+    TFont* fontObject() const { return TFont::of(*this); }
+    TWidthItems* columns() const { return columns_; }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    TWidthItems* columns_;
+};
+
+// A bar of fixed-width panels along the bottom of a form.
+class TStatusBar : public QStatusBar, public TControl {
+    Q_OBJECT
+    Q_PROPERTY(brindolo::TWidthItems* Panels READ panels)
+    Q_PROPERTY(brindolo::TFont* Font READ fontObject)
+public:
+    TStatusBar(TComponent* owner, TControl* parent);
+    TFont* fontObject() const { return TFont::of(*this); }
+    TWidthItems* panels() const { return panels_; }
+    // Appends a panel showing text; returns its index.
+    int addPanel(const QString& text, int width);
+    void removePanel(int index);
+    int panelCount() const { return static_cast<int>(labels_.size()); }
+    QLabel& panel(int index) const { return *labels_.at(static_cast<size_t>(index)); }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    TWidthItems* panels_;
+    std::vector<QLabel*> labels_;
+};
+
+// A bar the user drags to resize the control it lies against. Which side it
+// lies on decides whether MinSize is a height or a width.
+class TSplitter : public QFrame, public TControl {
+    Q_OBJECT
+    Q_PROPERTY(int MinSize READ minSize WRITE setMinSize)
+    Q_PROPERTY(brindolo::TSplitter::TSplitterAlign Align READ splitterAlign WRITE setSplitterAlign)
+public:
+    enum TSplitterAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
+    Q_ENUM(TSplitterAlign)
+
+    TSplitter(TComponent* owner, TControl* parent);
+    // The smallest size the splitter leaves the control it resizes.
+    int minSize() const { return minSize_; }
+    void setMinSize(int size) { minSize_ = size; }
+    TSplitterAlign splitterAlign() const { return align_; }
+    void setSplitterAlign(TSplitterAlign align);
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    int minSize_ = 30;
+    TSplitterAlign align_ = alLeft;
 };
 
 }  // namespace brindolo
