@@ -1,12 +1,12 @@
 #include "platform/controls.h"
 
 #include "platform/event_boundary.h"
+#include "platform/item_height_delegate.h"
 
 #include <QAbstractItemView>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QStyledItemDelegate>
 
 namespace brindolo {
 
@@ -20,27 +20,6 @@ void callHook(const Hook& hook, Args&... args)
     if (hook)
         EventBoundary::run([&] { hook(args...); });
 }
-
-void attach(TControl& control, TControl* parent)
-{
-    if (parent)
-        control.setParentControl(parent);
-}
-
-// Gives every row of a drop-down list the combo box's ItemHeight.
-class FixedHeightDelegate : public QStyledItemDelegate {
-public:
-    FixedHeightDelegate(const TCustomComboBox& box) : QStyledItemDelegate(const_cast<TCustomComboBox*>(&box)), box_(box) {}
-    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
-    {
-        QSize size = QStyledItemDelegate::sizeHint(option, index);
-        size.setHeight(box_.itemHeight());
-        return size;
-    }
-
-private:
-    const TCustomComboBox& box_;
-};
 
 }  // namespace
 
@@ -76,7 +55,7 @@ TPanel::TPanel(TComponent* owner, TControl* parent) : QFrame(nullptr), TControl(
     setColor(color_);
     // Mouse moves reach the panel without a button held, as hover needs.
     setMouseTracking(true);
-    attach(*this, parent);
+    setParentControl(parent);
 }
 
 void TPanel::setCaption(const QString& caption)
@@ -147,7 +126,7 @@ void TPanel::mouseReleaseEvent(QMouseEvent* event)
 TShape::TShape(TComponent* owner, TControl* parent) : QWidget(nullptr), TControl(*this, owner)
 {
     setMouseTracking(true);
-    attach(*this, parent);
+    setParentControl(parent);
 }
 
 void TShape::setBrushColor(const QColor& color)
@@ -187,7 +166,7 @@ void TShape::mouseReleaseEvent(QMouseEvent* event)
 
 TCheckBox::TCheckBox(TComponent* owner, TControl* parent) : QCheckBox(nullptr), TControl(*this, owner)
 {
-    attach(*this, parent);
+    setParentControl(parent);
     // clicked() comes only from the player, after the state has changed.
     connect(this, &QCheckBox::clicked, this, [this] { callHook(OnClick); });
 }
@@ -202,8 +181,8 @@ TCustomComboBox::TCustomComboBox(TComponent* owner, TControl* parent) : QComboBo
 {
     setEditable(true);
     setInsertPolicy(QComboBox::NoInsert);
-    view()->setItemDelegate(new FixedHeightDelegate(*this));
-    attach(*this, parent);
+    view()->setItemDelegate(new ItemHeightDelegate(this, [this] { return itemHeight(); }));
+    setParentControl(parent);
     connect(this, &QComboBox::editTextChanged, this, [this] { callHook(OnChange); });
 }
 
@@ -256,7 +235,7 @@ TRzComboBox::TRzComboBox(TComponent* owner, TControl* parent) : TCustomComboBox(
 
 TMemo::TMemo(TComponent* owner, TControl* parent) : QPlainTextEdit(nullptr), TControl(*this, owner)
 {
-    attach(*this, parent);
+    setParentControl(parent);
 }
 
 QStringList TMemo::lines() const

@@ -1,42 +1,18 @@
 #include "platform/more_controls.h"
 
+#include "platform/item_height_delegate.h"
+
 #include <QEvent>
 #include <QHeaderView>
 #include <QStandardItemModel>
-#include <QStyledItemDelegate>
 
 #include <algorithm>
 
 namespace brindolo {
 
-namespace {
-
-void attach(TControl& control, TControl* parent)
-{
-    if (parent)
-        control.setParentControl(parent);
-}
-
-// Gives every row of the list the list box's ItemHeight.
-class ItemHeightDelegate : public QStyledItemDelegate {
-public:
-    explicit ItemHeightDelegate(TCustomListBox& box) : QStyledItemDelegate(&box), box_(box) {}
-    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
-    {
-        QSize size = QStyledItemDelegate::sizeHint(option, index);
-        size.setHeight(box_.itemHeight());
-        return size;
-    }
-
-private:
-    const TCustomListBox& box_;
-};
-
-}  // namespace
-
 TLabel::TLabel(TComponent* owner, TControl* parent) : QLabel(nullptr), TControl(*this, owner)
 {
-    attach(*this, parent);
+    setParentControl(parent);
 }
 
 void TLabel::setAutoSize(bool autoSize)
@@ -75,8 +51,8 @@ void TLabel::changeEvent(QEvent* event)
 TCustomListBox::TCustomListBox(TComponent* owner, TControl* parent) : QListWidget(nullptr), TControl(*this, owner)
 {
     setUniformItemSizes(true);
-    setItemDelegate(new ItemHeightDelegate(*this));
-    attach(*this, parent);
+    setItemDelegate(new ItemHeightDelegate(this, [this] { return itemHeight(); }));
+    setParentControl(parent);
 }
 
 void TCustomListBox::setItemHeight(int height)
@@ -93,7 +69,7 @@ void TCustomListBox::resizeEvent(QResizeEvent* event)
 
 TTreeView::TTreeView(TComponent* owner, TControl* parent) : QTreeWidget(nullptr), TControl(*this, owner)
 {
-    attach(*this, parent);
+    setParentControl(parent);
 }
 
 void TTreeView::resizeEvent(QResizeEvent* event)
@@ -104,7 +80,7 @@ void TTreeView::resizeEvent(QResizeEvent* event)
 
 TDrawGrid::TDrawGrid(TComponent* owner, TControl* parent) : QTableWidget(nullptr), TControl(*this, owner)
 {
-    attach(*this, parent);
+    setParentControl(parent);
 }
 
 int TDrawGrid::defaultColWidth() const
@@ -228,7 +204,7 @@ THeaderControl::THeaderControl(TComponent* owner, TControl* parent)
     allowAnySectionSize(*this);
     setSectionResizeMode(QHeaderView::Interactive);
     sections_ = new THeaderSections(*this);
-    attach(*this, parent);
+    setParentControl(parent);
 }
 
 void THeaderControl::resizeEvent(QResizeEvent* event)
@@ -242,7 +218,7 @@ TListView::TListView(TComponent* owner, TControl* parent) : QTreeWidget(nullptr)
     setRootIsDecorated(false);
     allowAnySectionSize(*header());
     columns_ = new TListColumns(*this);
-    attach(*this, parent);
+    setParentControl(parent);
 }
 
 void TListView::resizeEvent(QResizeEvent* event)
@@ -255,7 +231,7 @@ TStatusBar::TStatusBar(TComponent* owner, TControl* parent) : QStatusBar(nullptr
 {
     setSizeGripEnabled(false);
     panels_ = new TStatusPanels(*this);
-    attach(*this, parent);
+    setParentControl(parent);
 }
 
 int TStatusBar::addPanel(const QString& text, int width)
@@ -285,7 +261,7 @@ TSplitter::TSplitter(TComponent* owner, TControl* parent) : QFrame(nullptr), TCo
 {
     setFrameShape(QFrame::StyledPanel);
     setSplitterAlign(alLeft);
-    attach(*this, parent);
+    setParentControl(parent);
 }
 
 void TSplitter::setSplitterAlign(TSplitterAlign align)
