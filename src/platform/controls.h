@@ -86,10 +86,6 @@ public:
     using TControl::left;
     using TControl::top;
     using TControl::width;
-    void setLeft(int value) { setBounds(value, top(), width(), height()); }
-    void setTop(int value) { setBounds(left(), value, width(), height()); }
-    void setWidth(int value) { setBounds(left(), top(), value, height()); }
-    void setHeight(int value) { setBounds(left(), top(), width(), value); }
 
     bool isContainer() const override { return true; }
     // The raised bevel is one pixel wide; aligned children sit inside it.

@@ -41,6 +41,11 @@ public:
     // All four at once. A size change is reported through sizeChanged() at
     // once, also while the control is hidden, once its window exists.
     virtual void setBounds(int left, int top, int width, int height);
+    // One side at a time, for the published Left, Top, Width and Height.
+    void setLeft(int value) { setBounds(value, top(), width(), height()); }
+    void setTop(int value) { setBounds(left(), value, width(), height()); }
+    void setWidth(int value) { setBounds(left(), top(), value, height()); }
+    void setHeight(int value) { setBounds(left(), top(), width(), value); }
 
     // The client size that proportions are taken against. For a panel it is
     // its whole size; its border only narrows the area aligned children fill.

@@ -45,10 +45,6 @@ public:
     using TControl::left;
     using TControl::top;
     using TControl::width;
-    void setLeft(int value) { setBounds(value, top(), width(), height()); }
-    void setTop(int value) { setBounds(left(), value, width(), height()); }
-    void setWidth(int value) { setBounds(left(), top(), value, height()); }
-    void setHeight(int value) { setBounds(left(), top(), width(), value); }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
