@@ -5,7 +5,7 @@ namespace brindolo {
 namespace {
 
 const WindowDesign kWindow{
-    "Principale", "Brindolo 1.0  https://brindolo.example.org", 40, 17, 738, 465, "Courier New", 13,
+    "Principale", "Brindolo 1.0", 40, 17, 738, 465, "Courier New", 13,
 };
 
 const PictureDesign kImmagine{

@@ -29,7 +29,7 @@ struct SmallForm {
     {
         application.setTitle(QStringLiteral("Brindolo 1.0"));
         form->setName(QStringLiteral("Principale"));
-        form->setCaption(QStringLiteral("Brindolo 1.0  https://brindolo.example.org"));
+        form->setCaption(QStringLiteral("Brindolo 1.0"));
         container = make<TPanel>("PannelloPrincipale", form);
         exit = make<TPanel>("Esci", container);
         exit->setCaption(QStringLiteral("ESCI"));
