@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QTimer>
 
 namespace brindolo {
 
@@ -183,7 +184,31 @@ TCustomComboBox::TCustomComboBox(TComponent* owner, TControl* parent) : QComboBo
     setInsertPolicy(QComboBox::NoInsert);
     view()->setItemDelegate(new ItemHeightDelegate(this, [this] { return itemHeight(); }));
     setParentControl(parent);
-    connect(this, &QComboBox::editTextChanged, this, [this] { callHook(OnChange); });
+    // Qt tells of a pick only by a change of the text when the text changes,
+    // and by activated() alone when it does not.
+    connect(this, &QComboBox::editTextChanged, this, &TCustomComboBox::textChanged);
+    connect(this, &QComboBox::activated, this, &TCustomComboBox::picked);
+}
+
+void TCustomComboBox::textChanged()
+{
+    if (!changeNotified_) {
+        changeNotified_ = true;
+        QTimer::singleShot(0, this, [this] { changeNotified_ = false; });
+    }
+    callHook(OnChange);
+}
+
+void TCustomComboBox::picked(int index)
+{
+    if (changeNotified_)
+        return;
+    // The choice is the picked name itself.
+    const QString name = itemText(index);
+    if (currentText() != name)
+        setEditText(name);
+    else
+        callHook(OnChange);
 }
 
 void TCustomComboBox::setItemHeight(int height)

@@ -158,14 +158,21 @@ public:
     // Clears the list; the text field keeps its text.
     void clearItems();
     void appendItem(const QString& item);
-    // Text changed, by a pick from the list or by typing.
+    // Text changed, by typing, or a name picked from the list: every pick
+    // notifies once, also the pick of the name the text field shows already.
     std::function<void()> OnChange;
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    void textChanged();
+    void picked(int index);
+
     int itemHeight_ = 16;
+    // Set while the event that changed the text is still being handled, so
+    // that the pick that made the change does not notify a second time.
+    bool changeNotified_ = false;
 };
 
 // The toolkit's own combo box; only this class has its item height scaled.

@@ -30,6 +30,7 @@ protected:
             reports.push_back((caption + " | " + text).toStdString());
         });
         window = std::make_unique<TPrincipale>(&application, testing::folderOf(dir));
+        window->Language1->OnAfterTranslation = [this](QObject&) { ++translations; };
         window->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
     }
@@ -44,6 +45,15 @@ protected:
     void releaseOver(const QWidget& strip, Qt::MouseButton button)
     {
         QTest::mouseClick(window->windowHandle(), button, {}, strip.mapTo(window.get(), strip.rect().center()));
+    }
+
+    // A name picked from the open list with the keyboard, as the player may.
+    void pick(int row)
+    {
+        QAbstractItemView& view = *window->SceltaLingua->view();
+        ASSERT_TRUE(view.isVisible());
+        view.setCurrentIndex(view.model()->index(row, 0));
+        QTest::keyClick(&view, Qt::Key_Return);
     }
 
     // Every caption and text on the window, by component name.
@@ -65,6 +75,7 @@ protected:
     TApplication application;
     std::unique_ptr<TPrincipale> window;
     std::vector<std::string> reports;
+    int translations = 0;
 };
 
 TEST_F(WindowTranslationTest, AChoiceChangesTheFiveCaptionsAndNothingElse)
@@ -73,6 +84,8 @@ TEST_F(WindowTranslationTest, AChoiceChangesTheFiveCaptionsAndNothingElse)
     QFile::copy(BRINDOLO_SOURCE_DIR "/data/english.lng", dir.filePath("english.lng"));
     writeFile(dir, "parziale.lng", "[Translations]\r\nPrincipale.Panel35.Caption=GIOCHIAMO\r\n");
     TRzComboBox& list = *window->SceltaLingua;
+    // A title no language file holds, so that the title's translation shows.
+    window->setCaption("Brindolo");
     const auto before = texts();
 
     // Any button over any strip opens the list.
@@ -80,10 +93,12 @@ TEST_F(WindowTranslationTest, AChoiceChangesTheFiveCaptionsAndNothingElse)
     ASSERT_TRUE(list.isVisible());
     EXPECT_TRUE(list.view()->isVisible());
     EXPECT_EQ(list.items(), (QStringList{"italiano", "english", "parziale"}));
-    list.setCurrentIndex(1);
+    pick(1);
     EXPECT_FALSE(list.isVisible());
+    EXPECT_EQ(translations, 1);
 
     auto expected = before;
+    expected["Principale"] = "Brindolo 1.0";
     expected["Esci.Caption"] = "EXIT";
     expected["Panel32.Caption"] = "YOU FOUND";
     expected["Panel34.Caption"] = "WORDS";
@@ -93,9 +108,18 @@ TEST_F(WindowTranslationTest, AChoiceChangesTheFiveCaptionsAndNothingElse)
 
     // A language lacking keys leaves those captions in the one before.
     releaseOver(*window->RichiamaLingua1, Qt::MiddleButton);
-    list.setCurrentIndex(2);
+    pick(2);
     expected["Panel35.Caption"] = "GIOCHIAMO";
     expected["SceltaLingua.Text"] = "parziale";
+    EXPECT_EQ(texts(), expected);
+
+    // Picking the name the field shows already translates again and hides
+    // the list all the same.
+    window->Panel(35)->setCaption("GIOCA");
+    releaseOver(*window->RichiamaLingua2, Qt::LeftButton);
+    pick(2);
+    EXPECT_EQ(translations, 3);
+    EXPECT_FALSE(list.isVisible());
     EXPECT_EQ(texts(), expected);
     EXPECT_TRUE(reports.empty());
 }
