@@ -1,7 +1,11 @@
 #pragma once
-// Gives every row of a list the height its control publishes as ItemHeight.
+// Gives every row of a list the height its control publishes as ItemHeight,
+// or a line of the list's font where that is taller: the font and the item
+// height are scaled apart, and a row lower than its font would cut its text.
 
+#include <QFontMetrics>
 #include <QStyledItemDelegate>
+#include <algorithm>
 #include <functional>
 #include <utility>
 
@@ -16,7 +20,7 @@ public:
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
     {
         QSize size = QStyledItemDelegate::sizeHint(option, index);
-        size.setHeight(itemHeight_());
+        size.setHeight(std::max(itemHeight_(), QFontMetrics(option.font).lineSpacing()));
         return size;
     }
 

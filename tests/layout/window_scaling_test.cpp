@@ -2,7 +2,9 @@
 #include "app/principale.h"
 #include "layout/customrp.h"
 
+#include <QAbstractItemView>
 #include <QDir>
+#include <QFontInfo>
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -21,6 +23,8 @@ TEST(WindowScaling, EveryControlFollowsItsDesignProportions)
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     TControl& panel = *window.PannelloPrincipale;
+    window.SceltaLingua->appendItem("italiano");
+    const QAbstractItemView& languages = *window.SceltaLingua->view();
 
     for (QSize size : {QSize(1024, 705), QSize(500, 300), QSize(1920, 1050)}) {
         window.resize(size);
@@ -44,6 +48,9 @@ TEST(WindowScaling, EveryControlFollowsItsDesignProportions)
             EXPECT_EQ(control->boundsRect(), expected) << design.name << " at " << size.width();
         }
         EXPECT_EQ(window.SceltaLingua->itemHeight(), 31);
+        // A language list row is never lower than a line of its font.
+        EXPECT_EQ(QFontInfo(languages.font()).pixelSize(), QFontInfo(window.SceltaLingua->font()).pixelSize());
+        EXPECT_GE(languages.sizeHintForRow(0), std::max(31, QFontMetrics(languages.font()).lineSpacing()));
         EXPECT_EQ(window.ComboBox1->itemHeight(),
                   TruncProduct(window.ComboBox1->clientHeight(), Ratio(16, 24)));
     }
