@@ -44,8 +44,13 @@ TForm::TForm(TComponent* owner) : QWidget(nullptr), TControl(*this, owner) {}
 void TForm::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
-    resized();
-    callHook(OnResize);
+    // The whole size change is one handler: a failure while the panels
+    // rescale ends it, is reported, and leaves the window running.
+    EventBoundary::run([this] {
+        sizeChanged();
+        if (OnResize)
+            OnResize();
+    });
 }
 
 TPanel::TPanel(TComponent* owner, TControl* parent) : QFrame(nullptr), TControl(*this, owner)

@@ -1,5 +1,7 @@
 #include "platform/tcontrol.h"
 
+#include "platform/event_boundary.h"
+
 #include <QCoreApplication>
 #include <QResizeEvent>
 #include <algorithm>
@@ -77,7 +79,8 @@ void TControl::realign()
 
 void TControl::resized()
 {
-    sizeChanged();
+    // Called from Qt's event delivery, which no failure may unwind through.
+    EventBoundary::run([this] { sizeChanged(); });
 }
 
 }  // namespace brindolo

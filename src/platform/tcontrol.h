@@ -70,7 +70,8 @@ public:
     // Places every child aligned to the client area over alignRect().
     void realign();
 
-    // Concrete controls call this from resizeEvent().
+    // Concrete controls call this from resizeEvent(); a failure of the size
+    // change is reported there and goes no further.
     void resized();
 
 private:

@@ -1,11 +1,14 @@
 #include "layout/nobderp.h"
 #include "platform/errors.h"
+#include "platform/event_boundary.h"
 #include "platform/more_controls.h"
 #include "platform/timage.h"
 
 #include <QFont>
 #include <gtest/gtest.h>
 #include <memory>
+#include <string>
+#include <vector>
 
 namespace brindolo {
 namespace {
@@ -73,7 +76,7 @@ TEST(ResizerPanel, ScalesDesignBoundsWithTiesToEven)
     EXPECT_EQ(bounds(*tile), QRect(8, 17, 237, 58));
     EXPECT_EQ(board.panel->refWidth(), 1024);
     EXPECT_EQ(board.panel->refHeight(), 705);
-    EXPECT_TRUE(board.panel->visible());
+    EXPECT_TRUE(board.panel->updatesEnabled());
 
     board.resize(1001, 705);
     EXPECT_EQ(half->width(), 500);
@@ -265,7 +268,40 @@ TEST(ResizerPanel, MissingPropertyAbandonsTheRescale)
     EXPECT_EQ(board.panel->refWidth(), 738);
     EXPECT_EQ(bounds(*tile), QRect(6, 11, 171, 38));
     EXPECT_EQ(bounds(*filler), filled);  // not realigned either
-    EXPECT_TRUE(board.panel->visible());
+    EXPECT_TRUE(board.panel->updatesEnabled());
+}
+
+// A panel whose every control has a property that cannot be applied.
+class FailingApplyPanel : public TNoBDEResizerPanel {
+public:
+    using TNoBDEResizerPanel::TNoBDEResizerPanel;
+    void CreatePropertyHandlers(TControl& control, TMRPropertyHandlers& list) override
+    {
+        struct FailingApply : TMRPropertyHandler {
+            using TMRPropertyHandler::TMRPropertyHandler;
+            void Apply() override { throw Exception("Cannot apply"); }
+        };
+        list.push_back(std::make_unique<FailingApply>(control));
+    }
+};
+
+TEST(ResizerPanel, AFailureWhileTheWindowResizesIsReportedAndTheWindowGoesOn)
+{
+    std::vector<std::string> reports;
+    EventBoundary::setReporter([&](const QString&, const QString& text) { reports.push_back(text.toStdString()); });
+    Board<FailingApplyPanel> board;
+    makePanel(board.form.get(), board.panel, {6, 11, 171, 38});
+    board.panel->setAlign(TAlign::Client);
+    board.show();
+    reports.clear();
+
+    board.form->resize(1024, 705);
+    EXPECT_EQ(reports, std::vector<std::string>{"Cannot apply."});
+    EXPECT_TRUE(board.panel->updatesEnabled());
+    EXPECT_EQ(board.panel->refWidth(), 1024);
+    board.form->resize(738, 465);
+    EXPECT_EQ(reports.size(), 2u);
+    EventBoundary::setReporter(nullptr);
 }
 
 TEST(ResizerHandlers, TableGivesEachClassItsHandlers)
