@@ -44,7 +44,9 @@ int pixelSizeForCell(QFont font, int cellHeight)
     };
     while (pixels > 1 && cellAt(pixels) > cellHeight)
         --pixels;
-    while (cellAt(pixels + 1) <= cellHeight)
+    // A bitmap font's cell stops growing at its largest size, so the search
+    // upwards ends at the cell height, which no character height exceeds.
+    while (pixels < cellHeight && cellAt(pixels + 1) <= cellHeight)
         ++pixels;
     return pixels;
 }

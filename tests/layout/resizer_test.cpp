@@ -5,6 +5,8 @@
 #include "platform/timage.h"
 
 #include <QFont>
+#include <QFontDatabase>
+#include <QFontMetrics>
 #include <gtest/gtest.h>
 #include <memory>
 #include <string>
@@ -118,6 +120,21 @@ TEST(ResizerFont, FontHeightsInPixelsAndCells)
     EXPECT_GT(p->font().pixelSize(), 20);
     font.setSize(9);
     EXPECT_EQ(font.height(), -12);
+
+    // A bitmap font of one size: its cell stops growing at 10 pixels.
+    const QByteArray bdf = "STARTFONT 2.1\nFONT -brindolo-Cell Ten-medium-r-normal--8-80-75-75-c-80-iso10646-1\n"
+                           "SIZE 8 75 75\nFONTBOUNDINGBOX 8 10 0 -2\nSTARTPROPERTIES 3\n"
+                           "FAMILY_NAME \"Cell Ten\"\nFONT_ASCENT 8\nFONT_DESCENT 2\nENDPROPERTIES\nCHARS 1\n"
+                           "STARTCHAR A\nENCODING 65\nSWIDTH 500 0\nDWIDTH 8 0\nBBX 8 10 0 -2\nBITMAP\n"
+                           "FF\n81\n81\n81\n81\n81\n81\n81\n81\nFF\nENDCHAR\nENDFONT\n";
+    const int id = QFontDatabase::addApplicationFontFromData(bdf);
+    ASSERT_NE(id, -1);
+    p->setFont(QFont(QFontDatabase::applicationFontFamilies(id).value(0)));
+    ASSERT_EQ(QFontMetrics(p->font()).height(), 10);
+    font.setHeight(40);
+    EXPECT_EQ(font.height(), 40);
+    EXPECT_EQ(QFontMetrics(p->font()).height(), 10);
+    QFontDatabase::removeApplicationFont(id);
 }
 
 TEST(ResizerPanel, ShrinkingAndRestoringGivesBackTheSameLayout)
