@@ -56,7 +56,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // progress handler raises, which must end the decode cleanly mid-rows.
     const int step = 1 + ((data[1] >> 4) & 7) * 14;
     const bool stopOnProgress = data[1] & 0x80;
-    ProgressNotify progress = [stopOnProgress] {
+    ProgressNotify progress = [stopOnProgress](int) {
         if (stopOnProgress)
             throw Stop{};
     };

@@ -34,10 +34,9 @@ void TCustomJPEGImage::setFileName(const QString& name)
 void TCustomJPEGImage::setFileNamePath(const std::string& nativePath)
 {
     fileName_ = nativePath;
-    if (nativePath.empty())
-        fileCopy_.clear();
-    else
-        fileCopy_ = readWholeFile(nativePath, fileName().toStdString());
+    using Bytes = std::vector<std::uint8_t>;
+    Bytes bytes = nativePath.empty() ? Bytes() : readWholeFile(nativePath, fileName().toStdString());
+    fileCopy_ = std::make_shared<const Bytes>(std::move(bytes));
     decodeStep();
 }
 
@@ -99,30 +98,37 @@ void TCustomJPEGImage::decodeStep()
 {
     if (isLoading())
         return;
-    if (fileCopy_.empty()) {
+    const unsigned step = ++decodeSteps_;
+    if (fileCopy_->empty()) {
         clearPicture();
         return;
     }
+    // The progress handler may assign a new file or new settings while this
+    // step decodes: the step keeps the bytes alive and decodes what it began.
+    const std::shared_ptr<const std::vector<std::uint8_t>> bytes = fileCopy_;
+    const DecodeSettings settings = settings_;
     // A handler expects to hear of a real decode, so it turns the cache off.
     const bool cached = !OnProgress;
     DecodeCache& cache = DecodeCache::shared();
     if (cached) {
-        if (std::optional<QImage> hit = cache.find(fileCopy_, settings_)) {
+        if (std::optional<QImage> hit = cache.find(*bytes, settings)) {
             setPicture(*hit);
             return;
         }
     }
     ProgressNotify notify;
     if (OnProgress)
-        notify = [this] {
+        notify = [this](int) {
             // A copy: the handler may assign OnProgress while it runs.
             if (const auto handler = OnProgress)
                 handler(this);
         };
-    QImage bitmap = toBitmap(decodeJpeg(fileCopy_, settings_, notify, progressStep_));
+    QImage bitmap = toBitmap(decodeJpeg(*bytes, settings, notify, progressStep_));
     if (cached)
-        cache.insert(fileCopy_, settings_, bitmap);
-    setPicture(bitmap);
+        cache.insert(*bytes, settings, bitmap);
+    // A step run from the handler has shown the newer file or settings.
+    if (step == decodeSteps_)
+        setPicture(bitmap);
 }
 
 }  // namespace brindolo

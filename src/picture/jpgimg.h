@@ -12,6 +12,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -45,7 +46,7 @@ public:
     void setFileNamePath(const std::string& nativePath);
 
     // The bytes of the last file read, which every decode step decodes.
-    const std::vector<std::uint8_t>& fileCopy() const { return fileCopy_; }
+    const std::vector<std::uint8_t>& fileCopy() const { return *fileCopy_; }
 
     // Decode properties: storing the value always decodes again.
     TNumOfColors numOfColors() const { return settings_.numOfColors; }
@@ -75,7 +76,9 @@ public:
 
     // Called with this control as sender while a picture decodes; the handler
     // may raise, which ends the decode and leaves the previous picture. While
-    // it is assigned no decode is skipped through the decode cache.
+    // it is assigned no decode is skipped through the decode cache. Where it
+    // assigns the file name or a decode property, the picture that assignment
+    // gives is the one that stays.
     std::function<void(QObject* sender)> OnProgress;
 
     // The bound of the decode cache that every picture control shares,
@@ -86,12 +89,17 @@ public:
 private:
     void decodeStep();
 
-    std::vector<std::uint8_t> fileCopy_;
+    // Shared with the decode under way, which a progress handler may outlive
+    // by assigning a new file.
+    std::shared_ptr<const std::vector<std::uint8_t>> fileCopy_ = std::make_shared<const std::vector<std::uint8_t>>();
     DecodeSettings settings_;
     std::string fileName_;
     int progressStep_ = 10;
     int quality_ = 75;
     bool progressive_ = false;
+    // Counts decode steps, so that a step can tell whether another one ran
+    // inside it.
+    unsigned decodeSteps_ = 0;
 };
 
 // The same control with FileName published.

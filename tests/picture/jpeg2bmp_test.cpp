@@ -28,6 +28,9 @@ TEST(Jpeg2bmp, WritesWhatDjpegWritesWithTheMatchingSwitches)
     for (const auto& c : cases) {
         const ProgramResult ours = runProgram(tool, QStringList(c.ours) << in << folder.path("ours.bmp"));
         EXPECT_EQ(ours.exitCode, 0) << ours.standardError.toStdString();
+        // 149 rows: the whole percentages that are multiples of 7 reached exactly.
+        const char* progress = "7%\n14%\n21%\n28%\n35%\n42%\n49%\n56%\n63%\n70%\n77%\n84%\n91%\n98%\n";
+        EXPECT_EQ(ours.standardError.toStdString(), c.ours.contains("--progress-step") ? progress : "");
         EXPECT_EQ(runProgram("djpeg", QStringList(c.djpeg) << "-bmp" << "-outfile" << folder.path("djpeg.bmp") << in)
                       .exitCode,
                   0);
@@ -54,6 +57,13 @@ TEST(Jpeg2bmp, FailurePrintsTheMessageAloneAndWritesNothing)
     EXPECT_EQ(result.exitCode, 1);
     EXPECT_EQ(result.standardError.toStdString(), "Cannot open file " + dir.filePath("missing.jpg").toStdString() + "\n");
     EXPECT_EQ(readBytes(dir.filePath("out.bmp").toStdString()), (std::vector<std::uint8_t>{'o', 'l', 'd'}));
+
+    QFile huge(dir.filePath("huge.jpg"));
+    ASSERT_TRUE(huge.open(QIODevice::WriteOnly) && huge.resize(qint64{256 << 20} + 1));
+    result = runProgram(tool, {huge.fileName(), dir.filePath("out.bmp")});
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_EQ(result.standardError.toStdString(),
+              "Cannot open file " + huge.fileName().toStdString() + ": larger than 256 MiB\n");
 
     result = runProgram(tool, {"--colors", "17", dir.filePath("truncated.jpg"), dir.filePath("out.bmp")});
     EXPECT_EQ(result.exitCode, 2);

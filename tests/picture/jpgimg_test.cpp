@@ -58,7 +58,11 @@ std::vector<std::uint8_t> hugeDeclaredSize()
     return bytes;
 }
 
-TEST(JpegImageFailures, MissingFileKeepsTheFileCopyAndThePicture)
+using JpegImageFailures = DefaultCacheLimit;
+using JpegImageProperties = DefaultCacheLimit;
+using JpegImageProgress = DefaultCacheLimit;
+
+TEST_F(JpegImageFailures, MissingFileKeepsTheFileCopyAndThePicture)
 {
     ShownImage shown;
     TJPEGImage& image = shown.image;
@@ -79,14 +83,25 @@ TEST(JpegImageFailures, MissingFileKeepsTheFileCopyAndThePicture)
     image.setGrayScale(true);
     EXPECT_EQ(image.pictureWidth(), 227);
     EXPECT_EQ(image.picture().color(7), qRgb(7, 7, 7));
-    image.setCacheLimit(DecodeCache::defaultLimit);
+    const qint64 greyPicture = image.picture().cacheKey();
 
     // A folder is no picture file either.
     EXPECT_EQ(messageOf<EFOpenError>([&] { image.setFileNamePath(BRINDOLO_CORPUS_DIR); }),
               "Cannot open file " BRINDOLO_CORPUS_DIR);
+
+    // Nor is a file above 256 MiB, here a sparse one: it is not even read.
+    QTemporaryDir dir;
+    const QString huge = dir.filePath("huge.jpg");
+    QFile file(huge);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.resize(qint64{256 << 20} + 1));
+    EXPECT_EQ(messageOf<EFOpenError>([&] { image.setFileName(huge); }),
+              "Cannot open file " + huge.toStdString() + ": larger than 256 MiB");
+    EXPECT_EQ(image.fileNamePath(), huge.toStdString());
+    EXPECT_EQ(image.fileCopy(), readBytes(corpus("testorig.jpg")));
+    EXPECT_EQ(image.picture().cacheKey(), greyPicture);
 }
 
-TEST(JpegImageFailures, EmptyFileOrNameEmptiesThePictureWithoutError)
+TEST_F(JpegImageFailures, EmptyFileOrNameEmptiesThePictureWithoutError)
 {
     ShownImage shown;
     TJPEGImage& image = shown.image;
@@ -109,7 +124,7 @@ TEST(JpegImageFailures, EmptyFileOrNameEmptiesThePictureWithoutError)
     EXPECT_TRUE(image.picture().isNull());
 }
 
-TEST(JpegImageFailures, DecodingFailuresKeepThePreviousPictureAndRaiseAgain)
+TEST_F(JpegImageFailures, DecodingFailuresKeepThePreviousPictureAndRaiseAgain)
 {
     QTemporaryDir dir;
     std::vector<std::uint8_t> truncated = readBytes(corpus("testorig.jpg"));
@@ -155,7 +170,7 @@ TEST(JpegImageFailures, DecodingFailuresKeepThePreviousPictureAndRaiseAgain)
     }
 }
 
-TEST(JpegImageFailures, ProgressHandlerRaisingEndsTheDecode)
+TEST_F(JpegImageFailures, ProgressHandlerRaisingEndsTheDecode)
 {
     TJPEGImage image(nullptr);
     image.setFileNamePath(corpus("testorig.jpg"));
@@ -168,14 +183,41 @@ TEST(JpegImageFailures, ProgressHandlerRaisingEndsTheDecode)
     EXPECT_EQ(messageOf<Exception>([&] { image.setFileNamePath(corpus("testimgint.jpg")); }), "stopped");
     EXPECT_EQ(calls, 3);
     EXPECT_EQ(image.picture().cacheKey(), previous);
-    // The decoder was left in order: the next decode works.
+    // The new file's bytes are kept, and the next decode shows them.
+    const std::vector<std::uint8_t> bytes = readBytes(corpus("testimgint.jpg"));
+    EXPECT_EQ(image.fileCopy(), bytes);
     image.OnProgress = nullptr;
     image.setOnePass(false);
-    EXPECT_EQ(image.pictureWidth(), 227);
-    EXPECT_NE(image.picture().cacheKey(), previous);
+    EXPECT_TRUE(sameAsBmp(image.picture(), decodeJpeg(bytes, image.decodeSettings())));
 }
 
-TEST(JpegImageProperties, DefaultsAndPublishedNames)
+// A handler may assign a new file or a decode property while a decode runs:
+// the decode under way still reads intact bytes, and the picture of the
+// assignment stays.
+TEST_F(JpegImageFailures, AssignmentsFromTheProgressHandlerStand)
+{
+    PictureFolder folder;
+    const std::string tall = folder.cjpeg("tall.jpg", "", "-resize 8x1000!");
+    const std::string other = corpus("testimgint.jpg");
+    TJPEGImage image(nullptr);
+    image.OnProgress = [&](QObject*) {
+        image.OnProgress = nullptr;
+        image.setFileNamePath(other);
+    };
+    image.setFileNamePath(tall);
+    EXPECT_EQ(image.fileNamePath(), other);
+    EXPECT_TRUE(sameAsBmp(image.picture(), decodeJpeg(readBytes(other), image.decodeSettings())));
+
+    image.OnProgress = [&](QObject*) {
+        image.OnProgress = nullptr;
+        image.setGrayScale(true);
+    };
+    image.setFileNamePath(tall);
+    EXPECT_TRUE(sameAsBmp(image.picture(), decodeJpeg(readBytes(tall), image.decodeSettings())));
+    EXPECT_EQ(image.picture().color(7), qRgb(7, 7, 7));
+}
+
+TEST_F(JpegImageProperties, DefaultsAndPublishedNames)
 {
     TJPEGImage image(nullptr);
     EXPECT_EQ(image.numOfColors(), TNumOfColors::_256);
@@ -204,7 +246,7 @@ TEST(JpegImageProperties, DefaultsAndPublishedNames)
     EXPECT_EQ(requireProperty(image, u"filename").read(&image).toString().toStdString(), corpus("testorig.jpg"));
 }
 
-TEST(JpegImageProperties, DecodePropertiesDecodeOnEveryAssignmentStoredOnesNever)
+TEST_F(JpegImageProperties, DecodePropertiesDecodeOnEveryAssignmentStoredOnesNever)
 {
     TJPEGImage image(nullptr);
     image.setFileNamePath(corpus("testorig.jpg"));
@@ -236,7 +278,7 @@ TEST(JpegImageProperties, DecodePropertiesDecodeOnEveryAssignmentStoredOnesNever
     EXPECT_TRUE(image.progressive());
 }
 
-TEST(JpegImageProperties, WhileLoadingTheFileIsReadButNotDecoded)
+TEST_F(JpegImageProperties, WhileLoadingTheFileIsReadButNotDecoded)
 {
     TJPEGImage image(nullptr);
     image.setLoading(true);
@@ -250,7 +292,7 @@ TEST(JpegImageProperties, WhileLoadingTheFileIsReadButNotDecoded)
     EXPECT_EQ(image.picture().depth(), 24);
 }
 
-TEST(JpegImageProgress, CallsFollowTheWholePercentagesThatAreMultiplesOfTheStep)
+TEST_F(JpegImageProgress, CallsFollowTheWholePercentagesThatAreMultiplesOfTheStep)
 {
     PictureFolder folder;
     const std::string rows1000 = folder.cjpeg("rows1000.jpg", "", "-resize 8x1000!");

@@ -3,6 +3,7 @@
 // into a temporary folder, running programs, and counting paints.
 
 #include "picture/codec/jpegdecode.h"
+#include "picture/decodecache.h"
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -18,6 +19,14 @@
 #include <vector>
 
 namespace brindolo::test {
+
+// The decode cache's bound is the whole process's: every test of a suite
+// that may change it starts and ends with the default.
+class DefaultCacheLimit : public ::testing::Test {
+protected:
+    void SetUp() override { DecodeCache::shared().setLimit(DecodeCache::defaultLimit); }
+    void TearDown() override { DecodeCache::shared().setLimit(DecodeCache::defaultLimit); }
+};
 
 inline std::string corpus(const char* name)
 {

@@ -1,6 +1,7 @@
 // jpeg2bmp: decodes IN.jpg with the picture control's decode step and writes
-// the BMP image to OUT.bmp. On failure prints the message alone, exits 1 and
-// writes nothing.
+// the BMP image to OUT.bmp. With --progress-step N it prints the percentage
+// done to standard error, one a line, whenever the control would report
+// progress. On failure prints the message alone, exits 1 and writes nothing.
 
 #include "bmpfile.h"
 #include "options.h"
@@ -10,6 +11,7 @@
 #include <cstdio>
 #include <exception>
 #include <new>
+#include <vector>
 
 int main(int argc, char** argv)
 {
@@ -19,9 +21,10 @@ int main(int argc, char** argv)
         std::fputs(jpeg2bmp::usage, stderr);
         return 2;
     }
+    const ProgressNotify progress = [](int percent) { std::fprintf(stderr, "%d%%\n", percent); };
     try {
-        const DecodedPicture picture =
-            decodeJpeg(readWholeFile(options->input, options->input), options->settings, {}, options->progressStep);
+        const std::vector<std::uint8_t> bytes = readWholeFile(options->input, options->input);
+        const DecodedPicture picture = decodeJpeg(bytes, options->settings, progress, options->progressStep);
         jpeg2bmp::writeBmpFile(picture, options->output);
     } catch (const std::bad_alloc&) {
         std::fputs("Out of memory\n", stderr);

@@ -10,7 +10,8 @@ namespace brindolo::jpeg2bmp {
 
 struct Options {
     DecodeSettings settings;  // the picture control's defaults unless changed
-    int progressStep = 10;
+    // Percentage between two progress lines on standard error; 0 prints none.
+    int progressStep = 0;
     std::string input;
     std::string output;
 };

@@ -40,13 +40,19 @@ std::vector<std::uint8_t> readWholeFile(const std::string& path, const std::stri
     // Only regular files: a folder reads as an error and a pipe would block.
     if (file.get() < 0 || ::fstat(file.get(), &status) != 0 || !S_ISREG(status.st_mode))
         throw EFOpenError("Cannot open file " + shownName);
+    const auto tooLarge = [&] { return EFOpenError("Cannot open file " + shownName + ": larger than 256 MiB"); };
+    if (static_cast<std::uintmax_t>(status.st_size) > maxFileBytes)
+        throw tooLarge();
 
     std::vector<std::uint8_t> bytes(static_cast<std::size_t>(status.st_size));
     bytes.resize(readUpTo(file.get(), bytes.data(), bytes.size()));
-    // A file that grew since fstat is read to its end.
+    // A file that grew since fstat is read to its end, within the bound.
     std::uint8_t more[4096];
-    while (std::size_t got = readUpTo(file.get(), more, sizeof more))
+    while (std::size_t got = readUpTo(file.get(), more, sizeof more)) {
+        if (bytes.size() + got > maxFileBytes)
+            throw tooLarge();
         bytes.insert(bytes.end(), more, more + got);
+    }
     return bytes;
 }
 

@@ -113,7 +113,7 @@ bool readRows(Decompressor& d, DecodedPicture& picture, ProgressMeter& meter, co
         jpeg_read_scanlines(&cinfo, &row, 1);
         std::memset(row + dataBytes, 0, picture.rowBytes - dataBytes);
         if (meter.rowDone(cinfo.output_scanline) && progress)
-            progress();
+            progress(meter.lastReported());
     }
     return true;
 }

@@ -73,8 +73,9 @@ struct DecodedPicture {
     std::vector<std::uint8_t> bmp() const;
 };
 
-// Called after a row whenever progress is to be reported; it may throw.
-using ProgressNotify = std::function<void()>;
+// Called after a row whenever progress is to be reported, with the whole
+// percentage done; it may throw.
+using ProgressNotify = std::function<void(int percent)>;
 
 // Decodes bytes with settings. Empty bytes give the empty picture. Every
 // failure raises EJPEGException (std::bad_alloc when memory runs out); libjpeg
@@ -89,6 +90,8 @@ class ProgressMeter {
 public:
     ProgressMeter(int step, unsigned height) : step_(step), height_(height) {}
     bool rowDone(unsigned scanline);
+    // The percentage last reported, 0 before the first report.
+    int lastReported() const { return lastReported_; }
 
 private:
     int step_;
