@@ -117,7 +117,7 @@ protected:
     void startProgram()
     {
         window.reset();
-        window = std::make_unique<TPrincipale>(nullptr, folder.path().toStdString() + "/",
+        window = std::make_unique<TPrincipale>(&application, folder.path().toStdString() + "/",
                                                std::make_unique<SeededRandom>(static_cast<unsigned>(engine())));
         window->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
@@ -280,6 +280,7 @@ protected:
         if ((exit != "ESCI" && exit != "EXIT") || (play != "GIOCA" && play != "PLAY"))
             return ::testing::AssertionFailure()
                    << "captions '" << exit.toStdString() << "' and '" << play.toStdString() << "'";
+        englishShown += exit == "EXIT";
 
         const Game& game = window->game();
         const bool started = !text(33).empty();
@@ -339,10 +340,13 @@ protected:
 
     QTemporaryDir folder;
     std::mt19937 engine;
+    // The window's owner, as in the program: the translator's paths start here.
+    TApplication application;
     std::unique_ptr<TPrincipale> window;
     std::vector<Report> reports;
     std::size_t reportCount = 0;
     int languageChoices = 0;
+    int englishShown = 0;
     QByteArray melaBytes;
     std::set<std::string> reportTexts;
 };
@@ -405,6 +409,7 @@ TEST_F(MonkeyTest, RandomPlayKeepsTheBoardConsistentAndReportsEveryFailure)
         EXPECT_GT(gamesWon, 0);
         EXPECT_GT(reportCount, 0u) << "no broken picture was ever shown";
         EXPECT_GT(languageChoices, 0) << "the language list never opened";
+        EXPECT_GT(englishShown, 0) << "no choice ever translated";
     }
     std::printf("monkey: seed %u, %lu events, %d words found, %d games won, %d language choices, "
                 "%zu failures reported, %d restarts\n",

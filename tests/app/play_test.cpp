@@ -1,3 +1,4 @@
+#include "platform/drag_controller.h"
 #include "window_fixture.h"
 
 #include <QFile>
@@ -11,7 +12,11 @@ using PlayTest = WindowTest;
 TEST_F(PlayTest, BeforeTheFirstGameNothingDragsAndNothingPreviews)
 {
     EXPECT_EQ(window->catalogue().count(), 10);
-    drag(1, 11);
+    for (int panel = 1; panel <= 20; ++panel)
+        EXPECT_FALSE(window->Panel(panel)->isEnabled()) << "Panel" << panel;
+    QTest::mousePress(handle(), Qt::LeftButton, {}, centreOf(1));
+    EXPECT_FALSE(DragController::instance().dragging());
+    QTest::mouseRelease(handle(), Qt::LeftButton, {}, centreOf(11));
     hover(11);
     for (int panel = 1; panel <= 31; ++panel)
         EXPECT_EQ(text(panel), "") << "Panel" << panel;

@@ -59,12 +59,14 @@ TEST_F(TLanguageTest, MissingFilesAndEmptyValuesChangeNothingButTheRunHandlersAr
 
     ui.language->setLanguageFile(dir.filePath("missing.lng"));
     ui.language->Translate();
-    useTranslations("Principale.Esci.Caption=\r\n");
+    EXPECT_EQ(ui.found->caption(), "HAI TROVATO");
+    useTranslations("Principale.Esci.Caption=\r\nPrincipale.Panel32.Caption=YOU FOUND\r\n");
     ui.language->Translate();
 
-    EXPECT_EQ(calls, (std::vector<std::string>{"before", "after", "before", "after"}));
+    EXPECT_EQ(calls, (std::vector<std::string>{"before", "after", "before", "translate", "after"}));
     EXPECT_EQ(ui.exit->caption(), "ESCI");
-    EXPECT_EQ(ui.found->caption(), "HAI TROVATO");
+    // The blank entry is passed over, and the run goes on after it.
+    EXPECT_EQ(ui.found->caption(), "YOU FOUND");
 }
 
 TEST_F(TLanguageTest, PathsResolveThroughOwnershipCaseInsensitivelyWithTrimmedSegments)
