@@ -28,17 +28,29 @@ TEST_PACKAGES=(libgtest-dev libgmock-dev googletest libbenchmark-dev libjpeg-tur
                xvfb openbox xdotool x11-utils desktop-file-utils appstream dpkg-dev file librsvg2-bin
                clang libclang-rt-14-dev libfuzzer-14-dev valgrind time)
 
-# Configures (once) and builds one preset: default (into build/), sanitize
-# (build/sanitize) or fuzz (build/fuzz).
+# Configures (once, with any further arguments) and builds one preset:
+# default (into build/), sanitize (build/sanitize) or fuzz (build/fuzz).
 build_preset() {
   local preset="$1" dir="$BUILD"
+  shift
   [ "$preset" = default ] || dir="$BUILD/$preset"
   if [ ! -f "$dir/build.ninja" ]; then
-    (cd "$ROOT" && cmake --preset "$preset" >/dev/null)
+    (cd "$ROOT" && cmake --preset "$preset" "$@" >/dev/null)
   fi
   cmake --build "$dir"
 }
 
+# The default build with its tests and benchmarks; a build folder that
+# scripts/run set up for the game alone is switched over first.
 build() {
+  if grep -qs '^BRINDOLO_BUILD_\(TESTS\|BENCH\):BOOL=OFF' "$BUILD/CMakeCache.txt"; then
+    (cd "$ROOT" && cmake --preset default -DBRINDOLO_BUILD_TESTS=ON -DBRINDOLO_BUILD_BENCH=ON >/dev/null)
+  fi
   build_preset default
+}
+
+# The default build for playing: a fresh build folder gets the game and its
+# tools only, which need none of the test packages.
+build_game() {
+  build_preset default -DBRINDOLO_BUILD_TESTS=OFF -DBRINDOLO_BUILD_BENCH=OFF
 }
