@@ -49,15 +49,14 @@ struct Board {
             add(new TPanel(o, panel), {6, 11 + 40 * (n - 1), 171, 38}, 16);
         auto* box = new TPanel(o, panel);
         add(box, {408, 11, 321, 318});
-        auto* picture = new TImage(o);
-        picture->setParentControl(box);
+        auto* picture = new TImage(o, box);
         picture->setAlign(TAlign::Client);
         controls.push_back(picture);
         for (int n = 1; n <= 10; ++n)
             add(new TPanel(o, panel), {232, 11 + 40 * (n - 1), 169, 38}, 16);
         for (int n = 1; n <= 10; ++n) {
             auto* key = new TPanel(o, panel);
-            key->TControl::setVisible(false);
+            key->setVisible(false);
             add(key, {200, 11 + 40 * (n - 1), 33, 38}, 16);
         }
         add(new TPanel(o, panel), {408, 331, 321, 38}, 21);
@@ -66,16 +65,16 @@ struct Board {
         add(new TPanel(o, panel), {208, 419, 137, 38}, 19);
         add(new TPanel(o, panel), {408, 418, 233, 39}, 27);
         auto* memo = new TMemo(o, panel);
-        memo->TControl::setVisible(false);
+        memo->setVisible(false);
         add(memo, {208, 264, 505, 41}, 13);
         add(new TPanel(o, panel), {648, 418, 81, 39}, 27);
         auto* choice = new TRzComboBox(o, panel);
-        choice->TControl::setVisible(false);
+        choice->setVisible(false);
         choice->setItemHeight(31);
         add(choice, {416, 256, 275, 39}, 27);
         add(new TCheckBox(o, panel), {632, 384, 97, 17}, 13);
         auto* combo = new TComboBox(o, panel);
-        combo->TControl::setVisible(false);
+        combo->setVisible(false);
         add(combo, {400, 8, 297, 24}, 13);
         panel->loaded();
         form->show();

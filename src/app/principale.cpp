@@ -35,11 +35,8 @@ TControl* makeControl(ControlKind kind, TComponent* owner, TControl* parent)
         return new TShape(owner, parent);
     case ControlKind::Panel:
         return new TPanel(owner, parent);
-    case ControlKind::Picture: {
-        auto* picture = new TJPEGImage(owner);
-        picture->setParentControl(parent);
-        return picture;
-    }
+    case ControlKind::Picture:
+        return new TJPEGImage(owner, parent);
     case ControlKind::Memo:
         return new TMemo(owner, parent);
     case ControlKind::RzComboBox:

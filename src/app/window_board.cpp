@@ -49,12 +49,12 @@ void WindowBoard::setText(std::string_view panel, const std::string& text)
 
 void WindowBoard::setEnabled(std::string_view panel, bool enabled)
 {
-    panels_[index(panel)]->QWidget::setEnabled(enabled);
+    panels_[index(panel)]->setEnabled(enabled);
 }
 
 void WindowBoard::setVisible(std::string_view panel, bool visible)
 {
-    panels_[index(panel)]->QWidget::setVisible(visible);
+    panels_[index(panel)]->setVisible(visible);
 }
 
 bool WindowBoard::caseBoxChecked() const
@@ -76,7 +76,7 @@ void WindowBoard::setPictureFlags(bool stretch, bool center)
 
 PictureSize WindowBoard::containerSize() const
 {
-    return {container_.TControl::width(), container_.TControl::height()};
+    return {container_.width(), container_.height()};
 }
 
 namespace {

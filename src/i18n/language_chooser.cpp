@@ -32,7 +32,7 @@ void openLanguageChooser(TCustomComboBox& list, const std::string& programFolder
         list.setCurrentIndex(-1);
         list.setEditText(text);
     }
-    list.TControl::setVisible(true);
+    list.setVisible(true);
     list.showPopup();
 }
 
@@ -40,7 +40,7 @@ void chooseLanguage(TCustomComboBox& list, TLanguage& translator, const std::str
 {
     translator.setLanguageFile(LanguageFilePath(programFolder, list.currentText()));
     translator.Translate();
-    list.TControl::setVisible(false);
+    list.setVisible(false);
 }
 
 }  // namespace brindolo

@@ -8,7 +8,7 @@
 
 namespace brindolo {
 
-TCustomJPEGImage::TCustomJPEGImage(TComponent* owner, QWidget* parent) : TImage(owner, parent)
+TCustomJPEGImage::TCustomJPEGImage(TComponent* owner, TControl* parent) : TImage(owner, parent)
 {
     setFileNamePath(std::string());
     setNumOfColors(TNumOfColors::_256);

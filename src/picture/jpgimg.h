@@ -31,7 +31,7 @@ class TCustomJPEGImage : public TImage {
     Q_PROPERTY(int Quality READ quality WRITE setQuality)
     Q_PROPERTY(bool Progressive READ progressive WRITE setProgressive)
 public:
-    explicit TCustomJPEGImage(TComponent* owner, QWidget* parent = nullptr);
+    explicit TCustomJPEGImage(TComponent* owner, TControl* parent = nullptr);
 
     // The name is kept as the file system's bytes; the QString forms encode
     // and decode it with QFile's file-name encoding.

@@ -39,10 +39,11 @@ void TApplication::setTitle(const QString& title)
     EventBoundary::setTitle(title);
 }
 
-TForm::TForm(TComponent* owner) : QWidget(nullptr), TControl(*this, owner) {}
+TForm::TForm(TComponent* owner) : TWidgetControl(owner) {}
 
 void TForm::resizeEvent(QResizeEvent* event)
 {
+    // Not TWidgetControl's: the window's own hook joins the size change.
     QWidget::resizeEvent(event);
     // The whole size change is one handler: a failure while the panels
     // rescale ends it, is reported, and leaves the window running.
@@ -53,7 +54,7 @@ void TForm::resizeEvent(QResizeEvent* event)
     });
 }
 
-TPanel::TPanel(TComponent* owner, TControl* parent) : QFrame(nullptr), TControl(*this, owner)
+TPanel::TPanel(TComponent* owner, TControl* parent) : TWidgetControl(owner)
 {
     setFrameStyle(QFrame::Panel | QFrame::Raised);
     setLineWidth(1);
@@ -97,12 +98,6 @@ void TPanel::paintEvent(QPaintEvent* event)
     painter.drawText(alignRect(), int(h | Qt::AlignVCenter | Qt::TextSingleLine), caption_);
 }
 
-void TPanel::resizeEvent(QResizeEvent* event)
-{
-    QFrame::resizeEvent(event);
-    resized();
-}
-
 void TPanel::mousePressEvent(QMouseEvent* event)
 {
     // QWidget turns a double click into a second press, so a double click
@@ -129,7 +124,7 @@ void TPanel::mouseReleaseEvent(QMouseEvent* event)
         callHook(OnClick);
 }
 
-TShape::TShape(TComponent* owner, TControl* parent) : QWidget(nullptr), TControl(*this, owner)
+TShape::TShape(TComponent* owner, TControl* parent) : TWidgetControl(owner)
 {
     setMouseTracking(true);
     setParentControl(parent);
@@ -149,12 +144,6 @@ void TShape::paintEvent(QPaintEvent*)
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 
-void TShape::resizeEvent(QResizeEvent* event)
-{
-    QWidget::resizeEvent(event);
-    resized();
-}
-
 void TShape::mousePressEvent(QMouseEvent* event)
 {
     callHook(OnMouseDown, *event);
@@ -170,20 +159,14 @@ void TShape::mouseReleaseEvent(QMouseEvent* event)
     callHook(OnMouseUp, *event);
 }
 
-TCheckBox::TCheckBox(TComponent* owner, TControl* parent) : QCheckBox(nullptr), TControl(*this, owner)
+TCheckBox::TCheckBox(TComponent* owner, TControl* parent) : TWidgetControl(owner)
 {
     setParentControl(parent);
     // clicked() comes only from the player, after the state has changed.
     connect(this, &QCheckBox::clicked, this, [this] { callHook(OnClick); });
 }
 
-void TCheckBox::resizeEvent(QResizeEvent* event)
-{
-    QCheckBox::resizeEvent(event);
-    resized();
-}
-
-TCustomComboBox::TCustomComboBox(TComponent* owner, TControl* parent) : QComboBox(nullptr), TControl(*this, owner)
+TCustomComboBox::TCustomComboBox(TComponent* owner, TControl* parent) : TWidgetControl(owner)
 {
     setEditable(true);
     setInsertPolicy(QComboBox::NoInsert);
@@ -253,17 +236,11 @@ void TCustomComboBox::appendItem(const QString& item)
     setEditText(text);
 }
 
-void TCustomComboBox::resizeEvent(QResizeEvent* event)
-{
-    QComboBox::resizeEvent(event);
-    resized();
-}
-
 TComboBox::TComboBox(TComponent* owner, TControl* parent) : TCustomComboBox(owner, parent) {}
 
 TRzComboBox::TRzComboBox(TComponent* owner, TControl* parent) : TCustomComboBox(owner, parent) {}
 
-TMemo::TMemo(TComponent* owner, TControl* parent) : QPlainTextEdit(nullptr), TControl(*this, owner)
+TMemo::TMemo(TComponent* owner, TControl* parent) : TWidgetControl(owner)
 {
     setParentControl(parent);
 }
@@ -276,12 +253,6 @@ QStringList TMemo::lines() const
 void TMemo::setLines(const QStringList& lines)
 {
     setPlainText(lines.join(QLatin1Char('\n')));
-}
-
-void TMemo::resizeEvent(QResizeEvent* event)
-{
-    QPlainTextEdit::resizeEvent(event);
-    resized();
 }
 
 }  // namespace brindolo

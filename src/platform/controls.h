@@ -41,7 +41,7 @@ public:
 };
 
 // A top-level window that owns every control designed on it.
-class TForm : public QWidget, public TControl {
+class TForm : public TWidgetControl<QWidget> {
     Q_OBJECT
     Q_PROPERTY(QString Caption READ caption WRITE setCaption)
 public:
@@ -60,7 +60,7 @@ enum class TCaptionAlignment { Center, LeftJustify };
 
 // A raised, bordered rectangle showing a one-line caption; also a container,
 // a drag source when its DragMode is automatic, and a drop target.
-class TPanel : public QFrame, public TControl, public MouseHooks, public DragTarget {
+class TPanel : public TWidgetControl<QFrame>, public MouseHooks, public DragTarget {
     Q_OBJECT
     Q_PROPERTY(QString Caption READ caption WRITE setCaption)
     Q_PROPERTY(int Left READ left WRITE setLeft)
@@ -71,7 +71,6 @@ class TPanel : public QFrame, public TControl, public MouseHooks, public DragTar
     Q_PROPERTY(brindolo::TFont* Font READ fontObject)
 public:
     TPanel(TComponent* owner, TControl* parent);
-    TFont* fontObject() const { return TFont::of(*this); }
 
     QString caption() const { return caption_; }
     void setCaption(const QString& caption);
@@ -82,18 +81,12 @@ public:
     TDragMode dragMode() const { return dragMode_; }
     void setDragMode(TDragMode mode) { dragMode_ = mode; }
 
-    using TControl::height;
-    using TControl::left;
-    using TControl::top;
-    using TControl::width;
-
     bool isContainer() const override { return true; }
     // The raised bevel is one pixel wide; aligned children sit inside it.
     QRect alignRect() const override { return QRect(1, 1, width() - 2, height() - 2); }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -107,7 +100,7 @@ private:
 };
 
 // A filled rectangle with a one-pixel black outline.
-class TShape : public QWidget, public TControl, public MouseHooks {
+class TShape : public TWidgetControl<QWidget>, public MouseHooks {
     Q_OBJECT
     Q_PROPERTY(QColor BrushColor READ brushColor WRITE setBrushColor)
 public:
@@ -117,7 +110,6 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -126,23 +118,19 @@ private:
     QColor brush_{Qt::white};
 };
 
-class TCheckBox : public QCheckBox, public TControl {
+class TCheckBox : public TWidgetControl<QCheckBox> {
     Q_OBJECT
     Q_PROPERTY(QString Caption READ text WRITE setText)
     Q_PROPERTY(bool Checked READ isChecked WRITE setChecked)
     Q_PROPERTY(brindolo::TFont* Font READ fontObject)
 public:
     TCheckBox(TComponent* owner, TControl* parent);
-    TFont* fontObject() const { return TFont::of(*this); }
     // Called after the player changed the state.
     std::function<void()> OnClick;
-
-protected:
-    void resizeEvent(QResizeEvent* event) override;
 };
 
 // Drop-down list with an editable text field.
-class TCustomComboBox : public QComboBox, public TControl {
+class TCustomComboBox : public TWidgetControl<QComboBox> {
     Q_OBJECT
     Q_PROPERTY(QString Text READ currentText WRITE setEditText)
     Q_PROPERTY(int ItemHeight READ itemHeight WRITE setItemHeight)
@@ -150,7 +138,6 @@ class TCustomComboBox : public QComboBox, public TControl {
     Q_PROPERTY(brindolo::TFont* Font READ fontObject)
 public:
     TCustomComboBox(TComponent* owner, TControl* parent);
-    TFont* fontObject() const { return TFont::of(*this); }
     int itemHeight() const { return itemHeight_; }
     void setItemHeight(int height);
     QStringList items() const;
@@ -161,9 +148,6 @@ public:
     // Text changed, by typing, or a name picked from the list: every pick
     // notifies once, also the pick of the name the text field shows already.
     std::function<void()> OnChange;
-
-protected:
-    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void textChanged();
@@ -196,18 +180,14 @@ public:
 };
 
 // Multi-line text list.
-class TMemo : public QPlainTextEdit, public TControl {
+class TMemo : public TWidgetControl<QPlainTextEdit> {
     Q_OBJECT
     Q_PROPERTY(QStringList Lines READ lines WRITE setLines)
     Q_PROPERTY(brindolo::TFont* Font READ fontObject)
 public:
     TMemo(TComponent* owner, TControl* parent);
-    TFont* fontObject() const { return TFont::of(*this); }
     QStringList lines() const;
     void setLines(const QStringList& lines);
-
-protected:
-    void resizeEvent(QResizeEvent* event) override;
 };
 
 }  // namespace brindolo

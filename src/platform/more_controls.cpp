@@ -10,7 +10,7 @@
 
 namespace brindolo {
 
-TLabel::TLabel(TComponent* owner, TControl* parent) : QLabel(nullptr), TControl(*this, owner)
+TLabel::TLabel(TComponent* owner, TControl* parent) : TWidgetControl(owner)
 {
     setParentControl(parent);
 }
@@ -35,12 +35,6 @@ void TLabel::fitText()
     setBounds(left(), top(), hint.width(), hint.height());
 }
 
-void TLabel::resizeEvent(QResizeEvent* event)
-{
-    QLabel::resizeEvent(event);
-    resized();
-}
-
 void TLabel::changeEvent(QEvent* event)
 {
     QLabel::changeEvent(event);
@@ -48,7 +42,7 @@ void TLabel::changeEvent(QEvent* event)
         fitText();
 }
 
-TCustomListBox::TCustomListBox(TComponent* owner, TControl* parent) : QListWidget(nullptr), TControl(*this, owner)
+TCustomListBox::TCustomListBox(TComponent* owner, TControl* parent) : TWidgetControl(owner)
 {
     setUniformItemSizes(true);
     setItemDelegate(new ItemHeightDelegate(this, [this] { return itemHeight(); }));
@@ -61,24 +55,12 @@ void TCustomListBox::setItemHeight(int height)
     doItemsLayout();
 }
 
-void TCustomListBox::resizeEvent(QResizeEvent* event)
-{
-    QListWidget::resizeEvent(event);
-    resized();
-}
-
-TTreeView::TTreeView(TComponent* owner, TControl* parent) : QTreeWidget(nullptr), TControl(*this, owner)
+TTreeView::TTreeView(TComponent* owner, TControl* parent) : TWidgetControl(owner)
 {
     setParentControl(parent);
 }
 
-void TTreeView::resizeEvent(QResizeEvent* event)
-{
-    QTreeWidget::resizeEvent(event);
-    resized();
-}
-
-TDrawGrid::TDrawGrid(TComponent* owner, TControl* parent) : QTableWidget(nullptr), TControl(*this, owner)
+TDrawGrid::TDrawGrid(TComponent* owner, TControl* parent) : TWidgetControl(owner)
 {
     setParentControl(parent);
 }
@@ -108,12 +90,6 @@ void TDrawGrid::setDefaultRowHeight(int height)
 void TDrawGrid::setGridLineWidth(int width)
 {
     gridLineWidth_ = width;
-}
-
-void TDrawGrid::resizeEvent(QResizeEvent* event)
-{
-    QTableWidget::resizeEvent(event);
-    resized();
 }
 
 namespace {
@@ -196,7 +172,7 @@ void THeaderSections::setMaxWidth(int index, int maxWidth)
 }
 
 THeaderControl::THeaderControl(TComponent* owner, TControl* parent)
-    : QHeaderView(Qt::Horizontal, nullptr), TControl(*this, owner)
+    : TWidgetControl(owner, Qt::Horizontal)
 {
     // A header shows the sections of a model; a standalone one owns an
     // empty model whose columns are its sections.
@@ -207,13 +183,7 @@ THeaderControl::THeaderControl(TComponent* owner, TControl* parent)
     setParentControl(parent);
 }
 
-void THeaderControl::resizeEvent(QResizeEvent* event)
-{
-    QHeaderView::resizeEvent(event);
-    resized();
-}
-
-TListView::TListView(TComponent* owner, TControl* parent) : QTreeWidget(nullptr), TControl(*this, owner)
+TListView::TListView(TComponent* owner, TControl* parent) : TWidgetControl(owner)
 {
     setRootIsDecorated(false);
     allowAnySectionSize(*header());
@@ -221,13 +191,7 @@ TListView::TListView(TComponent* owner, TControl* parent) : QTreeWidget(nullptr)
     setParentControl(parent);
 }
 
-void TListView::resizeEvent(QResizeEvent* event)
-{
-    QTreeWidget::resizeEvent(event);
-    resized();
-}
-
-TStatusBar::TStatusBar(TComponent* owner, TControl* parent) : QStatusBar(nullptr), TControl(*this, owner)
+TStatusBar::TStatusBar(TComponent* owner, TControl* parent) : TWidgetControl(owner)
 {
     setSizeGripEnabled(false);
     panels_ = new TStatusPanels(*this);
@@ -251,13 +215,7 @@ void TStatusBar::removePanel(int index)
     delete label;
 }
 
-void TStatusBar::resizeEvent(QResizeEvent* event)
-{
-    QStatusBar::resizeEvent(event);
-    resized();
-}
-
-TSplitter::TSplitter(TComponent* owner, TControl* parent) : QFrame(nullptr), TControl(*this, owner)
+TSplitter::TSplitter(TComponent* owner, TControl* parent) : TWidgetControl(owner)
 {
     setFrameShape(QFrame::StyledPanel);
     setSplitterAlign(alLeft);
@@ -271,12 +229,6 @@ void TSplitter::setSplitterAlign(TSplitterAlign align)
     // The platform places only client-aligned controls; a splitter on a
     // side keeps the bounds it is given.
     setAlign(align == alClient ? TAlign::Client : TAlign::None);
-}
-
-void TSplitter::resizeEvent(QResizeEvent* event)
-{
-    QFrame::resizeEvent(event);
-    resized();
 }
 
 }  // namespace brindolo

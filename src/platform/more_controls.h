@@ -17,20 +17,18 @@
 namespace brindolo {
 
 // A one-line caption; with AutoSize it takes the size of its text.
-class TLabel : public QLabel, public TControl {
+class TLabel : public TWidgetControl<QLabel> {
     Q_OBJECT
     Q_PROPERTY(QString Caption READ text WRITE setCaption)
     Q_PROPERTY(bool AutoSize READ autoSize WRITE setAutoSize)
     Q_PROPERTY(brindolo::TFont* Font READ fontObject)
 public:
     TLabel(TComponent* owner, TControl* parent);
-    TFont* fontObject() const { return TFont::of(*this); }
     bool autoSize() const { return autoSize_; }
     void setAutoSize(bool autoSize);
     void setCaption(const QString& caption);
 
 protected:
-    void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
 
 private:
@@ -39,18 +37,14 @@ private:
 };
 
 // A list of lines, every row ItemHeight pixels high.
-class TCustomListBox : public QListWidget, public TControl {
+class TCustomListBox : public TWidgetControl<QListWidget> {
     Q_OBJECT
     Q_PROPERTY(int ItemHeight READ itemHeight WRITE setItemHeight)
     Q_PROPERTY(brindolo::TFont* Font READ fontObject)
 public:
     TCustomListBox(TComponent* owner, TControl* parent);
-    TFont* fontObject() const { return TFont::of(*this); }
     int itemHeight() const { return itemHeight_; }
     void setItemHeight(int height);
-
-protected:
-    void resizeEvent(QResizeEvent* event) override;
 
 private:
     int itemHeight_ = 16;
@@ -63,20 +57,17 @@ public:
 };
 
 // A tree whose levels are indented by Indent pixels.
-class TTreeView : public QTreeWidget, public TControl {
+class TTreeView : public TWidgetControl<QTreeWidget> {
     Q_OBJECT
     Q_PROPERTY(int Indent READ indentation WRITE setIndentation)
     Q_PROPERTY(brindolo::TFont* Font READ fontObject)
 public:
     TTreeView(TComponent* owner, TControl* parent);
-    TFont* fontObject() const { return TFont::of(*this); }
 
-protected:
-    void resizeEvent(QResizeEvent* event) override;
 };
 
 // A grid of cells with default and per-column/per-row sizes.
-class TDrawGrid : public QTableWidget, public TControl {
+class TDrawGrid : public TWidgetControl<QTableWidget> {
     Q_OBJECT
     Q_PROPERTY(int DefaultColWidth READ defaultColWidth WRITE setDefaultColWidth)
     Q_PROPERTY(int DefaultRowHeight READ defaultRowHeight WRITE setDefaultRowHeight)
@@ -86,7 +77,6 @@ class TDrawGrid : public QTableWidget, public TControl {
     Q_PROPERTY(brindolo::TFont* Font READ fontObject)
 public:
     TDrawGrid(TComponent* owner, TControl* parent);
-    TFont* fontObject() const { return TFont::of(*this); }
 
     int defaultColWidth() const;
     // Every column takes the new default width, as a fresh grid would.
@@ -102,9 +92,6 @@ public:
     void setColWidth(int column, int width) { setColumnWidth(column, width); }
     int rowHeightAt(int row) const { return rowHeight(row); }
     void setRowHeightAt(int row, int height) { setRowHeight(row, height); }
-
-protected:
-    void resizeEvent(QResizeEvent* event) override;
 
 private:
     int gridLineWidth_ = 1;
@@ -152,56 +139,44 @@ private:
 };
 
 // A row of column captions on its own, outside any list.
-class THeaderControl : public QHeaderView, public TControl {
+class THeaderControl : public TWidgetControl<QHeaderView> {
     Q_OBJECT
     Q_PROPERTY(brindolo::THeaderSections* Sections READ sections)
     Q_PROPERTY(brindolo::TFont* Font READ fontObject)
 public:
     THeaderControl(TComponent* owner, TControl* parent);
-    TFont* fontObject() const { return TFont::of(*this); }
     THeaderSections* sections() const { return sections_; }
-
-protected:
-    void resizeEvent(QResizeEvent* event) override;
 
 private:
     THeaderSections* sections_;
 };
 
 // A list shown in report style: rows of cells under captioned columns.
-class TListView : public QTreeWidget, public TControl {
+class TListView : public TWidgetControl<QTreeWidget> {
     Q_OBJECT
     Q_PROPERTY(brindolo::TWidthItems* Columns READ columns)
     Q_PROPERTY(brindolo::TFont* Font READ fontObject)
 public:
     TListView(TComponent* owner, TControl* parent);
-    TFont* fontObject() const { return TFont::of(*this); }
     TWidthItems* columns() const { return columns_; }
-
-protected:
-    void resizeEvent(QResizeEvent* event) override;
 
 private:
     TWidthItems* columns_;
 };
 
 // A bar of fixed-width panels along the bottom of a form.
-class TStatusBar : public QStatusBar, public TControl {
+class TStatusBar : public TWidgetControl<QStatusBar> {
     Q_OBJECT
     Q_PROPERTY(brindolo::TWidthItems* Panels READ panels)
     Q_PROPERTY(brindolo::TFont* Font READ fontObject)
 public:
     TStatusBar(TComponent* owner, TControl* parent);
-    TFont* fontObject() const { return TFont::of(*this); }
     TWidthItems* panels() const { return panels_; }
     // Appends a panel showing text; returns its index.
     int addPanel(const QString& text, int width);
     void removePanel(int index);
     int panelCount() const { return static_cast<int>(labels_.size()); }
     QLabel& panel(int index) const { return *labels_.at(static_cast<size_t>(index)); }
-
-protected:
-    void resizeEvent(QResizeEvent* event) override;
 
 private:
     TWidthItems* panels_;
@@ -210,7 +185,7 @@ private:
 
 // A bar the user drags to resize the control it lies against. Which side it
 // lies on decides whether MinSize is a height or a width.
-class TSplitter : public QFrame, public TControl {
+class TSplitter : public TWidgetControl<QFrame> {
     Q_OBJECT
     Q_PROPERTY(int MinSize READ minSize WRITE setMinSize)
     Q_PROPERTY(brindolo::TSplitter::TSplitterAlign Align READ splitterAlign WRITE setSplitterAlign)
@@ -224,9 +199,6 @@ public:
     void setMinSize(int size) { minSize_ = size; }
     TSplitterAlign splitterAlign() const { return align_; }
     void setSplitterAlign(TSplitterAlign align);
-
-protected:
-    void resizeEvent(QResizeEvent* event) override;
 
 private:
     int minSize_ = 30;

@@ -1,13 +1,15 @@
 #pragma once
 // A visual component: a QWidget that is also a TComponent, with the bounds,
 // client size, child list and alignment the program's layout relies on.
-// Concrete controls derive from a Qt widget class first and TControl second,
-// and forward their resizeEvent to resized().
+// Concrete controls derive from TWidgetControl<Qt widget class>, below.
 
+#include "platform/font.h"
 #include "platform/tcomponent.h"
 
 #include <QRect>
+#include <QResizeEvent>
 #include <QWidget>
+#include <utility>
 #include <vector>
 
 namespace brindolo {
@@ -70,8 +72,8 @@ public:
     // Places every child aligned to the client area over alignRect().
     void realign();
 
-    // Concrete controls call this from resizeEvent(); a failure of the size
-    // change is reported there and goes no further.
+    // Called from Qt's resize event; a failure of the size change is
+    // reported there and goes no further.
     void resized();
 
 private:
@@ -79,6 +81,37 @@ private:
     TControl* parent_ = nullptr;
     std::vector<TControl*> children_;
     TAlign align_ = TAlign::None;
+};
+
+// A Qt widget class joined to TControl. Qt's resize events reach the layout,
+// and where both bases have a member of the same name and meaning (width,
+// height, setVisible, setEnabled) TControl's answers, so callers never need
+// to say which base they mean. The Font object is made on first use; only
+// the controls that publish it as "Font" have it scaled.
+template <typename Widget>
+class TWidgetControl : public Widget, public TControl {
+public:
+    // The widget is made without a Qt parent; the concrete control calls
+    // setParentControl() once it is fully built.
+    template <typename... WidgetArgs>
+    explicit TWidgetControl(TComponent* owner, WidgetArgs&&... widgetArgs)
+        : Widget(std::forward<WidgetArgs>(widgetArgs)...), TControl(*this, owner)
+    {
+    }
+
+    TFont* fontObject() const { return TFont::of(*this); }
+
+    using TControl::height;
+    using TControl::setEnabled;
+    using TControl::setVisible;
+    using TControl::width;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override
+    {
+        Widget::resizeEvent(event);
+        resized();
+    }
 };
 
 }  // namespace brindolo

@@ -4,9 +4,10 @@
 
 namespace brindolo {
 
-TImage::TImage(TComponent* owner, QWidget* parent) : QWidget(parent), TControl(*this, owner)
+TImage::TImage(TComponent* owner, TControl* parent) : TWidgetControl(owner)
 {
     updateOpaque();
+    setParentControl(parent);
 }
 
 void TImage::setStretch(bool stretch)
@@ -14,8 +15,7 @@ void TImage::setStretch(bool stretch)
     if (stretch == stretch_)
         return;
     stretch_ = stretch;
-    updateOpaque();
-    update();
+    drawingChanged();
 }
 
 void TImage::setCenter(bool center)
@@ -23,20 +23,22 @@ void TImage::setCenter(bool center)
     if (center == center_)
         return;
     center_ = center;
-    updateOpaque();
-    update();
+    drawingChanged();
 }
 
 void TImage::setPicture(const QImage& picture)
 {
     picture_ = picture;
-    updateOpaque();
-    update();
+    drawingChanged();
 }
 
 void TImage::clearPicture()
 {
-    picture_ = QImage();
+    setPicture(QImage());
+}
+
+void TImage::drawingChanged()
+{
     updateOpaque();
     update();
 }
@@ -61,10 +63,10 @@ void TImage::paintEvent(QPaintEvent*)
     painter.drawImage(destinationRect(), picture_);
 }
 
-void TImage::resizeEvent(QResizeEvent*)
+void TImage::resizeEvent(QResizeEvent* event)
 {
     updateOpaque();
-    resized();
+    TWidgetControl::resizeEvent(event);
 }
 
 void TImage::updateOpaque()

@@ -11,7 +11,7 @@
 
 namespace brindolo {
 
-class TImage : public QWidget, public TControl {
+class TImage : public TWidgetControl<QWidget> {
     Q_OBJECT
     Q_PROPERTY(bool Stretch READ stretch WRITE setStretch)
     Q_PROPERTY(bool Center READ center WRITE setCenter)
@@ -20,7 +20,7 @@ class TImage : public QWidget, public TControl {
     Q_PROPERTY(int Width READ width WRITE setWidth)
     Q_PROPERTY(int Height READ height WRITE setHeight)
 public:
-    explicit TImage(TComponent* owner, QWidget* parent = nullptr);
+    explicit TImage(TComponent* owner, TControl* parent = nullptr);
 
     // Assigning the current value does nothing; a new value repaints.
     bool stretch() const { return stretch_; }
@@ -41,11 +41,6 @@ public:
     // else at the top-left corner; always clipped to the control.
     QRect destinationRect() const;
 
-    using TControl::height;
-    using TControl::left;
-    using TControl::top;
-    using TControl::width;
-
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -54,6 +49,8 @@ private:
     // Qt skips painting the parent's background beneath an opaque control, so
     // the control may claim it only while the picture covers all of it.
     void updateOpaque();
+    // The picture or the way it is drawn changed: repaint.
+    void drawingChanged();
 
     QImage picture_;
     bool stretch_ = false;

@@ -101,7 +101,7 @@ TEST_F(LanguageChooserTest, HugeListsOpenAndNamesOnlyEverNameAFileToRead)
 TEST_F(LanguageChooserTest, TypingTranslatesWithTheTextSoFar)
 {
     writeFile(dir, "e.lng", "[Translations]\r\nPrincipale.Esci.Caption=E\r\n");
-    ui.languages->TControl::setVisible(true);
+    ui.languages->setVisible(true);
     ui.languages->setEditText("E");
     EXPECT_EQ(ui.exit->caption(), "E");
     EXPECT_FALSE(ui.languages->isVisible());
@@ -131,7 +131,7 @@ TEST_F(LanguageChooserTest, AConversionErrorLeavesTheListShown)
     ui.language->setProperties({"Principale.Esci.Left"});
     ui.languages->OnChange = nullptr;
     ui.languages->setEditText("bad");
-    ui.languages->TControl::setVisible(true);
+    ui.languages->setVisible(true);
     EXPECT_THROW(chooseLanguage(*ui.languages, *ui.language, folder), EConvertError);
     EXPECT_TRUE(ui.languages->isVisible());
 }

@@ -39,7 +39,7 @@ struct SmallForm {
         memo = make<TMemo>("Memo1", container);
         languages = make<TRzComboBox>("SceltaLingua", container);
         languages->setEditText(QStringLiteral("italiano"));
-        languages->TControl::setVisible(false);
+        languages->setVisible(false);
         language = new TLanguage(form);
         language->setName(QStringLiteral("Language1"));
     }

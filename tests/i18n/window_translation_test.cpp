@@ -129,7 +129,7 @@ TEST_F(WindowTranslationTest, AMissingListIsReportedAndLeavesTheDropDownEmptyAnd
     writeFile(dir, "lingue.txt", "italiano\r\n");
     releaseOver(*window->RichiamaLingua2, Qt::LeftButton);
     window->SceltaLingua->hidePopup();
-    window->SceltaLingua->TControl::setVisible(false);
+    window->SceltaLingua->setVisible(false);
     QFile::remove(dir.filePath("lingue.txt"));
 
     releaseOver(*window->RichiamaLingua2, Qt::LeftButton);

@@ -145,12 +145,11 @@ TEST(ResizerPanel, ShrinkingAndRestoringGivesBackTheSameLayout)
     for (int n = 0; n < 10; ++n)
         all.push_back(makePanel(owner, board.panel, {6, 11 + 40 * n, 171, 38}));
     TPanel* box = makePanel(owner, board.panel, {408, 11, 321, 318});
-    auto* picture = new TImage(owner);
-    picture->setParentControl(box);
+    auto* picture = new TImage(owner, box);
     picture->setBounds(1, 1, 319, 316);
     picture->setAlign(TAlign::Client);
     TPanel* hidden = makePanel(owner, board.panel, {200, 11, 33, 38});
-    hidden->TControl::setVisible(false);
+    hidden->setVisible(false);
     auto* combo = new TComboBox(owner, board.panel);
     combo->setBounds(400, 8, 297, 24);
     all.insert(all.end(), {box, picture, hidden, combo});
@@ -331,8 +330,7 @@ TEST(ResizerHandlers, TableGivesEachClassItsHandlers)
     other->setBounds(416, 256, 275, 39);
     other->setItemHeight(31);
     auto* shape = new TShape(o, board.panel);
-    auto* picture = new TImage(o);
-    picture->setParentControl(board.panel);
+    auto* picture = new TImage(o, board.panel);
     auto* label = new TLabel(o, board.panel);
     board.show();
     board.resize(1476, 930);

@@ -30,7 +30,7 @@ protected:
         disabled = panel(200, 60, "");
         disabled->OnDragOver = [this](TControl& s) { asked.push_back(&s); return true; };
         disabled->OnDragDrop = [this](TControl& s) { dropped.push_back(&s); };
-        disabled->QWidget::setEnabled(false);
+        disabled->setEnabled(false);
         refusing = panel(200, 110, "");
         refusing->OnDragOver = [this](TControl& s) { asked.push_back(&s); return false; };
         refusing->OnDragDrop = [this](TControl& s) { dropped.push_back(&s); };
@@ -136,12 +136,12 @@ TEST_F(DragTest, OnlyTheLeftButtonOfAnEnabledAutomaticSourceStartsADrag)
     EXPECT_FALSE(DragController::instance().dragging());
     QTest::mouseRelease(window(), Qt::RightButton, {}, centre(source));
 
-    source->QWidget::setEnabled(false);
+    source->setEnabled(false);
     press(source);
     EXPECT_FALSE(DragController::instance().dragging());
     releaseAt(centre(source));
 
-    source->QWidget::setEnabled(true);
+    source->setEnabled(true);
     source->setDragMode(TDragMode::Manual);
     press(source);
     EXPECT_FALSE(DragController::instance().dragging());
