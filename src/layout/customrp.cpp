@@ -184,13 +184,13 @@ void TCustomResizerPanel::setBounds(int left, int top, int width, int height)
 {
     if (!FActive)
         takeReferenceSize();
-    ++settingBounds_;
+    ++FSettingBounds;
     TPanel::setBounds(left, top, width, height);
-    --settingBounds_;
+    --FSettingBounds;
     if (!FActive)
         takeReferenceSize();
-    if (pendingFailure_ && settingBounds_ == 0)
-        std::rethrow_exception(std::exchange(pendingFailure_, nullptr));
+    if (FPendingFailure && FSettingBounds == 0)
+        std::rethrow_exception(std::exchange(FPendingFailure, nullptr));
 }
 
 void TCustomResizerPanel::notification(TComponent& component, Operation operation)
@@ -256,8 +256,8 @@ void TCustomResizerPanel::sizeChanged()
 
 void TCustomResizerPanel::deliverFailure(std::exception_ptr failure)
 {
-    if (settingBounds_ > 0) {
-        pendingFailure_ = failure;
+    if (FSettingBounds > 0) {
+        FPendingFailure = failure;
         return;
     }
     // Resized by Qt itself rather than through setBounds: nobody of ours is
@@ -273,7 +273,7 @@ void TCustomResizerPanel::Rescale()
         return;
     }
     ScanControls(*this);
-    ++rescaleCount_;
+    ++FRescaleCount;
 
     // The board is to repaint once, at the end, not after every control
     // move. Qt's way to say so is to suspend the panel's updates; hiding the

@@ -171,7 +171,7 @@ public:
     int handlerCount() const { return static_cast<int>(FHandlers.size()); }
     // How many size changes rescaled the contents so far (those passed
     // through untouched while loading or inactive do not count).
-    int rescaleCount() const { return rescaleCount_; }
+    int rescaleCount() const { return FRescaleCount; }
     TMRControlHandler* handlerFor(const TControl& control) const;
 
 protected:
@@ -191,9 +191,9 @@ private:
     bool FAllowChanges = false;
     // A failed rescale is handed back to the setBounds call that caused it,
     // so that it never unwinds through Qt's event delivery.
-    int settingBounds_ = 0;
-    std::exception_ptr pendingFailure_;
-    int rescaleCount_ = 0;
+    int FSettingBounds = 0;
+    std::exception_ptr FPendingFailure;
+    int FRescaleCount = 0;
 };
 
 }  // namespace brindolo

@@ -9,7 +9,7 @@
 namespace brindolo {
 
 TMRControlHandlerVCL::TMRControlHandlerVCL(TControl& control)
-    : TMRControlHandler(control), comboBox_(dynamic_cast<TCustomComboBox*>(&control))
+    : TMRControlHandler(control), FComboBox(dynamic_cast<TCustomComboBox*>(&control))
 {
 }
 
@@ -26,9 +26,9 @@ bool TMRControlHandlerVCL::fontReplacedLater(const TFont& font) const
 void TMRControlHandlerVCL::ApplyBounds(QRect& r)
 {
     TMRControlHandler::ApplyBounds(r);
-    if (!comboBox_)
+    if (!FComboBox)
         return;
-    TFont* font = findFontProperty(*comboBox_, u"Font");
+    TFont* font = findFontProperty(*FComboBox, u"Font");
     // A font handler later in this same apply sets this font's size in any
     // case; fitting it first would cost the combo box a second full
     // relayout and change nothing.
@@ -90,50 +90,35 @@ int TMRIntProperty::write(int value) const
     return read();
 }
 
-TMRItemHeight::TMRItemHeight(TControl& control) : TMRPropertyHandler(control), FItemHeight(control, u"ItemHeight") {}
-
-void TMRItemHeight::Record()
+TMRAxisProperty::TMRAxisProperty(TControl& control, QStringView name, Axis axis)
+    : TMRPropertyHandler(control), FProperty(control, name), FAxis(axis)
 {
-    const int value = FItemHeight.read();
-    if (value != FLastItemHeight || FInvalid) {
-        const int ch = FControl->clientHeight();
-        if (ch == 0) {
+}
+
+int TMRAxisProperty::clientDimension() const
+{
+    return FAxis == Axis::Width ? FControl->clientWidth() : FControl->clientHeight();
+}
+
+void TMRAxisProperty::Record()
+{
+    const int value = FProperty.read();
+    if (value != FLastValue || FInvalid) {
+        const int dimension = clientDimension();
+        if (dimension == 0) {
             FInvalid = true;
             return;
         }
-        FItemHeightRatio = Ratio(value, ch);
+        FRatio = Ratio(value, dimension);
     }
     FInvalid = false;
 }
 
-void TMRItemHeight::Apply()
+void TMRAxisProperty::Apply()
 {
     if (FInvalid)
         return;
-    FLastItemHeight = FItemHeight.write(TruncProduct(FControl->clientHeight(), FItemHeightRatio));
-}
-
-TMRTreeView::TMRTreeView(TControl& control) : TMRPropertyHandler(control), FIndent(control, u"Indent") {}
-
-void TMRTreeView::Record()
-{
-    const int value = FIndent.read();
-    if (value != FLastIndent || FInvalid) {
-        const int cw = FControl->clientWidth();
-        if (cw == 0) {
-            FInvalid = true;
-            return;
-        }
-        FIndentRatio = Ratio(value, cw);
-    }
-    FInvalid = false;
-}
-
-void TMRTreeView::Apply()
-{
-    if (FInvalid)
-        return;
-    FLastIndent = FIndent.write(TruncProduct(FControl->clientWidth(), FIndentRatio));
+    FLastValue = FProperty.write(TruncProduct(clientDimension(), FRatio));
 }
 
 namespace {

@@ -1,24 +1,38 @@
 #pragma once
-// The concrete resizer panel and its property handlers. The panel decides by
-// the control's class which size-like properties, besides bounds, a control
-// has scaled; rows of the table whose class has no Qt Widgets counterpart
-// here never match.
+// The concrete resizer panel and its property handlers. Besides a control's
+// bounds, the panel keeps in proportion the size-like properties the
+// control's class has, each through a handler of its own. A control gets
+// every handler whose test it passes, in this order (a class test holds for
+// derived classes too):
 //
-//   row  class tested                         Qt class          handler
-//   1    publishes a "Font" object            (any control)     TMRFont on "Font"
-//   2    TComboBox, TCustomListBox            QComboBox,        TMRItemHeight
-//                                             QListWidget
-//   4    TDrawGrid                            QTableWidget      TMRDrawGrid
-//   8    TImage                               QWidget           TMRStretch (advice)
-//   9    TLabel                               QLabel            TMRAutoSize (advice)
-//   11   TStatusBar                           QStatusBar        TMRStatusBar
-//   12   THeaderControl                       QHeaderView       TMRHeaderControl
-//   13   TListView                            QTreeWidget       TMRListView
-//   14   TTreeView                            QTreeWidget       TMRTreeView
-//   16   TSplitter                            QFrame            TMRMinSize
+//   control                     handler           keeps in proportion
+//   publishes a "Font" object   TMRFont           its font's point size, to the
+//                                                 control's client size
+//   TComboBox, TCustomListBox   TMRItemHeight     the row height, to the client
+//                                                 height
+//   TDrawGrid                   TMRDrawGrid       default column width and row
+//                                                 height, every column's width
+//                                                 and row's height, and the grid
+//                                                 line width
+//   TImage                      TMRStretch        nothing: advises stretching the
+//                                                 picture
+//   TLabel                      TMRAutoSize       nothing: advises turning AutoSize
+//                                                 off
+//   TStatusBar                  TMRStatusBar      every panel's width
+//   THeaderControl              TMRHeaderControl  every section's width, minimum
+//                                                 and maximum width
+//   TListView                   TMRListView       every column's width
+//   TTreeView                   TMRTreeView       the indent of each level, to the
+//                                                 client width
+//   TSplitter                   TMRMinSize        the minimum size it leaves, to
+//                                                 the client height or width
+//                                                 along its side
 //
-// Not matched (no counterpart among our controls): scroll box, tab set,
-// bit and speed buttons, tabbed notebook, page and tab controls, tool window.
+// Widths are taken against the control's own client width and heights
+// against its client height, never its parent's. Scroll boxes, tab sets and
+// notebooks, bit and speed buttons and tool windows have size-like
+// properties too, but Qt Widgets has no such controls here, so they have no
+// handlers.
 
 #include "layout/customrp.h"
 
@@ -39,7 +53,7 @@ public:
 private:
     bool fontReplacedLater(const TFont& font) const;
     // The class of a control never changes: tested once.
-    TCustomComboBox* comboBox_;
+    TCustomComboBox* FComboBox;
 };
 
 class TNoBDEResizerPanel : public TCustomResizerPanel {
@@ -88,28 +102,31 @@ private:
     QMetaProperty property_;
 };
 
-class TMRItemHeight : public TMRPropertyHandler {
+// One integer property against one of the control's client dimensions.
+class TMRAxisProperty : public TMRPropertyHandler {
 public:
-    explicit TMRItemHeight(TControl& control);
+    enum class Axis { Width, Height };
+    TMRAxisProperty(TControl& control, QStringView name, Axis axis);
     void Record() override;
     void Apply() override;
 
 private:
-    TMRIntProperty FItemHeight;
-    int FLastItemHeight = 0;
-    float FItemHeightRatio = 0;
+    int clientDimension() const;
+
+    TMRIntProperty FProperty;
+    Axis FAxis;
+    int FLastValue = 0;
+    float FRatio = 0;
 };
 
-class TMRTreeView : public TMRPropertyHandler {
+class TMRItemHeight : public TMRAxisProperty {
 public:
-    explicit TMRTreeView(TControl& control);
-    void Record() override;
-    void Apply() override;
+    explicit TMRItemHeight(TControl& control) : TMRAxisProperty(control, u"ItemHeight", Axis::Height) {}
+};
 
-private:
-    TMRIntProperty FIndent;
-    int FLastIndent = 0;
-    float FIndentRatio = 0;
+class TMRTreeView : public TMRAxisProperty {
+public:
+    explicit TMRTreeView(TControl& control) : TMRAxisProperty(control, u"Indent", Axis::Width) {}
 };
 
 class TDrawGrid;

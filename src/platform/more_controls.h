@@ -1,6 +1,10 @@
 #pragma once
-// Further standard controls, for forms beyond the main window. Each publishes
-// the size-like properties the resizer scales, under the design's names.
+// Further standard controls, each publishing the size-like properties the
+// resizer panel scales, under the design's names. No form of the program is
+// made of them today: the resizer's handlers test for their classes, and the
+// layout tests build forms from them (tests/layout/resizer_test.cpp: label,
+// list box, tree view, draw grid; tests/layout/more_kinds_test.cpp: status
+// bar, list view, header control, splitter) to check each handler.
 
 #include "platform/font.h"
 #include "platform/tcontrol.h"
