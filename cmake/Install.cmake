@@ -16,10 +16,11 @@ foreach(target brindolo jpeg2bmp)
   endif()
 endforeach()
 
-# Only *.jpg: the game makes a word of every such name, and nothing else in the
-# folder (credits, a half-made picture) belongs beside them.
-install(DIRECTORY ${PROJECT_SOURCE_DIR}/data/immagini/
-        DESTINATION ${BRINDOLO_INSTALL_APPDIR}/immagini
+# The Italian pictures and the word packs (parole/<language>/). Only *.jpg: the
+# game makes a word of every such name, and nothing else in the folders
+# (credits, a half-made picture) belongs beside them.
+install(DIRECTORY ${PROJECT_SOURCE_DIR}/data/immagini ${PROJECT_SOURCE_DIR}/data/parole
+        DESTINATION ${BRINDOLO_INSTALL_APPDIR}
         FILES_MATCHING PATTERN "*.jpg")
 
 file(GLOB brindolo_languages CONFIGURE_DEPENDS

@@ -4,6 +4,7 @@ set -euo pipefail
 SRC="$1"
 BIN="$2"
 PICTURES="$SRC/data/immagini"
+PACKS="$SRC/data/parole"
 PROGRAM="$BIN/bin/brindolo"
 SKIP=77
 
@@ -27,8 +28,14 @@ finish() {
     echo "all checks passed"
 }
 
+# The pictures in FOLDER, the Italian ones by default.
 shipped_count() {
-    find "$PICTURES" -maxdepth 1 -type f -name '*.jpg' | wc -l
+    find "${1:-$PICTURES}" -maxdepth 1 -type f -name '*.jpg' | wc -l
+}
+
+# The word packs' languages (parole/<language>), one a line.
+pack_languages() {
+    find "$PACKS" -mindepth 1 -maxdepth 1 -type d -printf '%f\n' | sort
 }
 
 # Starts an installed program the way the window lets a script start it: it

@@ -1,26 +1,35 @@
 #!/usr/bin/env bash
-# Every shipped picture decodes through the program's own JPEG code, at the
-# size the file declares.
+# Every shipped picture, Italian or in a word pack, decodes through the
+# program's own JPEG code at the size the file declares.
 source "$(dirname "$0")/common.sh"
 
 tool="$BIN/bin/jpeg2bmp"
 [ -x "$tool" ] || skip "$tool is not built"
 
-decoded=()
-for picture in "$PICTURES"/*.jpg; do
-    name="$(basename "$picture" .jpg)"
-    if "$tool" "$picture" "$scratch/$name.bmp" 2>"$scratch/stderr"; then
-        decoded+=("$name")
-    else
-        fail "$name.jpg does not decode: $(cat "$scratch/stderr")"
-    fi
-done
+# decode_folder FOLDER: each of its pictures into a bitmap of its own size.
+decode_folder() {
+    local folder="$1" out picture name decoded=()
+    out="$(mktemp -d "$scratch/bmp.XXXXXX")"
+    for picture in "$folder"/*.jpg; do
+        name="$(basename "$picture" .jpg)"
+        if "$tool" "$picture" "$out/$name.bmp" 2>"$scratch/stderr"; then
+            decoded+=("$name")
+        else
+            fail "$picture does not decode: $(cat "$scratch/stderr")"
+        fi
+    done
+    [ ${#decoded[@]} -gt 0 ] || return 0
+    # One identify call for all of them: one per file doubles the test's time.
+    local declared got
+    declared="$(cd "$folder" && identify -format '%t %wx%h\n' "${decoded[@]/%/.jpg}")"
+    got="$(cd "$out" && identify -format '%t %wx%h\n' "${decoded[@]/%/.bmp}")"
+    [ "$got" = "$declared" ] ||
+        fail "bitmaps in $folder differ in size from their JPEGs: $(diff <(echo "$declared") <(echo "$got") | grep '^[<>]' | tr '\n' ' ')"
+}
 
-[ ${#decoded[@]} -gt 0 ] || finish
-# One identify call for all of them: one per file doubles the test's time.
-declared="$(cd "$PICTURES" && identify -format '%t %wx%h\n' "${decoded[@]/%/.jpg}")"
-got="$(cd "$scratch" && identify -format '%t %wx%h\n' "${decoded[@]/%/.bmp}")"
-[ "$got" = "$declared" ] ||
-    fail "bitmaps differ in size from their JPEGs: $(diff <(echo "$declared") <(echo "$got") | grep '^[<>]' | tr '\n' ' ')"
+decode_folder "$PICTURES"
+while read -r language; do
+    [ -z "$language" ] || decode_folder "$PACKS/$language"
+done < <(pack_languages)
 
 finish

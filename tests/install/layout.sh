@@ -24,6 +24,10 @@ done
 installed="$(find "$app/immagini" -maxdepth 1 -type f | wc -l)"
 [ "$installed" -eq "$(shipped_count)" ] ||
     fail "$installed files in lib/brindolo/immagini, expected the $(shipped_count) shipped pictures and nothing else"
+packs="$(find "$PACKS" -type f -name '*.jpg' -printf '%P\n' | sort)"
+installed="$(find "$app/parole" -type f -printf '%P\n' 2>/dev/null | sort || true)"
+[ "$installed" = "$packs" ] ||
+    fail "lib/brindolo/parole differs from the word packs' pictures: $(diff <(echo "$packs") <(echo "$installed") | grep '^[<>]' | head -5 | tr '\n' ' ')"
 for f in "$SRC"/data/lingue.txt "$SRC"/data/*.lng; do
     [ -e "$f" ] || continue
     [ -f "$app/$(basename "$f")" ] || fail "$(basename "$f") is not installed beside the program"
