@@ -61,13 +61,13 @@ BENCHMARK(BM_DirectoryListing)->Unit(benchmark::kMillisecond);
 
 void BM_CatalogueBuild(benchmark::State& state)
 {
-    const std::string programFolder = folder().programFolder();
+    const std::string pictureFolder = folder().programFolder() + "immagini/";
     MemoryBoard board;
     MemoryCatalogue catalogue;
     ScriptedRandom random;
     Game game(board, catalogue, random);
     for (auto _ : state) {
-        game.buildCatalogue(programFolder);
+        game.buildCatalogue(pictureFolder);
         benchmark::DoNotOptimize(catalogue.count());
     }
     if (catalogue.count() != kPictures)

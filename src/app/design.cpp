@@ -22,7 +22,7 @@ const ControlDesign kControls[] = {
     {"RichiamaLingua3", ControlKind::Shape, "PannelloPrincipale", 382, 424, 12, 28, true, qRgb(255, 0, 0), {}, "", 0, 0},
     {"Panel1", ControlKind::Panel, "PannelloPrincipale", 6, 11, 171, 38, true, qRgb(192, 220, 192), {16, true, qRgb(0, 0, 0)}, "", Disabled | DragSource, 0},
     {"ImmagineContenitore", ControlKind::Panel, "PannelloPrincipale", 408, 11, 321, 318, true, qRgb(255, 255, 255), {}, "", 0, 0},
-    {"Immagine", ControlKind::Picture, "ImmagineContenitore", 1, 1, 319, 316, false, 0, {}, "", FillsParent | PictureCentred | PictureStretched, 0},
+    {"Immagine", ControlKind::Picture, "ImmagineContenitore", 1, 1, 319, 316, false, 0, {}, "", FillsParent | PictureCentred | PictureStretched | PictureProportional, 0},
     {"Panel2", ControlKind::Panel, "PannelloPrincipale", 6, 51, 171, 38, true, qRgb(192, 220, 192), {16, true, qRgb(0, 0, 0)}, "", Disabled | DragSource, 0},
     {"Panel3", ControlKind::Panel, "PannelloPrincipale", 6, 91, 171, 38, true, qRgb(192, 220, 192), {16, true, qRgb(0, 0, 0)}, "", Disabled | DragSource, 0},
     {"Panel4", ControlKind::Panel, "PannelloPrincipale", 6, 131, 171, 38, true, qRgb(192, 220, 192), {16, true, qRgb(0, 0, 0)}, "", Disabled | DragSource, 0},

@@ -25,6 +25,7 @@ enum DesignState : unsigned {
     FillsParent = 1u << 6,     // aligned to the container's client area
     PictureCentred = 1u << 7,  // the picture's Center flag
     PictureStretched = 1u << 8,
+    PictureProportional = 1u << 9,
 };
 
 struct DesignFont {

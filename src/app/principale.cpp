@@ -11,6 +11,7 @@
 #include <QFont>
 #include <QPalette>
 #include <QWindow>
+#include <optional>
 #include <stdexcept>
 
 namespace brindolo {
@@ -105,6 +106,7 @@ void applyPicture(TJPEGImage& picture, const ControlDesign& design)
     picture.setQuality(settings.quality);
     picture.setCenter(design.state & PictureCentred);
     picture.setStretch(design.state & PictureStretched);
+    picture.setProportional(design.state & PictureProportional);
 }
 
 void applyState(TControl& control, const ControlDesign& design)
@@ -142,11 +144,12 @@ T* require(const TComponent& owner, const char* name)
 
 }  // namespace
 
-TPrincipale::TPrincipale(TComponent* owner, std::string programFolder, std::unique_ptr<RandomSource> random)
-    : TForm(owner), initialFolder_(std::move(programFolder)), random_(std::move(random))
+TPrincipale::TPrincipale(TComponent* owner, std::string programFolder, std::unique_ptr<RandomSource> random,
+                         WordListPlaces places)
+    : TForm(owner), programFolder_(std::move(programFolder)), places_(std::move(places)), random_(std::move(random))
 {
-    if (initialFolder_.empty())
-        initialFolder_ = brindolo::programFolder();
+    if (programFolder_.empty())
+        programFolder_ = brindolo::programFolder();
     if (!random_)
         random_ = std::make_unique<ClockRandom>();
     buildFromDesign();
@@ -247,7 +250,7 @@ void TPrincipale::FormCreate()
 {
     refitPanel();
     const MemoCatalogue::Batch batch(*catalogue_);
-    game_->buildCatalogue(initialFolder_);
+    game_->buildCatalogue(WordListFolder(places_, programFolder_, {}));
 }
 
 void TPrincipale::FormResize()
@@ -278,6 +281,9 @@ void TPrincipale::skipSupersededFirstLayout()
 
 void TPrincipale::Panel35Click()
 {
+    std::optional<MemoCatalogue::Batch> batch;
+    if (game_->catalogueOutdated())
+        batch.emplace(*catalogue_);
     game_->Panel35Click();
 }
 
@@ -313,6 +319,7 @@ void TPrincipale::RichiamaLingua1MouseUp(QMouseEvent&)
 
 void TPrincipale::SceltaLinguaChange()
 {
+    game_->chooseWordList(WordListFolder(places_, programFolder_, SceltaLingua->currentText().toStdString()));
     chooseLanguage(*SceltaLingua, *Language1, programFolder());
 }
 

@@ -5,6 +5,7 @@
 
 #include "app/window_board.h"
 #include "game/game.h"
+#include "game/word_list.h"
 #include "i18n/tlanguage.h"
 #include "picture/jpgimg.h"
 #include "platform/controls.h"
@@ -18,11 +19,13 @@ namespace brindolo {
 class TPrincipale : public TForm {
     Q_OBJECT
 public:
-    // programFolder: where the pictures are looked for, ending with "/";
-    // empty means the folder of the running program. random: the game's
-    // generator; none means the clock-seeded one.
+    // programFolder: where the pictures and languages are looked for,
+    // ending with "/"; empty means the folder of the running program.
+    // random: the game's generator; none means the clock-seeded one.
+    // places: a word list named at start and the teacher's folder, which
+    // come before the packs of the program folder.
     explicit TPrincipale(TComponent* owner, std::string programFolder = {},
-                         std::unique_ptr<RandomSource> random = {});
+                         std::unique_ptr<RandomSource> random = {}, WordListPlaces places = {});
     ~TPrincipale() override;
 
     TPanel* PannelloPrincipale = nullptr;
@@ -45,11 +48,12 @@ public:
     Game& game() { return *game_; }
     const Game& game() const { return *game_; }
     const Catalogue& catalogue() const { return *catalogue_; }
-    const std::string& programFolder() const { return game_->programFolder(); }
+    const std::string& programFolder() const { return programFolder_; }
 
     // The event table's operations.
     void FormCreate();
     void FormResize();
+    // Reads a word list chosen since the last game, then starts a game.
     void Panel35Click();
     void Panel36Click();
     // Slot 1..10 (Panel11..Panel20).
@@ -59,6 +63,8 @@ public:
     void PanelMouseMove(int word);
     void MaiuscoloMinuscoloClick();
     void RichiamaLingua1MouseUp(QMouseEvent& event);
+    // Translates the captions; the chosen language's word list serves from
+    // the next game on.
     void SceltaLinguaChange();
 
     void setVisible(bool visible) override;
@@ -72,7 +78,8 @@ private:
     void skipSupersededFirstLayout();
 
     std::array<TPanel*, WindowBoard::kPanelCount> panels_{};
-    std::string initialFolder_;
+    std::string programFolder_;
+    WordListPlaces places_;
     std::unique_ptr<RandomSource> random_;
     std::unique_ptr<WindowBoard> board_;
     std::unique_ptr<MemoCatalogue> catalogue_;

@@ -68,6 +68,12 @@ PictureSize WindowBoard::loadPicture(const std::string& path)
     return {picture_.pictureWidth(), picture_.pictureHeight()};
 }
 
+// An empty file name is the control's empty picture.
+void WindowBoard::clearPicture()
+{
+    picture_.setFileNamePath(std::string());
+}
+
 void WindowBoard::setPictureFlags(bool stretch, bool center)
 {
     picture_.setStretch(stretch);

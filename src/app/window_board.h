@@ -35,6 +35,7 @@ public:
     void setVisible(std::string_view panel, bool visible) override;
     bool caseBoxChecked() const override;
     PictureSize loadPicture(const std::string& path) override;
+    void clearPicture() override;
     void setPictureFlags(bool stretch, bool center) override;
     PictureSize containerSize() const override;
 

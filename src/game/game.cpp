@@ -2,7 +2,9 @@
 
 #include "game/text_rules.h"
 #include "platform/directory_search.h"
+#include "platform/errors.h"
 
+#include <exception>
 #include <string>
 
 namespace brindolo {
@@ -49,11 +51,12 @@ Game::Game(Board& board, Catalogue& catalogue, RandomSource& random)
 {
 }
 
-void Game::buildCatalogue(const std::string& programFolder)
+void Game::buildCatalogue(const std::string& pictureFolder)
 {
-    programFolder_ = programFolder;
+    pictureFolder_ = pictureFolder;
+    chosenFolder_ = pictureFolder;
     catalogue_.clear();
-    for (const std::string& name : searchDirectory(PictureFolder(programFolder_), "*.jpg"))
+    for (const std::string& name : searchDirectory(pictureFolder_, "*.jpg"))
         catalogue_.append(name);
 }
 
@@ -70,16 +73,36 @@ void Game::recasePanels(int first, int last)
 
 void Game::ShowPicture(const std::string& gameWord)
 {
-    const PictureSize picture = board_.loadPicture(PicturePath(programFolder_, gameWord));
+    const PictureSize picture = board_.loadPicture(PicturePath(pictureFolder_, gameWord));
     const PictureSize container = board_.containerSize();
+    // Too large a picture is scaled down whole, centred, keeping its shape
+    // (the picture control scales in proportion).
     if (picture.width > container.width || picture.height > container.height)
-        board_.setPictureFlags(true, false);
+        board_.setPictureFlags(true, true);
     else
         board_.setPictureFlags(false, true);
 }
 
+void Game::showWordPicture(int word)
+{
+    try {
+        ShowPicture(gameWord(word));
+    } catch (const Exception&) {
+        // Never another word's picture under this word's hint.
+        board_.clearPicture();
+        bool& failed = pictureFailed_.at(static_cast<size_t>(word - 1));
+        if (failed)
+            return;
+        failed = true;
+        throw;
+    }
+}
+
 void Game::Panel35Click()
 {
+    if (catalogueOutdated())
+        buildCatalogue(chosenFolder_);
+    pictureFailed_.fill(false);
     found_ = 0;
     board_.setText(kFoundCounter, "0");
     for (int number = 1; number <= 30; ++number)
@@ -97,9 +120,14 @@ void Game::Panel35Click()
     board_.setText(kHintBar, RawHintText(words_[0]));
     for (int k = 1; k <= kWordsPerGame; ++k)
         board_.setText(keyCell(k), AnagramKey(gameWord(k)));
-    // A picture that fails to load ends the start here, with the keys written
-    // but not dealt; the error reaches the user through the event boundary.
-    ShowPicture(words_[0]);
+    // A picture that cannot be shown must not keep the game from being
+    // played: the deal completes, then the failure is told.
+    std::exception_ptr pictureFailure;
+    try {
+        showWordPicture(1);
+    } catch (const Exception&) {
+        pictureFailure = std::current_exception();
+    }
 
     random_.reseed();
     const auto& arrangement = kArrangements.at(static_cast<size_t>(random_.uniform(kArrangementCount)));
@@ -108,6 +136,8 @@ void Game::Panel35Click()
 
     recasePanels(1, 10);
     recasePanels(21, 31);
+    if (pictureFailure)
+        std::rethrow_exception(pictureFailure);
 }
 
 void Game::SlotDragDrop(int slotNumber, std::string_view source)
@@ -116,7 +146,7 @@ void Game::SlotDragDrop(int slotNumber, std::string_view source)
     const std::string key = AnagramKey(word);
     const std::string target = slot(slotNumber);
     board_.setText(target, board_.text(source));
-    if (UpperCase(board_.text(target)) != UpperCase(key)) {
+    if (CaseInsensitiveForm(board_.text(target)) != CaseInsensitiveForm(key)) {
         board_.setText(target, "");
         return;
     }
@@ -132,7 +162,7 @@ void Game::SlotDragDrop(int slotNumber, std::string_view source)
 void Game::SlotMouseMove(int word)
 {
     board_.setText(kHintBar, brindolo::HintText(gameWord(word), board_.caseBoxChecked()));
-    ShowPicture(gameWord(word));
+    showWordPicture(word);
 }
 
 void Game::MaiuscoloMinuscoloClick()

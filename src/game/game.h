@@ -15,9 +15,14 @@ class Game {
 public:
     Game(Board& board, Catalogue& catalogue, RandomSource& random);
 
-    // The catalogue part of FormCreate: programFolder ends with "/".
-    void buildCatalogue(const std::string& programFolder);
-    const std::string& programFolder() const { return programFolder_; }
+    // Reads the catalogue from the folder of the pictures, whose game words
+    // then load their pictures from it.
+    void buildCatalogue(const std::string& pictureFolder);
+    const std::string& pictureFolder() const { return pictureFolder_; }
+    // Another word list for the games to come: the next "GIOCA" reads the
+    // catalogue from it, while the game in progress keeps its pictures.
+    void chooseWordList(const std::string& pictureFolder) { chosenFolder_ = pictureFolder; }
+    bool catalogueOutdated() const { return chosenFolder_ != pictureFolder_; }
 
     // "GIOCA" clicked.
     void Panel35Click();
@@ -34,7 +39,7 @@ public:
     int foundCount() const { return found_; }
 
     // Loads the game word's picture and fits it: natural size centred when it
-    // fits the container, stretched to the picture control when it does not.
+    // fits the container, scaled to the picture control when it does not.
     void ShowPicture(const std::string& gameWord);
 
     // The tile (1..10) that receives the key of game word 1..10 in each of
@@ -45,12 +50,18 @@ public:
 private:
     std::string Recase(std::string_view text) const;
     void recasePanels(int first, int last);
+    // Shows game word 1..10's picture. On failure the frame is emptied, and
+    // the failure is raised only the first time in this game that the word
+    // fails: a broken picture is told once, not at every mouse move.
+    void showWordPicture(int word);
 
     Board& board_;
     Catalogue& catalogue_;
     RandomSource& random_;
-    std::string programFolder_;
+    std::string pictureFolder_;
+    std::string chosenFolder_;
     std::array<std::string, 10> words_;
+    std::array<bool, 10> pictureFailed_{};
     int found_ = 0;
 };
 

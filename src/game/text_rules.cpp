@@ -3,7 +3,7 @@
 #include "platform/collation.h"
 #include "platform/utf8.h"
 
-#include <algorithm>
+#include <QChar>
 
 namespace brindolo {
 
@@ -17,22 +17,38 @@ std::string Stem(std::string_view gameWord)
     return TextBefore(gameWord, ".jpg");
 }
 
+namespace {
+
+// Qt's per-character mappings are Unicode's simple ones, never the special
+// cases that change a word's length (ß to SS).
+std::string mapEachCharacter(std::string_view text, char32_t (*map)(char32_t) noexcept)
+{
+    std::string result;
+    result.reserve(text.size());
+    for (const Utf8Character& character : utf8Characters(text)) {
+        if (character.valid)
+            appendUtf8(result, map(character.codePoint));
+        else
+            result += character.bytes;
+    }
+    return result;
+}
+
+}  // namespace
+
 std::string UpperCase(std::string_view text)
 {
-    std::string result(text);
-    for (char& c : result)
-        if (c >= 'a' && c <= 'z')
-            c = static_cast<char>(c - 32);
-    return result;
+    return mapEachCharacter(text, &QChar::toUpper);
 }
 
 std::string LowerCase(std::string_view text)
 {
-    std::string result(text);
-    for (char& c : result)
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c + 32);
-    return result;
+    return mapEachCharacter(text, &QChar::toLower);
+}
+
+std::string CaseInsensitiveForm(std::string_view text)
+{
+    return UpperCase(LowerCase(text));
 }
 
 std::string Recase(std::string_view text, bool capitals)
@@ -65,9 +81,12 @@ std::string PictureFolder(std::string_view programFolder)
     return folder + "immagini/";
 }
 
-std::string PicturePath(std::string_view programFolder, std::string_view gameWord)
+std::string PicturePath(std::string_view pictureFolder, std::string_view gameWord)
 {
-    return PictureFolder(programFolder) + std::string(gameWord);
+    std::string path(pictureFolder);
+    if (!path.empty() && path.back() != '/')
+        path += '/';
+    return path + std::string(gameWord);
 }
 
 }  // namespace brindolo

@@ -8,6 +8,11 @@
 
 namespace brindolo {
 
+// The most characters a tile or a slot shows whole at the window's design
+// size: 16-pixel bold Courier New, 9.6 pixels a character, in the 167
+// pixels inside a tile's border.
+inline constexpr int kTileCharacters = 17;
+
 // The text before the first occurrence of part (exact bytes, case-sensitive);
 // the whole text when part does not occur.
 std::string TextBefore(std::string_view text, std::string_view part);
@@ -16,10 +21,15 @@ std::string TextBefore(std::string_view text, std::string_view part);
 // CAT.JPG keeps its whole name, since the comparison heeds case.
 std::string Stem(std::string_view gameWord);
 
-// The game's only case conversions: A-Z and a-z, nothing else. Accented
-// letters keep their case.
+// The game's case conversions: each character on its own, by Unicode's
+// simple one-to-one mapping, so città becomes CITTÀ and a word keeps its
+// number of characters (ß stays ß). Bytes that are not UTF-8 stay.
 std::string UpperCase(std::string_view text);
 std::string LowerCase(std::string_view text);
+// The form two texts share when they differ only in letter case, whichever
+// of the two conversions either went through: small letters, then capitals
+// (İ and I, or ẞ and ß, end up alike, which capitals alone would not).
+std::string CaseInsensitiveForm(std::string_view text);
 // Capitals when the case box is checked, small letters otherwise.
 std::string Recase(std::string_view text, bool capitals);
 
@@ -34,8 +44,8 @@ std::string HintText(std::string_view gameWord, bool capitals);
 
 // The picture folder inside the program folder, ending with "/".
 std::string PictureFolder(std::string_view programFolder);
-// Where a game word's picture lies. An empty word names the picture folder
-// itself, whose load then fails.
-std::string PicturePath(std::string_view programFolder, std::string_view gameWord);
+// Where a game word's picture lies in the folder its catalogue came from. An
+// empty word names the folder itself, whose load then fails.
+std::string PicturePath(std::string_view pictureFolder, std::string_view gameWord);
 
 }  // namespace brindolo

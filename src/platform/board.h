@@ -26,6 +26,8 @@ public:
     // Loads and decodes the picture file (raises on failure) and reports its
     // natural size; 0 x 0 for an empty picture.
     virtual PictureSize loadPicture(const std::string& path) = 0;
+    // Leaves the picture frame empty.
+    virtual void clearPicture() = 0;
     virtual void setPictureFlags(bool stretch, bool center) = 0;
     // Current size of the picture's container panel.
     virtual PictureSize containerSize() const = 0;

@@ -58,7 +58,9 @@ void MemoryBoard::setVisible(std::string_view panel, bool visible)
 PictureSize MemoryBoard::loadPicture(const std::string& path)
 {
     pictureRequests_.push_back(path);
-    return loader_ ? loader_(path) : PictureSize{};
+    const PictureSize size = loader_ ? loader_(path) : PictureSize{};
+    pictureShown_ = true;
+    return size;
 }
 
 void MemoryBoard::setPictureFlags(bool stretch, bool center)

@@ -38,6 +38,7 @@ public:
     void setVisible(std::string_view panel, bool visible) override;
     bool caseBoxChecked() const override { return caseBoxChecked_; }
     PictureSize loadPicture(const std::string& path) override;
+    void clearPicture() override { pictureShown_ = false; }
     void setPictureFlags(bool stretch, bool center) override;
     PictureSize containerSize() const override { return containerSize_; }
 
@@ -52,6 +53,8 @@ public:
     const std::vector<std::string>& pictureRequests() const { return pictureRequests_; }
     // The picture flags as last set; both true at start-up, as designed.
     bool stretch() const { return stretch_; }
+    // False before the first load and after the frame was emptied.
+    bool pictureShown() const { return pictureShown_; }
     bool center() const { return center_; }
 
 private:
@@ -63,6 +66,7 @@ private:
     PictureSize containerSize_{321, 318};
     PictureLoader loader_;
     std::vector<std::string> pictureRequests_;
+    bool pictureShown_ = false;
     bool stretch_ = true;
     bool center_ = true;
 };

@@ -1,6 +1,7 @@
 #include "platform/timage.h"
 
 #include <QPainter>
+#include <algorithm>
 
 namespace brindolo {
 
@@ -26,6 +27,15 @@ void TImage::setCenter(bool center)
     drawingChanged();
 }
 
+void TImage::setProportional(bool proportional)
+{
+    if (proportional == proportional_)
+        return;
+    proportional_ = proportional;
+    updateOpaque();
+    update();
+}
+
 void TImage::setPicture(const QImage& picture)
 {
     picture_ = picture;
@@ -45,10 +55,16 @@ void TImage::drawingChanged()
 
 QRect TImage::destinationRect() const
 {
-    const int w = picture_.width();
-    const int h = picture_.height();
-    if (stretch_)
+    int w = picture_.width();
+    int h = picture_.height();
+    if (stretch_ && !(proportional_ && w > 0 && h > 0))
         return QRect(0, 0, width(), height());
+    if (stretch_) {
+        const QSize fitted = QSize(w, h).scaled(width(), height(), Qt::KeepAspectRatio);
+        // A sliver of a picture stays at least one pixel thick.
+        w = std::max(1, fitted.width());
+        h = std::max(1, fitted.height());
+    }
     if (center_)
         return QRect((width() - w) / 2, (height() - h) / 2, w, h);
     return QRect(0, 0, w, h);
@@ -71,7 +87,7 @@ void TImage::resizeEvent(QResizeEvent* event)
 
 void TImage::updateOpaque()
 {
-    const bool covers = stretch_ || (picture_.width() >= width() && picture_.height() >= height());
+    const bool covers = destinationRect().contains(rect());
     setAttribute(Qt::WA_OpaquePaintEvent, !picture_.isNull() && !picture_.hasAlphaChannel() && covers);
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 // The platform's image control: a picture holder (empty, or a bitmap kept as
 // an indexed or full-colour QImage) painted at natural size, centred, or
-// stretched over the control.
+// scaled to the control: stretched over it, or in proportion.
 
 #include "platform/tcontrol.h"
 
@@ -15,6 +15,7 @@ class TImage : public TWidgetControl<QWidget> {
     Q_OBJECT
     Q_PROPERTY(bool Stretch READ stretch WRITE setStretch)
     Q_PROPERTY(bool Center READ center WRITE setCenter)
+    Q_PROPERTY(bool Proportional READ proportional WRITE setProportional)
     Q_PROPERTY(int Left READ left WRITE setLeft)
     Q_PROPERTY(int Top READ top WRITE setTop)
     Q_PROPERTY(int Width READ width WRITE setWidth)
@@ -27,6 +28,10 @@ public:
     void setStretch(bool stretch);
     bool center() const { return center_; }
     void setCenter(bool center);
+    // A scaled picture keeps its width-to-height ratio: as large as the
+    // control holds it whole, instead of stretched over all of it.
+    bool proportional() const { return proportional_; }
+    void setProportional(bool proportional);
 
     // The picture's natural size, 0 x 0 when it is empty.
     int pictureWidth() const { return picture_.width(); }
@@ -36,9 +41,10 @@ public:
     void setPicture(const QImage& picture);
     void clearPicture();
 
-    // Where the picture is drawn: stretched over the control, else centred
-    // (offsets truncated toward zero, negative when the picture is larger),
-    // else at the top-left corner; always clipped to the control.
+    // Where the picture is drawn: stretched over the control (in proportion,
+    // centred if asked), else centred (offsets truncated toward zero,
+    // negative when the picture is larger), else at the top-left corner;
+    // always clipped to the control.
     QRect destinationRect() const;
 
 protected:
@@ -55,6 +61,7 @@ private:
     QImage picture_;
     bool stretch_ = false;
     bool center_ = false;
+    bool proportional_ = false;
 };
 
 }  // namespace brindolo

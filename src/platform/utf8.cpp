@@ -61,4 +61,24 @@ std::string_view utf8FirstCharacter(std::string_view text)
     return text.empty() ? text : utf8CharacterAt(text, 0).bytes;
 }
 
+void appendUtf8(std::string& text, char32_t codePoint)
+{
+    const auto put = [&](char32_t bits) { text += static_cast<char>(bits); };
+    if (codePoint < 0x80) {
+        put(codePoint);
+    } else if (codePoint < 0x800) {
+        put(0xC0 | (codePoint >> 6));
+        put(0x80 | (codePoint & 0x3F));
+    } else if (codePoint < 0x10000) {
+        put(0xE0 | (codePoint >> 12));
+        put(0x80 | ((codePoint >> 6) & 0x3F));
+        put(0x80 | (codePoint & 0x3F));
+    } else {
+        put(0xF0 | (codePoint >> 18));
+        put(0x80 | ((codePoint >> 12) & 0x3F));
+        put(0x80 | ((codePoint >> 6) & 0x3F));
+        put(0x80 | (codePoint & 0x3F));
+    }
+}
+
 }  // namespace brindolo

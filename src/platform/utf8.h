@@ -3,6 +3,7 @@
 // UTF-8; a byte that does not start a well-formed sequence counts as one
 // character of its own, so file names that are not UTF-8 keep every byte.
 
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -23,5 +24,8 @@ std::vector<Utf8Character> utf8Characters(std::string_view text);
 
 // The bytes of the text's first character; empty for an empty text.
 std::string_view utf8FirstCharacter(std::string_view text);
+
+// Appends the UTF-8 form of a code point (at most 0x10FFFF, no surrogate).
+void appendUtf8(std::string& text, char32_t codePoint);
 
 }  // namespace brindolo

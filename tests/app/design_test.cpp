@@ -1,6 +1,8 @@
+#include "game/text_rules.h"
 #include "window_fixture.h"
 
 #include <QFontInfo>
+#include <QFontMetrics>
 
 namespace brindolo::testing {
 namespace {
@@ -135,7 +137,7 @@ TEST_F(DesignTest, WindowAndStartStates)
     EXPECT_EQ(window->Panel(10)->dragMode(), TDragMode::Automatic);
     EXPECT_EQ(window->Panel(11)->dragMode(), TDragMode::Manual);
     EXPECT_EQ(window->Immagine->align(), TAlign::Client);
-    EXPECT_TRUE(window->Immagine->stretch() && window->Immagine->center());
+    EXPECT_TRUE(window->Immagine->stretch() && window->Immagine->center() && window->Immagine->proportional());
     EXPECT_EQ(window->Immagine->decodeSettings(), DecodeSettings{});
     EXPECT_EQ(window->Immagine->progressStep(), 10);
     EXPECT_EQ(window->Immagine->quality(), 75);
@@ -146,6 +148,12 @@ TEST_F(DesignTest, WindowAndStartStates)
     EXPECT_TRUE(window->MaiuscoloMinuscolo->isChecked());
     // Courier New is resolved to an installed monospace font.
     EXPECT_TRUE(QFontInfo(window->Panel(1)->font()).fixedPitch());
+    // The longest word the folder check lets pass fits a slot, the narrower
+    // of slot and tile, in capitals; one more letter does not.
+    const QFontMetrics slotFont(window->Panel(11)->font());
+    const int inside = window->Panel(11)->alignRect().width();
+    EXPECT_LE(slotFont.horizontalAdvance(QString(kTileCharacters, u'W')), inside);
+    EXPECT_GT(slotFont.horizontalAdvance(QString(kTileCharacters + 1, u'W')), inside);
 }
 
 TEST(DesignEmptyFolder, AFolderWithoutPicturesGivesAnEmptyCatalogueAndAReportedStart)

@@ -102,7 +102,10 @@ TEST_F(PlayTest, HoverShowsTheSlotsOwnHintAndPictureAndFitsIt)
         const bool large = gameWord == "grande.jpg";
         EXPECT_EQ(window->Immagine->pictureWidth(), large ? 400 : 120);
         EXPECT_EQ(window->Immagine->stretch(), large);
-        EXPECT_EQ(window->Immagine->center(), !large);
+        EXPECT_TRUE(window->Immagine->center());
+        // 400 x 300 in the 319 x 316 frame: the whole picture, a 4:3 shape.
+        if (large)
+            EXPECT_EQ(window->Immagine->destinationRect(), QRect(0, 38, 319, 239));
     }
 }
 
@@ -118,11 +121,37 @@ TEST_F(PlayTest, AMissingPictureIsReportedAndTheNextEventWorks)
     EXPECT_EQ(text(31), std::string(1, char(std::toupper(word2[0]))) + "_____") << "the hint comes before the load";
     EXPECT_EQ(QWidget::mouseGrabber(), nullptr);
 
+    EXPECT_EQ(window->Immagine->pictureWidth(), 0) << "word 1's picture under word 2's hint";
+    QTest::mouseMove(handle(), centreOf(12) + QPoint(3, 0));
+    EXPECT_EQ(reports.size(), 1u) << "told once, not at every move";
+
     hover(13);
     EXPECT_EQ(reports.size(), 1u);
     EXPECT_EQ(window->Immagine->fileNamePath(), loadedPath(3));
     drag(tileFor(2), 12);
     EXPECT_EQ(text(33), "1");
+}
+
+TEST_F(PlayTest, AChosenLanguagesPackServesFromTheNextGame)
+{
+    const QString pack = folder.path() + "/parole/english";
+    ASSERT_TRUE(QDir().mkpath(pack));
+    ASSERT_TRUE(QFile::copy(picturePath("gatto"), pack + "/cat.jpg"));
+    click(*window->Panel(35));
+    window->SceltaLingua->setEditText("English");
+    EXPECT_EQ(window->catalogue().count(), 10) << "the game in progress keeps its words";
+    hover(12);
+    EXPECT_EQ(window->Immagine->fileNamePath(), loadedPath(2));
+
+    drag(tileFor(1), 11);
+    for (int word = 2; word <= 10; ++word)
+        drag(tileFor(word), 10 + word);
+    click(*window->Panel(35));
+    EXPECT_EQ(window->catalogue().count(), 1);
+    EXPECT_EQ(window->game().gameWord(1), "cat.jpg");
+    EXPECT_EQ(window->Immagine->fileNamePath(), pack.toStdString() + "/cat.jpg");
+    EXPECT_EQ(window->Memo1->lines(), QStringList{"cat.jpg"});
+    EXPECT_TRUE(reports.empty());
 }
 
 TEST_F(PlayTest, TheCaseBoxRecasesTheThirtyOnePanelsAndLeavesTheRest)

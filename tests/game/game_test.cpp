@@ -28,7 +28,7 @@ class GameTest : public ::testing::Test {
 protected:
     // A program folder without a picture folder, so the catalogue starts
     // empty and each test fills it.
-    GameTest() { game.buildCatalogue("/no/such/prog/"); }
+    GameTest() { game.buildCatalogue("/no/such/prog/immagini/"); }
 
     // A catalogue of the given names with game words 1..10 drawn at the
     // given indices and the given arrangement.
@@ -168,25 +168,30 @@ TEST_F(GameTest, OnePictureFillsEveryWord)
     EXPECT_EQ(random.calls()[1], "uniform(1)");
 }
 
-TEST_F(GameTest, FailedPictureStopsTheStartBeforeTheDeal)
+TEST_F(GameTest, ABrokenFirstPictureStillDealsAndEmptiesTheFrame)
 {
+    start({"dog.jpg"}, {0, 0, 0, 0, 0, 0, 0, 0, 0, 0}, 0);
+    ASSERT_TRUE(board.pictureShown());
     board.setPictureLoader([](const std::string& path) -> PictureSize {
         throw EFOpenError("Cannot open file " + path);
     });
 
-    EXPECT_THROW(start({}, {}, 0), EFOpenError);  // the empty catalogue: the path names the folder
-    EXPECT_EQ(board.pictureRequests().back(), "/no/such/prog/immagini/");
-    EXPECT_EQ(board.text("Panel31"), "_____");
-
     EXPECT_THROW(start({"Cat.jpg"}, {0, 0, 0, 0, 0, 0, 0, 0, 0, 0}, 0), EFOpenError);
-    EXPECT_EQ(random.reseedCount(), 2) << "one re-seeding per start; the second is never reached";
+    EXPECT_EQ(random.reseedCount(), 4) << "the deal goes on past the picture";
     for (int n = 1; n <= 10; ++n) {
         EXPECT_TRUE(board.panel(n).enabled);
-        EXPECT_EQ(board.text(panel(n)), "") << n;
-        EXPECT_EQ(board.text(panel(20 + n)), "aCt") << n;
+        EXPECT_EQ(board.text(panel(n)), "ACT") << n;
+        EXPECT_EQ(board.text(panel(20 + n)), "ACT") << n;
     }
     EXPECT_EQ(board.text("Panel31"), "C_____");
     EXPECT_EQ(board.text("Panel33"), "0");
+    EXPECT_FALSE(board.panel("Panel35").visible);
+    EXPECT_FALSE(board.pictureShown()) << "the previous game's picture stays on screen";
+
+    // The empty catalogue: the path names the folder, and the deal still completes.
+    EXPECT_THROW(start({}, {}, 0), EFOpenError);
+    EXPECT_EQ(board.pictureRequests().back(), "/no/such/prog/immagini/");
+    EXPECT_EQ(board.text("Panel31"), "_____");
     EXPECT_FALSE(board.panel("Panel35").visible);
 }
 
@@ -201,12 +206,12 @@ TEST_F(GameTest, PictureFitsTheContainerOrIsStretched)
     board.setContainerSize({321, 318});
     EXPECT_EQ(showWithSize({320, 318}), std::pair(false, true));
     EXPECT_EQ(showWithSize({321, 318}), std::pair(false, true));
-    EXPECT_EQ(showWithSize({322, 10}), std::pair(true, false));
-    EXPECT_EQ(showWithSize({10, 319}), std::pair(true, false));
+    EXPECT_EQ(showWithSize({322, 10}), std::pair(true, true));
+    EXPECT_EQ(showWithSize({10, 319}), std::pair(true, true));
     EXPECT_EQ(showWithSize({0, 0}), std::pair(false, true));
 }
 
-TEST_F(GameTest, HoverShowsItsOwnWordAndKeepsTheHintWhenTheLoadFails)
+TEST_F(GameTest, ABrokenPictureIsToldOncePerWordPerGame)
 {
     start(kTenWords, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9}, 2);
     game.SlotMouseMove(3);
@@ -214,17 +219,47 @@ TEST_F(GameTest, HoverShowsItsOwnWordAndKeepsTheHintWhenTheLoadFails)
     EXPECT_EQ(board.pictureRequests().back(), "/no/such/prog/immagini/sun.jpg");
 
     board.setCaseBoxChecked(false);
-    board.setPictureLoader([](const std::string& path) -> PictureSize { throw EFOpenError(path); });
+    board.setPictureLoader([](const std::string& path) -> PictureSize {
+        if (path.ends_with("fish.jpg") || path.ends_with("bird.jpg"))
+            throw EFOpenError(path);
+        return {};
+    });
     EXPECT_THROW(game.SlotMouseMove(5), EFOpenError);
     EXPECT_EQ(board.text("Panel31"), "f_____");
-    EXPECT_THROW(game.SlotMouseMove(5), EFOpenError);
-    EXPECT_EQ(board.pictureRequests().size(), 4u) << "every move loads again";
+    EXPECT_FALSE(board.pictureShown()) << "sun's picture under fish's hint";
+    EXPECT_NO_THROW(game.SlotMouseMove(5));
+    EXPECT_THROW(game.SlotMouseMove(6), EFOpenError) << "another word is told too";
+    game.SlotMouseMove(3);
+    EXPECT_TRUE(board.pictureShown());
+    EXPECT_NO_THROW(game.SlotMouseMove(5));
+    EXPECT_FALSE(board.pictureShown());
+    EXPECT_EQ(board.pictureRequests().size(), 7u) << "every move loads again";
+
+    start(kTenWords, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9}, 2);
+    EXPECT_THROW(game.SlotMouseMove(5), EFOpenError) << "a new game starts afresh";
+}
+
+TEST_F(GameTest, ANewWordListServesFromTheNextGameOn)
+{
+    start(kTenWords, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9}, 0);
+    game.chooseWordList("/no/such/pack/");
+    EXPECT_TRUE(game.catalogueOutdated());
+    game.SlotMouseMove(2);
+    EXPECT_EQ(board.pictureRequests().back(), "/no/such/prog/immagini/dog.jpg");
+    EXPECT_EQ(catalogue.count(), 10);
+
+    board.setPictureLoader([](const std::string& path) -> PictureSize { throw EFOpenError(path); });
+    EXPECT_THROW(game.Panel35Click(), EFOpenError);
+    EXPECT_EQ(catalogue.count(), 0) << "read from the new, missing folder";
+    EXPECT_EQ(game.pictureFolder(), "/no/such/pack/");
+    EXPECT_EQ(board.pictureRequests().back(), "/no/such/pack/");
+    EXPECT_FALSE(game.catalogueOutdated());
 }
 
 TEST_F(GameTest, CaseBoxRecasesBoardTextsOnly)
 {
     board.setCaseBoxChecked(false);
-    start({"Città.jpg", "Banana.jpg"}, {0, 1, 1, 1, 1, 1, 1, 1, 1, 1}, 0);
+    start({"Città.jpg", "Banana.jpg", "käse.jpg", "éléphant.jpg"}, {0, 1, 2, 1, 3, 1, 1, 1, 1, 1}, 0);
     EXPECT_EQ(board.text("Panel1"), "àcitt");
     EXPECT_EQ(board.text("Panel31"), "c_____");
     game.SlotDragDrop(1, "Panel1");
@@ -233,16 +268,27 @@ TEST_F(GameTest, CaseBoxRecasesBoardTextsOnly)
     board.setText("Panel32", "Hai trovato");
     board.setCaseBoxChecked(true);
     game.MaiuscoloMinuscoloClick();
-    EXPECT_EQ(board.text("Panel11"), "CITTà");
+    EXPECT_EQ(board.text("Panel11"), "CITTÀ");
     EXPECT_EQ(board.text("Panel2"), "AAABNN");
     EXPECT_EQ(board.text("Panel22"), "AAABNN");
     EXPECT_EQ(board.text("Panel31"), "C_____");
     EXPECT_EQ(board.text("Panel32"), "Hai trovato");
+    EXPECT_EQ(board.text("Panel23"), "ÄEKS");
+    EXPECT_EQ(board.text("Panel25"), "AÉÉHLNPT");
+    game.SlotMouseMove(5);
+    EXPECT_EQ(board.text("Panel31"), "É_____");
 
-    // A recased tile is still accepted on its slot.
+    // Recased tiles are still accepted on their slots, accents and all.
     game.SlotDragDrop(2, "Panel2");
     EXPECT_EQ(board.text("Panel12"), "BANANA");
-    EXPECT_EQ(game.foundCount(), 2);
+    board.setCaseBoxChecked(false);
+    game.MaiuscoloMinuscoloClick();
+    EXPECT_EQ(board.text("Panel4"), "äeks");
+    game.SlotDragDrop(3, "Panel4");
+    game.SlotDragDrop(5, "Panel7");
+    EXPECT_EQ(board.text("Panel13"), "käse");
+    EXPECT_EQ(board.text("Panel15"), "éléphant");
+    EXPECT_EQ(game.foundCount(), 4);
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "game/game.h"
 #include "game/text_rules.h"
+#include "game/word_list.h"
 #include "platform/catalogue.h"
 #include "platform/memory_board.h"
 #include "platform/random_source.h"
@@ -23,8 +24,12 @@ TEST(TextRules, StemAndLetterCase)
     EXPECT_EQ(Stem(".jpg"), "");
     EXPECT_EQ(Stem("CAT.JPG"), "CAT.JPG");
     EXPECT_EQ(Stem(""), "");
-    EXPECT_EQ(UpperCase("città zebra-1"), "CITTà ZEBRA-1");
-    EXPECT_EQ(LowerCase("CITTÀ ZEBRA-1"), "cittÀ zebra-1");
+    EXPECT_EQ(UpperCase("città zebra-1 \xff"), "CITTÀ ZEBRA-1 \xff");
+    EXPECT_EQ(LowerCase("CITTÀ ZEBRA-1"), "città zebra-1");
+    // One character for one: ß has no capital of its own and stays.
+    EXPECT_EQ(UpperCase("straße"), "STRAßE");
+    EXPECT_EQ(LowerCase("ÉLÉPHANT ΣΟΦΊΑ"), "éléphant σοφία");
+    EXPECT_EQ(CaseInsensitiveForm("İ"), CaseInsensitiveForm(LowerCase("İ")));
     EXPECT_EQ(Recase("aaaBnn", true), "AAABNN");
     EXPECT_EQ(Recase("aaaBnn", false), "aaabnn");
 }
@@ -55,11 +60,11 @@ TEST(TextRules, HintAndPicturePath)
     EXPECT_EQ(HintText("hippopotamus.jpg", false), "h_____");
     EXPECT_EQ(HintText(".jpg", true), "._____");
     EXPECT_EQ(HintText("", true), "_____");
-    EXPECT_EQ(HintText("àpe.jpg", true), "à_____");
+    EXPECT_EQ(HintText("àpe.jpg", true), "À_____");
     EXPECT_EQ(HintText("\xff.jpg", true), "\xff_____");
-    EXPECT_EQ(PicturePath("/opt/brindolo/", "cat.jpg"), "/opt/brindolo/immagini/cat.jpg");
-    EXPECT_EQ(PicturePath("/opt/brindolo", "cat.jpg"), "/opt/brindolo/immagini/cat.jpg");
-    EXPECT_EQ(PicturePath("/opt/brindolo/", ""), "/opt/brindolo/immagini/");
+    EXPECT_EQ(PicturePath(PictureFolder("/opt/brindolo"), "cat.jpg"), "/opt/brindolo/immagini/cat.jpg");
+    EXPECT_EQ(PicturePath("/home/t/words", "cat.jpg"), "/home/t/words/cat.jpg");
+    EXPECT_EQ(PicturePath("/opt/brindolo/immagini/", ""), "/opt/brindolo/immagini/");
 }
 
 class CatalogueFolder : public ::testing::Test {
@@ -77,7 +82,7 @@ protected:
 
     std::vector<std::string> build()
     {
-        game.buildCatalogue(program.native() + "/");
+        game.buildCatalogue(program.native() + "/immagini/");
         std::vector<std::string> names = catalogue.names();
         std::sort(names.begin(), names.end());
         return names;
@@ -112,6 +117,28 @@ TEST_F(CatalogueFolder, ListsEveryMatchingEntryWithItsOwnBytes)
     game.Panel35Click();
     EXPECT_EQ(board.pictureRequests().back(), program.native() + "/immagini/" + notUtf8);
     EXPECT_TRUE(fs::is_regular_file(board.pictureRequests().back()));
+}
+
+TEST_F(CatalogueFolder, TheWordListComesFromTheFirstPlaceThatApplies)
+{
+    const std::string programFolder = program.native() + "/";
+    const std::string teacher = (program / "teacher").native();
+    const std::string english = programFolder + "parole/english/";
+    fs::create_directories(english);
+    fs::create_directories(teacher);
+    std::ofstream(english + "cat.JPG").put('x');
+    const std::string italian = programFolder + "immagini/";
+
+    // An empty teacher's folder does not count, nor one without pictures.
+    EXPECT_EQ(WordListFolder({"", teacher}, programFolder, ""), italian);
+    std::ofstream(teacher + "/notes.txt").put('x');
+    EXPECT_EQ(WordListFolder({"", teacher}, programFolder, "English"), english);
+    EXPECT_EQ(WordListFolder({"", teacher}, programFolder, "italiano"), italian) << "no pack: immagini";
+    EXPECT_EQ(WordListFolder({"", teacher}, programFolder, "../parole/english"), italian);
+
+    std::ofstream(teacher + "/Gatto.Jpg").put('x');
+    EXPECT_EQ(WordListFolder({"", teacher}, programFolder, "English"), teacher + "/");
+    EXPECT_EQ(WordListFolder({"/chosen", teacher}, programFolder, "English"), "/chosen/");
 }
 
 TEST_F(CatalogueFolder, MissingFolderGivesAnEmptyCatalogue)

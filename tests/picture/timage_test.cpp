@@ -25,23 +25,30 @@ TEST(ImagePainting, DestinationRectangleForEveryPaintMode)
 
     const struct {
         int w, h;
-        bool stretch, center;
+        bool stretch, center, proportional;
         QRect expected;
     } cases[] = {
-        {100, 50, false, false, QRect(0, 0, 100, 50)},
-        {400, 500, false, false, QRect(0, 0, 400, 500)},
-        {100, 50, false, true, QRect(109, 133, 100, 50)},
-        {320, 317, false, true, QRect(0, 0, 320, 317)},   // 1 pixel wider and higher
-        {321, 318, false, true, QRect(-1, -1, 321, 318)}, // 2 pixels
-        {322, 319, false, true, QRect(-1, -1, 322, 319)}, // 3 pixels: truncated toward zero
-        {100, 50, true, false, QRect(0, 0, 319, 316)},
-        {900, 20, true, true, QRect(0, 0, 319, 316)},     // Stretch wins over Center
+        {100, 50, false, false, false, QRect(0, 0, 100, 50)},
+        {400, 500, false, false, false, QRect(0, 0, 400, 500)},
+        {100, 50, false, true, false, QRect(109, 133, 100, 50)},
+        {320, 317, false, true, false, QRect(0, 0, 320, 317)},   // 1 pixel wider and higher
+        {321, 318, false, true, false, QRect(-1, -1, 321, 318)}, // 2 pixels
+        {322, 319, false, true, false, QRect(-1, -1, 322, 319)}, // 3 pixels: truncated toward zero
+        {100, 50, true, false, false, QRect(0, 0, 319, 316)},
+        {900, 20, true, true, false, QRect(0, 0, 319, 316)},     // Stretch wins over Center
+        // In proportion: the whole picture, its shape kept, centred if asked.
+        {4000, 3000, true, true, true, QRect(0, 38, 319, 239)},  // a wide photo
+        {600, 1200, true, true, true, QRect(80, 0, 158, 316)},   // a tall one
+        {600, 1200, true, false, true, QRect(0, 0, 158, 316)},
+        {10000, 2, true, true, true, QRect(0, 157, 319, 1)},     // never thinner than a pixel
     };
     for (const auto& c : cases) {
         image.setPicture(solidPicture(c.w, c.h));
         image.setStretch(c.stretch);
         image.setCenter(c.center);
-        EXPECT_EQ(image.destinationRect(), c.expected) << c.w << "x" << c.h << " " << c.stretch << c.center;
+        image.setProportional(c.proportional);
+        EXPECT_EQ(image.destinationRect(), c.expected)
+            << c.w << "x" << c.h << " " << c.stretch << c.center << c.proportional;
         EXPECT_EQ(image.pictureWidth(), c.w);
         EXPECT_EQ(image.pictureHeight(), c.h);
     }
@@ -82,6 +89,9 @@ TEST(ImagePainting, OpaqueOnlyWhenThePictureCoversTheControl)
     EXPECT_FALSE(opaque());
     image.setStretch(true);
     EXPECT_TRUE(opaque());
+    image.setProportional(true);
+    EXPECT_FALSE(opaque()) << "a square picture leaves bands beside it";
+    image.setProportional(false);
     image.setStretch(false);
     image.setPicture(solidPicture(100, 80));
     EXPECT_TRUE(opaque());

@@ -1,0 +1,48 @@
+#include "game/word_list.h"
+
+#include "game/text_rules.h"
+#include "platform/directory_search.h"
+
+namespace brindolo {
+
+namespace {
+
+std::string asFolder(std::string_view path)
+{
+    std::string folder(path);
+    if (folder.empty() || folder.back() != '/')
+        folder += '/';
+    return folder;
+}
+
+}  // namespace
+
+bool HoldsPictures(const std::string& folder)
+{
+    return !folder.empty() && !searchDirectory(folder, "*.jpg").empty();
+}
+
+std::string PackFolder(std::string_view programFolder, std::string_view language)
+{
+    if (language.empty() || language == "." || language == ".." || language.find('/') != std::string_view::npos)
+        return {};
+    std::string name(language);
+    for (char& c : name)
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c + 32);
+    return asFolder(programFolder) + "parole/" + name + "/";
+}
+
+std::string WordListFolder(const WordListPlaces& places, std::string_view programFolder, std::string_view language)
+{
+    if (!places.chosenFolder.empty())
+        return asFolder(places.chosenFolder);
+    if (HoldsPictures(places.teacherFolder))
+        return asFolder(places.teacherFolder);
+    const std::string pack = PackFolder(programFolder, language);
+    if (HoldsPictures(pack))
+        return pack;
+    return PictureFolder(programFolder);
+}
+
+}  // namespace brindolo

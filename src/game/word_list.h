@@ -1,0 +1,33 @@
+#pragma once
+// Where the word list comes from. The first of these places that applies
+// gives the folder the catalogue is read from:
+//   1. the folder named on the command line (--pictures);
+//   2. the teacher's own folder, when it holds at least one picture;
+//   3. the word pack shipped for the interface language chosen under the
+//      flag, parole/<language>/ beside the program;
+//   4. immagini/ beside the program, the Italian pack.
+// Folders are the file system's bytes and always end with "/".
+
+#include <string>
+#include <string_view>
+
+namespace brindolo {
+
+// The places that depend on how the program was started.
+struct WordListPlaces {
+    std::string chosenFolder;   // empty when none was named
+    std::string teacherFolder;  // empty when there is none
+};
+
+// True when the folder lists at least one "*.jpg" entry, in any case.
+bool HoldsPictures(const std::string& folder);
+
+// The pack of a language: its name lowered over A to Z only, as with the
+// language files. Empty for a name that could reach outside parole/.
+std::string PackFolder(std::string_view programFolder, std::string_view language);
+
+// The word list for the language chosen under the flag (UTF-8, empty while
+// none has been chosen).
+std::string WordListFolder(const WordListPlaces& places, std::string_view programFolder, std::string_view language);
+
+}  // namespace brindolo
