@@ -1,17 +1,58 @@
+#include "app/command_line.h"
 #include "app/first_paint.h"
+#include "app/folder_check.h"
 #include "app/principale.h"
+#include "game/word_list.h"
+#include "platform/program_folder.h"
 
 #include <QApplication>
+#include <QFile>
+#include <QStandardPaths>
 #include <QTimer>
 #include <cstdio>
 #include <memory>
 
+namespace {
+
+// $XDG_DATA_HOME/brindolo/immagini, or ~/.local/share/brindolo/immagini.
+std::string teacherFolder()
+{
+    const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    return data.isEmpty() ? std::string() : QFile::encodeName(data + QStringLiteral("/brindolo/immagini")).toStdString();
+}
+
+}  // namespace
+
 int main(int argc, char** argv)
 {
+    QCoreApplication::setApplicationName(QStringLiteral("brindolo"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(BRINDOLO_VERSION));
+    const brindolo::CommandLine line = brindolo::readCommandLine(argc, argv);
+    switch (line.action) {
+    case brindolo::CommandLine::Action::Help:
+    case brindolo::CommandLine::Action::Version:
+        std::fputs(line.text.toLocal8Bit().constData(), stdout);
+        return 0;
+    case brindolo::CommandLine::Action::Error:
+        std::fprintf(stderr, "brindolo: %s\nTry 'brindolo --help' for more information.\n",
+                     line.text.toLocal8Bit().constData());
+        return 2;
+    case brindolo::CommandLine::Action::Check: {
+        const brindolo::WordListPlaces places{line.picturesFolder, teacherFolder()};
+        const std::string folder = line.checkFolder.empty()
+            ? brindolo::WordListFolder(places, brindolo::programFolder(), {})
+            : line.checkFolder;
+        return brindolo::checkPictureFolder(folder, stdout).errors > 0 ? 1 : 0;
+    }
+    case brindolo::CommandLine::Action::Play:
+        break;
+    }
+
     QApplication qtApplication(argc, argv);
     brindolo::TApplication application;
     application.setTitle(QStringLiteral("Brindolo 1.0"));
-    auto window = std::make_unique<brindolo::TPrincipale>(&application);
+    auto window = std::make_unique<brindolo::TPrincipale>(&application, std::string(), nullptr,
+                                                          brindolo::WordListPlaces{line.picturesFolder, teacherFolder()});
     brindolo::QuitAfterFirstPaint::watch(*window);
     window->showMaximized();
 

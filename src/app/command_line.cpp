@@ -1,0 +1,101 @@
+#include "app/command_line.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QFile>
+#include <QStringList>
+
+namespace brindolo {
+
+namespace {
+
+// Options that QGuiApplication and QApplication take out of the arguments
+// themselves: known here so that they are not refused, never shown in help.
+void acceptQtOptions(QCommandLineParser& parser)
+{
+    const auto hidden = [&](const QString& name, const QString& valueName = {}) {
+        QCommandLineOption option(name, QString(), valueName);
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    };
+    for (const char* name : {"platform", "platformpluginpath", "platformtheme", "plugin", "display", "geometry",
+                             "qwindowgeometry", "qwindowicon", "qwindowtitle", "session", "style", "stylesheet"})
+        hidden(QString::fromLatin1(name), QStringLiteral("value"));
+    for (const char* name : {"reverse", "widgetcount", "nograb", "dograb", "sync"})
+        hidden(QString::fromLatin1(name));
+}
+
+}  // namespace
+
+CommandLine readCommandLine(int argc, char** argv)
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+
+    QCommandLineParser parser;
+    // Qt's options are written with one dash (-platform offscreen), so one
+    // dash never bundles single letters.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.setApplicationDescription(QStringLiteral(
+        "A vocabulary game: drag each word's sorted letters onto the picture it spells."));
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+    const QCommandLineOption pictures({QStringLiteral("p"), QStringLiteral("pictures")},
+                                      QStringLiteral("Play with the pictures of <folder>."), QStringLiteral("folder"));
+    const QCommandLineOption check(
+        QStringLiteral("check"),
+        QStringLiteral("Check the pictures of the word list, or of [folder], and report what would go wrong "
+                       "in a game, without opening the window. Exit status 1 when there is an error."));
+    parser.addOption(pictures);
+    parser.addOption(check);
+    parser.addPositionalArgument(QStringLiteral("folder"), QStringLiteral("The folder that --check checks."),
+                                 QStringLiteral("[folder]"));
+    acceptQtOptions(parser);
+
+    CommandLine line;
+    if (!parser.parse(arguments)) {
+        line.action = CommandLine::Action::Error;
+        line.text = parser.errorText();
+        return line;
+    }
+    if (parser.isSet(help) || parser.optionNames().contains(QStringLiteral("help-all"))) {
+        // The usage line names the program after the application object's
+        // first argument: the command the user types, not the private path
+        // the launcher starts.
+        int count = 1;
+        char name[] = "brindolo";
+        char* names[] = {name, nullptr};
+        const QCoreApplication application(count, names);
+        line.action = CommandLine::Action::Help;
+        line.text = parser.helpText();
+        return line;
+    }
+    if (parser.isSet(version)) {
+        line.action = CommandLine::Action::Version;
+        line.text = QCoreApplication::applicationName() + u' ' + QCoreApplication::applicationVersion() + u'\n';
+        return line;
+    }
+    line.picturesFolder = QFile::encodeName(parser.value(pictures)).toStdString();
+    const QStringList positional = parser.positionalArguments();
+    if (parser.isSet(check)) {
+        if (positional.size() > 1) {
+            line.action = CommandLine::Action::Error;
+            line.text = QStringLiteral("--check takes one folder, not %1.").arg(positional.size());
+            return line;
+        }
+        line.action = CommandLine::Action::Check;
+        if (!positional.isEmpty())
+            line.checkFolder = QFile::encodeName(positional.first()).toStdString();
+        return line;
+    }
+    if (!positional.isEmpty()) {
+        line.action = CommandLine::Action::Error;
+        line.text = QStringLiteral("Unexpected argument '%1': a folder of pictures goes after --pictures "
+                                   "(or after --check).")
+                        .arg(positional.first());
+    }
+    return line;
+}
+
+}  // namespace brindolo

@@ -1,0 +1,23 @@
+#pragma once
+// What the command line asks for, read before anything of the window's is
+// set up, so that help, version, the folder check and a mistyped option
+// never need a display.
+
+#include <QString>
+#include <string>
+
+namespace brindolo {
+
+struct CommandLine {
+    enum class Action { Play, Check, Help, Version, Error };
+    Action action = Action::Play;
+    std::string picturesFolder;  // --pictures, the file system's bytes; empty when not given
+    std::string checkFolder;     // --check's folder; empty for the word list the game would use
+    QString text;                // the help or version text, or what is wrong
+};
+
+// Reads the arguments (argv[0] included). Qt's own window options, such as
+// -platform or -style, are accepted and left for the application object.
+CommandLine readCommandLine(int argc, char** argv);
+
+}  // namespace brindolo

@@ -1,0 +1,137 @@
+#include "app/folder_check.h"
+
+#include "app/design.h"
+#include "game/text_rules.h"
+#include "picture/codec/filecopy.h"
+#include "picture/codec/jpegdecode.h"
+#include "platform/directory_search.h"
+#include "platform/errors.h"
+#include "platform/utf8.h"
+
+#include <QFile>
+#include <filesystem>
+#include <map>
+#include <new>
+#include <system_error>
+
+namespace brindolo {
+
+namespace {
+
+class Report {
+public:
+    explicit Report(std::FILE* out) : out_(out) {}
+
+    void error(const std::string& name, const std::string& text)
+    {
+        line(name, "error", text);
+        ++counts.errors;
+    }
+    void warning(const std::string& name, const std::string& text)
+    {
+        line(name, "warning", text);
+        ++counts.warnings;
+    }
+
+    FolderCheckCounts counts;
+
+private:
+    // A name is printed with its own bytes, but a control character would
+    // break the one-line-a-finding form.
+    void line(const std::string& name, const char* kind, const std::string& text)
+    {
+        std::string shown = name;
+        for (char& c : shown)
+            if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
+                c = '?';
+        std::fprintf(out_, "%s: %s: %s\n", shown.c_str(), kind, text.c_str());
+    }
+
+    std::FILE* out_;
+};
+
+std::string inQuotes(const std::string& text)
+{
+    return "\"" + text + "\"";
+}
+
+bool validUtf8(std::string_view text)
+{
+    for (const Utf8Character& character : utf8Characters(text))
+        if (!character.valid)
+            return false;
+    return true;
+}
+
+void checkName(const std::string& name, Report& report)
+{
+    const std::string word = Stem(name);
+    if (word == name)
+        report.error(name, "the name must end in \".jpg\" in small letters, or the word is the whole name " +
+                               inQuotes(name));
+    else if (word.empty())
+        report.error(name, "there is no word before \".jpg\"");
+    if (!validUtf8(name))
+        report.warning(name, "the name is not valid UTF-8, so some of its letters cannot be shown");
+    const size_t length = utf8Characters(word).size();
+    if (length > static_cast<size_t>(kTileCharacters))
+        report.warning(name, "the word has " + std::to_string(length) + " letters, more than the " +
+                                 std::to_string(kTileCharacters) + " a tile shows");
+}
+
+// Decodes as the picture frame does, with the same settings; a failure's text
+// is the message the game would show.
+void checkPicture(const std::string& folder, const std::string& name, Report& report)
+{
+    const std::string path = PicturePath(folder, name);
+    try {
+        const std::vector<std::uint8_t> bytes =
+            readWholeFile(path, QFile::decodeName(QByteArray::fromStdString(path)).toStdString());
+        if (bytes.empty()) {
+            report.error(name, "the file is empty, so it shows no picture");
+            return;
+        }
+        const DecodedPicture picture = decodeJpeg(bytes, immagineDesign().decode, {}, immagineDesign().progressStep);
+        if (picture.width > kLargestUsefulSide || picture.height > kLargestUsefulSide)
+            report.warning(name, "the picture is " + std::to_string(picture.width) + " x " +
+                                     std::to_string(picture.height) + " pixels, more than " +
+                                     std::to_string(kLargestUsefulSide) +
+                                     " on a side: it is slow to show and to check, and a smaller copy looks the same");
+    } catch (const Exception& failure) {
+        report.error(name, failure.what());
+    } catch (const std::bad_alloc&) {
+        report.error(name, "Out of memory");
+    }
+}
+
+}  // namespace
+
+FolderCheckCounts checkPictureFolder(const std::string& folder, std::FILE* out)
+{
+    Report report(out);
+    std::error_code error;
+    if (!std::filesystem::is_directory(folder, error)) {
+        report.error(folder, "there is no such folder");
+    } else {
+        // The first name of each word, by the form case changes leave alike.
+        std::map<std::string, std::string> words;
+        for (const std::string& name : searchDirectory(folder, "*.jpg")) {
+            ++report.counts.pictures;
+            checkName(name, report);
+            checkPicture(folder, name, report);
+            const std::string word = Stem(name);
+            if (word.empty())
+                continue;
+            const auto [first, added] = words.try_emplace(CaseInsensitiveForm(word), name);
+            if (!added)
+                report.warning(name, "it gives the same word as " + inQuotes(first->second));
+        }
+        if (report.counts.pictures == 0)
+            report.error(folder, "the folder holds no pictures (*.jpg), so there is nothing to play");
+    }
+    std::fprintf(out, "%d pictures, %d errors, %d warnings\n", report.counts.pictures, report.counts.errors,
+                 report.counts.warnings);
+    return report.counts;
+}
+
+}  // namespace brindolo

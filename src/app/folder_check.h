@@ -1,0 +1,28 @@
+#pragma once
+// The check of a picture folder before a lesson: every picture is read and
+// decoded exactly as the picture frame does, and every name is read as the
+// catalogue reads it. One line for each finding,
+//   NAME: error: TEXT      (the game cannot show it, or its word is wrong)
+//   NAME: warning: TEXT    (it works, but probably not as meant)
+// then a last line "N pictures, E errors, W warnings". No window and no
+// display: only the codec and the text rules are used.
+
+#include <cstdio>
+#include <string>
+
+namespace brindolo {
+
+// Warn about pictures above this many pixels on a side: the frame shows
+// them scaled down, and they are slow to show and to check.
+inline constexpr int kLargestUsefulSide = 2000;
+
+struct FolderCheckCounts {
+    int pictures = 0;
+    int errors = 0;
+    int warnings = 0;
+};
+
+// Checks the folder (the file system's bytes) and writes the report to out.
+FolderCheckCounts checkPictureFolder(const std::string& folder, std::FILE* out);
+
+}  // namespace brindolo

@@ -1,0 +1,146 @@
+// The program run as a teacher runs it from a terminal: help, version, a
+// mistyped option and the folder check, none of which may need a display.
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <filesystem>
+#include <fstream>
+
+namespace brindolo::testing {
+namespace {
+
+struct Outcome {
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+// The program with no display of any kind in its environment.
+Outcome brindolo(const QStringList& arguments)
+{
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        environment.remove(name);
+    process.setProcessEnvironment(environment);
+    process.start(BRINDOLO_BINARY_DIR "/bin/brindolo", arguments);
+    process.waitForFinished(60000);
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            QString::fromUtf8(process.readAllStandardOutput()), QString::fromUtf8(process.readAllStandardError())};
+}
+
+TEST(CommandLine, HelpVersionAndMistakesNeedNoWindow)
+{
+    const Outcome help = brindolo({"--help"});
+    EXPECT_EQ(help.exitCode, 0);
+    EXPECT_TRUE(help.out.contains("-p, --pictures <folder>") && help.out.contains("--check")) << help.out.toStdString();
+    EXPECT_FALSE(help.out.contains("platform")) << "Qt's own options stay out of the help";
+
+    const Outcome version = brindolo({"--version"});
+    EXPECT_EQ(version.exitCode, 0);
+    EXPECT_TRUE(version.out.startsWith("brindolo 1.")) << version.out.toStdString();
+
+    for (const QStringList& wrong : {QStringList{"--bogus"}, QStringList{"somewhere"}, QStringList{"--pictures"},
+                                     QStringList{"--check", "a", "b"}}) {
+        const Outcome run = brindolo(wrong);
+        EXPECT_EQ(run.exitCode, 2) << wrong.join(' ').toStdString();
+        EXPECT_TRUE(run.err.contains("--help")) << run.err.toStdString();
+    }
+    EXPECT_TRUE(brindolo({"--bogus"}).err.contains("bogus"));
+}
+
+void savePicture(const QString& path, QSize size)
+{
+    QImage picture(size, QImage::Format_RGB32);
+    picture.fill(Qt::darkCyan);
+    ASSERT_TRUE(picture.save(path, "JPG")) << path.toStdString();
+}
+
+TEST(FolderCheck, OneFolderWithEveryFinding)
+{
+    QTemporaryDir folder;
+    const QString dir = folder.path() + "/";
+    for (const char* name : {"gatto.jpg", "Gatto.jpg", "CAT.JPG", ".jpg", "ippopotamopiccolo.jpg",
+                             "ippopotamopiccolos.jpg"})
+        savePicture(dir + QString::fromUtf8(name), {40, 30});
+    savePicture(dir + "balena.jpg", {2001, 20});
+    savePicture(dir + "mela.jpg", {60, 60});
+    QFile mela(dir + "mela.jpg");
+    ASSERT_TRUE(mela.open(QIODevice::ReadWrite));
+    mela.resize(mela.size() / 2);
+    mela.close();
+    QFile(dir + "vuoto.jpg").open(QIODevice::WriteOnly);
+    ASSERT_TRUE(QDir(dir).mkdir("cartella.jpg"));
+    QFile(dir + "notes.txt").open(QIODevice::WriteOnly);
+    const std::string root = QFile::encodeName(dir).toStdString();
+    std::filesystem::copy_file(root + "gatto.jpg", root + "citt\xe0.jpg");
+
+    const Outcome run = brindolo({"--check", dir});
+    EXPECT_EQ(run.exitCode, 1) << run.err.toStdString();
+    QStringList lines = run.out.split('\n', Qt::SkipEmptyParts);
+    ASSERT_FALSE(lines.isEmpty());
+    EXPECT_EQ(lines.takeLast(), "11 pictures, 5 errors, 4 warnings");
+    lines.sort();
+    const QString replaced = QString::fromUtf8("citt\xef\xbf\xbd.jpg");  // how the terminal shows 0xE0
+    const QStringList expected = {
+        ".jpg: error: there is no word before \".jpg\"",
+        "CAT.JPG: error: the name must end in \".jpg\" in small letters, or the word is the whole name \"CAT.JPG\"",
+        "Gatto.jpg: warning: it gives the same word as \"gatto.jpg\"",
+        "balena.jpg: warning: the picture is 2001 x 20 pixels, more than 2000 on a side: it is slow to show and to "
+        "check, and a smaller copy looks the same",
+        "cartella.jpg: error: Cannot open file " + dir + "cartella.jpg",
+        replaced + ": warning: the name is not valid UTF-8, so some of its letters cannot be shown",
+        "ippopotamopiccolos.jpg: warning: the word has 18 letters, more than the 17 a tile shows",
+        "mela.jpg: error: Premature end of JPEG file",
+        "vuoto.jpg: error: the file is empty, so it shows no picture",
+    };
+    QStringList sortedExpected = expected;
+    sortedExpected.sort();
+    EXPECT_EQ(lines, sortedExpected);
+
+    // The duplicates go, the rest is mended: only warnings are left, and they
+    // do not fail the check.
+    for (const char* name : {"CAT.JPG", ".jpg", "vuoto.jpg", "mela.jpg", "Gatto.jpg"})
+        QFile::remove(dir + name);
+    QDir(dir + "cartella.jpg").removeRecursively();
+    const Outcome mended = brindolo({"--check", dir});
+    EXPECT_EQ(mended.exitCode, 0) << mended.out.toStdString();
+    EXPECT_TRUE(mended.out.endsWith("5 pictures, 0 errors, 3 warnings\n")) << mended.out.toStdString();
+    std::filesystem::remove(root + "citt\xe0.jpg");
+
+    const Outcome missing = brindolo({"--check", dir + "nowhere"});
+    EXPECT_EQ(missing.exitCode, 1);
+    EXPECT_EQ(missing.out, dir + "nowhere: error: there is no such folder\n0 pictures, 1 errors, 0 warnings\n");
+}
+
+// Without a folder the check takes the word list the game would play:
+// --pictures first, then the teacher's own folder.
+TEST(FolderCheck, ChecksTheWordListTheGameWouldUse)
+{
+    QTemporaryDir home;
+    const QString teacher = home.path() + "/data/brindolo/immagini";
+    ASSERT_TRUE(QDir().mkpath(teacher));
+    savePicture(teacher + "/gatto.jpg", {40, 30});
+    savePicture(teacher + "/cane.jpg", {40, 30});
+
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("XDG_DATA_HOME", home.path() + "/data");
+    environment.remove("DISPLAY");
+    process.setProcessEnvironment(environment);
+    process.start(BRINDOLO_BINARY_DIR "/bin/brindolo", {"--check"});
+    process.waitForFinished(60000);
+    EXPECT_EQ(process.readAllStandardOutput(), "2 pictures, 0 errors, 0 warnings\n");
+
+    process.start(BRINDOLO_BINARY_DIR "/bin/brindolo", {"--check", "-p", home.path() + "/data"});
+    process.waitForFinished(60000);
+    EXPECT_TRUE(process.readAllStandardOutput().endsWith("holds no pictures (*.jpg), so there is nothing to play\n"
+                                                         "0 pictures, 1 errors, 0 warnings\n"));
+}
+
+}  // namespace
+}  // namespace brindolo::testing
