@@ -1,0 +1,124 @@
+// `brindolo --check` over a folder of 1,000 pictures of 300 x 300, timed as a
+// whole process from start to exit, against the least any check must do:
+// read each file and decode it with libjpeg with the picture frame's
+// settings, in one loop in this process.
+
+#include "support/ratio.h"
+
+#include <benchmark/benchmark.h>
+#include <csetjmp>
+#include <cstdio>
+#include <cstdlib>
+#include <fcntl.h>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <jpeglib.h>
+#include <string>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
+
+namespace brindolo::bench {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr int kPictures = 1000;
+
+// Made once and kept in the build folder: one photo-like picture, copied.
+const std::vector<std::string>& pictures()
+{
+    static const std::vector<std::string> paths = [] {
+        const std::string data = BRINDOLO_BINARY_DIR "/bench-data";
+        const std::string folder = data + "/check-folder";
+        const std::string source = data + "/picture300x300.jpg";
+        const std::string make = "bash " BRINDOLO_SOURCE_DIR "/bench/picture/make_picture.sh 300 300 " + source;
+        if (std::system(make.c_str()) != 0)
+            std::fprintf(stderr, "could not make %s\n", source.c_str());
+        fs::create_directories(folder);
+        std::vector<std::string> all;
+        for (int i = 0; i < kPictures; ++i) {
+            const std::string path = folder + "/parola" + std::to_string(i) + ".jpg";
+            if (!fs::exists(path))
+                fs::copy_file(source, path);
+            all.push_back(path);
+        }
+        return all;
+    }();
+    return paths;
+}
+
+void BM_CheckFolder(benchmark::State& state)
+{
+    const std::string folder = fs::path(pictures().front()).parent_path();
+    for (auto _ : state) {
+        const pid_t child = fork();
+        if (child == 0) {
+            const int devNull = open("/dev/null", O_WRONLY);
+            dup2(devNull, STDOUT_FILENO);
+            execl(BRINDOLO_PROGRAM, BRINDOLO_PROGRAM, "--check", folder.c_str(), static_cast<char*>(nullptr));
+            _exit(127);
+        }
+        int status = 0;
+        waitpid(child, &status, 0);
+        if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+            state.SkipWithError("brindolo --check failed");
+            break;
+        }
+    }
+}
+
+struct BareErrors {
+    jpeg_error_mgr pub;
+    std::jmp_buf jump;
+};
+
+void BM_BareDecodeLoop(benchmark::State& state)
+{
+    std::vector<unsigned char> rows;
+    for (auto _ : state) {
+        for (const std::string& path : pictures()) {
+            std::ifstream in(path, std::ios::binary);
+            const std::vector<unsigned char> bytes{std::istreambuf_iterator<char>(in), {}};
+            jpeg_decompress_struct cinfo{};
+            BareErrors errors{};
+            cinfo.err = jpeg_std_error(&errors.pub);
+            errors.pub.error_exit = [](j_common_ptr c) { std::longjmp(reinterpret_cast<BareErrors*>(c->err)->jump, 1); };
+            if (setjmp(errors.jump)) {
+                jpeg_destroy_decompress(&cinfo);
+                state.SkipWithError("libjpeg failed");
+                return;
+            }
+            jpeg_create_decompress(&cinfo);
+            jpeg_mem_src(&cinfo, bytes.data(), bytes.size());
+            jpeg_read_header(&cinfo, TRUE);
+            cinfo.quantize_colors = TRUE;
+            cinfo.desired_number_of_colors = 256;
+            cinfo.dct_method = JDCT_ISLOW;
+            cinfo.dither_mode = JDITHER_FS;
+            jpeg_calc_output_dimensions(&cinfo);
+            const std::size_t stride = (cinfo.output_width * cinfo.output_components + 3) & ~3u;
+            if (rows.size() < stride * cinfo.output_height)
+                rows.resize(stride * cinfo.output_height);
+            jpeg_start_decompress(&cinfo);
+            while (cinfo.output_scanline < cinfo.output_height) {
+                JSAMPROW row = rows.data() + stride * cinfo.output_scanline;
+                jpeg_read_scanlines(&cinfo, &row, 1);
+            }
+            jpeg_finish_decompress(&cinfo);
+            jpeg_destroy_decompress(&cinfo);
+            benchmark::DoNotOptimize(rows.data());
+        }
+    }
+}
+
+// A few seconds each: one pass a repetition is plenty.
+BENCHMARK(BM_CheckFolder)->Iterations(1)->Repetitions(5)->UseRealTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_BareDecodeLoop)->Iterations(1)->Repetitions(5)->UseRealTime()->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace brindolo::bench
+
+BRINDOLO_GOAL(CheckFolder, "BM_CheckFolder/iterations:1/repeats:5/real_time",
+              "BM_BareDecodeLoop/iterations:1/repeats:5/real_time", 1.3);
