@@ -3,17 +3,16 @@
 // read each file and decode it with libjpeg with the picture frame's
 // settings, in one loop in this process.
 
+#include "support/bare_decode.h"
 #include "support/ratio.h"
 
 #include <benchmark/benchmark.h>
-#include <csetjmp>
 #include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <jpeglib.h>
 #include <string>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -69,11 +68,6 @@ void BM_CheckFolder(benchmark::State& state)
     }
 }
 
-struct BareErrors {
-    jpeg_error_mgr pub;
-    std::jmp_buf jump;
-};
-
 void BM_BareDecodeLoop(benchmark::State& state)
 {
     std::vector<unsigned char> rows;
@@ -81,33 +75,10 @@ void BM_BareDecodeLoop(benchmark::State& state)
         for (const std::string& path : pictures()) {
             std::ifstream in(path, std::ios::binary);
             const std::vector<unsigned char> bytes{std::istreambuf_iterator<char>(in), {}};
-            jpeg_decompress_struct cinfo{};
-            BareErrors errors{};
-            cinfo.err = jpeg_std_error(&errors.pub);
-            errors.pub.error_exit = [](j_common_ptr c) { std::longjmp(reinterpret_cast<BareErrors*>(c->err)->jump, 1); };
-            if (setjmp(errors.jump)) {
-                jpeg_destroy_decompress(&cinfo);
+            if (!bareLibjpegDecode(bytes, rows)) {
                 state.SkipWithError("libjpeg failed");
                 return;
             }
-            jpeg_create_decompress(&cinfo);
-            jpeg_mem_src(&cinfo, bytes.data(), bytes.size());
-            jpeg_read_header(&cinfo, TRUE);
-            cinfo.quantize_colors = TRUE;
-            cinfo.desired_number_of_colors = 256;
-            cinfo.dct_method = JDCT_ISLOW;
-            cinfo.dither_mode = JDITHER_FS;
-            jpeg_calc_output_dimensions(&cinfo);
-            const std::size_t stride = (cinfo.output_width * cinfo.output_components + 3) & ~3u;
-            if (rows.size() < stride * cinfo.output_height)
-                rows.resize(stride * cinfo.output_height);
-            jpeg_start_decompress(&cinfo);
-            while (cinfo.output_scanline < cinfo.output_height) {
-                JSAMPROW row = rows.data() + stride * cinfo.output_scanline;
-                jpeg_read_scanlines(&cinfo, &row, 1);
-            }
-            jpeg_finish_decompress(&cinfo);
-            jpeg_destroy_decompress(&cinfo);
             benchmark::DoNotOptimize(rows.data());
         }
     }

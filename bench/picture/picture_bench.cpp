@@ -4,15 +4,14 @@
 
 #include "picture/decodecache.h"
 #include "picture/jpgimg.h"
+#include "support/bare_decode.h"
 #include "support/ratio.h"
 
 #include <benchmark/benchmark.h>
-#include <csetjmp>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
-#include <jpeglib.h>
 #include <map>
 #include <string>
 #include <vector>
@@ -52,45 +51,16 @@ void BM_DecodeStep(benchmark::State& state)
     image.setCacheLimit(DecodeCache::defaultLimit);
 }
 
-struct BareErrors {
-    jpeg_error_mgr pub;
-    std::jmp_buf jump;
-};
-
-// libjpeg alone: the main window's parameters, rows into a buffer allocated
-// once, nothing kept.
+// libjpeg alone with the same parameters.
 void BM_BareLibjpeg(benchmark::State& state)
 {
     const std::vector<unsigned char> bytes = fileBytes(picturePath(static_cast<int>(state.range(0))));
     std::vector<unsigned char> rows;
     for (auto _ : state) {
-        jpeg_decompress_struct cinfo{};
-        BareErrors errors{};
-        cinfo.err = jpeg_std_error(&errors.pub);
-        errors.pub.error_exit = [](j_common_ptr c) { std::longjmp(reinterpret_cast<BareErrors*>(c->err)->jump, 1); };
-        if (setjmp(errors.jump)) {
-            jpeg_destroy_decompress(&cinfo);
+        if (!bareLibjpegDecode(bytes, rows)) {
             state.SkipWithError("libjpeg failed");
             break;
         }
-        jpeg_create_decompress(&cinfo);
-        jpeg_mem_src(&cinfo, bytes.data(), bytes.size());
-        jpeg_read_header(&cinfo, TRUE);
-        cinfo.quantize_colors = TRUE;
-        cinfo.desired_number_of_colors = 256;
-        cinfo.dct_method = JDCT_ISLOW;
-        cinfo.dither_mode = JDITHER_FS;
-        jpeg_calc_output_dimensions(&cinfo);
-        const std::size_t stride = (cinfo.output_width * cinfo.output_components + 3) & ~3u;
-        if (rows.size() < stride * cinfo.output_height)
-            rows.resize(stride * cinfo.output_height);
-        jpeg_start_decompress(&cinfo);
-        while (cinfo.output_scanline < cinfo.output_height) {
-            JSAMPROW row = rows.data() + stride * cinfo.output_scanline;
-            jpeg_read_scanlines(&cinfo, &row, 1);
-        }
-        jpeg_finish_decompress(&cinfo);
-        jpeg_destroy_decompress(&cinfo);
         benchmark::DoNotOptimize(rows.data());
     }
 }
