@@ -41,7 +41,7 @@ void checkPicture(const DecodedPicture& picture)
         for (std::size_t x = dataBytes; x < picture.rowBytes; ++x)
             if (picture.row(y)[x] != 0)
                 std::abort();
-    if (picture.bmp().size() != picture.headerBytes() + picture.pixelBytes())
+    if (picture.bmpHeader().size() != picture.headerBytes())
         std::abort();
 }
 

@@ -3,10 +3,10 @@
 // the folder.
 
 #include "game/game.h"
-#include "platform/catalogue.h"
-#include "platform/memory_board.h"
-#include "platform/random_source.h"
+#include "support/memory_board.h"
+#include "support/memory_catalogue.h"
 #include "support/ratio.h"
+#include "support/scripted_random.h"
 
 #include <benchmark/benchmark.h>
 #include <filesystem>

@@ -5,8 +5,8 @@
 #include "app/design.h"
 #include "app/principale.h"
 #include "picture/codec/jpegdecode.h"
-#include "platform/random_source.h"
 #include "support/ratio.h"
+#include "support/scripted_random.h"
 
 #include <QApplication>
 #include <QDir>

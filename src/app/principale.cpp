@@ -6,7 +6,6 @@
 #include "platform/drag_controller.h"
 #include "platform/event_boundary.h"
 #include "platform/program_folder.h"
-#include "platform/random_source.h"
 
 #include <QFont>
 #include <QPalette>

@@ -5,7 +5,8 @@
 // key made from those bytes); a caption changed by anyone else reads back as
 // its UTF-8 form.
 
-#include "platform/board.h"
+#include "game/board.h"
+#include "game/catalogue.h"
 
 #include <QString>
 #include <array>

@@ -3,7 +3,9 @@
 // catalogue, starting a game, the drop check and score, the hover preview and
 // letter case. No widget is used here.
 
-#include "platform/board.h"
+#include "game/board.h"
+#include "game/catalogue.h"
+#include "game/random_source.h"
 
 #include <array>
 #include <string>

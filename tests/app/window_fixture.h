@@ -4,7 +4,7 @@
 
 #include "app/principale.h"
 #include "platform/event_boundary.h"
-#include "platform/random_source.h"
+#include "support/scripted_random.h"
 
 #include <QDir>
 #include <QImage>

@@ -1,9 +1,9 @@
 #include "game/game.h"
 #include "game/text_rules.h"
 #include "game/word_list.h"
-#include "platform/catalogue.h"
-#include "platform/memory_board.h"
-#include "platform/random_source.h"
+#include "support/memory_board.h"
+#include "support/memory_catalogue.h"
+#include "support/scripted_random.h"
 
 #include <gtest/gtest.h>
 

@@ -126,7 +126,7 @@ TEST(DjpegComparison, BmpImageEqualsDjpegForEveryPictureAndSwitchSet)
         for (const SwitchSet& set : switchSets()) {
             ++total;
             const std::vector<std::uint8_t> expected = djpegBmp(picture, set.settings, folder.path("djpeg.bmp"));
-            const std::vector<std::uint8_t> actual = decodeJpeg(bytes, set.settings).bmp();
+            const std::vector<std::uint8_t> actual = bmpImage(decodeJpeg(bytes, set.settings));
             if (actual == expected)
                 ++identical;
             else
@@ -153,7 +153,7 @@ TEST_F(DjpegComparisonOfTheControl, ControlBitmapHoldsTheBmpImage)
     image.setDither(TDither::Ordered);
     const auto bytes = readBytes(corpus("testorig.jpg"));
     EXPECT_TRUE(sameAsBmp(image.picture(), decodeJpeg(bytes, image.decodeSettings())));
-    const auto bmp16 = decodeJpeg(bytes, image.decodeSettings()).bmp();
+    const auto bmp16 = bmpImage(decodeJpeg(bytes, image.decodeSettings()));
     EXPECT_EQ(bmp16, djpegBmp(corpus("testorig.jpg"), image.decodeSettings(), folder.path("a.bmp")));
 
     image.setNumOfColors(TNumOfColors::TrueColor);
@@ -172,7 +172,7 @@ TEST_F(DjpegComparisonOfTheControl, ControlBitmapHoldsTheBmpImage)
     image.setFileNamePath(corpus("testimgint.jpg"));
     const auto settings = image.decodeSettings();
     EXPECT_TRUE(sameAsBmp(image.picture(), decodeJpeg(readBytes(corpus("testimgint.jpg")), settings)));
-    EXPECT_EQ(decodeJpeg(readBytes(corpus("testimgint.jpg")), settings).bmp(),
+    EXPECT_EQ(bmpImage(decodeJpeg(readBytes(corpus("testimgint.jpg")), settings)),
               djpegBmp(corpus("testimgint.jpg"), settings, folder.path("b.bmp")));
 }
 
@@ -184,7 +184,7 @@ TEST(DjpegComparison, BmpHeaderOfAOnePixelWidePicture)
     DecodeSettings trueColour;
     trueColour.numOfColors = TNumOfColors::TrueColor;
     const DecodedPicture picture = decodeJpeg(readBytes(wide1), trueColour);
-    const std::vector<std::uint8_t> bmp = picture.bmp();
+    const std::vector<std::uint8_t> bmp = bmpImage(picture);
     auto u32 = [&](int at) { return bmp[at] | bmp[at + 1] << 8 | bmp[at + 2] << 16 | bmp[at + 3] << 24; };
     EXPECT_EQ(picture.rowBytes, 4u);
     EXPECT_EQ(bmp.size(), 54u + 4u * 149u);

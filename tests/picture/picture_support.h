@@ -125,6 +125,21 @@ private:
     int paints_ = 0;
 };
 
+// The complete BMP image of a decoded picture: its header, then the rows
+// from the bottom row up.
+inline std::vector<std::uint8_t> bmpImage(const DecodedPicture& picture)
+{
+    std::vector<std::uint8_t> image = picture.bmpHeader();
+    if (picture.empty())
+        return image;
+    const std::size_t start = image.size();
+    image.resize(start + picture.pixelBytes());
+    std::uint8_t* out = image.data() + start;
+    for (int y = picture.height - 1; y >= 0; --y, out += picture.rowBytes)
+        std::memcpy(out, picture.row(y), picture.rowBytes);
+    return image;
+}
+
 // The bitmap holds exactly the BMP image's pixels and colour table.
 inline ::testing::AssertionResult sameAsBmp(const QImage& bitmap, const DecodedPicture& decoded)
 {

@@ -1,15 +1,11 @@
 #include "platform/collation.h"
 #include "platform/directory_search.h"
-#include "platform/memory_board.h"
 #include "platform/program_folder.h"
-#include "platform/random_source.h"
 #include "platform/utf8.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <set>
-#include <stdexcept>
 
 namespace brindolo {
 namespace {
@@ -70,39 +66,6 @@ TEST(DirectorySearch, UnreadableFoldersGiveNothing)
     EXPECT_TRUE(searchDirectory("/no/such/folder", "*").empty());
     EXPECT_TRUE(searchDirectory("", "*").empty());
     EXPECT_TRUE(searchDirectory("/proc/self/exe", "*").empty());
-}
-
-TEST(MemoryBoard, StartsAsTheWindowDoesAndKnowsOnlyItsPanels)
-{
-    MemoryBoard board;
-    EXPECT_FALSE(board.panel(1).enabled);
-    EXPECT_FALSE(board.panel(20).enabled);
-    EXPECT_FALSE(board.panel(25).visible);
-    EXPECT_TRUE(board.panel(35).visible);
-    EXPECT_TRUE(board.caseBoxChecked());
-    EXPECT_EQ(board.containerSize(), (PictureSize{321, 318}));
-    EXPECT_EQ(board.loadPicture("x.jpg"), (PictureSize{0, 0}));
-    for (const char* name : {"Panel0", "Panel36", "Panel", "Panel01", "Panel3x", "panel3", "Esci"})
-        EXPECT_THROW(board.text(name), std::out_of_range) << name;
-}
-
-TEST(RandomSources, ClockRandomStaysInRangeAndScriptsPlayBack)
-{
-    ClockRandom clock;
-    std::set<int> seen;
-    for (int i = 0; i < 500; ++i) {
-        const int value = clock.uniform(5);
-        ASSERT_GE(value, 0);
-        ASSERT_LT(value, 5);
-        seen.insert(value);
-    }
-    EXPECT_EQ(seen.size(), 5u);
-    EXPECT_EQ(clock.uniform(1), 0);
-
-    ScriptedRandom scripted({7, -1});
-    EXPECT_EQ(scripted.uniform(5), 2);
-    EXPECT_EQ(scripted.uniform(5), 4);
-    EXPECT_EQ(scripted.uniform(5), 0);
 }
 
 TEST(ProgramFolder, IsTheExecutablesFolder)

@@ -228,17 +228,4 @@ std::vector<std::uint8_t> DecodedPicture::bmpHeader() const
     return header;
 }
 
-std::vector<std::uint8_t> DecodedPicture::bmp() const
-{
-    std::vector<std::uint8_t> image = bmpHeader();
-    if (empty())
-        return image;
-    const std::size_t start = image.size();
-    image.resize(start + pixelBytes());
-    std::uint8_t* out = image.data() + start;
-    for (int y = height - 1; y >= 0; --y, out += rowBytes)
-        std::memcpy(out, row(y), rowBytes);
-    return image;
-}
-
 }  // namespace brindolo

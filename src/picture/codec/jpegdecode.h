@@ -69,8 +69,6 @@ struct DecodedPicture {
     // The BMP file header, info header and colour table (empty for the empty
     // picture); the pixel rows follow them from the bottom row up.
     std::vector<std::uint8_t> bmpHeader() const;
-    // The complete BMP image.
-    std::vector<std::uint8_t> bmp() const;
 };
 
 // Called after a row whenever progress is to be reported, with the whole

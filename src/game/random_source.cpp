@@ -1,4 +1,4 @@
-#include "platform/random_source.h"
+#include "game/random_source.h"
 
 #include <chrono>
 
@@ -24,27 +24,6 @@ int ClockRandom::uniform(int n)
     if (n <= 1)
         return 0;
     return std::uniform_int_distribution<int>(0, n - 1)(engine_);
-}
-
-ScriptedRandom::ScriptedRandom(std::vector<int> script) : script_(script.begin(), script.end()) {}
-
-void ScriptedRandom::reseed()
-{
-    ++reseeds_;
-    calls_.push_back("reseed");
-}
-
-int ScriptedRandom::uniform(int n)
-{
-    calls_.push_back("uniform(" + std::to_string(n) + ")");
-    if (n <= 1 || script_.empty()) {
-        if (!script_.empty())
-            script_.pop_front();
-        return 0;
-    }
-    const int value = script_.front() % n;
-    script_.pop_front();
-    return value < 0 ? value + n : value;
 }
 
 }  // namespace brindolo

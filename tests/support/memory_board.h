@@ -3,7 +3,7 @@
 // box and the picture requests, so that whole games run and can be inspected
 // without any windowing system.
 
-#include "platform/board.h"
+#include "game/board.h"
 
 #include <array>
 #include <functional>

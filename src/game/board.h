@@ -5,7 +5,6 @@
 
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace brindolo {
 
@@ -31,25 +30,6 @@ public:
     virtual void setPictureFlags(bool stretch, bool center) = 0;
     // Current size of the picture's container panel.
     virtual PictureSize containerSize() const = 0;
-};
-
-// The picture catalogue: bare file names in directory order.
-class Catalogue {
-public:
-    virtual ~Catalogue() = default;
-    virtual void clear() = 0;
-    virtual void append(const std::string& name) = 0;
-    virtual int count() const = 0;
-    virtual std::string entry(int index) const = 0;
-};
-
-// Uniform integers, re-seeded from the clock on request.
-class RandomSource {
-public:
-    virtual ~RandomSource() = default;
-    virtual void reseed() = 0;
-    // A uniform integer from 0 to n - 1 (n >= 1).
-    virtual int uniform(int n) = 0;
 };
 
 }  // namespace brindolo

@@ -1,4 +1,4 @@
-#include "platform/memory_board.h"
+#include "support/memory_board.h"
 
 #include <charconv>
 #include <stdexcept>

@@ -1,26 +1,14 @@
 #pragma once
 
-#include "platform/board.h"
+#include "game/random_source.h"
 
 #include <deque>
-#include <random>
 #include <string>
 #include <vector>
 
 namespace brindolo {
 
-// The program's generator: Mersenne Twister re-seeded from the time of day.
-class ClockRandom : public RandomSource {
-public:
-    ClockRandom();
-    void reseed() override;
-    int uniform(int n) override;
-
-private:
-    std::mt19937 engine_;
-};
-
-// A generator that plays back a script, for tests and demonstrations: each
+// A generator that plays back a script, for tests: each
 // draw takes the next scripted value (reduced modulo n), or 0 once the script
 // runs out. It records every call in order.
 class ScriptedRandom : public RandomSource {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/board.h"
+#include "game/catalogue.h"
 
 #include <string>
 #include <vector>

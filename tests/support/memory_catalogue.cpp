@@ -1,4 +1,4 @@
-#include "platform/catalogue.h"
+#include "support/memory_catalogue.h"
 
 #include <stdexcept>
 
