@@ -217,21 +217,21 @@ void TPrincipale::bindControls()
     SceltaLingua = require<TRzComboBox>(*this, "SceltaLingua");
     MaiuscoloMinuscolo = require<TCheckBox>(*this, "MaiuscoloMinuscolo");
     ComboBox1 = require<TComboBox>(*this, "ComboBox1");
-    for (int n = 1; n <= WindowBoard::kPanelCount; ++n)
-        panels_[n - 1] = require<TPanel>(*this, ("Panel" + std::to_string(n)).c_str());
+    for (int n = 1; n <= board_map::kPanelCount; ++n)
+        panels_[n - 1] = require<TPanel>(*this, board_map::panelName(n).c_str());
 }
 
 void TPrincipale::wireEvents()
 {
     OnResize = [this] { FormResize(); };
-    for (int k = 1; k <= 10; ++k) {
-        TPanel& slot = *Panel(10 + k);
+    for (int k = 1; k <= board_map::kWordsPerGame; ++k) {
+        TPanel& slot = *Panel(board_map::slot(k));
         slot.OnDragOver = [this, k](TControl& source) { return PanelDragOver(k, source); };
         slot.OnDragDrop = [this, k](TControl& source) { PanelDragDrop(k, source); };
         slot.OnMouseMove = [this, k](QMouseEvent&) { PanelMouseMove(k); };
-        Panel(20 + k)->OnMouseMove = [this, k](QMouseEvent&) { PanelMouseMove(k); };
+        Panel(board_map::keyCell(k))->OnMouseMove = [this, k](QMouseEvent&) { PanelMouseMove(k); };
     }
-    Panel(35)->OnClick = [this] { Panel35Click(); };
+    Panel(board_map::kPlayButton)->OnClick = [this] { Panel35Click(); };
     Esci->OnClick = [this] { Panel36Click(); };
     MaiuscoloMinuscolo->OnClick = [this] { MaiuscoloMinuscoloClick(); };
     for (TShape* strip : {RichiamaLingua1, RichiamaLingua2, RichiamaLingua3})

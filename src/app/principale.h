@@ -78,7 +78,7 @@ private:
     void refitPanel();
     void skipSupersededFirstLayout();
 
-    std::array<TPanel*, WindowBoard::kPanelCount> panels_{};
+    std::array<TPanel*, board_map::kPanelCount> panels_{};
     std::string programFolder_;
     WordListPlaces places_;
     std::unique_ptr<RandomSource> random_;

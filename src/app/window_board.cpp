@@ -5,12 +5,10 @@
 
 #include <QFile>
 #include <QStringList>
-#include <charconv>
-#include <stdexcept>
 
 namespace brindolo {
 
-WindowBoard::WindowBoard(const std::array<TPanel*, kPanelCount>& panels, TCheckBox& caseBox, TJPEGImage& picture,
+WindowBoard::WindowBoard(const std::array<TPanel*, board_map::kPanelCount>& panels, TCheckBox& caseBox, TJPEGImage& picture,
                          TPanel& pictureContainer)
     : panels_(panels), caseBox_(caseBox), picture_(picture), container_(pictureContainer)
 {
@@ -18,16 +16,7 @@ WindowBoard::WindowBoard(const std::array<TPanel*, kPanelCount>& panels, TCheckB
 
 int WindowBoard::index(std::string_view panel) const
 {
-    constexpr std::string_view prefix = "Panel";
-    int number = 0;
-    if (panel.starts_with(prefix) && panel.size() > prefix.size() && panel[prefix.size()] != '0') {
-        const char* first = panel.data() + prefix.size();
-        const char* last = panel.data() + panel.size();
-        const auto [end, error] = std::from_chars(first, last, number);
-        if (error == std::errc() && end == last && number >= 1 && number <= kPanelCount)
-            return number - 1;
-    }
-    throw std::out_of_range("No board panel named " + std::string(panel));
+    return board_map::panelNumber(panel) - 1;
 }
 
 std::string WindowBoard::text(std::string_view panel) const

@@ -6,6 +6,7 @@
 // its UTF-8 form.
 
 #include "game/board.h"
+#include "game/board_map.h"
 #include "game/catalogue.h"
 
 #include <QString>
@@ -23,10 +24,8 @@ class TPanel;
 
 class WindowBoard : public Board {
 public:
-    static constexpr int kPanelCount = 35;
-
     // panels[i] is "Panel<i + 1>".
-    WindowBoard(const std::array<TPanel*, kPanelCount>& panels, TCheckBox& caseBox, TJPEGImage& picture,
+    WindowBoard(const std::array<TPanel*, board_map::kPanelCount>& panels, TCheckBox& caseBox, TJPEGImage& picture,
                 TPanel& pictureContainer);
 
     // Panels are "Panel1" .. "Panel35"; any other name throws std::out_of_range.
@@ -47,8 +46,8 @@ private:
         std::string bytes;
         QString shown;
     };
-    std::array<TPanel*, kPanelCount> panels_;
-    std::array<Written, kPanelCount> written_;
+    std::array<TPanel*, board_map::kPanelCount> panels_;
+    std::array<Written, board_map::kPanelCount> written_;
     TCheckBox& caseBox_;
     TJPEGImage& picture_;
     TPanel& container_;

@@ -1,5 +1,6 @@
 #include "game/game.h"
 
+#include "game/board_map.h"
 #include "game/text_rules.h"
 #include "platform/directory_search.h"
 #include "platform/errors.h"
@@ -9,36 +10,9 @@
 
 namespace brindolo {
 
-namespace {
+using namespace board_map;
 
-std::string panel(int number)
-{
-    return "Panel" + std::to_string(number);
-}
-
-std::string tile(int n)
-{
-    return panel(n);
-}
-
-std::string slot(int k)
-{
-    return panel(10 + k);
-}
-
-std::string keyCell(int k)
-{
-    return panel(20 + k);
-}
-
-const std::string kHintBar = "Panel31";
-const std::string kFoundCounter = "Panel33";
-const std::string kPlayButton = "Panel35";
-constexpr int kWordsPerGame = 10;
-
-}  // namespace
-
-const std::array<std::array<int, 10>, Game::kArrangementCount> Game::kArrangements{{
+const std::array<std::array<int, kWordsPerGame>, Game::kArrangementCount> Game::kArrangements{{
     {1, 2, 4, 3, 7, 6, 5, 9, 10, 8},
     {10, 8, 9, 3, 6, 5, 7, 4, 2, 1},
     {4, 3, 2, 1, 9, 6, 5, 8, 10, 7},
@@ -65,10 +39,10 @@ std::string Game::Recase(std::string_view text) const
     return brindolo::Recase(text, board_.caseBoxChecked());
 }
 
-void Game::recasePanels(int first, int last)
+void Game::recasePanels(board_map::PanelRange panels)
 {
-    for (int number = first; number <= last; ++number)
-        board_.setText(panel(number), Recase(board_.text(panel(number))));
+    for (int number = panels.first; number <= panels.last; ++number)
+        board_.setText(panelName(number), Recase(board_.text(panelName(number))));
 }
 
 void Game::ShowPicture(const std::string& gameWord)
@@ -104,12 +78,12 @@ void Game::Panel35Click()
         buildCatalogue(chosenFolder_);
     pictureFailed_.fill(false);
     found_ = 0;
-    board_.setText(kFoundCounter, "0");
-    for (int number = 1; number <= 30; ++number)
-        board_.setEnabled(panel(number), true);
-    board_.setVisible(kPlayButton, false);
-    for (int number = 1; number <= 30; ++number)
-        board_.setText(panel(number), "");
+    board_.setText(panelName(kFoundCounter), "0");
+    for (int number = kPlayingPanels.first; number <= kPlayingPanels.last; ++number)
+        board_.setEnabled(panelName(number), true);
+    board_.setVisible(panelName(kPlayButton), false);
+    for (int number = kPlayingPanels.first; number <= kPlayingPanels.last; ++number)
+        board_.setText(panelName(number), "");
 
     random_.reseed();
     // An empty catalogue has no index to draw: every game word stays empty.
@@ -117,9 +91,9 @@ void Game::Panel35Click()
     for (std::string& word : words_)
         word = count > 0 ? catalogue_.entry(random_.uniform(count)) : std::string();
 
-    board_.setText(kHintBar, RawHintText(words_[0]));
+    board_.setText(panelName(kHintBar), RawHintText(words_[0]));
     for (int k = 1; k <= kWordsPerGame; ++k)
-        board_.setText(keyCell(k), AnagramKey(gameWord(k)));
+        board_.setText(panelName(keyCell(k)), AnagramKey(gameWord(k)));
     // A picture that cannot be shown must not keep the game from being
     // played: the deal completes, then the failure is told.
     std::exception_ptr pictureFailure;
@@ -132,10 +106,10 @@ void Game::Panel35Click()
     random_.reseed();
     const auto& arrangement = kArrangements.at(static_cast<size_t>(random_.uniform(kArrangementCount)));
     for (int k = 1; k <= kWordsPerGame; ++k)
-        board_.setText(tile(arrangement[static_cast<size_t>(k - 1)]), board_.text(keyCell(k)));
+        board_.setText(panelName(tile(arrangement[static_cast<size_t>(k - 1)])), board_.text(panelName(keyCell(k))));
 
-    recasePanels(1, 10);
-    recasePanels(21, 31);
+    recasePanels(kTiles);
+    recasePanels(kKeysAndHint);
     if (pictureFailure)
         std::rethrow_exception(pictureFailure);
 }
@@ -144,16 +118,16 @@ void Game::SlotDragDrop(int slotNumber, std::string_view source)
 {
     const std::string& word = gameWord(slotNumber);
     const std::string key = AnagramKey(word);
-    const std::string target = slot(slotNumber);
+    const std::string target = panelName(slot(slotNumber));
     board_.setText(target, board_.text(source));
     if (CaseInsensitiveForm(board_.text(target)) != CaseInsensitiveForm(key)) {
         board_.setText(target, "");
         return;
     }
     ++found_;
-    board_.setText(kFoundCounter, std::to_string(found_));
+    board_.setText(panelName(kFoundCounter), std::to_string(found_));
     if (found_ == kWordsPerGame)
-        board_.setVisible(kPlayButton, true);
+        board_.setVisible(panelName(kPlayButton), true);
     board_.setEnabled(target, false);
     board_.setText(source, "");
     board_.setText(target, Recase(Stem(word)));
@@ -161,13 +135,13 @@ void Game::SlotDragDrop(int slotNumber, std::string_view source)
 
 void Game::SlotMouseMove(int word)
 {
-    board_.setText(kHintBar, brindolo::HintText(gameWord(word), board_.caseBoxChecked()));
+    board_.setText(panelName(kHintBar), brindolo::HintText(gameWord(word), board_.caseBoxChecked()));
     showWordPicture(word);
 }
 
 void Game::MaiuscoloMinuscoloClick()
 {
-    recasePanels(1, 31);
+    recasePanels(kRecasedPanels);
 }
 
 }  // namespace brindolo

@@ -4,6 +4,7 @@
 // letter case. No widget is used here.
 
 #include "game/board.h"
+#include "game/board_map.h"
 #include "game/catalogue.h"
 #include "game/random_source.h"
 
@@ -47,11 +48,11 @@ public:
     // The tile (1..10) that receives the key of game word 1..10 in each of
     // the five arrangements.
     static constexpr int kArrangementCount = 5;
-    static const std::array<std::array<int, 10>, kArrangementCount> kArrangements;
+    static const std::array<std::array<int, board_map::kWordsPerGame>, kArrangementCount> kArrangements;
 
 private:
     std::string Recase(std::string_view text) const;
-    void recasePanels(int first, int last);
+    void recasePanels(board_map::PanelRange panels);
     // Shows game word 1..10's picture. On failure the frame is emptied, and
     // the failure is raised only the first time in this game that the word
     // fails: a broken picture is told once, not at every mouse move.
@@ -62,8 +63,8 @@ private:
     RandomSource& random_;
     std::string pictureFolder_;
     std::string chosenFolder_;
-    std::array<std::string, 10> words_;
-    std::array<bool, 10> pictureFailed_{};
+    std::array<std::string, board_map::kWordsPerGame> words_;
+    std::array<bool, board_map::kWordsPerGame> pictureFailed_{};
     int found_ = 0;
 };
 

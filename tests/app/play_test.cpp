@@ -7,6 +7,7 @@
 namespace brindolo::testing {
 namespace {
 
+using namespace board_map;
 using PlayTest = WindowTest;
 
 TEST_F(PlayTest, BeforeTheFirstGameNothingDragsAndNothingPreviews)
@@ -18,7 +19,7 @@ TEST_F(PlayTest, BeforeTheFirstGameNothingDragsAndNothingPreviews)
     EXPECT_FALSE(DragController::instance().dragging());
     QTest::mouseRelease(handle(), Qt::LeftButton, {}, centreOf(11));
     hover(11);
-    for (int panel = 1; panel <= 31; ++panel)
+    for (int panel = kRecasedPanels.first; panel <= kRecasedPanels.last; ++panel)
         EXPECT_EQ(text(panel), "") << "Panel" << panel;
     EXPECT_TRUE(window->Immagine->fileNamePath().empty());
     EXPECT_TRUE(reports.empty());
@@ -26,31 +27,31 @@ TEST_F(PlayTest, BeforeTheFirstGameNothingDragsAndNothingPreviews)
 
 TEST_F(PlayTest, AWholeGamePlayedWithTheMouseCountsToTenAndBringsBackGioca)
 {
-    click(*window->Panel(35));
-    ASSERT_TRUE(window->Panel(35)->isHidden());
-    EXPECT_EQ(text(33), "0");
+    click(*window->Panel(kPlayButton));
+    ASSERT_TRUE(window->Panel(kPlayButton)->isHidden());
+    EXPECT_EQ(text(kFoundCounter), "0");
     EXPECT_EQ(window->Immagine->fileNamePath(), loadedPath(1));
 
-    for (int word = 1; word <= 10; ++word) {
+    for (int word = 1; word <= kWordsPerGame; ++word) {
         const int tile = tileFor(word);
         ASSERT_NE(tile, 0) << "no tile spells word " << word;
         drag(tile, 10 + word);
         const std::string stem = window->game().gameWord(word).substr(0, window->game().gameWord(word).size() - 4);
         std::string upperStem = stem;
         std::transform(upperStem.begin(), upperStem.end(), upperStem.begin(), ::toupper);
-        EXPECT_EQ(text(10 + word), upperStem);
-        EXPECT_FALSE(window->Panel(10 + word)->isEnabled());
+        EXPECT_EQ(text(slot(word)), upperStem);
+        EXPECT_FALSE(window->Panel(slot(word))->isEnabled());
         EXPECT_EQ(text(tile), "");
         EXPECT_TRUE(window->Panel(tile)->isEnabled());
-        EXPECT_EQ(text(33), std::to_string(word));
-        EXPECT_EQ(window->Panel(35)->isHidden(), word < 10) << "after word " << word;
+        EXPECT_EQ(text(kFoundCounter), std::to_string(word));
+        EXPECT_EQ(window->Panel(kPlayButton)->isHidden(), word < 10) << "after word " << word;
     }
     EXPECT_TRUE(reports.empty());
 }
 
 TEST_F(PlayTest, WrongDropsAndDropsBesideTheSlotsChangeNothing)
 {
-    click(*window->Panel(35));
+    click(*window->Panel(kPlayButton));
     const int tile = tileFor(1);
     const std::string key = text(tile);
 
@@ -58,29 +59,29 @@ TEST_F(PlayTest, WrongDropsAndDropsBesideTheSlotsChangeNothing)
     EXPECT_EQ(text(12), "");
     EXPECT_EQ(text(tile), key);
     EXPECT_TRUE(window->Panel(12)->isEnabled());
-    EXPECT_EQ(text(33), "0");
+    EXPECT_EQ(text(kFoundCounter), "0");
 
     dragTo(tile, centreOf(*window->ImmagineContenitore));
-    dragTo(tile, centreOf(31));
+    dragTo(tile, centreOf(kHintBar));
     dragTo(tile, QPoint(190, 445));  // the bare panel between counter and slots
     EXPECT_EQ(text(tile), key);
     for (int slot = 11; slot <= 20; ++slot)
         EXPECT_EQ(text(slot), "");
-    EXPECT_EQ(text(33), "0");
+    EXPECT_EQ(text(kFoundCounter), "0");
 }
 
 TEST_F(PlayTest, AFoundSlotTakesNoFurtherDropAndNoHover)
 {
-    click(*window->Panel(35));
+    click(*window->Panel(kPlayButton));
     drag(tileFor(1), 11);
-    ASSERT_EQ(text(33), "1");
+    ASSERT_EQ(text(kFoundCounter), "1");
     const std::string stem = text(11);
 
     hover(12);
-    const std::string hint = text(31);
+    const std::string hint = text(kHintBar);
     const std::string picture = window->Immagine->fileNamePath();
     hover(11);
-    EXPECT_EQ(text(31), hint);
+    EXPECT_EQ(text(kHintBar), hint);
     EXPECT_EQ(window->Immagine->fileNamePath(), picture);
 
     const int other = tileFor(2);
@@ -88,16 +89,16 @@ TEST_F(PlayTest, AFoundSlotTakesNoFurtherDropAndNoHover)
     drag(other, 11);
     EXPECT_EQ(text(11), stem);
     EXPECT_EQ(text(other), key);
-    EXPECT_EQ(text(33), "1");
+    EXPECT_EQ(text(kFoundCounter), "1");
 }
 
 TEST_F(PlayTest, HoverShowsTheSlotsOwnHintAndPictureAndFitsIt)
 {
-    click(*window->Panel(35));
+    click(*window->Panel(kPlayButton));
     for (int word : {3, 10, 1}) {
-        hover(10 + word);
+        hover(slot(word));
         const std::string& gameWord = window->game().gameWord(word);
-        EXPECT_EQ(text(31), std::string(1, char(std::toupper(gameWord[0]))) + "_____");
+        EXPECT_EQ(text(kHintBar), std::string(1, char(std::toupper(gameWord[0]))) + "_____");
         EXPECT_EQ(window->Immagine->fileNamePath(), loadedPath(word));
         const bool large = gameWord == "grande.jpg";
         EXPECT_EQ(window->Immagine->pictureWidth(), large ? 400 : 120);
@@ -111,14 +112,14 @@ TEST_F(PlayTest, HoverShowsTheSlotsOwnHintAndPictureAndFitsIt)
 
 TEST_F(PlayTest, AMissingPictureIsReportedAndTheNextEventWorks)
 {
-    click(*window->Panel(35));
+    click(*window->Panel(kPlayButton));
     const std::string& word2 = window->game().gameWord(2);
     ASSERT_TRUE(QFile::remove(picturePath(word2.substr(0, word2.size() - 4))));
 
     hover(12);
     ASSERT_EQ(reports.size(), 1u);
     EXPECT_EQ(reports[0], "Brindolo 1.0 | Cannot open file " + loadedPath(2) + ".");
-    EXPECT_EQ(text(31), std::string(1, char(std::toupper(word2[0]))) + "_____") << "the hint comes before the load";
+    EXPECT_EQ(text(kHintBar), std::string(1, char(std::toupper(word2[0]))) + "_____") << "the hint comes before the load";
     EXPECT_EQ(QWidget::mouseGrabber(), nullptr);
 
     EXPECT_EQ(window->Immagine->pictureWidth(), 0) << "word 1's picture under word 2's hint";
@@ -129,7 +130,7 @@ TEST_F(PlayTest, AMissingPictureIsReportedAndTheNextEventWorks)
     EXPECT_EQ(reports.size(), 1u);
     EXPECT_EQ(window->Immagine->fileNamePath(), loadedPath(3));
     drag(tileFor(2), 12);
-    EXPECT_EQ(text(33), "1");
+    EXPECT_EQ(text(kFoundCounter), "1");
 }
 
 TEST_F(PlayTest, AChosenLanguagesPackServesFromTheNextGame)
@@ -156,7 +157,7 @@ TEST_F(PlayTest, AChosenLanguagesPackServesFromTheNextGame)
 
 TEST_F(PlayTest, TheCaseBoxRecasesTheThirtyOnePanelsAndLeavesTheRest)
 {
-    click(*window->Panel(35));
+    click(*window->Panel(kPlayButton));
     drag(tileFor(1), 11);
     hover(12);
     ASSERT_TRUE(window->MaiuscoloMinuscolo->isChecked());
@@ -165,20 +166,20 @@ TEST_F(PlayTest, TheCaseBoxRecasesTheThirtyOnePanelsAndLeavesTheRest)
     ASSERT_FALSE(window->MaiuscoloMinuscolo->isChecked());
     auto hasCapitals = [](const std::string& s) { return std::any_of(s.begin(), s.end(), ::isupper); };
     auto hasSmall = [](const std::string& s) { return std::any_of(s.begin(), s.end(), ::islower); };
-    for (int panel = 1; panel <= 31; ++panel)
+    for (int panel = kRecasedPanels.first; panel <= kRecasedPanels.last; ++panel)
         EXPECT_FALSE(hasCapitals(text(panel))) << "Panel" << panel << " " << text(panel);
     EXPECT_EQ(text(11), window->game().gameWord(1).substr(0, window->game().gameWord(1).size() - 4));
     EXPECT_EQ(text(32), "HAI TROVATO");
     EXPECT_EQ(text(34), "PAROLE");
-    EXPECT_EQ(text(35), "GIOCA");
+    EXPECT_EQ(text(kPlayButton), "GIOCA");
     EXPECT_EQ(window->Esci->caption(), "ESCI");
 
     drag(tileFor(2), 12);
-    EXPECT_EQ(text(33), "2") << "a recased tile is still accepted";
+    EXPECT_EQ(text(kFoundCounter), "2") << "a recased tile is still accepted";
     EXPECT_FALSE(hasCapitals(text(12)));
 
     click(*window->MaiuscoloMinuscolo);
-    for (int panel = 1; panel <= 31; ++panel)
+    for (int panel = kRecasedPanels.first; panel <= kRecasedPanels.last; ++panel)
         EXPECT_FALSE(hasSmall(text(panel))) << "Panel" << panel;
 }
 

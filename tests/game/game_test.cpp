@@ -1,3 +1,4 @@
+#include "game/board_map.h"
 #include "game/game.h"
 #include "game/text_rules.h"
 #include "platform/errors.h"
@@ -19,10 +20,7 @@ constexpr int kWordOnTile[5][10] = {
     {7, 8, 10, 9, 2, 4, 6, 1, 3, 5}, {10, 4, 6, 5, 3, 1, 2, 9, 7, 8},
 };
 
-std::string panel(int number)
-{
-    return "Panel" + std::to_string(number);
-}
+using namespace board_map;
 
 class GameTest : public ::testing::Test {
 protected:
@@ -46,9 +44,9 @@ protected:
     // The tile that currently shows the given text.
     std::string tileShowing(const std::string& text) const
     {
-        for (int n = 1; n <= 10; ++n)
-            if (board.text(panel(n)) == text)
-                return panel(n);
+        for (int n = 1; n <= kWordsPerGame; ++n)
+            if (board.text(panelName(tile(n))) == text)
+                return panelName(tile(n));
         return "";
     }
 
@@ -66,37 +64,37 @@ TEST_F(GameTest, WholeGameToTheTenthWordThenASecondGame)
                                                         "uniform(10)", "uniform(10)", "uniform(10)", "uniform(10)",
                                                         "uniform(10)", "uniform(10)", "uniform(10)", "reseed",
                                                         "uniform(5)"}));
-    EXPECT_EQ(board.text("Panel31"), "C_____");
+    EXPECT_EQ(board.text(panelName(kHintBar)), "C_____");
     EXPECT_EQ(board.pictureRequests(), std::vector<std::string>{"/no/such/prog/immagini/cat.jpg"});
-    EXPECT_EQ(board.text("Panel33"), "0");
-    EXPECT_FALSE(board.panel("Panel35").visible);
-    EXPECT_EQ(board.text("Panel21"), "ACT");
-    EXPECT_EQ(board.text("Panel24"), "EERT");
-    for (int n = 1; n <= 20; ++n)
+    EXPECT_EQ(board.text(panelName(kFoundCounter)), "0");
+    EXPECT_FALSE(board.panel(kPlayButton).visible);
+    EXPECT_EQ(board.text(panelName(keyCell(1))), "ACT");
+    EXPECT_EQ(board.text(panelName(keyCell(4))), "EERT");
+    for (int n = tile(1); n <= slot(kWordsPerGame); ++n)
         EXPECT_TRUE(board.panel(n).enabled) << n;
 
-    for (int k = 1; k <= 10; ++k) {
-        const std::string tile = tileShowing(UpperCase(AnagramKey(kTenWords[k - 1])));
-        ASSERT_FALSE(tile.empty()) << k;
-        EXPECT_FALSE(board.panel("Panel35").visible) << "before word " << k;
-        game.SlotDragDrop(k, tile);
+    for (int k = 1; k <= kWordsPerGame; ++k) {
+        const std::string tileName = tileShowing(UpperCase(AnagramKey(kTenWords[k - 1])));
+        ASSERT_FALSE(tileName.empty()) << k;
+        EXPECT_FALSE(board.panel(kPlayButton).visible) << "before word " << k;
+        game.SlotDragDrop(k, tileName);
         EXPECT_EQ(game.foundCount(), k);
-        EXPECT_EQ(board.text("Panel33"), std::to_string(k));
-        EXPECT_EQ(board.text(panel(10 + k)), UpperCase(Stem(kTenWords[k - 1])));
-        EXPECT_FALSE(board.panel(10 + k).enabled);
-        EXPECT_EQ(board.text(tile), "");
-        EXPECT_TRUE(board.panel(tile).enabled);
+        EXPECT_EQ(board.text(panelName(kFoundCounter)), std::to_string(k));
+        EXPECT_EQ(board.text(panelName(slot(k))), UpperCase(Stem(kTenWords[k - 1])));
+        EXPECT_FALSE(board.panel(slot(k)).enabled);
+        EXPECT_EQ(board.text(tileName), "");
+        EXPECT_TRUE(board.panel(tileName).enabled);
     }
-    EXPECT_TRUE(board.panel("Panel35").visible);
+    EXPECT_TRUE(board.panel(kPlayButton).visible);
 
     start(kTenWords, {9, 9, 9, 9, 9, 9, 9, 9, 9, 9}, 0);
-    EXPECT_EQ(board.text("Panel33"), "0");
+    EXPECT_EQ(board.text(panelName(kFoundCounter)), "0");
     EXPECT_EQ(game.foundCount(), 0);
-    EXPECT_FALSE(board.panel("Panel35").visible);
+    EXPECT_FALSE(board.panel(kPlayButton).visible);
     for (int n = 1; n <= 10; ++n) {
-        EXPECT_EQ(board.text(panel(n)), "FGOR") << n;
-        EXPECT_TRUE(board.panel(10 + n).enabled) << n;
-        EXPECT_EQ(board.text(panel(10 + n)), "") << n;
+        EXPECT_EQ(board.text(panelName(tile(n))), "FGOR") << n;
+        EXPECT_TRUE(board.panel(slot(n)).enabled) << n;
+        EXPECT_EQ(board.text(panelName(slot(n))), "") << n;
     }
 }
 
@@ -106,10 +104,10 @@ TEST_F(GameTest, EveryArrangementDealsEachKeyToItsTile)
         start(kTenWords, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9}, arrangement);
         for (int n = 1; n <= 10; ++n) {
             const std::string& word = kTenWords[static_cast<size_t>(kWordOnTile[arrangement][n - 1] - 1)];
-            EXPECT_EQ(board.text(panel(n)), UpperCase(AnagramKey(word))) << arrangement << " tile " << n;
+            EXPECT_EQ(board.text(panelName(tile(n))), UpperCase(AnagramKey(word))) << arrangement << " tile " << n;
         }
         // Right after the start, the hint and the picture are game word 1's.
-        EXPECT_EQ(board.text("Panel31"), "C_____");
+        EXPECT_EQ(board.text(panelName(kHintBar)), "C_____");
         EXPECT_EQ(board.pictureRequests().back(), "/no/such/prog/immagini/cat.jpg");
     }
 }
@@ -121,10 +119,10 @@ TEST_F(GameTest, WrongDropsAndEmptiedTiles)
     const std::string catTile = tileShowing("ACT");
 
     game.SlotDragDrop(1, dogTile);
-    EXPECT_EQ(board.text("Panel11"), "");
-    EXPECT_TRUE(board.panel("Panel11").enabled);
+    EXPECT_EQ(board.text(panelName(slot(1))), "");
+    EXPECT_TRUE(board.panel(slot(1)).enabled);
     EXPECT_EQ(board.text(dogTile), "DGO");
-    EXPECT_EQ(board.text("Panel33"), "0");
+    EXPECT_EQ(board.text(panelName(kFoundCounter)), "0");
 
     // Key case never matters: a tile recased by hand is still accepted.
     board.setText(catTile, "aCt");
@@ -134,13 +132,13 @@ TEST_F(GameTest, WrongDropsAndEmptiedTiles)
 
     // The emptied tile is refused wherever the key is not empty...
     game.SlotDragDrop(2, catTile);
-    EXPECT_EQ(board.text("Panel12"), "");
+    EXPECT_EQ(board.text(panelName(slot(2))), "");
     EXPECT_EQ(game.foundCount(), 1);
     // ...and counts on the slot of a word whose stem is empty.
     game.SlotDragDrop(3, catTile);
     EXPECT_EQ(game.foundCount(), 2);
-    EXPECT_FALSE(board.panel("Panel13").enabled);
-    EXPECT_EQ(board.text("Panel13"), "");
+    EXPECT_FALSE(board.panel(slot(3)).enabled);
+    EXPECT_EQ(board.text(panelName(slot(3))), "");
 }
 
 TEST_F(GameTest, EqualKeysAreAcceptedOnEachOthersSlots)
@@ -148,13 +146,13 @@ TEST_F(GameTest, EqualKeysAreAcceptedOnEachOthersSlots)
     // cat drawn twice and its anagram act: three slots with one key.
     start({"cat.jpg", "act.jpg", "dog.jpg"}, {0, 1, 0, 2, 2, 2, 2, 2, 2, 2}, 0);
     EXPECT_EQ(game.gameWord(1), game.gameWord(3));
-    game.SlotDragDrop(2, "Panel1");  // tile 1 carries game word 1's key
-    game.SlotDragDrop(3, "Panel2");
-    game.SlotDragDrop(1, "Panel4");
+    game.SlotDragDrop(2, panelName(tile(1)));  // tile 1 carries game word 1's key
+    game.SlotDragDrop(3, panelName(tile(2)));
+    game.SlotDragDrop(1, panelName(tile(4)));
     EXPECT_EQ(game.foundCount(), 3);
-    EXPECT_EQ(board.text("Panel11"), "CAT");
-    EXPECT_EQ(board.text("Panel12"), "ACT");
-    EXPECT_EQ(board.text("Panel13"), "CAT");
+    EXPECT_EQ(board.text(panelName(slot(1))), "CAT");
+    EXPECT_EQ(board.text(panelName(slot(2))), "ACT");
+    EXPECT_EQ(board.text(panelName(slot(3))), "CAT");
 }
 
 TEST_F(GameTest, OnePictureFillsEveryWord)
@@ -162,8 +160,8 @@ TEST_F(GameTest, OnePictureFillsEveryWord)
     start({"Banana.jpg"}, {}, 4);
     for (int k = 1; k <= 10; ++k) {
         EXPECT_EQ(game.gameWord(k), "Banana.jpg");
-        EXPECT_EQ(board.text(panel(k)), "AAABNN");
-        EXPECT_EQ(board.text(panel(20 + k)), "AAABNN");
+        EXPECT_EQ(board.text(panelName(tile(k))), "AAABNN");
+        EXPECT_EQ(board.text(panelName(keyCell(k))), "AAABNN");
     }
     EXPECT_EQ(random.calls()[1], "uniform(1)");
 }
@@ -180,8 +178,8 @@ TEST_F(GameTest, ABrokenFirstPictureStillDealsAndEmptiesTheFrame)
     EXPECT_EQ(random.reseedCount(), 4) << "the deal goes on past the picture";
     for (int n = 1; n <= 10; ++n) {
         EXPECT_TRUE(board.panel(n).enabled);
-        EXPECT_EQ(board.text(panel(n)), "ACT") << n;
-        EXPECT_EQ(board.text(panel(20 + n)), "ACT") << n;
+        EXPECT_EQ(board.text(panelName(tile(n))), "ACT") << n;
+        EXPECT_EQ(board.text(panelName(keyCell(n))), "ACT") << n;
     }
     EXPECT_EQ(board.text("Panel31"), "C_____");
     EXPECT_EQ(board.text("Panel33"), "0");
@@ -215,7 +213,7 @@ TEST_F(GameTest, ABrokenPictureIsToldOncePerWordPerGame)
 {
     start(kTenWords, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9}, 2);
     game.SlotMouseMove(3);
-    EXPECT_EQ(board.text("Panel31"), "S_____");
+    EXPECT_EQ(board.text(panelName(kHintBar)), "S_____");
     EXPECT_EQ(board.pictureRequests().back(), "/no/such/prog/immagini/sun.jpg");
 
     board.setCaseBoxChecked(false);

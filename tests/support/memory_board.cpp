@@ -1,33 +1,21 @@
 #include "support/memory_board.h"
 
-#include <charconv>
-#include <stdexcept>
 #include <utility>
 
 namespace brindolo {
 
 MemoryBoard::MemoryBoard()
 {
-    for (int number = 1; number <= 30; ++number)
+    using namespace board_map;
+    for (int number = kPlayingPanels.first; number <= kPlayingPanels.last; ++number)
         panels_[static_cast<size_t>(number - 1)].enabled = false;
-    for (int number = 21; number <= 30; ++number)
-        panels_[static_cast<size_t>(number - 1)].visible = false;
+    for (int word = 1; word <= kWordsPerGame; ++word)
+        panels_[static_cast<size_t>(keyCell(word) - 1)].visible = false;
 }
 
 const PanelState& MemoryBoard::at(std::string_view name) const
 {
-    constexpr std::string_view prefix = "Panel";
-    int number = 0;
-    if (name.starts_with(prefix)) {
-        const char* first = name.data() + prefix.size();
-        const char* last = name.data() + name.size();
-        const auto [end, error] = std::from_chars(first, last, number);
-        if (error != std::errc() || end != last || *first == '0')
-            number = 0;
-    }
-    if (number < 1 || number > kPanelCount)
-        throw std::out_of_range("no board panel named " + std::string(name));
-    return panels_[static_cast<size_t>(number - 1)];
+    return panels_[static_cast<size_t>(board_map::panelNumber(name) - 1)];
 }
 
 PanelState& MemoryBoard::at(std::string_view name)
@@ -76,7 +64,7 @@ const PanelState& MemoryBoard::panel(std::string_view name) const
 
 const PanelState& MemoryBoard::panel(int number) const
 {
-    return at("Panel" + std::to_string(number));
+    return at(board_map::panelName(number));
 }
 
 }  // namespace brindolo

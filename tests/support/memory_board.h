@@ -4,6 +4,7 @@
 // without any windowing system.
 
 #include "game/board.h"
+#include "game/board_map.h"
 
 #include <array>
 #include <functional>
@@ -21,7 +22,6 @@ struct PanelState {
 
 class MemoryBoard : public Board {
 public:
-    static constexpr int kPanelCount = 35;
     // Loads a picture: returns its natural size or throws (EFOpenError, ...).
     using PictureLoader = std::function<PictureSize(const std::string& path)>;
 
@@ -61,7 +61,7 @@ private:
     PanelState& at(std::string_view name);
     const PanelState& at(std::string_view name) const;
 
-    std::array<PanelState, kPanelCount> panels_;
+    std::array<PanelState, board_map::kPanelCount> panels_;
     bool caseBoxChecked_ = true;
     PictureSize containerSize_{321, 318};
     PictureLoader loader_;

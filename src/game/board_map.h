@@ -1,0 +1,45 @@
+#pragma once
+// Where everything lies on the board: the window's panels are numbered, and
+// each number has one job. Every part that names a panel by its number takes
+// it from here.
+
+#include <string>
+#include <string_view>
+
+namespace brindolo::board_map {
+
+inline constexpr int kWordsPerGame = 10;
+// Panel1 .. Panel35.
+inline constexpr int kPanelCount = 35;
+
+// Tile 1..10 carries a key the player drags.
+constexpr int tile(int n) { return n; }
+// Slot 1..10 takes the tile of game word 1..10 and previews that word.
+constexpr int slot(int word) { return 10 + word; }
+// Key cell 1..10 holds game word 1..10's key; it is never shown.
+constexpr int keyCell(int word) { return 20 + word; }
+inline constexpr int kHintBar = 31;
+inline constexpr int kFoundCounter = 33;
+// GIOCA: starts a game, hidden while one is under way.
+inline constexpr int kPlayButton = 35;
+
+// Panels first .. last, both included.
+struct PanelRange {
+    int first;
+    int last;
+};
+inline constexpr PanelRange kTiles{tile(1), tile(kWordsPerGame)};
+// Tiles, slots and key cells: what a new game enables and empties.
+inline constexpr PanelRange kPlayingPanels{tile(1), keyCell(kWordsPerGame)};
+// What a freshly dealt game recases besides the tiles.
+inline constexpr PanelRange kKeysAndHint{keyCell(1), kHintBar};
+// What the case box recases: the playing panels and the hint bar.
+inline constexpr PanelRange kRecasedPanels{tile(1), kHintBar};
+
+// "Panel<number>".
+std::string panelName(int number);
+// The number of "Panel1" .. "Panel35", written without leading zeros; any
+// other name raises std::out_of_range.
+int panelNumber(std::string_view name);
+
+}  // namespace brindolo::board_map
