@@ -9,7 +9,7 @@ const WindowDesign kWindow{
 };
 
 const PictureDesign kImmagine{
-    DecodeSettings{TNumOfColors::_256, TDCTMethod::Integ, TDither::FS, false, false, false, false}, 10, 75,
+    DecodeSettings{}, kDefaultProgressStep, 75,
 };
 
 // Tiles 1..10 (Panel1..Panel10) drag; slots 1..10 (Panel11..Panel20) take

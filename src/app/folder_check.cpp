@@ -1,7 +1,7 @@
 #include "app/folder_check.h"
 
 #include "app/design.h"
-#include "game/text_rules.h"
+#include "game/word_rules.h"
 #include "picture/codec/filecopy.h"
 #include "picture/codec/jpegdecode.h"
 #include "platform/directory_search.h"

@@ -1,7 +1,7 @@
 #include "game/game.h"
 
 #include "game/board_map.h"
-#include "game/text_rules.h"
+#include "game/word_rules.h"
 #include "platform/directory_search.h"
 #include "platform/errors.h"
 

@@ -1,6 +1,6 @@
 #include "game/word_list.h"
 
-#include "game/text_rules.h"
+#include "game/word_rules.h"
 #include "platform/directory_search.h"
 
 namespace brindolo {

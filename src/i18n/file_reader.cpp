@@ -8,7 +8,7 @@
 
 namespace brindolo {
 
-FileContents readWholeFile(const std::string& path)
+FileContents readWholeFileOrErrno(const std::string& path)
 {
     FileContents contents;
     const FileDescriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));

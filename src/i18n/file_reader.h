@@ -14,6 +14,6 @@ struct FileContents {
 
 // path is in the file system's bytes. Opening never blocks (a named pipe
 // with no writer reads as empty).
-FileContents readWholeFile(const std::string& path);
+FileContents readWholeFileOrErrno(const std::string& path);
 
 }  // namespace brindolo

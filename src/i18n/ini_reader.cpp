@@ -2,24 +2,16 @@
 
 #include "i18n/file_reader.h"
 #include "i18n/text_decoding.h"
-#include "i18n/text_rules.h"
+#include "i18n/value_parsing.h"
+#include "platform/ascii_case.h"
 
 namespace brindolo {
 
 namespace {
 
-QString asciiUpper(const QString& text)
-{
-    QString upper = text;
-    for (QChar& c : upper)
-        if (c >= u'a' && c <= u'z')
-            c = QChar(c.unicode() - 32);
-    return upper;
-}
-
 QString lookupKey(const QString& section, const QString& key)
 {
-    return asciiUpper(trimControls(section)) + u'\n' + asciiUpper(trimControls(key));
+    return asciiUpperText(trimControls(section)) + u'\n' + asciiUpperText(trimControls(key));
 }
 
 QString unquoted(const QString& value)
@@ -42,7 +34,7 @@ QString cutValue(const QString& value)
 
 IniReader::IniReader(const std::string& path)
 {
-    const FileContents contents = readWholeFile(path);
+    const FileContents contents = readWholeFileOrErrno(path);
     if (contents.error == 0)
         parse(decodeUtf8Or1252(contents.bytes));
 }

@@ -1,7 +1,8 @@
 #include "i18n/language_chooser.h"
 
 #include "i18n/language_list.h"
-#include "i18n/text_rules.h"
+#include "platform/ascii_case.h"
+#include "platform/file_path.h"
 
 #include <QFile>
 #include <QSignalBlocker>
@@ -10,16 +11,14 @@ namespace brindolo {
 
 QString LanguageFilePath(const std::string& programFolder, const QString& name)
 {
-    QString folder = QFile::decodeName(QByteArray::fromStdString(programFolder));
-    if (!folder.endsWith(u'/'))
-        folder += u'/';
-    return folder + asciiLower(name) + QStringLiteral(".lng");
+    const QString folder = QFile::decodeName(QByteArray::fromStdString(joinPath(programFolder, "")));
+    return folder + asciiLowerText(name) + QStringLiteral(".lng");
 }
 
 void openLanguageChooser(TCustomComboBox& list, const std::string& programFolder)
 {
     list.clearItems();
-    const QStringList names = readLanguageList(programFolder + (programFolder.ends_with('/') ? "" : "/") + "lingue.txt");
+    const QStringList names = readLanguageList(joinPath(programFolder, "lingue.txt"));
     {
         // All names in one call: a list of a million names must not cost a
         // million model updates. Filling makes the first name current and

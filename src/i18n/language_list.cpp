@@ -30,7 +30,7 @@ QStringList parseLanguageList(const QByteArray& bytes)
 
 QStringList readLanguageList(const std::string& path)
 {
-    const FileContents contents = readWholeFile(path);
+    const FileContents contents = readWholeFileOrErrno(path);
     if (contents.error != 0)
         raiseFileError(contents.error, path);
     return parseLanguageList(contents.bytes);

@@ -1,7 +1,7 @@
 #include "i18n/tlanguage.h"
 
 #include "i18n/ini_reader.h"
-#include "i18n/text_rules.h"
+#include "i18n/value_parsing.h"
 #include "platform/errors.h"
 #include "platform/properties.h"
 

@@ -11,14 +11,6 @@ namespace brindolo {
 TCustomJPEGImage::TCustomJPEGImage(TComponent* owner, TControl* parent) : TImage(owner, parent)
 {
     setFileNamePath(std::string());
-    setNumOfColors(TNumOfColors::_256);
-    setDCTMethod(TDCTMethod::Integ);
-    setDither(TDither::FS);
-    setGrayScale(false);
-    setNoSmooth(false);
-    setOnePass(false);
-    setProgressStep(10);
-    setQuality(75);
 }
 
 QString TCustomJPEGImage::fileName() const
@@ -35,7 +27,7 @@ void TCustomJPEGImage::setFileNamePath(const std::string& nativePath)
 {
     fileName_ = nativePath;
     using Bytes = std::vector<std::uint8_t>;
-    Bytes bytes = nativePath.empty() ? Bytes() : readWholeFile(nativePath, fileName().toStdString());
+    Bytes bytes = nativePath.empty() ? Bytes() : readWholeFileOrRaise(nativePath, fileName().toStdString());
     fileCopy_ = std::make_shared<const Bytes>(std::move(bytes));
     decodeStep();
 }

@@ -94,7 +94,7 @@ private:
     std::shared_ptr<const std::vector<std::uint8_t>> fileCopy_ = std::make_shared<const std::vector<std::uint8_t>>();
     DecodeSettings settings_;
     std::string fileName_;
-    int progressStep_ = 10;
+    int progressStep_ = kDefaultProgressStep;
     int quality_ = 75;
     bool progressive_ = false;
     // Counts decode steps, so that a step can tell whether another one ran

@@ -1,5 +1,7 @@
 #include "platform/collation.h"
 
+#include "platform/ascii_case.h"
+
 #include <QChar>
 #include <QList>
 #include <QString>
@@ -53,10 +55,9 @@ CollationKey collationKey(const Utf8Character& character)
         return {StrayByte, character.codePoint, {}, character.codePoint};
     const char32_t codePoint = character.codePoint;
     if (codePoint < 0x80) {
-        const bool capital = codePoint >= U'A' && codePoint <= U'Z';
-        const bool small = codePoint >= U'a' && codePoint <= U'z';
-        if (capital || small)
-            return {Letter, capital ? codePoint + 32 : codePoint, {}, codePoint};
+        const char32_t small = asciiLower(codePoint);
+        if (small >= U'a' && small <= U'z')
+            return {Letter, small, {}, codePoint};
         return {NotLetter, codePoint, {}, codePoint};
     }
     if (QChar::isLetter(codePoint))

@@ -1,18 +1,11 @@
 #include "platform/directory_search.h"
 
+#include "platform/ascii_case.h"
+
 #include <filesystem>
 #include <system_error>
 
 namespace brindolo {
-
-namespace {
-
-char asciiLower(char c)
-{
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c;
-}
-
-}  // namespace
 
 // Written by hand rather than with fnmatch(FNM_CASEFOLD): fnmatch folds case
 // by the process locale, which Qt sets from the environment, and may refuse

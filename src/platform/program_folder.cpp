@@ -1,5 +1,7 @@
 #include "platform/program_folder.h"
 
+#include "platform/file_path.h"
+
 #include <QCoreApplication>
 #include <QFile>
 #include <filesystem>
@@ -18,9 +20,7 @@ std::string programFolder()
         folder = executable.parent_path().native();
     else if (QCoreApplication::instance())
         folder = QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString();
-    if (folder.empty() || folder.back() != '/')
-        folder += '/';
-    return folder;
+    return joinPath(folder, "");
 }
 
 }  // namespace brindolo

@@ -1,15 +1,10 @@
 #include "platform/tcomponent.h"
 
+#include "platform/ascii_case.h"
+
 #include <algorithm>
 
 namespace brindolo {
-
-namespace {
-QChar asciiUpper(QChar c)
-{
-    return (c >= u'a' && c <= u'z') ? QChar(c.unicode() - 32) : c;
-}
-}  // namespace
 
 bool sameTextAscii(QStringView a, QStringView b)
 {

@@ -1,4 +1,4 @@
-#include "game/text_rules.h"
+#include "game/word_rules.h"
 #include "window_fixture.h"
 
 #include <QFontInfo>

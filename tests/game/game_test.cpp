@@ -1,6 +1,6 @@
 #include "game/board_map.h"
 #include "game/game.h"
-#include "game/text_rules.h"
+#include "game/word_rules.h"
 #include "platform/errors.h"
 #include "support/memory_board.h"
 #include "support/memory_catalogue.h"

@@ -1,6 +1,6 @@
 #include "game/game.h"
-#include "game/text_rules.h"
 #include "game/word_list.h"
+#include "game/word_rules.h"
 #include "support/memory_board.h"
 #include "support/memory_catalogue.h"
 #include "support/scripted_random.h"
@@ -17,7 +17,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-TEST(TextRules, StemAndLetterCase)
+TEST(WordRules, StemAndLetterCase)
 {
     EXPECT_EQ(Stem("cat.jpg"), "cat");
     EXPECT_EQ(Stem("a.jpg.jpg"), "a");
@@ -34,7 +34,7 @@ TEST(TextRules, StemAndLetterCase)
     EXPECT_EQ(Recase("aaaBnn", false), "aaabnn");
 }
 
-TEST(TextRules, AnagramKeySortsCharactersIgnoringCase)
+TEST(WordRules, AnagramKeySortsCharactersIgnoringCase)
 {
     EXPECT_EQ(AnagramKey("cat.jpg"), "act");
     EXPECT_EQ(AnagramKey("zebra.jpg"), "aberz");
@@ -54,7 +54,7 @@ TEST(TextRules, AnagramKeySortsCharactersIgnoringCase)
     EXPECT_EQ(AnagramKey("\xff" "ba.jpg"), "ab\xff");
 }
 
-TEST(TextRules, HintAndPicturePath)
+TEST(WordRules, HintAndPicturePath)
 {
     EXPECT_EQ(HintText("cat.jpg", true), "C_____");
     EXPECT_EQ(HintText("hippopotamus.jpg", false), "h_____");

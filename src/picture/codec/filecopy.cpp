@@ -33,7 +33,7 @@ std::size_t readUpTo(int fd, std::uint8_t* to, std::size_t count)
 
 // POSIX calls rather than a stream: the size is known up front, so the copy
 // is sized once and filled with as few reads as the system allows.
-std::vector<std::uint8_t> readWholeFile(const std::string& path, const std::string& shownName)
+std::vector<std::uint8_t> readWholeFileOrRaise(const std::string& path, const std::string& shownName)
 {
     FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
     struct stat status {};

@@ -17,6 +17,6 @@ inline constexpr std::size_t maxFileBytes = std::size_t{256} << 20;
 // EFOpenError "Cannot open file <shownName>" when it cannot be opened or is
 // not a regular file, the same followed by ": larger than 256 MiB" when it is
 // above maxFileBytes, and EInOutError "I/O error <n>" when reading fails.
-std::vector<std::uint8_t> readWholeFile(const std::string& path, const std::string& shownName);
+std::vector<std::uint8_t> readWholeFileOrRaise(const std::string& path, const std::string& shownName);
 
 }  // namespace brindolo

@@ -27,6 +27,7 @@ enum class TDCTMethod : std::uint8_t { Integ, FastInteg, FloatingPoint };
 // Declared in this order on purpose: FS and Ordered are not in libjpeg's order.
 enum class TDither : std::uint8_t { None, FS, Ordered };
 
+// The picture control's decode properties; the defaults are the control's.
 struct DecodeSettings {
     TNumOfColors numOfColors = TNumOfColors::_256;
     TDCTMethod dctMethod = TDCTMethod::Integ;
@@ -38,6 +39,9 @@ struct DecodeSettings {
 
     bool operator==(const DecodeSettings&) const = default;
 };
+
+// The percentage between two progress notifications unless one is chosen.
+inline constexpr int kDefaultProgressStep = 10;
 
 // Decoded rows waiting to become a bitmap: a hostile header can declare up to
 // 65500 x 65500 pixels, so anything whose rows would need more is refused.
@@ -80,7 +84,7 @@ using ProgressNotify = std::function<void(int percent)>;
 // is released in every case. progressStep is the percentage between two
 // notifications; a step outside 1..100 never notifies.
 DecodedPicture decodeJpeg(std::span<const std::uint8_t> bytes, const DecodeSettings& settings,
-                          const ProgressNotify& progress = {}, int progressStep = 10);
+                          const ProgressNotify& progress = {}, int progressStep = kDefaultProgressStep);
 
 // Decides after each row whether progress is reported: when the whole
 // percentage done is new and an exact multiple of the step.

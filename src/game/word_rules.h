@@ -1,5 +1,5 @@
 #pragma once
-// The text rules every part of the game applies: stems, letter case, the
+// The word rules every part of the game applies: stems, letter case, the
 // anagram key, the hint and where a word's picture lies. A character is one
 // code point of UTF-8 (a byte that is not UTF-8 counts as one character).
 

@@ -1,4 +1,4 @@
-#include "i18n/text_rules.h"
+#include "i18n/value_parsing.h"
 
 #include "platform/errors.h"
 
@@ -90,15 +90,6 @@ int strToInt(const QString& text)
     if (const auto value = parseInt(text))
         return *value;
     throw EConvertError("'" + text.toStdString() + "' is not a valid integer value");
-}
-
-QString asciiLower(const QString& text)
-{
-    QString lowered = text;
-    for (QChar& c : lowered)
-        if (c >= u'A' && c <= u'Z')
-            c = QChar(c.unicode() + 32);
-    return lowered;
 }
 
 }  // namespace brindolo

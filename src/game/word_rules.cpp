@@ -1,6 +1,7 @@
-#include "game/text_rules.h"
+#include "game/word_rules.h"
 
 #include "platform/collation.h"
+#include "platform/file_path.h"
 #include "platform/utf8.h"
 
 #include <QChar>
@@ -71,22 +72,14 @@ std::string HintText(std::string_view gameWord, bool capitals)
     return Recase(RawHintText(gameWord), capitals);
 }
 
-// The program folder already ends with "/", so the folder name is joined
-// without a second one: paths stay tidy in error messages.
 std::string PictureFolder(std::string_view programFolder)
 {
-    std::string folder(programFolder);
-    if (!folder.empty() && folder.back() != '/')
-        folder += '/';
-    return folder + "immagini/";
+    return joinPath(programFolder, "immagini/");
 }
 
 std::string PicturePath(std::string_view pictureFolder, std::string_view gameWord)
 {
-    std::string path(pictureFolder);
-    if (!path.empty() && path.back() != '/')
-        path += '/';
-    return path + std::string(gameWord);
+    return joinPath(pictureFolder, gameWord);
 }
 
 }  // namespace brindolo

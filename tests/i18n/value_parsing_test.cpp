@@ -1,5 +1,5 @@
 #include "i18n/text_decoding.h"
-#include "i18n/text_rules.h"
+#include "i18n/value_parsing.h"
 #include "platform/errors.h"
 
 #include <gtest/gtest.h>
@@ -45,11 +45,10 @@ TEST(SplitList, ItemsAreTrimmedInnerEmptyOnesKeptAndABlankTailDropped)
     EXPECT_EQ(splitList("a<>b<c<>>", "<>"), (QStringList{"a", "b<c", ">"}));
 }
 
-TEST(TextRules, TrimmingTakesControlCodesButNotOtherBlanksAndLoweringOnlyAToZ)
+TEST(TrimControls, TakesControlCodesButNotOtherBlanks)
 {
     EXPECT_EQ(trimControls(QString::fromUtf8("\x01\t a b\r\n ")), "a b");
     EXPECT_EQ(trimControls(QString::fromUtf8("\u00A0a\u00A0")), QString::fromUtf8("\u00A0a\u00A0"));
-    EXPECT_EQ(asciiLower(QString::fromUtf8("Français ÉTÉ")), QString::fromUtf8("français ÉtÉ"));
 }
 
 TEST(TextDecoding, Utf8WhenValidOtherwiseWindows1252)

@@ -1,9 +1,9 @@
 #pragma once
-// The text rules the translator and the language chooser share. They are
-// written out by hand because Qt's own versions differ in ways that show:
-// QString::trimmed() keeps control characters and strips Unicode blanks,
-// QString::toInt() accepts neither "$1F" nor leading blanks, and
-// QString::toLower() lowers accented capitals.
+// How the translator reads the values of a language file: trimming, lists
+// and integers. They are written out by hand because Qt's own versions
+// differ in ways that show: QString::trimmed() keeps control characters and
+// strips Unicode blanks, and QString::toInt() accepts neither "$1F" nor
+// leading blanks.
 
 #include <QString>
 #include <QStringList>
@@ -23,8 +23,5 @@ QStringList splitList(QString value, const QString& separator);
 // hexadecimal digits whose value fits in 32 bits, read as signed. Nothing may
 // follow. Raises EConvertError "'<text>' is not a valid integer value".
 int strToInt(const QString& text);
-
-// Turns A to Z into a to z; every other character stays.
-QString asciiLower(const QString& text);
 
 }  // namespace brindolo
