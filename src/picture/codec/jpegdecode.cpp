@@ -147,6 +147,34 @@ bool finishDecompress(Decompressor& d, DecodedPicture& picture)
     return true;
 }
 
+// Where each field of the BMP headers lies: the 14-byte file header, then
+// the 40-byte info header, then the colour table. Every field is
+// little-endian.
+namespace bmp {
+// BITMAPFILEHEADER
+constexpr std::size_t bfType = 0;        // "BM"
+constexpr std::size_t bfSize = 2;        // the whole file
+constexpr std::size_t bfReserved1 = 6;
+constexpr std::size_t bfReserved2 = 8;
+constexpr std::size_t bfOffBits = 10;    // where the pixel rows start
+// BITMAPINFOHEADER
+constexpr std::size_t biSize = 14;       // the info header's own size
+constexpr std::size_t biWidth = 18;
+constexpr std::size_t biHeight = 22;     // positive: the bottom row comes first
+constexpr std::size_t biPlanes = 26;
+constexpr std::size_t biBitCount = 28;
+constexpr std::size_t biCompression = 30;
+constexpr std::size_t biSizeImage = 34;  // may be 0 for uncompressed rows
+constexpr std::size_t biXPelsPerMeter = 38;
+constexpr std::size_t biYPelsPerMeter = 42;
+constexpr std::size_t biClrUsed = 46;
+constexpr std::size_t biClrImportant = 50;  // 0: every colour
+constexpr std::size_t colourTable = 54;
+
+constexpr std::uint32_t kInfoHeaderBytes = 40;
+constexpr std::uint32_t kUncompressed = 0;  // BI_RGB
+}  // namespace bmp
+
 void put16(std::uint8_t* at, std::uint32_t value)
 {
     at[0] = static_cast<std::uint8_t>(value);
@@ -211,20 +239,25 @@ std::vector<std::uint8_t> DecodedPicture::bmpHeader() const
         return {};
     std::vector<std::uint8_t> header(headerBytes(), 0);
     std::uint8_t* h = header.data();
-    h[0] = 'B';
-    h[1] = 'M';
-    put32(h + 2, static_cast<std::uint32_t>(headerBytes() + pixelBytes()));
-    put32(h + 10, static_cast<std::uint32_t>(headerBytes()));
-    put32(h + 14, 40);
-    put32(h + 18, static_cast<std::uint32_t>(width));
-    put32(h + 22, static_cast<std::uint32_t>(height));
-    put16(h + 26, 1);
-    put16(h + 28, static_cast<std::uint32_t>(bitsPerPixel));
-    put32(h + 38, xPixelsPerMetre);
-    put32(h + 42, yPixelsPerMetre);
-    put32(h + 46, static_cast<std::uint32_t>(colourTableEntries()));
+    h[bmp::bfType] = 'B';
+    h[bmp::bfType + 1] = 'M';
+    put32(h + bmp::bfSize, static_cast<std::uint32_t>(headerBytes() + pixelBytes()));
+    put16(h + bmp::bfReserved1, 0);
+    put16(h + bmp::bfReserved2, 0);
+    put32(h + bmp::bfOffBits, static_cast<std::uint32_t>(headerBytes()));
+    put32(h + bmp::biSize, bmp::kInfoHeaderBytes);
+    put32(h + bmp::biWidth, static_cast<std::uint32_t>(width));
+    put32(h + bmp::biHeight, static_cast<std::uint32_t>(height));
+    put16(h + bmp::biPlanes, 1);
+    put16(h + bmp::biBitCount, static_cast<std::uint32_t>(bitsPerPixel));
+    put32(h + bmp::biCompression, bmp::kUncompressed);
+    put32(h + bmp::biSizeImage, 0);
+    put32(h + bmp::biXPelsPerMeter, xPixelsPerMetre);
+    put32(h + bmp::biYPelsPerMeter, yPixelsPerMetre);
+    put32(h + bmp::biClrUsed, static_cast<std::uint32_t>(colourTableEntries()));
+    put32(h + bmp::biClrImportant, 0);
     if (colourTableEntries() > 0)
-        std::memcpy(h + 54, colourTable.data(), colourTable.size());
+        std::memcpy(h + bmp::colourTable, colourTable.data(), colourTable.size());
     return header;
 }
 
