@@ -1,6 +1,7 @@
 #include "app/principale.h"
 
 #include "app/design.h"
+#include "game/clock_random.h"
 #include "i18n/language_chooser.h"
 #include "layout/nobderp.h"
 #include "platform/drag_controller.h"

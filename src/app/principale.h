@@ -5,7 +5,6 @@
 
 #include "app/window_board.h"
 #include "game/game.h"
-#include "game/random_source.h"
 #include "game/word_list.h"
 #include "i18n/tlanguage.h"
 #include "picture/jpgimg.h"

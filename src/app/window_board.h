@@ -5,9 +5,8 @@
 // key made from those bytes); a caption changed by anyone else reads back as
 // its UTF-8 form.
 
-#include "game/board.h"
 #include "game/board_map.h"
-#include "game/catalogue.h"
+#include "game/ports.h"
 
 #include <QString>
 #include <array>

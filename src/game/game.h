@@ -3,10 +3,8 @@
 // catalogue, starting a game, the drop check and score, the hover preview and
 // letter case. No widget is used here.
 
-#include "game/board.h"
 #include "game/board_map.h"
-#include "game/catalogue.h"
-#include "game/random_source.h"
+#include "game/ports.h"
 
 #include <array>
 #include <string>

@@ -3,8 +3,8 @@
 // box and the picture requests, so that whole games run and can be inspected
 // without any windowing system.
 
-#include "game/board.h"
 #include "game/board_map.h"
+#include "game/ports.h"
 
 #include <array>
 #include <functional>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "game/catalogue.h"
+#include "game/ports.h"
 
 #include <string>
 #include <vector>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "game/random_source.h"
+#include "game/ports.h"
 
 #include <deque>
 #include <string>

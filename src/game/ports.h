@@ -1,7 +1,9 @@
 #pragma once
-// What the game needs from the window, by control name, so that the game runs
-// on the real window and on an in-memory board alike. Texts are UTF-8; file
-// names and paths are kept as the file system's bytes.
+// What the game needs from outside: the board it plays on, the catalogue it
+// draws words from and a source of random numbers. Each has the program's own
+// version and an in-memory double for tests, so that the game runs on the real
+// window and without one alike. Texts are UTF-8; file names and paths are kept
+// as the file system's bytes.
 
 #include <string>
 #include <string_view>
@@ -14,6 +16,7 @@ struct PictureSize {
     bool operator==(const PictureSize&) const = default;
 };
 
+// The window's controls, by control name.
 class Board {
 public:
     virtual ~Board() = default;
@@ -30,6 +33,26 @@ public:
     virtual void setPictureFlags(bool stretch, bool center) = 0;
     // Current size of the picture's container panel.
     virtual PictureSize containerSize() const = 0;
+};
+
+// The picture catalogue the game draws its words from: bare file names in
+// directory order.
+class Catalogue {
+public:
+    virtual ~Catalogue() = default;
+    virtual void clear() = 0;
+    virtual void append(const std::string& name) = 0;
+    virtual int count() const = 0;
+    virtual std::string entry(int index) const = 0;
+};
+
+// Uniform integers, re-seeded from the clock on request.
+class RandomSource {
+public:
+    virtual ~RandomSource() = default;
+    virtual void reseed() = 0;
+    // A uniform integer from 0 to n - 1 (n >= 1).
+    virtual int uniform(int n) = 0;
 };
 
 }  // namespace brindolo

@@ -1,4 +1,4 @@
-#include "game/random_source.h"
+#include "game/clock_random.h"
 
 #include <chrono>
 
