@@ -1,41 +1,34 @@
-# Helpers shared by the module folders.
+# Helpers shared by the module folders. Every source is listed by name, so a
+# file that goes missing fails the build instead of dropping out of it.
 
-# brindolo_module(NAME [DEPS lib...]): one static library brindolo_NAME from
-# every .cpp/.h of the calling folder.
+# brindolo_module(NAME SOURCES file... [DEPS lib...]): the static library
+# brindolo_NAME from the listed files of the calling folder.
 function(brindolo_module name)
-  cmake_parse_arguments(ARG "" "" "DEPS" ${ARGN})
-  file(GLOB sources CONFIGURE_DEPENDS
-       ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
-  list(FILTER sources INCLUDE REGEX "\\.cpp$|\\.h$")
-  set(cpp ${sources})
-  list(FILTER cpp INCLUDE REGEX "\\.cpp$")
-  if(cpp)
-    add_library(brindolo_${name} STATIC ${sources})
-    target_include_directories(brindolo_${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
-    target_link_libraries(brindolo_${name} PUBLIC ${ARG_DEPS})
-    target_compile_options(brindolo_${name} PRIVATE -Wall -Wextra)
-  else()
-    add_library(brindolo_${name} INTERFACE)
-    target_include_directories(brindolo_${name} INTERFACE ${PROJECT_SOURCE_DIR}/src)
-    target_link_libraries(brindolo_${name} INTERFACE ${ARG_DEPS})
-  endif()
+  cmake_parse_arguments(ARG "" "" "SOURCES;DEPS" ${ARGN})
+  add_library(brindolo_${name} STATIC ${ARG_SOURCES})
+  target_include_directories(brindolo_${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
+  target_link_libraries(brindolo_${name} PUBLIC ${ARG_DEPS})
+  target_compile_options(brindolo_${name} PRIVATE -Wall -Wextra)
 endfunction()
 
-# brindolo_test(NAME [LIBS lib...]): one GoogleTest executable test_NAME from
-# every .cpp of the calling folder, each test case registered with CTest.
+# brindolo_executable(TARGET FOLDER SOURCES file... LIBS lib...): a test or
+# benchmark program in build/FOLDER that knows the source and build folders.
+function(brindolo_executable target folder)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${target} ${ARG_SOURCES})
+  set_target_properties(${target} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/${folder})
+  target_link_libraries(${target} PRIVATE ${ARG_LIBS})
+  target_compile_definitions(${target} PRIVATE
+    BRINDOLO_SOURCE_DIR="${PROJECT_SOURCE_DIR}" BRINDOLO_BINARY_DIR="${CMAKE_BINARY_DIR}")
+endfunction()
+
+# brindolo_test(NAME SOURCES file... [LIBS lib...]): one GoogleTest executable
+# test_NAME from the listed files, each test case registered with CTest.
 # Widget tests run on Qt's offscreen platform (the test main sets it).
 function(brindolo_test name)
-  cmake_parse_arguments(ARG "" "" "LIBS" ${ARGN})
-  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
-  if(NOT sources)
-    return()
-  endif()
-  add_executable(test_${name} ${sources})
-  set_target_properties(test_${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
-  target_link_libraries(test_${name} PRIVATE ${ARG_LIBS} brindolo_test_support)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  brindolo_executable(test_${name} tests SOURCES ${ARG_SOURCES} LIBS ${ARG_LIBS} brindolo_test_support)
   target_compile_definitions(test_${name} PRIVATE
-    BRINDOLO_SOURCE_DIR="${PROJECT_SOURCE_DIR}"
-    BRINDOLO_BINARY_DIR="${CMAKE_BINARY_DIR}"
     BRINDOLO_CORPUS_DIR="${PROJECT_SOURCE_DIR}/tests/data/jpeg-corpus")
   gtest_discover_tests(test_${name}
     DISCOVERY_MODE PRE_TEST
