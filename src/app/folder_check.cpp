@@ -86,7 +86,7 @@ void checkPicture(const std::string& folder, const std::string& name, Report& re
     const std::string path = PicturePath(folder, name);
     try {
         const std::vector<std::uint8_t> bytes =
-            readWholeFile(path, QFile::decodeName(QByteArray::fromStdString(path)).toStdString());
+            readWholeFileOrRaise(path, QFile::decodeName(QByteArray::fromStdString(path)).toStdString());
         if (bytes.empty()) {
             report.error(name, "the file is empty, so it shows no picture");
             return;
