@@ -78,6 +78,7 @@ void Game::Panel35Click()
         buildCatalogue(chosenFolder_);
     pictureFailed_.fill(false);
     found_ = 0;
+    picked_ = 0;
     board_.setText(panelName(kFoundCounter), "0");
     for (int number = kPlayingPanels.first; number <= kPlayingPanels.last; ++number)
         board_.setEnabled(panelName(number), true);
@@ -114,7 +115,7 @@ void Game::Panel35Click()
         std::rethrow_exception(pictureFailure);
 }
 
-void Game::SlotDragDrop(int slotNumber, std::string_view source)
+bool Game::SlotDragDrop(int slotNumber, std::string_view source)
 {
     const std::string& word = gameWord(slotNumber);
     const std::string key = AnagramKey(word);
@@ -122,7 +123,7 @@ void Game::SlotDragDrop(int slotNumber, std::string_view source)
     board_.setText(target, board_.text(source));
     if (CaseInsensitiveForm(board_.text(target)) != CaseInsensitiveForm(key)) {
         board_.setText(target, "");
-        return;
+        return false;
     }
     ++found_;
     board_.setText(panelName(kFoundCounter), std::to_string(found_));
@@ -131,6 +132,31 @@ void Game::SlotDragDrop(int slotNumber, std::string_view source)
     board_.setEnabled(target, false);
     board_.setText(source, "");
     board_.setText(target, Recase(Stem(word)));
+    // A tile left without letters can no longer be carried.
+    if (picked_ != 0 && source == panelName(tile(picked_)))
+        picked_ = 0;
+    return true;
+}
+
+bool Game::PickTile(int tileNumber)
+{
+    picked_ = board_.text(panelName(tile(tileNumber))).empty() ? 0 : tileNumber;
+    return picked_ != 0;
+}
+
+bool Game::DropPicked(int slotNumber)
+{
+    return picked_ != 0 && SlotDragDrop(slotNumber, panelName(tile(picked_)));
+}
+
+int Game::NextTileWithLetters(int tileNumber) const
+{
+    for (int step = 1; step <= kWordsPerGame; ++step) {
+        const int next = (tileNumber - 1 + step) % kWordsPerGame + 1;
+        if (!board_.text(panelName(tile(next))).empty())
+            return next;
+    }
+    return 0;
 }
 
 void Game::SlotMouseMove(int word)

@@ -29,12 +29,27 @@ public:
     void Panel35Click();
     // Drag over slot 1..10: accepts exactly when the dragged control is a panel.
     static bool SlotDragOver(bool draggedIsPanel) { return draggedIsPanel; }
-    // A tile (by control name, "Panel1".."Panel10") dropped on slot 1..10.
-    void SlotDragDrop(int slot, std::string_view source);
+    // A tile (by control name, "Panel1".."Panel10") dropped on slot 1..10;
+    // true when it spelled the slot's word.
+    bool SlotDragDrop(int slot, std::string_view source);
     // Mouse moving over slot or key cell of game word 1..10.
     void SlotMouseMove(int word);
     // The case box's click, after its state changed.
     void MaiuscoloMinuscoloClick();
+
+    // Playing without holding a button down: a tile is picked up first and
+    // put on a slot afterwards. Only a tile that holds letters can be picked;
+    // true when tile 1..10 is picked now.
+    bool PickTile(int tile);
+    void PutBack() { picked_ = 0; }
+    // The picked tile (1..10), 0 for none.
+    int pickedTile() const { return picked_; }
+    // The picked tile put on slot 1..10 with the very check of a drop; a
+    // wrong slot leaves everything as it was and the tile still picked.
+    bool DropPicked(int slot);
+    // The first tile after tile 1..10, in a circle, that holds letters; 0
+    // when none does.
+    int NextTileWithLetters(int tile) const;
 
     const std::string& gameWord(int word) const { return words_.at(static_cast<size_t>(word - 1)); }
     int foundCount() const { return found_; }
@@ -64,6 +79,7 @@ private:
     std::array<std::string, board_map::kWordsPerGame> words_;
     std::array<bool, board_map::kWordsPerGame> pictureFailed_{};
     int found_ = 0;
+    int picked_ = 0;
 };
 
 }  // namespace brindolo
