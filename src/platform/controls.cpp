@@ -4,6 +4,7 @@
 #include "platform/item_height_delegate.h"
 
 #include <QAbstractItemView>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
@@ -23,6 +24,13 @@ void callHook(const Hook& hook, Args&... args)
 }
 
 }  // namespace
+
+bool isActivationKey(const QKeyEvent& event)
+{
+    const Qt::KeyboardModifiers modifiers = event.modifiers() & ~Qt::KeypadModifier;
+    return modifiers == Qt::NoModifier &&
+           (event.key() == Qt::Key_Space || event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter);
+}
 
 TApplication::TApplication() : TComponent(static_cast<QObject&>(*this), nullptr)
 {
@@ -54,6 +62,12 @@ void TForm::resizeEvent(QResizeEvent* event)
     });
 }
 
+void TForm::keyPressEvent(QKeyEvent* event)
+{
+    event->ignore();
+    callHook(OnKeyDown, *event);
+}
+
 TPanel::TPanel(TComponent* owner, TControl* parent) : TWidgetControl(owner)
 {
     setFrameStyle(QFrame::Panel | QFrame::Raised);
@@ -63,6 +77,7 @@ TPanel::TPanel(TComponent* owner, TControl* parent) : TWidgetControl(owner)
     // Mouse moves reach the panel without a button held, as hover needs.
     setMouseTracking(true);
     setParentControl(parent);
+    installAccessibleControls();
 }
 
 void TPanel::setCaption(const QString& caption)
@@ -71,6 +86,7 @@ void TPanel::setCaption(const QString& caption)
         return;
     caption_ = caption;
     update();
+    announceNameChange(*this);
 }
 
 void TPanel::setCaptionAlignment(TCaptionAlignment alignment)
@@ -103,7 +119,10 @@ void TPanel::mousePressEvent(QMouseEvent* event)
     // QWidget turns a double click into a second press, so a double click
     // starts a drag as well.
     if (event->button() == Qt::LeftButton && dragMode_ == TDragMode::Automatic) {
-        DragController::instance().begin(*this, caption_, event->globalPosition().toPoint());
+        DragController::instance().begin(*this, caption_, event->globalPosition().toPoint(), [this] {
+            if (OnClick)
+                OnClick();
+        });
         return;
     }
     pressed_ = event->button() == Qt::LeftButton;
@@ -124,10 +143,31 @@ void TPanel::mouseReleaseEvent(QMouseEvent* event)
         callHook(OnClick);
 }
 
+void TPanel::keyPressEvent(QKeyEvent* event)
+{
+    if (OnClick && isActivationKey(*event)) {
+        callHook(OnClick);
+        return;
+    }
+    event->ignore();
+    callHook(OnKeyDown, *event);
+}
+
+void TPanel::focusInEvent(QFocusEvent* event)
+{
+    QFrame::focusInEvent(event);
+    // Coming back from a message box is no move of the focus: a hook that
+    // failed and reported would otherwise run again at once.
+    if (event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason)
+        callHook(OnEnter);
+}
+
 TShape::TShape(TComponent* owner, TControl* parent) : TWidgetControl(owner)
 {
     setMouseTracking(true);
     setParentControl(parent);
+    AccessibleRole = QAccessible::Graphic;
+    installAccessibleControls();
 }
 
 void TShape::setBrushColor(const QColor& color)
@@ -159,11 +199,30 @@ void TShape::mouseReleaseEvent(QMouseEvent* event)
     callHook(OnMouseUp, *event);
 }
 
+void TShape::keyPressEvent(QKeyEvent* event)
+{
+    if (OnClick && isActivationKey(*event))
+        callHook(OnClick);
+    else
+        QWidget::keyPressEvent(event);
+}
+
 TCheckBox::TCheckBox(TComponent* owner, TControl* parent) : TWidgetControl(owner)
 {
     setParentControl(parent);
+    AccessibleRole = QAccessible::CheckBox;
+    AccessibleChecked = [this] { return isChecked(); };
+    installAccessibleControls();
     // clicked() comes only from the player, after the state has changed.
     connect(this, &QCheckBox::clicked, this, [this] { callHook(OnClick); });
+}
+
+void TCheckBox::keyPressEvent(QKeyEvent* event)
+{
+    if (isActivationKey(*event) && event->key() != Qt::Key_Space)
+        click();
+    else
+        QCheckBox::keyPressEvent(event);
 }
 
 TCustomComboBox::TCustomComboBox(TComponent* owner, TControl* parent) : TWidgetControl(owner)

@@ -5,6 +5,7 @@
 // name through the meta-object system. Event hooks are plain std::function
 // members; the window binds them through the event boundary.
 
+#include "platform/accessible_control.h"
 #include "platform/font.h"
 #include "platform/drag_controller.h"
 #include "platform/tcontrol.h"
@@ -20,13 +21,17 @@
 
 namespace brindolo {
 
-// Mouse hooks shared by the controls that take them.
+// Mouse hooks shared by the controls that take them. OnClick also answers
+// Space and Enter while the control has the keyboard focus.
 struct MouseHooks {
     std::function<void(QMouseEvent&)> OnMouseDown;
     std::function<void(QMouseEvent&)> OnMouseMove;
     std::function<void(QMouseEvent&)> OnMouseUp;
     std::function<void()> OnClick;
 };
+
+// Whether a key press is one that activates a focused control.
+bool isActivationKey(const QKeyEvent& event);
 
 // The application object: root owner of every form; a property path without
 // a point names one of its properties.
@@ -51,16 +56,19 @@ public:
     bool isContainer() const override { return true; }
 
     std::function<void()> OnResize;
+    // A key no control inside the window took.
+    std::function<void(QKeyEvent&)> OnKeyDown;
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 };
 
 enum class TCaptionAlignment { Center, LeftJustify };
 
 // A raised, bordered rectangle showing a one-line caption; also a container,
 // a drag source when its DragMode is automatic, and a drop target.
-class TPanel : public TWidgetControl<QFrame>, public MouseHooks, public DragTarget {
+class TPanel : public TWidgetControl<QFrame>, public MouseHooks, public DragTarget, public AccessibleHooks {
     Q_OBJECT
     Q_PROPERTY(QString Caption READ caption WRITE setCaption)
     Q_PROPERTY(int Left READ left WRITE setLeft)
@@ -85,11 +93,20 @@ public:
     // The raised bevel is one pixel wide; aligned children sit inside it.
     QRect alignRect() const override { return QRect(1, 1, width() - 2, height() - 2); }
 
+    // The keyboard focus moved onto the panel from elsewhere in its window
+    // (not the window itself coming back to the front).
+    std::function<void()> OnEnter;
+    // A key the panel has the focus for, other than Space and Enter while
+    // OnClick is set; the hook accepts the event to keep it.
+    std::function<void(QKeyEvent&)> OnKeyDown;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
 
 private:
     QString caption_;
@@ -100,7 +117,7 @@ private:
 };
 
 // A filled rectangle with a one-pixel black outline.
-class TShape : public TWidgetControl<QWidget>, public MouseHooks {
+class TShape : public TWidgetControl<QWidget>, public MouseHooks, public AccessibleHooks {
     Q_OBJECT
     Q_PROPERTY(QColor BrushColor READ brushColor WRITE setBrushColor)
 public:
@@ -113,12 +130,13 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     QColor brush_{Qt::white};
 };
 
-class TCheckBox : public TWidgetControl<QCheckBox> {
+class TCheckBox : public TWidgetControl<QCheckBox>, public AccessibleHooks {
     Q_OBJECT
     Q_PROPERTY(QString Caption READ text WRITE setText)
     Q_PROPERTY(bool Checked READ isChecked WRITE setChecked)
@@ -127,6 +145,10 @@ public:
     TCheckBox(TComponent* owner, TControl* parent);
     // Called after the player changed the state.
     std::function<void()> OnClick;
+
+protected:
+    // Enter toggles the box as Space does.
+    void keyPressEvent(QKeyEvent* event) override;
 };
 
 // Drop-down list with an editable text field.

@@ -22,10 +22,11 @@ DragController& DragController::instance()
     return controller;
 }
 
-void DragController::begin(TControl& source, const QString& label, QPoint globalPos)
+void DragController::begin(TControl& source, const QString& label, QPoint globalPos, std::function<void()> clicked)
 {
     cancel();
     source_ = &source;
+    clicked_ = std::move(clicked);
     sourceWidget_ = &source.widget();
     // The source must not hide what lies under the pointer from widgetAt().
     sourceWasTransparent_ = sourceWidget_->testAttribute(Qt::WA_TransparentForMouseEvents);
@@ -114,9 +115,14 @@ void DragController::release(QPoint globalPos)
         return;
     TControl& source = *source_;
     auto* hooks = accepted_ ? dynamic_cast<DragTarget*>(target_) : nullptr;
+    const QWidget& sourceWidget = source.widget();
+    const bool overSource = sourceWidget.rect().contains(sourceWidget.mapFromGlobal(globalPos));
+    const std::function<void()> clicked = std::move(clicked_);
     end();
     if (hooks && hooks->OnDragDrop)
         EventBoundary::run([&] { hooks->OnDragDrop(source); });
+    else if (overSource && clicked)
+        EventBoundary::run(clicked);
 }
 
 void DragController::end()
@@ -132,6 +138,7 @@ void DragController::end()
     QApplication::restoreOverrideCursor();
     source_ = nullptr;
     sourceWidget_ = nullptr;
+    clicked_ = nullptr;
     target_ = nullptr;
     accepted_ = false;
 }

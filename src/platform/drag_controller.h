@@ -9,7 +9,8 @@
 // enabled control under the pointer is asked whether it takes the source; the
 // cursor shows the answer and a small label with the source's text follows
 // the pointer. Releasing over a control that takes it calls its drop hook;
-// releasing anywhere else ends the drag with no call.
+// releasing over the source itself, wherever the pointer went in between, is
+// a click on the source; releasing anywhere else ends the drag with no call.
 
 #include "platform/tcontrol.h"
 
@@ -40,8 +41,9 @@ public:
     static DragController& instance();
 
     // Starts dragging source from the global pointer position; label is the
-    // text shown beside the pointer.
-    void begin(TControl& source, const QString& label, QPoint globalPos);
+    // text shown beside the pointer, clicked what a release over the source
+    // calls.
+    void begin(TControl& source, const QString& label, QPoint globalPos, std::function<void()> clicked = {});
     // Ends a drag under way without a drop.
     void cancel();
 
@@ -68,6 +70,7 @@ private:
     TControl* target_ = nullptr;
     bool accepted_ = false;
     QPointer<QLabel> image_;
+    std::function<void()> clicked_;
 };
 
 }  // namespace brindolo

@@ -1,0 +1,40 @@
+#pragma once
+// What a screen reader is told about the controls we draw ourselves: Qt
+// describes its own widgets, but a panel or a shape of ours would reach the
+// reader as a nameless pane.
+
+#include <QAccessible>
+#include <QString>
+#include <functional>
+
+class QWidget;
+
+namespace brindolo {
+
+class AccessibleHooks {
+public:
+    virtual ~AccessibleHooks() = default;
+    // NoRole: a pane when the control holds controls, static text otherwise.
+    QAccessible::Role AccessibleRole = QAccessible::NoRole;
+    // The name read out; without it, the control's caption.
+    std::function<QString()> AccessibleName;
+    // Set for a control that can be checked: whether it is.
+    std::function<bool()> AccessibleChecked;
+};
+
+// Makes Qt ask AccessibleHooks for every widget that has them. Once is
+// enough; later calls do nothing.
+void installAccessibleControls();
+
+// Tells a listening screen reader that the widget's name, or its checked
+// state, has changed.
+void announceNameChange(QWidget& widget);
+void announceCheckedChange(QWidget& widget);
+
+// Hears every change told above, before the screen reader does; none by
+// default. Qt hands such changes on only while a screen reader is connected
+// through the platform, which a test has no way to be.
+using AnnouncementListener = std::function<void(QAccessibleEvent& event)>;
+void setAnnouncementListener(AnnouncementListener listener);
+
+}  // namespace brindolo
