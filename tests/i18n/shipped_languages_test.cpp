@@ -1,10 +1,12 @@
 #include "i18n/ini_reader.h"
 #include "i18n/language_chooser.h"
 #include "i18n/language_list.h"
+#include "i18n/spoken_words.h"
 
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QTemporaryDir>
 
 namespace brindolo {
 namespace {
@@ -42,6 +44,27 @@ TEST(ShippedLanguages, EveryListedLanguageHasAFileTranslatingAllFiveCaptionsThat
     EXPECT_EQ(italian.readString("Translations", "Principale.Panel32.Caption"), "HAI TROVATO");
     EXPECT_EQ(italian.readString("Translations", "Principale.Panel34.Caption"), "PAROLE");
     EXPECT_EQ(italian.readString("Translations", "Principale.Panel35.Caption"), "GIOCA");
+}
+
+TEST(ShippedLanguages, EveryLanguageTranslatesTheScreenReadersWordsAndAMissingOneIsEnglish)
+{
+    for (const QString& name : readLanguageList(kDataFolder + "lingue.txt")) {
+        const IniReader file(QFile::encodeName(LanguageFilePath(kDataFolder, name)).toStdString());
+        for (const char* key : {"Tile", "Slot", "Empty", "Language", "Capitals"})
+            EXPECT_FALSE(file.readString("Accessibility", key).isEmpty()) << name.toStdString() << " " << key;
+    }
+    EXPECT_EQ(SpokenWords::read(LanguageFilePath(kDataFolder, "italiano")).slot, "casella");
+
+    QTemporaryDir folder;
+    QFile partial(folder.path() + "/partial.lng");
+    ASSERT_TRUE(partial.open(QIODevice::WriteOnly));
+    partial.write("[Accessibility]\nTile=tessera\nSlot=\n");
+    partial.close();
+    const SpokenWords words = SpokenWords::read(partial.fileName());
+    EXPECT_EQ(words.tile, "tessera");
+    EXPECT_EQ(words.slot, "slot");
+    EXPECT_EQ(words.language, "language");
+    EXPECT_EQ(SpokenWords::read(folder.path() + "/missing.lng").empty, "empty");
 }
 
 }  // namespace

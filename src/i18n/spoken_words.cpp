@@ -1,0 +1,23 @@
+#include "i18n/spoken_words.h"
+
+#include "i18n/ini_reader.h"
+
+#include <QFile>
+
+namespace brindolo {
+
+SpokenWords SpokenWords::read(const QString& languageFile)
+{
+    const IniReader file(QFile::encodeName(languageFile).toStdString());
+    const QString section = QStringLiteral("Accessibility");
+    SpokenWords words;
+    for (auto [key, word] : {std::pair{"Tile", &words.tile}, {"Slot", &words.slot}, {"Empty", &words.empty},
+                             {"Language", &words.language}, {"Capitals", &words.capitals}}) {
+        const QString value = file.readString(section, QLatin1String(key));
+        if (!value.isEmpty())
+            *word = value;
+    }
+    return words;
+}
+
+}  // namespace brindolo
