@@ -8,8 +8,12 @@
 #include "platform/event_boundary.h"
 #include "platform/program_folder.h"
 
+#include <QApplication>
 #include <QFont>
+#include <QKeyEvent>
 #include <QPalette>
+#include <QScopeGuard>
+#include <QScopedValueRollback>
 #include <QWindow>
 #include <optional>
 #include <stdexcept>
@@ -157,7 +161,11 @@ TPrincipale::TPrincipale(TComponent* owner, std::string programFolder, std::uniq
     board_ = std::make_unique<WindowBoard>(panels_, *MaiuscoloMinuscolo, *Immagine, *ImmagineContenitore);
     catalogue_ = std::make_unique<MemoCatalogue>(*Memo1);
     game_ = std::make_unique<Game>(*board_, *catalogue_, *random_);
+    marks_ = new BoardMarks(*PannelloPrincipale, principaleDesign().clientHeight);
+    marks_->frameTogether({RichiamaLingua1, RichiamaLingua2, RichiamaLingua3});
+    speech_ = std::make_unique<BoardSpeech>(*this);
     wireEvents();
+    setUpKeyboard();
     EventBoundary::run([this] { FormCreate(); });
 }
 
@@ -238,8 +246,52 @@ void TPrincipale::wireEvents()
     for (TShape* strip : {RichiamaLingua1, RichiamaLingua2, RichiamaLingua3})
         strip->OnMouseUp = [this](QMouseEvent& event) { RichiamaLingua1MouseUp(event); };
     SceltaLingua->OnChange = [this] { SceltaLinguaChange(); };
+
+    for (int n = 1; n <= 10; ++n) {
+        TPanel& tile = *Panel(n);
+        TPanel& slot = *Panel(10 + n);
+        tile.OnClick = [this, n] { TileClick(n); };
+        slot.OnClick = [this, n] { SlotClick(n); };
+        slot.OnEnter = [this, n] {
+            if (!changingBoard_)
+                PanelMouseMove(n);
+        };
+        tile.OnKeyDown = [this, n](QKeyEvent& event) { PanelKeyDown(n, event); };
+        slot.OnKeyDown = [this, n](QKeyEvent& event) { PanelKeyDown(10 + n, event); };
+    }
+    RichiamaLingua1->OnClick = [this] { openLanguageList(); };
+    OnKeyDown = [this](QKeyEvent& event) { FormKeyDown(event); };
+    qApp->installEventFilter(this);
 }
 
+void TPrincipale::setUpKeyboard()
+{
+    std::vector<QWidget*> order{Panel(35)};
+    for (int n = 1; n <= 20; ++n)
+        order.push_back(Panel(n));
+    order.insert(order.end(), {MaiuscoloMinuscolo, RichiamaLingua1, SceltaLingua, Esci});
+    for (QWidget* control : order)
+        if (control->focusPolicy() == Qt::NoFocus)
+            control->setFocusPolicy(Qt::TabFocus);
+    for (size_t i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
+    tilesChanged();
+    Panel(35)->setFocus();
+}
+
+void TPrincipale::tilesChanged()
+{
+    for (int n = 1; n <= 10; ++n)
+        Panel(n)->setFocusPolicy(Panel(n)->caption().isEmpty() ? Qt::NoFocus : Qt::TabFocus);
+    QWidget* picked = game_->pickedTile() != 0 ? Panel(game_->pickedTile()) : nullptr;
+    QWidget* before = marks_->picked();
+    if (picked == before)
+        return;
+    marks_->setPicked(picked);
+    for (QWidget* tile : {before, picked})
+        if (tile)
+            announceCheckedChange(*tile);
+}
 void TPrincipale::refitPanel()
 {
     PannelloPrincipale->setAlign(TAlign::None);
@@ -284,7 +336,11 @@ void TPrincipale::Panel35Click()
     std::optional<MemoCatalogue::Batch> batch;
     if (game_->catalogueOutdated())
         batch.emplace(*catalogue_);
+    const auto refresh = qScopeGuard([this] { tilesChanged(); });
+    const QScopedValueRollback changing(changingBoard_, true);
     game_->Panel35Click();
+    if (const int first = game_->NextTileWithLetters(10); first != 0 && Panel(35)->isHidden())
+        Panel(first)->setFocus();
 }
 
 void TPrincipale::Panel36Click()
@@ -299,7 +355,114 @@ bool TPrincipale::PanelDragOver(int, TControl& source)
 
 void TPrincipale::PanelDragDrop(int slot, TControl& source)
 {
-    game_->SlotDragDrop(slot, source.name().toStdString());
+    bool found = false;
+    {
+        const QScopedValueRollback changing(changingBoard_, true);
+        found = game_->SlotDragDrop(slot, source.name().toStdString());
+    }
+    const auto tile = std::find(panels_.begin(), panels_.begin() + 10, &source);
+    afterDrop(found, static_cast<int>(tile - panels_.begin()) + 1);
+}
+
+void TPrincipale::TileClick(int tile)
+{
+    if (game_->pickedTile() == tile)
+        game_->PutBack();
+    else
+        game_->PickTile(tile);
+    tilesChanged();
+}
+
+// The very check a drag meets: the slot takes the tile, then judges it.
+void TPrincipale::SlotClick(int slot)
+{
+    const int tile = game_->pickedTile();
+    if (tile == 0 || !PanelDragOver(slot, *Panel(tile)))
+        return;
+    bool found = false;
+    {
+        const QScopedValueRollback changing(changingBoard_, true);
+        found = game_->DropPicked(slot);
+    }
+    afterDrop(found, tile);
+}
+
+void TPrincipale::afterDrop(bool found, int tile)
+{
+    tilesChanged();
+    if (!found)
+        return;
+    if (!Panel(35)->isHidden())
+        Panel(35)->setFocus();
+    else if (const int next = game_->NextTileWithLetters(tile); next != 0)
+        Panel(next)->setFocus();
+}
+
+void TPrincipale::PanelKeyDown(int panel, QKeyEvent& event)
+{
+    const int column = (panel - 1) / 10;
+    const int row = (panel - 1) % 10 + 1;
+    auto takesFocus = [this](int column, int row) {
+        const QWidget& control = *Panel(column * 10 + row);
+        return control.isEnabled() && control.isVisible() && (control.focusPolicy() & Qt::TabFocus);
+    };
+    int target = 0;
+    switch (event.key()) {
+    case Qt::Key_Up:
+    case Qt::Key_Down: {
+        const int step = event.key() == Qt::Key_Up ? -1 : 1;
+        for (int r = row + step; r >= 1 && r <= 10 && target == 0; r += step)
+            if (takesFocus(column, r))
+                target = column * 10 + r;
+        break;
+    }
+    case Qt::Key_Left:
+    case Qt::Key_Right: {
+        // The panel on the same row of the other column, or the nearest one
+        // that takes the focus.
+        const int other = event.key() == Qt::Key_Right ? 1 : 0;
+        for (int distance = 0; other != column && distance < 10 && target == 0; ++distance)
+            for (int r : {row - distance, row + distance})
+                if (target == 0 && r >= 1 && r <= 10 && takesFocus(other, r))
+                    target = other * 10 + r;
+        break;
+    }
+    default:
+        return;
+    }
+    event.accept();
+    if (target != 0)
+        Panel(target)->setFocus(Qt::TabFocusReason);
+}
+
+void TPrincipale::FormKeyDown(QKeyEvent& event)
+{
+    if (event.key() != Qt::Key_Escape || game_->pickedTile() == 0)
+        return;
+    event.accept();
+    game_->PutBack();
+    tilesChanged();
+}
+
+bool TPrincipale::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::MouseButtonPress && game_->pickedTile() != 0) {
+        const auto* widget = qobject_cast<QWidget*>(watched);
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        if (widget && widget->window() == this && mouse->button() == Qt::LeftButton) {
+            // Decided by what lies under the pointer, not by the receiver: a
+            // press that a disabled slot does not take goes on to the board.
+            const QWidget* under = childAt(mapFromGlobal(mouse->globalPosition().toPoint()));
+            const bool onTileOrSlot = std::any_of(panels_.begin(), panels_.begin() + 20, [under](const TPanel* panel) {
+                return under == panel || panel->isAncestorOf(under);
+            });
+            if (!onTileOrSlot) {
+                game_->PutBack();
+                tilesChanged();
+            }
+        }
+    }
+    return TForm::eventFilter(watched, event);
 }
 
 void TPrincipale::PanelMouseMove(int word)
@@ -314,13 +477,25 @@ void TPrincipale::MaiuscoloMinuscoloClick()
 
 void TPrincipale::RichiamaLingua1MouseUp(QMouseEvent&)
 {
+    openLanguageList();
+}
+
+void TPrincipale::openLanguageList()
+{
     openLanguageChooser(*SceltaLingua, programFolder());
 }
 
 void TPrincipale::SceltaLinguaChange()
 {
     game_->chooseWordList(WordListFolder(places_, programFolder_, SceltaLingua->currentText().toStdString()));
+    const auto tell = qScopeGuard([this] { speech_->languageChanged(); });
+    // The list is a window of its own: its parents lead to the drop-down.
+    bool fromList = false;
+    for (const QWidget* w = QApplication::focusWidget(); w && !fromList; w = w->parentWidget())
+        fromList = w == SceltaLingua;
     chooseLanguage(*SceltaLingua, *Language1, programFolder());
+    if (fromList)
+        RichiamaLingua1->setFocus();
 }
 
 }  // namespace brindolo

@@ -3,6 +3,8 @@
 // by the window whatever container it lies on, and the event table that
 // binds the controls' events to the game's operations.
 
+#include "app/board_marks.h"
+#include "app/board_speech.h"
 #include "app/window_board.h"
 #include "game/game.h"
 #include "game/word_list.h"
@@ -66,13 +68,34 @@ public:
     // Translates the captions; the chosen language's word list serves from
     // the next game on.
     void SceltaLinguaChange();
+    // Play without a drag: tile 1..10 or slot 1..10 clicked, or Space or
+    // Enter pressed on it.
+    void TileClick(int tile);
+    void SlotClick(int slot);
+    // A key pressed on panel 1..20, a tile or a slot: the arrows move the
+    // focus over the two columns.
+    void PanelKeyDown(int panel, QKeyEvent& event);
+    // A key no control took: Escape puts a picked tile back.
+    void FormKeyDown(QKeyEvent& event);
+
+    const BoardMarks& marks() const { return *marks_; }
 
     void setVisible(bool visible) override;
+
+protected:
+    // A left click anywhere but on a tile or a slot puts a picked tile back.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildFromDesign();
     void bindControls();
     void wireEvents();
+    void setUpKeyboard();
+    void openLanguageList();
+    // After the tiles' letters may have changed: only a tile with letters
+    // takes the focus, and the picked tile's mark follows the game.
+    void tilesChanged();
+    void afterDrop(bool found, int tile);
     // Fits the resizer panel to the client area: alignment none, then fill.
     void refitPanel();
     void skipSupersededFirstLayout();
@@ -84,6 +107,11 @@ private:
     std::unique_ptr<WindowBoard> board_;
     std::unique_ptr<MemoCatalogue> catalogue_;
     std::unique_ptr<Game> game_;
+    BoardMarks* marks_ = nullptr;
+    // While the game changes the board, Qt moves the focus off controls it
+    // hides or disables; such moves preview nothing.
+    bool changingBoard_ = false;
+    std::unique_ptr<BoardSpeech> speech_;
 };
 
 }  // namespace brindolo

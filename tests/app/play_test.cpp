@@ -1,7 +1,10 @@
 #include "platform/drag_controller.h"
 #include "window_fixture.h"
 
+#include <QAccessible>
 #include <QFile>
+#include <QPointingDevice>
+#include <QScopeGuard>
 #include <filesystem>
 
 namespace brindolo::testing {
@@ -228,6 +231,221 @@ TEST(PlayRawNames, APictureNamedInLatin1IsStillPlayable)
     EventBoundary::setReporter(nullptr);
     // QTemporaryDir removes through QString, which cannot name that file.
     std::filesystem::remove_all(root + "immagini");
+}
+
+}  // namespace
+}  // namespace brindolo::testing
+
+namespace brindolo::testing {
+namespace {
+
+using PlayWithoutDragTest = WindowTest;
+
+TEST_F(PlayWithoutDragTest, AWholeGamePlayedWithClicksAndTapsOnly)
+{
+    click(*window->Panel(35));
+    QPointingDevice* touchScreen = QTest::createTouchDevice();
+    for (int word = 1; word <= 10; ++word) {
+        const int tile = tileFor(word);
+        ASSERT_NE(tile, 0) << "no tile spells word " << word;
+        if (word == 1) {
+            for (int panel : {tile, 10 + word}) {
+                QTest::touchEvent(handle(), touchScreen).press(0, centreOf(panel));
+                QTest::touchEvent(handle(), touchScreen).release(0, centreOf(panel));
+            }
+        } else {
+            // Press and release on the tile pick it, wherever the pointer went.
+            QTest::mousePress(handle(), Qt::LeftButton, {}, centreOf(tile));
+            QTest::mouseMove(handle(), centreOf(10 + word));
+            QTest::mouseRelease(handle(), Qt::LeftButton, {}, centreOf(tile));
+            ASSERT_EQ(window->game().pickedTile(), tile);
+            EXPECT_EQ(window->marks().picked(), window->Panel(tile));
+            EXPECT_EQ(text(33), std::to_string(word - 1));
+            click(*window->Panel(10 + word));
+        }
+        EXPECT_EQ(text(33), std::to_string(word));
+        EXPECT_EQ(text(tile), "");
+        EXPECT_EQ(window->marks().picked(), nullptr);
+    }
+    EXPECT_FALSE(window->Panel(35)->isHidden());
+    EXPECT_EQ(focused(), window->Panel(35));
+    EXPECT_TRUE(reports.empty());
+}
+
+TEST_F(PlayWithoutDragTest, AWholeGamePlayedWithKeysOnly)
+{
+    EXPECT_EQ(focused(), window->Panel(35));
+    key(Qt::Key_Space);
+    ASSERT_TRUE(window->Panel(35)->isHidden());
+    EXPECT_EQ(focused(), window->Panel(1));
+    auto number = [this](const QWidget* control) {
+        for (int n = 1; n <= 20; ++n)
+            if (window->Panel(n) == control)
+                return n;
+        return 0;
+    };
+    // Up and Down within a column until the panel has the focus.
+    auto steer = [&](int panel) {
+        for (int step = 0; step < 10 && focused() != window->Panel(panel); ++step)
+            key(number(focused()) > panel ? Qt::Key_Up : Qt::Key_Down);
+        ASSERT_EQ(focused(), window->Panel(panel));
+    };
+    for (int word = 1; word <= 10; ++word) {
+        const int tile = tileFor(word);
+        steer(tile);
+        key(Qt::Key_Space);
+        ASSERT_EQ(window->game().pickedTile(), tile);
+        key(Qt::Key_Right);
+        steer(10 + word);
+        key(Qt::Key_Return);
+        EXPECT_EQ(text(33), std::to_string(word));
+        int next = 35;
+        for (int step = 1; step <= 10 && next == 35; ++step)
+            if (const int n = (tile - 1 + step) % 10 + 1; !text(n).empty())
+                next = n;
+        EXPECT_EQ(focused(), window->Panel(next)) << "after word " << word;
+    }
+    key(Qt::Key_Enter);
+    EXPECT_TRUE(window->Panel(35)->isHidden()) << "GIOCA starts the next game";
+    EXPECT_TRUE(reports.empty());
+}
+
+TEST_F(PlayWithoutDragTest, AWrongSlotKeepsTheTilePickedAndEscapeOrAClickElsewherePutsItBack)
+{
+    click(*window->Panel(35));
+    const int tile = tileFor(1);
+    const std::string letters = text(tile);
+    click(*window->Panel(tile));
+    click(*window->Panel(12));
+    EXPECT_EQ(text(12), "");
+    EXPECT_EQ(text(tile), letters);
+    EXPECT_EQ(text(33), "0");
+    EXPECT_EQ(window->game().pickedTile(), tile);
+    EXPECT_EQ(window->marks().picked(), window->Panel(tile));
+
+    key(Qt::Key_Escape);
+    EXPECT_EQ(window->game().pickedTile(), 0);
+    EXPECT_EQ(window->marks().picked(), nullptr);
+
+    click(*window->Panel(tile));
+    click(*window->Panel(31));
+    EXPECT_EQ(window->game().pickedTile(), 0) << "a click on the hint bar";
+    click(*window->Panel(tile));
+    click(*window->Panel(tile));
+    EXPECT_EQ(window->game().pickedTile(), 0) << "a second click on the picked tile";
+
+    const int emptied = tileFor(2);
+    drag(emptied, 12);
+    click(*window->Panel(emptied));
+    EXPECT_EQ(window->game().pickedTile(), 0) << "a tile without letters";
+    EXPECT_EQ(text(tile), letters);
+}
+
+TEST_F(PlayWithoutDragTest, TheFocusSkipsEmptyTilesAndFoundSlotsAndASlotsFocusPreviewsItsWord)
+{
+    key(Qt::Key_Space);
+    // The fixture's arrangement deals word 1 to tile 4 and word 2 to tile 3.
+    ASSERT_EQ(tileFor(1), 4);
+    ASSERT_EQ(tileFor(2), 3);
+    drag(4, 11);
+    drag(3, 12);
+
+    std::vector<const QWidget*> chain{window->Panel(1)};
+    for (int n : {2, 5, 6, 7, 8, 9, 10, 13, 14, 15, 16, 17, 18, 19, 20})
+        chain.push_back(window->Panel(n));
+    chain.insert(chain.end(), {window->MaiuscoloMinuscolo, window->RichiamaLingua1, window->Esci});
+    window->Panel(1)->setFocus();
+    std::vector<const QWidget*> visited{focused()};
+    while (visited.size() < chain.size()) {
+        key(Qt::Key_Tab);
+        visited.push_back(focused());
+    }
+    EXPECT_EQ(visited, chain);
+
+    window->Panel(2)->setFocus();
+    key(Qt::Key_Down);
+    EXPECT_EQ(focused(), window->Panel(5));
+    key(Qt::Key_Up);
+    EXPECT_EQ(focused(), window->Panel(2));
+    window->Panel(14)->setFocus();
+    key(Qt::Key_Left);
+    EXPECT_EQ(focused(), window->Panel(5)) << "the nearest tile to the empty one on the row";
+    window->Panel(1)->setFocus();
+    key(Qt::Key_Right);
+    EXPECT_EQ(focused(), window->Panel(13)) << "the nearest slot not found";
+    key(Qt::Key_Up);
+    EXPECT_EQ(focused(), window->Panel(13)) << "nothing above but found slots";
+
+    const std::string& word3 = window->game().gameWord(3);
+    EXPECT_EQ(text(31), std::string(1, char(std::toupper(word3[0]))) + "_____");
+    EXPECT_EQ(window->Immagine->fileNamePath(), loadedPath(3));
+
+    // The focus frame lies on the slot and grows with the board.
+    EXPECT_EQ(window->marks().focusArea(), window->Panel(13)->geometry());
+    const int width = window->marks().focusWidth();
+    window->resize(window->size() * 2);
+    EXPECT_EQ(window->marks().focusArea(), window->Panel(13)->geometry());
+    EXPECT_GT(window->marks().focusWidth(), width);
+}
+
+// What the screen reader was told: which control, and what changed.
+std::vector<std::pair<QObject*, QAccessible::Event>> heard;
+
+TEST_F(PlayWithoutDragTest, AScreenReaderHearsTheBoardInTheInterfaceLanguage)
+{
+    for (const char* language : {"italiano.lng", "english.lng"})
+        ASSERT_TRUE(QFile::copy(QStringLiteral(BRINDOLO_SOURCE_DIR "/data/") + language,
+                                folder.path() + "/" + language));
+    setAnnouncementListener([](QAccessibleEvent& event) { heard.emplace_back(event.object(), event.type()); });
+    const auto restore = qScopeGuard([] {
+        setAnnouncementListener(nullptr);
+        heard.clear();
+    });
+    auto reader = [](QWidget* control) { return QAccessible::queryAccessibleInterface(control); };
+    auto name = [&](QWidget* control) { return reader(control)->text(QAccessible::Name).toStdString(); };
+    auto heardOf = [](QWidget* control, QAccessible::Event event) {
+        return std::count(heard.begin(), heard.end(), std::pair<QObject*, QAccessible::Event>(control, event));
+    };
+
+    click(*window->Panel(35));
+    const int tile = tileFor(1);
+    TPanel* slot = window->Panel(11);
+    EXPECT_EQ(reader(window->Panel(tile))->role(), QAccessible::Button);
+    EXPECT_EQ(name(window->Panel(tile)), "tessera " + std::to_string(tile) + ", " + text(tile));
+    EXPECT_EQ(name(slot), "casella 1, vuota");
+    click(*window->Panel(tile));
+    EXPECT_TRUE(reader(window->Panel(tile))->state().checked);
+    EXPECT_EQ(heardOf(window->Panel(tile), QAccessible::StateChanged), 1);
+
+    heard.clear();
+    click(*slot);
+    EXPECT_EQ(name(slot), "casella 1, " + text(11));
+    EXPECT_TRUE(reader(slot)->state().disabled);
+    EXPECT_EQ(name(window->Panel(tile)), "tessera " + std::to_string(tile) + ", vuota");
+    EXPECT_EQ(name(window->Panel(33)), "HAI TROVATO 1 PAROLE");
+    for (TPanel* changed : {slot, window->Panel(tile), window->Panel(33)})
+        EXPECT_GE(heardOf(changed, QAccessible::NameChanged), 1) << changed->objectName().toStdString();
+
+    hover(13);
+    EXPECT_EQ(reader(window->Panel(31))->role(), QAccessible::StaticText);
+    EXPECT_EQ(name(window->Panel(31)), text(31));
+    EXPECT_GE(heardOf(window->Panel(31), QAccessible::NameChanged), 1);
+    for (QWidget* button : {static_cast<QWidget*>(window->Panel(35)), static_cast<QWidget*>(window->Esci)})
+        EXPECT_EQ(reader(button)->role(), QAccessible::Button);
+    EXPECT_EQ(name(window->Esci), "ESCI");
+    QAccessibleInterface* caseBox = reader(window->MaiuscoloMinuscolo);
+    EXPECT_EQ(caseBox->role(), QAccessible::CheckBox);
+    EXPECT_EQ(name(window->MaiuscoloMinuscolo), "lettere maiuscole");
+    EXPECT_TRUE(caseBox->state().checked);
+    click(*window->MaiuscoloMinuscolo);
+    EXPECT_FALSE(caseBox->state().checked);
+    EXPECT_EQ(reader(window->RichiamaLingua1)->role(), QAccessible::Button);
+    EXPECT_EQ(name(window->RichiamaLingua1), "lingua: italiano");
+
+    window->SceltaLingua->setEditText("english");
+    EXPECT_EQ(name(window->RichiamaLingua1), "language: english");
+    EXPECT_EQ(name(window->Panel(12)), "slot 2, empty");
+    EXPECT_GE(heardOf(window->Panel(12), QAccessible::NameChanged), 1);
 }
 
 }  // namespace

@@ -86,6 +86,8 @@ protected:
         QTest::mouseRelease(handle(), Qt::LeftButton, {}, to);
     }
     void drag(int fromPanel, int toPanel) { dragTo(fromPanel, centreOf(toPanel)); }
+    void key(Qt::Key key) { QTest::keyClick(handle(), key); }
+    const QWidget* focused() const { return window->focusWidget(); }
 
     // The tile (1..10) whose text spells word k's key, 0 when none does.
     int tileFor(int word) const

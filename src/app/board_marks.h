@@ -1,0 +1,47 @@
+#pragma once
+// The marks drawn over the board: a frame around the control that has the
+// keyboard focus, and a thick dark frame around the tile picked up. They lie
+// above every control of the board, let the mouse through, and grow with the
+// board.
+
+#include <QPointer>
+#include <QWidget>
+#include <vector>
+
+namespace brindolo {
+
+class BoardMarks : public QWidget {
+public:
+    // board: the panel the marked controls lie on, designHeight its height
+    // in the design, which the frames' widths are measured against.
+    BoardMarks(QWidget& board, int designHeight);
+
+    // The picked tile, or none.
+    void setPicked(QWidget* tile);
+    QWidget* picked() const { return picked_; }
+    // Controls framed as one whenever one of them has the focus.
+    void frameTogether(std::vector<QWidget*> controls);
+    // The control of the board that holds the window's focus, or none.
+    QWidget* focused() const;
+
+    int focusWidth() const;
+    int pickedWidth() const;
+    // Where the focus frame lies, in the board's coordinates; empty when none.
+    QRect focusArea() const;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void followFocus();
+    QRect pickedArea() const;
+
+    QWidget& board_;
+    int designHeight_;
+    QPointer<QWidget> picked_;
+    QRect focusShown_;
+    std::vector<std::vector<QWidget*>> groups_;
+};
+
+}  // namespace brindolo

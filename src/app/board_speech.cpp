@@ -1,0 +1,61 @@
+#include "app/board_speech.h"
+
+#include "app/principale.h"
+#include "i18n/language_chooser.h"
+
+namespace brindolo {
+
+BoardSpeech::BoardSpeech(TPrincipale& window) : window_(window)
+{
+    for (int row = 1; row <= 10; ++row) {
+        TPanel& tile = *window_.Panel(row);
+        tile.AccessibleRole = QAccessible::Button;
+        tile.AccessibleName = [this, row, &tile] { return numbered(words().tile, row, tile.caption()); };
+        tile.AccessibleChecked = [this, row] { return window_.game().pickedTile() == row; };
+        TPanel& slot = *window_.Panel(10 + row);
+        slot.AccessibleRole = QAccessible::Button;
+        slot.AccessibleName = [this, row, &slot] { return numbered(words().slot, row, slot.caption()); };
+    }
+    window_.Panel(33)->AccessibleName = [this] {
+        const QString count = window_.Panel(33)->caption();
+        return window_.Panel(32)->caption() + u' ' + (count.isEmpty() ? QStringLiteral("0") : count) + u' ' +
+               window_.Panel(34)->caption();
+    };
+    window_.Panel(35)->AccessibleRole = QAccessible::Button;
+    window_.Esci->AccessibleRole = QAccessible::Button;
+    window_.RichiamaLingua1->AccessibleRole = QAccessible::Button;
+    window_.RichiamaLingua1->AccessibleName = [this] {
+        return words().language + QStringLiteral(": ") + window_.SceltaLingua->currentText();
+    };
+    window_.MaiuscoloMinuscolo->AccessibleName = [this] { return words().capitals; };
+}
+
+const SpokenWords& BoardSpeech::words()
+{
+    if (!words_) {
+        // Before any choice the window speaks the language the drop-down
+        // names, the one its design is written in.
+        QString file = window_.Language1->languageFile();
+        if (file.isEmpty())
+            file = LanguageFilePath(window_.programFolder(), window_.SceltaLingua->currentText());
+        words_ = SpokenWords::read(file);
+    }
+    return *words_;
+}
+
+QString BoardSpeech::numbered(const QString& word, int row, const QString& text)
+{
+    return word + u' ' + QString::number(row) + QStringLiteral(", ") + (text.isEmpty() ? words().empty : text);
+}
+
+void BoardSpeech::languageChanged()
+{
+    words_.reset();
+    for (int panel = 1; panel <= 20; ++panel)
+        announceNameChange(*window_.Panel(panel));
+    announceNameChange(*window_.Panel(33));
+    announceNameChange(*window_.RichiamaLingua1);
+    announceNameChange(*window_.MaiuscoloMinuscolo);
+}
+
+}  // namespace brindolo
