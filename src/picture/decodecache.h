@@ -3,7 +3,9 @@
 // does it on every mouse movement over a slot) skips the decode. An entry is
 // found only by the exact file bytes and decode properties it was decoded
 // from, so a hit gives the very bitmap a fresh decode would. Bounded in
-// memory; the least recently used entries leave first.
+// memory; the least recently used entries leave first. Safe to use from
+// several threads at once: the pictures are filled in ahead on a background
+// thread while the interface thread reads them.
 
 #include "picture/codec/jpegdecode.h"
 
@@ -11,6 +13,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <list>
+#include <mutex>
 #include <optional>
 #include <span>
 #include <vector>
@@ -19,7 +22,16 @@ namespace brindolo {
 
 class DecodeCache {
 public:
-    static constexpr std::size_t defaultLimit = std::size_t{64} << 20;
+    // Enough for a game of ten camera photos, on a machine with the memory
+    // to spare: 256 MiB, or an eighth of the physical memory when that is
+    // less (all of 256 MiB when the memory size is unknown, passed as 0).
+    static constexpr std::size_t limitFor(std::size_t physicalMemory)
+    {
+        constexpr std::size_t most = std::size_t{256} << 20;
+        return physicalMemory == 0 || physicalMemory / 8 > most ? most : physicalMemory / 8;
+    }
+    // limitFor this machine's memory.
+    static const std::size_t defaultLimit;
 
     // The one cache every picture control of the process shares.
     static DecodeCache& shared();
@@ -28,15 +40,26 @@ public:
 
     // Bytes held at most: each entry counts its bitmap and its file bytes.
     // Lowering the limit evicts at once; 0 turns the cache off.
-    std::size_t limit() const { return limit_; }
+    std::size_t limit() const;
     void setLimit(std::size_t bytes);
-    std::size_t usage() const { return usage_; }
-    int count() const { return static_cast<int>(entries_.size()); }
+    std::size_t usage() const;
+    int count() const;
     void clear();
+
+    // Every use of an entry (a hit, an insertion) gives it a later stamp than
+    // any stamp handed out before.
+    using Stamp = std::uint64_t;
+    Stamp stamp();
 
     // A hit becomes the most recently used entry.
     std::optional<QImage> find(std::span<const std::uint8_t> bytes, const DecodeSettings& settings);
+    // Makes room by evicting the least recently used entries. An entry for
+    // the same bytes and settings is only marked used.
     void insert(std::span<const std::uint8_t> bytes, const DecodeSettings& settings, const QImage& picture);
+    // The same, but evicting only entries last used before since: returns
+    // false and inserts nothing when that would not make room.
+    bool insertSparing(std::span<const std::uint8_t> bytes, const DecodeSettings& settings, const QImage& picture,
+                       Stamp since);
 
 private:
     struct Entry {
@@ -44,12 +67,22 @@ private:
         DecodeSettings settings;
         QImage picture;
         std::size_t cost;
+        Stamp lastUse;
     };
-    void evictDownTo(std::size_t bytes);
+    using Entries = std::list<Entry>;
 
-    std::list<Entry> entries_;  // most recently used first
+    Entries::iterator findLocked(std::span<const std::uint8_t> bytes, const DecodeSettings& settings);
+    // Moves the entry to the front with a new stamp.
+    void touchLocked(Entries::iterator entry);
+    bool insertLocked(std::span<const std::uint8_t> bytes, const DecodeSettings& settings, const QImage& picture,
+                      Stamp spareFrom);
+    void evictDownTo(std::size_t bytes, Stamp spareFrom);
+
+    mutable std::mutex mutex_;
+    Entries entries_;  // most recently used first
     std::size_t limit_;
     std::size_t usage_ = 0;
+    Stamp clock_ = 0;
 };
 
 }  // namespace brindolo

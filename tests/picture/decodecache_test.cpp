@@ -1,10 +1,15 @@
 // The decode cache: a hit is exactly a fresh decode, the file is still read
-// every time, progress handlers see real decodes, memory stays bounded.
+// every time, progress handlers see real decodes, memory stays bounded, two
+// threads may share it.
 
 #include "picture/bitmap.h"
 #include "picture/decodecache.h"
 #include "picture/jpgimg.h"
 #include "picture_support.h"
+
+#include <atomic>
+#include <random>
+#include <thread>
 
 namespace brindolo::test {
 namespace {
@@ -100,11 +105,73 @@ TEST_F(DecodeCacheTest, BoundedMemoryEvictsTheLeastRecentlyUsed)
     other.dither = TDither::None;
     EXPECT_FALSE(cache.find(bytesA, other));
 
+    // Sparing what was used since a stamp: only older entries make room.
+    const DecodeCache::Stamp since = cache.stamp();
+    ASSERT_TRUE(cache.find(bytesC, settings));
+    EXPECT_TRUE(cache.insertSparing(bytesB, settings, b, since));
+    EXPECT_FALSE(cache.find(bytesA, settings));
+    EXPECT_FALSE(cache.insertSparing(bytesA, settings, a, since));
+    EXPECT_TRUE(cache.find(bytesB, settings) && cache.find(bytesC, settings));
+
     cache.setLimit(one + 100);
     EXPECT_EQ(cache.count(), 1);
     cache.setLimit(0);
     cache.insert(bytesA, settings, a);
     EXPECT_EQ(cache.count(), 0);
+}
+
+TEST(DecodeCacheBound, AnEighthOfTheMemoryAtMost256MiB)
+{
+    EXPECT_EQ(DecodeCache::limitFor(std::size_t{16} << 30), std::size_t{256} << 20);
+    EXPECT_EQ(DecodeCache::limitFor(std::size_t{1} << 30), std::size_t{128} << 20);
+    EXPECT_EQ(DecodeCache::limitFor(0), std::size_t{256} << 20);
+    EXPECT_EQ(TJPEGImage(nullptr).cacheLimit(), DecodeCache::defaultLimit);
+}
+
+// Threads finding, inserting and evicting at once: every hit is the bitmap of
+// its own bytes, and the books balance at the end.
+TEST(DecodeCacheThreads, ConcurrentUseKeepsEveryEntryWhole)
+{
+    std::vector<std::vector<std::uint8_t>> files;
+    std::vector<QImage> bitmaps;
+    for (const char* name : {"testorig.jpg", "testimgint.jpg", "testimgari.jpg"}) {
+        files.push_back(readBytes(corpus(name)));
+        bitmaps.push_back(toBitmap(decodeJpeg(files.back(), DecodeSettings{})));
+    }
+    const std::size_t one = static_cast<std::size_t>(bitmaps[0].sizeInBytes()) + files[0].size();
+    DecodeCache cache(3 * one);
+    std::atomic<int> wrongHits = 0;
+    std::vector<std::thread> threads;
+    for (unsigned seed = 1; seed <= 4; ++seed)
+        threads.emplace_back([&, seed] {
+            std::mt19937 random(seed);
+            for (int i = 0; i < 3000; ++i) {
+                const std::size_t k = random() % files.size();
+                switch (random() % 8) {
+                case 0:
+                    cache.insert(files[k], DecodeSettings{}, bitmaps[k]);
+                    break;
+                case 1:
+                    cache.insertSparing(files[k], DecodeSettings{}, bitmaps[k], cache.stamp());
+                    break;
+                case 2:
+                    cache.setLimit(random() % 2 ? one : 3 * one);
+                    break;
+                case 3:
+                    if (random() % 10 == 0)
+                        cache.clear();
+                    break;
+                default:
+                    if (const auto hit = cache.find(files[k], DecodeSettings{}); hit && hit->cacheKey() != bitmaps[k].cacheKey())
+                        ++wrongHits;
+                }
+            }
+        });
+    for (std::thread& thread : threads)
+        thread.join();
+    EXPECT_EQ(wrongHits, 0);
+    EXPECT_LE(cache.usage(), cache.limit());
+    EXPECT_LE(cache.count(), 3);
 }
 
 }  // namespace

@@ -230,7 +230,6 @@ TEST_F(JpegImageProperties, DefaultsAndPublishedNames)
     EXPECT_TRUE(image.fileName().isEmpty());
     EXPECT_TRUE(image.picture().isNull());
     EXPECT_FALSE(image.OnProgress);
-    EXPECT_EQ(image.cacheLimit(), std::size_t{64} << 20);
 
     // FileName is published by TJPEGImage only.
     TCustomJPEGImage custom(nullptr);
