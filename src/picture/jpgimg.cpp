@@ -3,6 +3,7 @@
 #include "picture/bitmap.h"
 #include "picture/codec/filecopy.h"
 #include "picture/decodecache.h"
+#include "picture/prefetcher.h"
 
 #include <QFile>
 
@@ -12,6 +13,8 @@ TCustomJPEGImage::TCustomJPEGImage(TComponent* owner, TControl* parent) : TImage
 {
     setFileNamePath(std::string());
 }
+
+TCustomJPEGImage::~TCustomJPEGImage() = default;
 
 QString TCustomJPEGImage::fileName() const
 {
@@ -82,6 +85,33 @@ std::size_t TCustomJPEGImage::cacheLimit() const
 void TCustomJPEGImage::setCacheLimit(std::size_t bytes)
 {
     DecodeCache::shared().setLimit(bytes);
+}
+
+void TCustomJPEGImage::prefetch(std::vector<std::string> paths)
+{
+    // A handler expects to hear of every decode, which a prefetch would
+    // spare it.
+    DecodeCache& cache = DecodeCache::shared();
+    if (OnProgress || cache.limit() == 0)
+        return;
+    const DecodeCache::Stamp since = cache.stamp();
+    // The picture on show belongs with the ones to come: a use now spares it.
+    cache.find(*fileCopy_, settings_);
+    if (!prefetcher_)
+        prefetcher_ = std::make_unique<DecodePrefetcher>(cache);
+    prefetcher_->start(std::move(paths), settings_, since);
+}
+
+void TCustomJPEGImage::stopPrefetch()
+{
+    if (prefetcher_)
+        prefetcher_->stop();
+}
+
+void TCustomJPEGImage::waitForPrefetch()
+{
+    if (prefetcher_)
+        prefetcher_->wait();
 }
 
 // The picture changes only once a decode has fully succeeded; any failure

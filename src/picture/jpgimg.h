@@ -18,6 +18,8 @@
 
 namespace brindolo {
 
+class DecodePrefetcher;
+
 class TCustomJPEGImage : public TImage {
     Q_OBJECT
     Q_PROPERTY(brindolo::TNumOfColors NumOfColors READ numOfColors WRITE setNumOfColors)
@@ -32,6 +34,7 @@ class TCustomJPEGImage : public TImage {
     Q_PROPERTY(bool Progressive READ progressive WRITE setProgressive)
 public:
     explicit TCustomJPEGImage(TComponent* owner, TControl* parent = nullptr);
+    ~TCustomJPEGImage() override;
 
     // The name is kept as the file system's bytes; the QString forms encode
     // and decode it with QFile's file-name encoding.
@@ -82,9 +85,25 @@ public:
     std::function<void(QObject* sender)> OnProgress;
 
     // The bound of the decode cache that every picture control shares,
-    // 64 MiB unless set; 0 turns it off.
+    // DecodeCache::defaultLimit unless set; 0 turns it off.
     std::size_t cacheLimit() const;
     void setCacheLimit(std::size_t bytes);
+
+    // Decodes the pictures at paths (the file system's bytes) into the decode
+    // cache on a background thread, in order, with the current decode
+    // properties, so that assigning one of them later finds it decoded. An
+    // assignment still reads its file, so a file changed or removed since
+    // shows its new content or raises, and a picture that fails raises at its
+    // own assignment only. Nothing is prefetched while OnProgress is assigned.
+    // The prefetch stops where the cache could only take a picture by
+    // evicting one used since it began, the picture on show included. A new
+    // prefetch replaces the one under way without waiting for it.
+    void prefetch(std::vector<std::string> paths);
+    // Abandons the prefetch under way and waits for the background thread to
+    // let go of it, which takes a picture at most.
+    void stopPrefetch();
+    // Returns once the prefetch under way has ended.
+    void waitForPrefetch();
 
 private:
     void decodeStep();
@@ -100,6 +119,7 @@ private:
     // Counts decode steps, so that a step can tell whether another one ran
     // inside it.
     unsigned decodeSteps_ = 0;
+    std::unique_ptr<DecodePrefetcher> prefetcher_;
 };
 
 // The same control with FileName published.

@@ -1,6 +1,6 @@
 // The decode cache: a hit is exactly a fresh decode, the file is still read
 // every time, progress handlers see real decodes, memory stays bounded, two
-// threads may share it.
+// threads may share it, and a prefetch only ever saves decodes.
 
 #include "picture/bitmap.h"
 #include "picture/decodecache.h"
@@ -172,6 +172,49 @@ TEST(DecodeCacheThreads, ConcurrentUseKeepsEveryEntryWhole)
     EXPECT_EQ(wrongHits, 0);
     EXPECT_LE(cache.usage(), cache.limit());
     EXPECT_LE(cache.count(), 3);
+}
+
+// A prefetch fills the cache with the very bitmaps a fresh decode gives and
+// leaves every failure to the assignment that meets it.
+TEST_F(DecodeCacheTest, PrefetchDecodesAheadAndLeavesFailuresToTheirAssignment)
+{
+    std::vector<std::uint8_t> truncated = readBytes(corpus("testorig.jpg"));
+    truncated.resize(3000);
+    writeBytes(path("truncated.jpg"), truncated);
+    // a.jpg is the smaller file: it fits where b.jpg did.
+    writeBytes(path("a.jpg"), readBytes(corpus("testimgari.jpg")));
+    writeBytes(path("b.jpg"), readBytes(corpus("testimgint.jpg")));
+    TJPEGImage image(nullptr);
+    image.setFileNamePath(corpus("testorig.jpg"));
+    image.prefetch({path("a.jpg"), path("missing.jpg"), path("truncated.jpg"), path("b.jpg")});
+    image.waitForPrefetch();
+    EXPECT_EQ(DecodeCache::shared().count(), 3);
+
+    const std::optional<QImage> cached = DecodeCache::shared().find(readBytes(path("b.jpg")), DecodeSettings{});
+    ASSERT_TRUE(cached);
+    image.setFileNamePath(path("b.jpg"));
+    EXPECT_EQ(image.picture().cacheKey(), cached->cacheKey());
+    EXPECT_TRUE(sameAsBmp(image.picture(), decodeJpeg(readBytes(path("b.jpg")), DecodeSettings{})));
+    EXPECT_THROW(image.setFileNamePath(path("truncated.jpg")), EJPEGException);
+    EXPECT_THROW(image.setFileNamePath(path("missing.jpg")), EFOpenError);
+
+    // Full of pictures used since it began, the prefetch stops rather than
+    // evict them: the picture on show stays.
+    DecodeCache::shared().clear();
+    image.setFileNamePath(path("b.jpg"));
+    const std::size_t shown = DecodeCache::shared().usage();
+    image.setCacheLimit(shown + 100);
+    image.prefetch({path("a.jpg")});
+    image.waitForPrefetch();
+    EXPECT_EQ(DecodeCache::shared().count(), 1);
+    EXPECT_TRUE(DecodeCache::shared().find(readBytes(path("b.jpg")), DecodeSettings{}));
+
+    // A progress handler hears of every decode: nothing is decoded behind it.
+    image.setCacheLimit(DecodeCache::defaultLimit);
+    image.OnProgress = [](QObject*) {};
+    image.prefetch({path("a.jpg")});
+    image.waitForPrefetch();
+    EXPECT_EQ(DecodeCache::shared().count(), 1);
 }
 
 }  // namespace

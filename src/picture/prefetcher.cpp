@@ -1,0 +1,91 @@
+#include "picture/prefetcher.h"
+
+#include "picture/bitmap.h"
+#include "picture/codec/filecopy.h"
+
+namespace brindolo {
+
+namespace {
+
+// Thrown from the decode's progress notification to end a decode nobody
+// wants any more.
+struct Abandoned {};
+
+}  // namespace
+
+DecodePrefetcher::~DecodePrefetcher()
+{
+    ++generation_;
+    // The jthread requests the stop and joins.
+}
+
+void DecodePrefetcher::start(std::vector<std::string> paths, const DecodeSettings& settings,
+                             DecodeCache::Stamp since)
+{
+    {
+        const std::lock_guard lock(mutex_);
+        pending_ = Job{std::move(paths), settings, since};
+        ++generation_;
+    }
+    if (!worker_.joinable())
+        worker_ = std::jthread([this](std::stop_token stop) { run(std::move(stop)); });
+    changed_.notify_all();
+}
+
+void DecodePrefetcher::stop()
+{
+    std::unique_lock lock(mutex_);
+    pending_.reset();
+    ++generation_;
+    changed_.wait(lock, [this] { return !busy_; });
+}
+
+void DecodePrefetcher::wait()
+{
+    std::unique_lock lock(mutex_);
+    changed_.wait(lock, [this] { return !pending_ && !busy_; });
+}
+
+void DecodePrefetcher::run(std::stop_token stop)
+{
+    std::unique_lock lock(mutex_);
+    while (changed_.wait(lock, stop, [this] { return pending_.has_value(); })) {
+        const Job job = std::move(*pending_);
+        pending_.reset();
+        const std::uint64_t generation = generation_;
+        busy_ = true;
+        lock.unlock();
+        prefetch(job, generation, stop);
+        lock.lock();
+        busy_ = false;
+        changed_.notify_all();
+    }
+}
+
+void DecodePrefetcher::prefetch(const Job& job, std::uint64_t generation, const std::stop_token& stop)
+{
+    const auto abandoned = [&] { return stop.stop_requested() || generation_ != generation; };
+    const ProgressNotify checkAbandoned = [&](int) {
+        if (abandoned())
+            throw Abandoned{};
+    };
+    for (const std::string& path : job.paths) {
+        if (abandoned())
+            return;
+        try {
+            const std::vector<std::uint8_t> bytes = readWholeFile(path, path);
+            if (bytes.empty() || cache_.find(bytes, job.settings))
+                continue;
+            const QImage bitmap = toBitmap(decodeJpeg(bytes, job.settings, checkAbandoned, 1));
+            if (abandoned() || !cache_.insertSparing(bytes, job.settings, bitmap, job.since))
+                return;
+        } catch (const Abandoned&) {
+            return;
+        } catch (...) {
+            // Left out of the cache: showing the picture raises as it always
+            // does, at the moment the user asks for it.
+        }
+    }
+}
+
+}  // namespace brindolo

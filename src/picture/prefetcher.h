@@ -1,0 +1,64 @@
+#pragma once
+// Fills the decode cache ahead of time on one background thread, so that the
+// first showing of a picture the player is about to see finds it decoded
+// while the interface thread never waits for the decode.
+
+#include "picture/codec/jpegdecode.h"
+#include "picture/decodecache.h"
+
+#include <atomic>
+#include <condition_variable>
+#include <cstdint>
+#include <mutex>
+#include <optional>
+#include <stop_token>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace brindolo {
+
+class DecodePrefetcher {
+public:
+    explicit DecodePrefetcher(DecodeCache& cache) : cache_(cache) {}
+    // Abandons the work under way and ends the thread.
+    ~DecodePrefetcher();
+    DecodePrefetcher(const DecodePrefetcher&) = delete;
+    DecodePrefetcher& operator=(const DecodePrefetcher&) = delete;
+
+    // Reads each file (paths are the file system's bytes) and decodes it with
+    // settings into the cache, in order, unless the cache has it already. A
+    // file that cannot be read or decoded is skipped. Stops where the cache
+    // could only take a picture by evicting one used at or after since.
+    // Replaces the work under way without waiting for it.
+    void start(std::vector<std::string> paths, const DecodeSettings& settings, DecodeCache::Stamp since);
+    // Abandons the work under way and waits until the thread has let go of
+    // it: a file read ends, a decode stops at its next whole per cent.
+    void stop();
+    // Returns once the work under way is done.
+    void wait();
+
+private:
+    struct Job {
+        std::vector<std::string> paths;
+        DecodeSettings settings;
+        DecodeCache::Stamp since;
+    };
+
+    void run(std::stop_token stop);
+    void prefetch(const Job& job, std::uint64_t generation, const std::stop_token& stop);
+
+    DecodeCache& cache_;
+    std::mutex mutex_;
+    std::condition_variable_any changed_;
+    std::optional<Job> pending_;
+    bool busy_ = false;
+    // Moves on with every start and stop: the job in hand is abandoned as
+    // soon as the worker sees it has moved past the job's own.
+    std::atomic<std::uint64_t> generation_ = 0;
+    // Started with the first job; declared last, so that it is joined before
+    // anything it uses goes.
+    std::jthread worker_;
+};
+
+}  // namespace brindolo
