@@ -331,6 +331,8 @@ void TPrincipale::skipSupersededFirstLayout()
     PannelloPrincipale->setAttribute(Qt::WA_PendingResizeEvent, false);
 }
 
+// Once dealt, the pictures the hovers will show are decoded ahead, so that
+// even a camera photo shows at once the first time.
 void TPrincipale::Panel35Click()
 {
     std::optional<MemoCatalogue::Batch> batch;
@@ -339,8 +341,17 @@ void TPrincipale::Panel35Click()
     const auto refresh = qScopeGuard([this] { tilesChanged(); });
     const QScopedValueRollback changing(changingBoard_, true);
     game_->Panel35Click();
+    Immagine->prefetch(game_->picturesToCome());
     if (const int first = game_->NextTileWithLetters(10); first != 0 && Panel(35)->isHidden())
         Panel(first)->setFocus();
+}
+
+// The one moment the window waits for the prefetch: nothing is decoded for a
+// window that has gone.
+void TPrincipale::closeEvent(QCloseEvent* event)
+{
+    Immagine->stopPrefetch();
+    TForm::closeEvent(event);
 }
 
 void TPrincipale::Panel36Click()

@@ -85,6 +85,7 @@ public:
 protected:
     // A left click anywhere but on a tile or a slot puts a picked tile back.
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void buildFromDesign();

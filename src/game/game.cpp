@@ -5,6 +5,7 @@
 #include "platform/directory_search.h"
 #include "platform/errors.h"
 
+#include <algorithm>
 #include <exception>
 #include <string>
 
@@ -113,6 +114,18 @@ void Game::Panel35Click()
     recasePanels(kKeysAndHint);
     if (pictureFailure)
         std::rethrow_exception(pictureFailure);
+}
+
+std::vector<std::string> Game::picturesToCome() const
+{
+    std::vector<std::string> paths;
+    const std::string shown = PicturePath(pictureFolder_, words_[0]);
+    for (int k = 2; k <= kWordsPerGame; ++k) {
+        std::string path = PicturePath(pictureFolder_, gameWord(k));
+        if (!gameWord(k).empty() && path != shown && std::find(paths.begin(), paths.end(), path) == paths.end())
+            paths.push_back(std::move(path));
+    }
+    return paths;
 }
 
 bool Game::SlotDragDrop(int slotNumber, std::string_view source)

@@ -9,6 +9,7 @@
 #include <array>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace brindolo {
 
@@ -53,6 +54,10 @@ public:
 
     const std::string& gameWord(int word) const { return words_.at(static_cast<size_t>(word - 1)); }
     int foundCount() const { return found_; }
+    // The picture files that hovers over slots 2..10 of the game dealt will
+    // load, in slot order, each once and without word 1's, which the deal
+    // has shown.
+    std::vector<std::string> picturesToCome() const;
 
     // Loads the game word's picture and fits it: natural size centred when it
     // fits the container, scaled to the picture control when it does not.

@@ -1,6 +1,9 @@
 #include "platform/drag_controller.h"
 #include "window_fixture.h"
 
+#include "picture/bitmap.h"
+#include "picture/decodecache.h"
+
 #include <QAccessible>
 #include <QFile>
 #include <QPointingDevice>
@@ -156,6 +159,59 @@ TEST_F(PlayTest, AChosenLanguagesPackServesFromTheNextGame)
     EXPECT_EQ(window->Immagine->fileNamePath(), pack.toStdString() + "/cat.jpg");
     EXPECT_EQ(window->Memo1->lines(), QStringList{"cat.jpg"});
     EXPECT_TRUE(reports.empty());
+}
+
+// Once dealt, the other nine pictures are decoded ahead on a background
+// thread; each hover still reads its file and shows what a fresh decode of it
+// gives, and a broken picture is told of at its hover only.
+TEST_F(PlayTest, HoversFindThePrefetchedPicturesAndStillFollowTheirFiles)
+{
+    const std::string word2 = window->catalogue().entry(1);
+    ASSERT_TRUE(QFile::resize(picturePath(word2.substr(0, word2.size() - 4)), 300));
+    DecodeCache::shared().clear();
+    click(*window->Panel(35));
+    window->Immagine->waitForPrefetch();
+    EXPECT_TRUE(reports.empty());
+
+    auto fileBytes = [&](int word) {
+        QFile file(QString::fromStdString(loadedPath(word)));
+        EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+        const QByteArray all = file.readAll();
+        return std::vector<std::uint8_t>(all.begin(), all.end());
+    };
+    const DecodeSettings& settings = window->Immagine->decodeSettings();
+    for (int word = 3; word <= 10; ++word) {
+        const std::vector<std::uint8_t> bytes = fileBytes(word);
+        const std::optional<QImage> prefetched = DecodeCache::shared().find(bytes, settings);
+        ASSERT_TRUE(prefetched) << "word " << word;
+        hover(10 + word);
+        EXPECT_EQ(window->Immagine->picture().cacheKey(), prefetched->cacheKey());
+        EXPECT_EQ(window->Immagine->picture(), toBitmap(decodeJpeg(bytes, settings))) << "word " << word;
+    }
+
+    hover(12);
+    ASSERT_EQ(reports.size(), 1u);
+    EXPECT_EQ(window->Immagine->fileNamePath(), loadedPath(2));
+
+    const std::string& word3 = window->game().gameWord(3);
+    savePicture(word3.substr(0, word3.size() - 4), QSize(60, 40));
+    hover(13);
+    EXPECT_EQ(window->Immagine->pictureWidth(), 60);
+    EXPECT_EQ(reports.size(), 1u);
+}
+
+TEST_F(PlayTest, ClosingTheWindowStopsThePrefetch)
+{
+    // Large enough that nine decodes cannot be over before the window closes.
+    for (const std::string& word : kWords)
+        savePicture(word, QSize(1600, 1200));
+    DecodeCache::shared().clear();
+    click(*window->Panel(35));
+    window->close();
+    const int atClose = DecodeCache::shared().count();
+    window->Immagine->waitForPrefetch();
+    EXPECT_LT(atClose, 10);
+    EXPECT_EQ(DecodeCache::shared().count(), atClose);
 }
 
 TEST_F(PlayTest, TheCaseBoxRecasesTheThirtyOnePanelsAndLeavesTheRest)

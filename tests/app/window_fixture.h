@@ -31,11 +31,8 @@ protected:
     {
         ASSERT_TRUE(folder.isValid());
         ASSERT_TRUE(QDir(folder.path()).mkdir("immagini"));
-        for (const std::string& word : kWords) {
-            QImage picture(word == "grande" ? QSize(400, 300) : QSize(120, 90), QImage::Format_RGB32);
-            picture.fill(Qt::darkCyan);
-            ASSERT_TRUE(picture.save(picturePath(word), "JPG"));
-        }
+        for (const std::string& word : kWords)
+            savePicture(word, word == "grande" ? QSize(400, 300) : QSize(120, 90));
         EventBoundary::setTitle("Brindolo 1.0");
         EventBoundary::setReporter([this](const QString& caption, const QString& text) {
             reports.push_back((caption + " | " + text).toStdString());
@@ -56,6 +53,15 @@ protected:
     QString picturePath(const std::string& word) const
     {
         return folder.path() + "/immagini/" + QString::fromStdString(word) + ".jpg";
+    }
+
+    // Each word its own colour, so that no two pictures share their bytes.
+    void savePicture(const std::string& word, QSize size)
+    {
+        const auto index = std::find(kWords.begin(), kWords.end(), word) - kWords.begin();
+        QImage picture(size, QImage::Format_RGB32);
+        picture.fill(QColor::fromHsv(static_cast<int>(index) * 36, 200, 160));
+        ASSERT_TRUE(picture.save(picturePath(word), "JPG"));
     }
 
     // The path the window loads word k's picture from.
