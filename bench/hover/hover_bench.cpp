@@ -1,10 +1,15 @@
 // One hover over a slot, handled end to end on the real window (hint, file
 // read, decode, fit rule, repaint request), against the bare decode step on
-// the same bytes with the window's decode settings.
+// the same bytes with the window's decode settings. With ten different camera
+// photos: the first hovers once the pictures of the deal have been decoded
+// ahead, what that costs the deal, and how long decoding them all takes.
 
 #include "app/design.h"
 #include "app/principale.h"
+#include "picture/bitmap.h"
+#include "picture/codec/filecopy.h"
 #include "picture/codec/jpegdecode.h"
+#include "picture/decodecache.h"
 #include "support/ratio.h"
 #include "support/scripted_random.h"
 
@@ -16,6 +21,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <benchmark/benchmark.h>
+#include <chrono>
 #include <map>
 #include <memory>
 #include <vector>
@@ -28,14 +34,17 @@ namespace {
 BRINDOLO_GOAL(HoverEndToEnd, "BM_HoverUncached/300/min_time:1.000", "BM_DecodeStep/300/min_time:1.000", 1.2);
 BRINDOLO_GOAL(HoverRepeat300, "BM_HoverRepeat/300", "BM_DecodeStep/300/min_time:1.000", 0.1);
 BRINDOLO_GOAL(HoverRepeat4000, "BM_HoverRepeat/4000", "BM_DecodeStep/4000/min_time:1.000", 0.01);
+BRINDOLO_GOAL(HoverFirst4000, "BM_HoverFirstAfterPrefetch/iterations:1/manual_time",
+              "BM_DecodeStep/4000/min_time:1.000", 0.02);
+BRINDOLO_GOAL(DealWithPrefetch4000, "BM_Deal/prefetch:1/iterations:1", "BM_Deal/prefetch:0/iterations:1", 1.1);
+BRINDOLO_GOAL(PrefetchTotal4000, "BM_DealToLastPrefetched/iterations:1", "BM_NineDecodes/iterations:1", 1.15);
 
 // A picture with the make-up of a photograph: smooth colour gradients with
 // fine grain over them, so that the decoder and the colour reduction have
 // real work and the file has a photograph's size.
-QImage photoLikePicture(int width, int height)
+QImage photoLikePicture(int width, int height, std::uint32_t grain = 12345)
 {
     QImage image(width, height, QImage::Format_RGB32);
-    std::uint32_t grain = 12345;
     for (int y = 0; y < height; ++y) {
         auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
         for (int x = 0; x < width; ++x) {
@@ -79,6 +88,82 @@ private:
     std::vector<std::uint8_t> bytes_;
 };
 
+// A picture folder holding ten different 4000 x 3000 photos, made once.
+class PhotoFolder {
+public:
+    static constexpr int kPhotos = 10;
+
+    PhotoFolder()
+    {
+        QDir(folder_.path()).mkdir("immagini");
+        for (int i = 0; i < kPhotos; ++i) {
+            paths_.push_back(folder_.path().toStdString() + "/immagini/foto" + std::to_string(i) + ".jpg");
+            photoLikePicture(4000, 3000, 1000u + static_cast<std::uint32_t>(i))
+                .save(QString::fromStdString(paths_.back()), "JPG", 90);
+        }
+    }
+    std::string path() const { return folder_.path().toStdString() + "/"; }
+    const std::vector<std::string>& photos() const { return paths_; }
+
+    static const PhotoFolder& get()
+    {
+        static PhotoFolder folder;
+        return folder;
+    }
+
+private:
+    QTemporaryDir folder_;
+    std::vector<std::string> paths_;
+};
+
+// A mouse-move event over word k's slot, delivered through the application
+// as the event loop delivers it. The repaint it requests is left queued: the
+// paint belongs to the next pass of the loop, not to the hover.
+void hoverSlot(TPrincipale& window, int word)
+{
+    QWidget& slot = *window.Panel(10 + word);
+    const QPointF at = slot.rect().center();
+    QMouseEvent move(QEvent::MouseMove, at, slot.mapToGlobal(at), Qt::NoButton, Qt::NoButton, {});
+    QApplication::sendEvent(&slot, &move);
+}
+
+// A window on the ten photos whose every game deals all ten, one per slot,
+// and whose decode cache starts each game empty.
+class PhotoWindow {
+public:
+    PhotoWindow()
+        : random_(new ScriptedRandom),
+          window_(nullptr, PhotoFolder::get().path(), std::unique_ptr<RandomSource>(random_))
+    {
+        window_.show();
+    }
+    ~PhotoWindow() { forgetGame(); }
+
+    TPrincipale& window() { return window_; }
+
+    // GIOCA's handler, or the game's deal alone, which leaves the prefetch out.
+    void deal(bool prefetch)
+    {
+        for (int i = 0; i < PhotoFolder::kPhotos; ++i)
+            random_->push(i);
+        random_->push(0);
+        if (prefetch)
+            window_.Panel35Click();
+        else
+            window_.game().Panel35Click();
+    }
+
+    void forgetGame()
+    {
+        window_.Immagine->waitForPrefetch();
+        DecodeCache::shared().clear();
+    }
+
+private:
+    ScriptedRandom* random_;  // owned by the window
+    TPrincipale window_;
+};
+
 // A window whose catalogue is that one picture, with a game started, so
 // that every slot previews it. Made per run: widgets must be gone before the
 // application is.
@@ -94,16 +179,7 @@ public:
 
     TPrincipale& window() { return window_; }
 
-    // A mouse-move event over slot 1, delivered through the application as
-    // the event loop delivers it. The repaint it requests is left queued: the
-    // paint belongs to the next pass of the loop, not to the hover.
-    void hover()
-    {
-        QWidget& slot = *window_.Panel(11);
-        const QPointF at = slot.rect().center();
-        QMouseEvent move(QEvent::MouseMove, at, slot.mapToGlobal(at), Qt::NoButton, Qt::NoButton, {});
-        QApplication::sendEvent(&slot, &move);
-    }
+    void hover() { hoverSlot(window_, 1); }
 
 private:
     TPrincipale window_;
@@ -143,6 +219,65 @@ void BM_HoverRepeat(benchmark::State& state)
         state.SkipWithError("the hover did not show the picture");
 }
 BENCHMARK(BM_HoverRepeat)->Arg(300)->Arg(4000)->Unit(benchmark::kMillisecond);
+
+// Each of the ten slots hovered once after a deal, once the prefetch is done;
+// the time of one hover.
+void BM_HoverFirstAfterPrefetch(benchmark::State& state)
+{
+    PhotoWindow photos;
+    for (auto _ : state) {
+        photos.deal(true);
+        photos.window().Immagine->waitForPrefetch();
+        const auto start = std::chrono::steady_clock::now();
+        for (int word = 1; word <= PhotoFolder::kPhotos; ++word)
+            hoverSlot(photos.window(), word);
+        const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
+        state.SetIterationTime(took.count() / PhotoFolder::kPhotos);
+        photos.forgetGame();
+    }
+    if (photos.window().Immagine->pictureWidth() != 4000)
+        state.SkipWithError("the hover did not show the photo");
+}
+BENCHMARK(BM_HoverFirstAfterPrefetch)->Iterations(1)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+// The deal itself, with and without the prefetch it sets off.
+void BM_Deal(benchmark::State& state)
+{
+    PhotoWindow photos;
+    for (auto _ : state) {
+        photos.deal(state.range(0) != 0);
+        state.PauseTiming();
+        photos.forgetGame();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_Deal)->ArgName("prefetch")->Arg(1)->Arg(0)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+// From GIOCA to the last picture decoded ahead.
+void BM_DealToLastPrefetched(benchmark::State& state)
+{
+    PhotoWindow photos;
+    for (auto _ : state) {
+        photos.deal(true);
+        photos.window().Immagine->waitForPrefetch();
+        state.PauseTiming();
+        photos.forgetGame();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_DealToLastPrefetched)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+// Nine of the photos read and decoded one after the other on one thread,
+// with the window's decode settings.
+void BM_NineDecodes(benchmark::State& state)
+{
+    const DecodeSettings& settings = immagineDesign().decode;
+    const std::vector<std::string>& photos = PhotoFolder::get().photos();
+    for (auto _ : state)
+        for (int i = 1; i < PhotoFolder::kPhotos; ++i)
+            benchmark::DoNotOptimize(toBitmap(decodeJpeg(readWholeFile(photos[i], photos[i]), settings)));
+}
+BENCHMARK(BM_NineDecodes)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace brindolo::bench

@@ -1,5 +1,6 @@
-// The start-up baseline: the least a Qt Widgets program does to show one
-// maximized window, with the same rule for leaving after the first paint.
+// A reference for the start-up benchmark, not its baseline: the least a Qt
+// Widgets program does to show one maximized window, with the same rule for
+// leaving after the first paint.
 
 #include "app/first_paint.h"
 

@@ -1,8 +1,7 @@
-// A reference for the start-up benchmark, not a goal: the empty window with
-// one word on it. Its first paint brings up the whole font stack (the
-// system's font configuration, the font list, a font engine, glyphs), which
-// the empty window never touches, so it shows the least that any window
-// showing text costs on this machine.
+// The start-up baseline: the empty window with one word on it. Its first
+// paint brings up the whole font stack (the system's font configuration, the
+// font list, a font engine, glyphs), which the empty window never touches, so
+// it shows the least that any window showing text costs on this machine.
 
 #include "app/first_paint.h"
 

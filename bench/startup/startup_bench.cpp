@@ -1,8 +1,8 @@
 // Times whole processes from their start to their window's first paint: the
-// program on its shipped pictures against an empty maximized Qt window, in
-// alternating runs so that all meet the same machine load, compared by
-// their medians. A window with one word on it runs alongside: its ratio is
-// printed for reference, as the least that showing any text costs here.
+// program on its shipped pictures against a maximized Qt window with one word
+// on it, the least that any window showing text costs here, in alternating
+// runs so that all meet the same machine load, compared by their medians. An
+// empty window runs alongside for reference: it never starts the font stack.
 //
 // usage: bench_startup [--runs=N]   (other arguments are ignored, so that it
 // runs among the benchmark binaries)
@@ -22,7 +22,7 @@
 
 namespace {
 
-constexpr double kGoal = 1.5;
+constexpr double kGoal = 1.35;
 // A process still running after this long is stuck, not slow.
 constexpr unsigned kTimeoutSeconds = 20;
 
@@ -83,7 +83,7 @@ int main(int argc, char** argv)
     setenv("BRINDOLO_QUIT_AFTER_FIRST_PAINT", "1", 1);
     unsetenv("BRINDOLO_REPORT_AND_QUIT");
     const int runs = runsFrom(argc, argv);
-    const char* programs[] = {BRINDOLO_PROGRAM, BRINDOLO_EMPTY_WINDOW, BRINDOLO_LABEL_WINDOW};
+    const char* programs[] = {BRINDOLO_PROGRAM, BRINDOLO_LABEL_WINDOW, BRINDOLO_EMPTY_WINDOW};
     constexpr int kPrograms = sizeof programs / sizeof programs[0];
 
     // One untimed run each brings the files into the page cache.
@@ -107,11 +107,11 @@ int main(int argc, char** argv)
         }
     }
     const double program = median(times[0]);
-    const double empty = median(times[1]);
-    const double label = median(times[2]);
-    std::printf("Start-up to first paint, median of %d runs: brindolo %.1f ms, empty window %.1f ms, "
-                "one-label window %.1f ms (%.3fx, for reference)\n",
-                runs, program, empty, label, label / empty);
-    std::printf("StartupToFirstPaint: %.3fx (goal <= %gx)\n", program / empty, kGoal);
+    const double label = median(times[1]);
+    const double empty = median(times[2]);
+    std::printf("Start-up to first paint, median of %d runs: brindolo %.1f ms, one-label window %.1f ms, "
+                "empty window %.1f ms (brindolo %.3fx and one-label window %.3fx the empty one, for reference)\n",
+                runs, program, label, empty, program / empty, label / empty);
+    std::printf("StartupToFirstPaint: %.3fx (goal <= %gx)\n", program / label, kGoal);
     return 0;
 }
