@@ -73,7 +73,7 @@ void DecodePrefetcher::prefetch(const Job& job, std::uint64_t generation, const 
         if (abandoned())
             return;
         try {
-            const std::vector<std::uint8_t> bytes = readWholeFile(path, path);
+            const std::vector<std::uint8_t> bytes = readWholeFileOrRaise(path, path);
             if (bytes.empty() || cache_.find(bytes, job.settings))
                 continue;
             const QImage bitmap = toBitmap(decodeJpeg(bytes, job.settings, checkAbandoned, 1));
