@@ -275,7 +275,7 @@ void BM_NineDecodes(benchmark::State& state)
     const std::vector<std::string>& photos = PhotoFolder::get().photos();
     for (auto _ : state)
         for (int i = 1; i < PhotoFolder::kPhotos; ++i)
-            benchmark::DoNotOptimize(toBitmap(decodeJpeg(readWholeFile(photos[i], photos[i]), settings)));
+            benchmark::DoNotOptimize(toBitmap(decodeJpeg(readWholeFileOrRaise(photos[i], photos[i]), settings)));
 }
 BENCHMARK(BM_NineDecodes)->Iterations(1)->Unit(benchmark::kMillisecond);
 
