@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Brindolo developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Peak memory of jpeg2bmp decoding a 4000 x 3000 picture, against djpeg
 # writing the same BMP image.
 # usage: bash bench/jpeg2bmp_memory.sh BUILD_DIR

@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 The Brindolo developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Helpers shared by the module folders. Every source is listed by name, so a
 # file that goes missing fails the build instead of dropping out of it.
 

@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 The Brindolo developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Run at install time, so that the changelog's sign-off names whoever makes the
 # install or the package: writes debian/changelog.in, filled in and gzipped as
 # Debian ships it, into the documentation folder. Expects BRINDOLO_SOURCE_DIR,

@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 The Brindolo developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Install layout and the Debian package.
 #
 # The program looks for immagini/, lingue.txt and the .lng files in the folder

@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 The Brindolo developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Who makes the package, found the way Debian's own tools (dch, dh_make) find
 # it: DEBFULLNAME and DEBEMAIL (which may hold "Name <address>" on its own),
 # then NAME and EMAIL, and otherwise the user running the build, with the full

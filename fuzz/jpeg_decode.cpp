@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Brindolo developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The decode step on arbitrary bytes. The first two bytes choose the decode
 // properties and how progress is reported, the rest is the file: every
 // combination of settings the picture control can be given meets every file.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Brindolo developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The "lingue.txt" reader on arbitrary bytes, and the language file each name
 // it gives leads to.
 

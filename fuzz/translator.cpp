@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Brindolo developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A language file on arbitrary bytes, run through the translator: the INI
 // reader, path resolution through component ownership, and the conversions
 // to text, integer and list properties.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Brindolo developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Building the picture catalogue against a bare listing of the same folder:
 // matching and keeping the names may cost at most as much again as reading
 // the folder.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Brindolo developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // `brindolo --check` over a folder of 1,000 pictures of 300 x 300, timed as a
 // whole process from start to exit, against the least any check must do:
 // read each file and decode it with libjpeg with the picture frame's

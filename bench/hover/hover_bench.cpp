@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Brindolo developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // One hover over a slot, handled end to end on the real window (hint, file
 // read, decode, fit rule, repaint request), against the bare decode step on
 // the same bytes with the window's decode settings. With ten different camera

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Brindolo developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // One rescale of a board laid out like the main window (45 controls with
 // their fonts) against a bare loop that puts the same controls at the same
 // bounds and fonts, computed beforehand.

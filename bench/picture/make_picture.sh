@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Brindolo developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Makes a photo-like JPEG of WIDTH x HEIGHT once: the corpus picture scaled
 # up, with some grain so that it does not compress like a flat gradient.
 # usage: make_picture.sh WIDTH HEIGHT OUT.jpg

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Brindolo developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The picture control's decode step against a bare libjpeg decode with the
 // same parameters, and assigning the same file again through the decode
 // cache against the uncached decode step.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Brindolo developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The start-up baseline: the empty window with one word on it. Its first
 // paint brings up the whole font stack (the system's font configuration, the
 // font list, a font engine, glyphs), which the empty window never touches, so

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Brindolo developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Times whole processes from their start to their window's first paint: the
 // program on its shipped pictures against a maximized Qt window with one word
 // on it, the least that any window showing text costs here, in alternating

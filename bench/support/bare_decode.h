@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Brindolo developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // libjpeg alone, the baseline of the decode goals: the picture frame's
 // parameters (256 colours, two-pass, Floyd-Steinberg, integer DCT), rows

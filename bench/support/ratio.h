@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Brindolo developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // A speed goal is a ratio between two benchmarks of the same run: the subject
 // and its baseline. Declare goals at namespace scope:

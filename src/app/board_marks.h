@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Brindolo developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The marks drawn over the board: a frame around the control that has the
 // keyboard focus, and a thick dark frame around the tile picked up. They lie

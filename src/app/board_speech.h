@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Brindolo developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // What a screen reader hears of the board, in the interface language: each
 // tile and slot by its row and letters (or as empty), the found counter as

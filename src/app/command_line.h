@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Brindolo developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // What the command line asks for, read before anything of the window's is
 // set up, so that help, version, the folder check and a mistyped option

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Brindolo developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The main window's design: every control with its name, kind, container,
 // bounds, colour, font, caption and state, in creation order (which is also

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Brindolo developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // For start-up timing: with BRINDOLO_QUIT_AFTER_FIRST_PAINT=1 the process
 // ends as soon as its window has been painted once. Header-only, so that the

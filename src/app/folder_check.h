@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Brindolo developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The check of a picture folder before a lesson: every picture is read and
 // decoded exactly as the picture frame does, and every name is read as the

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Brindolo developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The game's board carried out on the window's real controls. Panel texts are
 // kept as the exact bytes the game wrote, so a file name that is not UTF-8

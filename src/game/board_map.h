@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Brindolo developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Where everything lies on the board: the window's panels are numbered, and
 // each number has one job. Every part that names a panel by its number takes

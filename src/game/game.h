@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Brindolo developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The game's rules, reaching the window only through the Board: the picture
 // catalogue, starting a game, the drop check and score, the hover preview and

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Brindolo developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // What the game needs from outside: the board it plays on, the catalogue it
 // draws words from and a source of random numbers. Each has the program's own

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Brindolo developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The word rules every part of the game applies: stems, letter case, the
 // anagram key, the hint and where a word's picture lies. A character is one

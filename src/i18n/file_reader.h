@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Brindolo developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Reads a whole file with plain POSIX calls so that a failure leaves the
 // system's own error number (errno) for the message the player sees.

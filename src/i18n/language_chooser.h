@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Brindolo developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The language chooser behind the flag strips and the language drop-down.
 // It keeps no state: the list is read from "lingue.txt" anew at every

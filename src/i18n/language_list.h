@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Brindolo developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The list of interface languages, "lingue.txt" in the program folder: one
 // name per line, read as text files were read on the system the list was

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Brindolo developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The words a screen reader needs besides the window's captions, read from
 // the section "Accessibility" of a language file, so that a teacher who adds

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Brindolo developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The language files are 8-bit text written on whatever system the
 // translator used: UTF-8 today, Windows-1252 for older files. A file is read

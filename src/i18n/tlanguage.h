@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Brindolo developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The translator: a non-visual component that assigns the properties named
 // by a list of dotted paths (Form.Component.Property) from the section

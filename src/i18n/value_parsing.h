@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Brindolo developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // How the translator reads the values of a language file: trimming, lists
 // and integers. They are written out by hand because Qt's own versions

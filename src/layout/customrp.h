@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Brindolo developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The resizer panel: a panel that keeps every control inside it, at any
 // depth, in proportion to its own size. Each contained control gets one

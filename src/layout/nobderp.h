@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Brindolo developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The concrete resizer panel and its property handlers. Besides a control's
 // bounds, the panel keeps in proportion the size-like properties the

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Brindolo developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The decoded rows handed to the picture as a bitmap without copying them:
 // QImage rows are padded to 4 bytes like BMP rows, so the decoder's buffer

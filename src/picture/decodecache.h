@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Brindolo developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Bitmaps already decoded, so that assigning the same file again (the game
 // does it on every mouse movement over a slot) skips the decode. An entry is

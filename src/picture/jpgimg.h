@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Brindolo developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The JPEG picture control: an image control that reads a whole JPEG file
 // into memory when its file name is assigned and decodes it with libjpeg into

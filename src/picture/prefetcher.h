@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Brindolo developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Fills the decode cache ahead of time on one background thread, so that the
 // first showing of a picture the player is about to see finds it decoded

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Brindolo developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // What a screen reader is told about the controls we draw ourselves: Qt
 // describes its own widgets, but a panel or a shape of ours would reach the

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Brindolo developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The program's one case mapping: A to Z and a to z, nothing else. Written
 // out because std::toupper follows the process locale and QString::toUpper

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Brindolo developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The order of the program's sorted lists (the anagram key sorts a word's
 // characters with it). It ignores letter case and never depends on the

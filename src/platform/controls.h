@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Brindolo developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The standard controls the main window is made of, each a Qt widget that is
 // also a TControl. Published properties use the design's names (Caption,

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Brindolo developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Directory search by wildcard. Every kind of entry qualifies (files,
 // folders, hidden dot files), as with an attribute mask that excludes none.

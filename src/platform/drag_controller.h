@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Brindolo developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The automatic drag, carried out inside the process. Qt's own QDrag goes
 // through the platform's drag and drop, which has no offscreen form and

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Brindolo developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The program's failures are exceptions carrying the message the user sees.
 // Handlers never catch them: the event boundary (event_boundary.h) does.

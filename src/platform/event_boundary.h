@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Brindolo developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The one place where a failure raised by an event handler stops. Every hook
 // the controls call runs inside EventBoundary::run, so no C++ exception ever

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Brindolo developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // A POSIX file descriptor closed on every path out. The readers use POSIX
 // calls rather than streams so that a failure keeps the system's own error

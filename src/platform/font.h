@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Brindolo developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The font as the layout speaks of it: a size in whole points and a height in
 // pixels, tied together through the screen's pixels per inch. A negative

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Brindolo developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Gives every row of a list the height its control publishes as ItemHeight,
 // or a line of the list's font where that is taller: the font and the item

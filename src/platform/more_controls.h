@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Brindolo developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Further standard controls, each publishing the size-like properties the
 // resizer panel scales, under the design's names. No form of the program is

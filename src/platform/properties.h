@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Brindolo developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Published properties found by name through Qt's meta-object system.
 // Look-ups are ASCII-case-insensitive and walk the class before its ancestors,

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Brindolo developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Component ownership as the program's design speaks of it, kept apart from
 // Qt's parent tree: an owner lists the components it owns in creation order,

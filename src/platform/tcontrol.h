@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Brindolo developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // A visual component: a QWidget that is also a TComponent, with the bounds,
 // client size, child list and alignment the program's layout relies on.

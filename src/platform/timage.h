@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Brindolo developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The platform's image control: a picture holder (empty, or a bitmap kept as
 // an indexed or full-colour QImage) painted at natural size, centred, or

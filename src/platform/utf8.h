@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Brindolo developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Splitting texts into characters. A character is one Unicode code point in
 // UTF-8; a byte that does not start a well-formed sequence counts as one

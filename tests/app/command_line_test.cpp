@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Brindolo developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The program run as a teacher runs it from a terminal: help, version, a
 // mistyped option and the folder check, none of which may need a display.
 

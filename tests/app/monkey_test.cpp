@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Brindolo developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Thousands of random player actions on the main window, checking after
 // every one that the board still tells a consistent story and that every
 // failure reached the player through the message box.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Brindolo developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Start-up does each step once: one scan of the picture folder, one layout of
 // the board at the maximized size, one paint, and no picture read or decoded
 // before the first game.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Brindolo developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // A main window on a picture folder of its own, driven with mouse events sent
 // to its window handle, as the player would.

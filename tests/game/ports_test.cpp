@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Brindolo developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "game/clock_random.h"
 #include "support/memory_board.h"
 #include "support/scripted_random.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Brindolo developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // A small window built like the main one: the application object owns the
 // form, the form owns every control, and the controls lie on a container

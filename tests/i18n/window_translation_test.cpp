@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Brindolo developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The chooser and the translator on the real main window, driven through
 // the flag strips and the language drop-down as the player drives them.
 

@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 The Brindolo developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Shared by the install tests: arguments, a scratch folder and how to end.
 #   <test>.sh SOURCE_DIR BINARY_DIR
 set -euo pipefail

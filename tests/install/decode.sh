@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Brindolo developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Every shipped picture, Italian or in a word pack, decodes through the
 # program's own JPEG code at the size the file declares.
 source "$(dirname "$0")/common.sh"

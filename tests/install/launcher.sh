@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Brindolo developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The installed launcher starts the installed program, from any working
 # folder, on the pictures installed beside it (not the build folder's).
 source "$(dirname "$0")/common.sh"

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Brindolo developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # `cmake --install` lays out the program folder the way the program reads it,
 # with a launcher on the PATH and a desktop entry, icon and metainfo that the
 # freedesktop validators accept.

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Brindolo developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # tools/make-pictures on a small table: it makes baseline pictures on white,
 # stops with a clear message on a missing tool, SVG or bad table line, and
 # never leaves a half-written picture behind.

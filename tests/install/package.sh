@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Brindolo developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The Debian package: its control fields, copyright, changelog and manual
 # pages, what lintian says of it, and its program unpacked anywhere starts and
 # finds every shipped picture.

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Brindolo developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The shipped pictures, the Italian ones and every word pack: what the game
 # shows at natural size without clipping, small baseline JPEGs on white, and
 # exactly the words of their picture tables.

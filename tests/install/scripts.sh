@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 The Brindolo developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # scripts/run installs what building and running need, and none of what only
 # the tests need. The script runs on a copy, with apt-get, dpkg-query, sudo,
 # cmake and the game itself replaced by stand-ins.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Brindolo developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The decode cache: a hit is exactly a fresh decode, the file is still read
 // every time, progress handlers see real decodes, memory stays bounded, two
 // threads may share it, and a prefetch only ever saves decodes.

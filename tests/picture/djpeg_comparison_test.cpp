@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Brindolo developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The BMP image must be byte for byte what Debian's djpeg writes with the
 // matching switches, over the corpus and pictures of every kind made here.
 

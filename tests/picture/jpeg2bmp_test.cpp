@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Brindolo developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The jpeg2bmp tool: the control's decode step on the command line.
 
 #include "picture_support.h"

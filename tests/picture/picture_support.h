@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Brindolo developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Shared by the picture tests: the corpus, pictures made with cjpeg/convert
 // into a temporary folder, running programs, and counting paints.

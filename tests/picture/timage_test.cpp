@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Brindolo developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The image control's painting rule: where the picture goes, what is clipped,
 // when the control is opaque, and when it repaints.
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Brindolo developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "platform/controls.h"
 #include "platform/drag_controller.h"
 #include "platform/errors.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Brindolo developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "platform/collation.h"
 #include "platform/directory_search.h"
 #include "platform/program_folder.h"

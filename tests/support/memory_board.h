@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Brindolo developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The board without a window: it keeps the panels' texts and flags, the case
 // box and the picture requests, so that whole games run and can be inspected

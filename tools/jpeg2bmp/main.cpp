@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Brindolo developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // jpeg2bmp: decodes IN.jpg with the picture control's decode step and writes
 // the BMP image to OUT.bmp. With --progress-step N it prints the percentage
 // done to standard error, one a line, whenever the control would report

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Brindolo developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "app/command_line.h"
 #include "app/first_paint.h"
 #include "app/folder_check.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Brindolo developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The decode step shared by the picture control and the jpeg2bmp tool: JPEG
 // bytes in memory, decoded by libjpeg with the control's decode properties,

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Brindolo developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // libjpeg's standard error manager, changed so that every error and the
 // first warning end the current libjpeg call. libjpeg is C: an exception must
