@@ -304,14 +304,15 @@ using PlayWithoutDragTest = WindowTest;
 TEST_F(PlayWithoutDragTest, AWholeGamePlayedWithClicksAndTapsOnly)
 {
     click(*window->Panel(35));
-    QPointingDevice* touchScreen = QTest::createTouchDevice();
+    // The test owns the device; deleting it takes it off Qt's list of devices.
+    const std::unique_ptr<QPointingDevice> touchScreen(QTest::createTouchDevice());
     for (int word = 1; word <= 10; ++word) {
         const int tile = tileFor(word);
         ASSERT_NE(tile, 0) << "no tile spells word " << word;
         if (word == 1) {
             for (int panel : {tile, 10 + word}) {
-                QTest::touchEvent(handle(), touchScreen).press(0, centreOf(panel));
-                QTest::touchEvent(handle(), touchScreen).release(0, centreOf(panel));
+                QTest::touchEvent(handle(), touchScreen.get()).press(0, centreOf(panel));
+                QTest::touchEvent(handle(), touchScreen.get()).release(0, centreOf(panel));
             }
         } else {
             // Press and release on the tile pick it, wherever the pointer went.
