@@ -12,9 +12,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdint>
+#include <cerrno>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <system_error>
 
 namespace brindolo {
 namespace {
@@ -75,9 +77,11 @@ class CatalogueFolder : public ::testing::Test {
 protected:
     CatalogueFolder()
     {
-        const auto unique = std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
-                            std::to_string(reinterpret_cast<uintptr_t>(this));
-        program = fs::temp_directory_path() / ("brindolo-catalogue-" + unique);
+        // mkdtemp, because tests run in parallel processes and any name made up here can meet another's.
+        std::string pattern = (fs::temp_directory_path() / "brindolo-catalogue-XXXXXX").native();
+        if (::mkdtemp(pattern.data()) == nullptr)
+            throw std::system_error(errno, std::generic_category(), "mkdtemp");
+        program = pattern;
         fs::create_directories(program / "immagini");
     }
     ~CatalogueFolder() override { fs::remove_all(program); }
