@@ -11,7 +11,7 @@ namespace brindolo {
 namespace {
 void freeRows(void* rows)
 {
-    delete[] static_cast<std::uint8_t*>(rows);
+    FreePixelRows()(static_cast<std::uint8_t*>(rows));
 }
 }  // namespace
 

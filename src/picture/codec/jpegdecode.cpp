@@ -7,8 +7,12 @@
 #include "picture/codec/raisingerrors.h"
 
 #include <algorithm>
+#include <cstddef>
 #include <cstring>
+#include <new>
 #include <string>
+
+#include <sys/mman.h>
 
 namespace brindolo {
 
@@ -193,6 +197,25 @@ void put32(std::uint8_t* at, std::uint32_t value)
 
 }  // namespace
 
+// A photo's rows are many megabytes, and the decode cache keeps them: in
+// ordinary pages the kernel would fault them in 4 KiB at a time, which costs
+// a tenth of the decode. Aligned to a huge page and marked for huge pages,
+// they come in a few faults. Without transparent huge pages the advice is
+// ignored and nothing else changes.
+PixelRows allocatePixelRows(std::size_t bytes)
+{
+    constexpr std::size_t kHugePage = std::size_t{2} << 20;
+    const bool huge = bytes >= kHugePage;
+    const std::size_t alignment = huge ? kHugePage : alignof(std::max_align_t);
+    const std::size_t rounded = (std::max<std::size_t>(bytes, 1) + alignment - 1) / alignment * alignment;
+    auto* rows = static_cast<std::uint8_t*>(std::aligned_alloc(alignment, rounded));
+    if (!rows)
+        throw std::bad_alloc();
+    if (huge)
+        ::madvise(rows, rounded, MADV_HUGEPAGE);
+    return PixelRows(rows);
+}
+
 bool ProgressMeter::rowDone(unsigned scanline)
 {
     const int percent = static_cast<int>(std::uint64_t{scanline} * 100 / height_);
@@ -225,7 +248,7 @@ DecodedPicture decodeJpeg(std::span<const std::uint8_t> bytes, const DecodeSetti
         picture.xPixelsPerMetre = std::uint32_t{cinfo.X_density} * 100;
         picture.yPixelsPerMetre = std::uint32_t{cinfo.Y_density} * 100;
     }
-    picture.rows = std::make_unique_for_overwrite<std::uint8_t[]>(picture.pixelBytes());
+    picture.rows = allocatePixelRows(picture.pixelBytes());
 
     if (!startDecompress(d))
         d.raise();

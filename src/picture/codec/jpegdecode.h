@@ -13,6 +13,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
 #include <functional>
 #include <memory>
 #include <span>
@@ -54,6 +55,15 @@ inline constexpr std::size_t maxDecodedBytes = std::size_t{512} << 20;
 // and of the two-pass quantizer) is capped too.
 inline constexpr long maxLibjpegMemory = 1L << 30;
 
+// Pixel rows live in memory of their own, freed with std::free.
+struct FreePixelRows {
+    void operator()(std::uint8_t* rows) const noexcept { std::free(rows); }
+};
+using PixelRows = std::unique_ptr<std::uint8_t[], FreePixelRows>;
+
+// Rows for bytes of pixels, uninitialised; throws std::bad_alloc.
+PixelRows allocatePixelRows(std::size_t bytes);
+
 // A decoded picture in the layout of a bottom-up Windows BMP image, except
 // that the rows are kept top-down so that they can back a bitmap directly.
 struct DecodedPicture {
@@ -66,7 +76,7 @@ struct DecodedPicture {
     std::uint32_t xPixelsPerMetre = 0;
     std::uint32_t yPixelsPerMetre = 0;
     // height rows of rowBytes each, top row first, pad bytes zero.
-    std::unique_ptr<std::uint8_t[]> rows;
+    PixelRows rows;
 
     bool empty() const { return !rows; }
     const std::uint8_t* row(int y) const { return rows.get() + rowBytes * static_cast<std::size_t>(y); }
