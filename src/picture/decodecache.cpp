@@ -104,20 +104,21 @@ std::optional<QImage> DecodeCache::find(std::span<const std::uint8_t> bytes, con
 
 void DecodeCache::insert(std::span<const std::uint8_t> bytes, const DecodeSettings& settings, const QImage& picture)
 {
+    std::vector<std::uint8_t> copy(bytes.begin(), bytes.end());
     const std::lock_guard lock(mutex_);
-    insertLocked(bytes, settings, picture, kSpareNothing);
+    insertLocked(std::move(copy), settings, picture, kSpareNothing);
 }
 
-bool DecodeCache::insertSparing(std::span<const std::uint8_t> bytes, const DecodeSettings& settings,
+bool DecodeCache::insertSparing(std::vector<std::uint8_t>&& bytes, const DecodeSettings& settings,
                                 const QImage& picture, Stamp since)
 {
     const std::lock_guard lock(mutex_);
-    return insertLocked(bytes, settings, picture, since);
+    return insertLocked(std::move(bytes), settings, picture, since);
 }
 
 // Entries are kept in the order of their stamps, so the ones that may go
 // are all at the back.
-bool DecodeCache::insertLocked(std::span<const std::uint8_t> bytes, const DecodeSettings& settings,
+bool DecodeCache::insertLocked(std::vector<std::uint8_t>&& bytes, const DecodeSettings& settings,
                                const QImage& picture, Stamp spareFrom)
 {
     // Another thread may have decoded the same picture meanwhile.
@@ -135,7 +136,7 @@ bool DecodeCache::insertLocked(std::span<const std::uint8_t> bytes, const Decode
         kept -= entry->cost;
     }
     evictDownTo(limit_ - cost, spareFrom);
-    entries_.push_front(Entry{{bytes.begin(), bytes.end()}, settings, picture, cost, ++clock_});
+    entries_.push_front(Entry{std::move(bytes), settings, picture, cost, ++clock_});
     usage_ += cost;
     return true;
 }

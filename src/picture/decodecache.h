@@ -60,9 +60,10 @@ public:
     // Makes room by evicting the least recently used entries. An entry for
     // the same bytes and settings is only marked used.
     void insert(std::span<const std::uint8_t> bytes, const DecodeSettings& settings, const QImage& picture);
-    // The same, but evicting only entries last used before since: returns
-    // false and inserts nothing when that would not make room.
-    bool insertSparing(std::span<const std::uint8_t> bytes, const DecodeSettings& settings, const QImage& picture,
+    // The same, keeping the very bytes given, but evicting only entries last
+    // used before since: returns false and inserts nothing when that would
+    // not make room.
+    bool insertSparing(std::vector<std::uint8_t>&& bytes, const DecodeSettings& settings, const QImage& picture,
                        Stamp since);
 
 private:
@@ -78,7 +79,7 @@ private:
     Entries::iterator findLocked(std::span<const std::uint8_t> bytes, const DecodeSettings& settings);
     // Moves the entry to the front with a new stamp.
     void touchLocked(Entries::iterator entry);
-    bool insertLocked(std::span<const std::uint8_t> bytes, const DecodeSettings& settings, const QImage& picture,
+    bool insertLocked(std::vector<std::uint8_t>&& bytes, const DecodeSettings& settings, const QImage& picture,
                       Stamp spareFrom);
     void evictDownTo(std::size_t bytes, Stamp spareFrom);
 

@@ -77,11 +77,11 @@ void DecodePrefetcher::prefetch(const Job& job, std::uint64_t generation, const 
         if (abandoned())
             return;
         try {
-            const std::vector<std::uint8_t> bytes = readWholeFileOrRaise(path, path);
+            std::vector<std::uint8_t> bytes = readWholeFileOrRaise(path, path);
             if (bytes.empty() || cache_.find(bytes, job.settings))
                 continue;
             const QImage bitmap = toBitmap(decodeJpeg(bytes, job.settings, checkAbandoned, 1));
-            if (abandoned() || !cache_.insertSparing(bytes, job.settings, bitmap, job.since))
+            if (abandoned() || !cache_.insertSparing(std::move(bytes), job.settings, bitmap, job.since))
                 return;
         } catch (const Abandoned&) {
             return;

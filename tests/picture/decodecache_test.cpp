@@ -112,9 +112,9 @@ TEST_F(DecodeCacheTest, BoundedMemoryEvictsTheLeastRecentlyUsed)
     // Sparing what was used since a stamp: only older entries make room.
     const DecodeCache::Stamp since = cache.stamp();
     ASSERT_TRUE(cache.find(bytesC, settings));
-    EXPECT_TRUE(cache.insertSparing(bytesB, settings, b, since));
+    EXPECT_TRUE(cache.insertSparing(std::vector(bytesB), settings, b, since));
     EXPECT_FALSE(cache.find(bytesA, settings));
-    EXPECT_FALSE(cache.insertSparing(bytesA, settings, a, since));
+    EXPECT_FALSE(cache.insertSparing(std::vector(bytesA), settings, a, since));
     EXPECT_TRUE(cache.find(bytesB, settings) && cache.find(bytesC, settings));
 
     cache.setLimit(one + 100);
@@ -156,7 +156,7 @@ TEST(DecodeCacheThreads, ConcurrentUseKeepsEveryEntryWhole)
                     cache.insert(files[k], DecodeSettings{}, bitmaps[k]);
                     break;
                 case 1:
-                    cache.insertSparing(files[k], DecodeSettings{}, bitmaps[k], cache.stamp());
+                    cache.insertSparing(std::vector(files[k]), DecodeSettings{}, bitmaps[k], cache.stamp());
                     break;
                 case 2:
                     cache.setLimit(random() % 2 ? one : 3 * one);
