@@ -25,8 +25,12 @@ need_packages() {
 }
 
 # What building and running the program needs.
+# Qt's CMake files for TextToSpeech need qt6-declarative-dev's; the voices
+# come through speech-dispatcher, whose espeak-ng module apt would only
+# recommend.
 RUNTIME_PACKAGES=(build-essential cmake ninja-build pkg-config qt6-base-dev libjpeg62-turbo-dev
-                  fonts-liberation2 libgl-dev scdoc)
+                  fonts-liberation2 libgl-dev scdoc qt6-speech-dev qt6-declarative-dev
+                  qt6-speech-speechd-plugin speech-dispatcher speech-dispatcher-espeak-ng)
 # What the tests need besides.
 TEST_PACKAGES=(libgtest-dev libgmock-dev googletest libbenchmark-dev libjpeg-turbo-progs imagemagick
                xvfb openbox xdotool x11-utils desktop-file-utils appstream dpkg-dev file librsvg2-bin

@@ -1,0 +1,124 @@
+// SPDX-FileCopyrightText: 2026 The Brindolo developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "platform/text_to_speech_speaker.h"
+
+#include <QTextToSpeech>
+
+namespace brindolo {
+
+QLocale::Language languageNamed(const QString& name)
+{
+    const QString wanted = name.trimmed();
+    if (wanted.isEmpty())
+        return QLocale::AnyLanguage;
+    const QLocale byCode(wanted);
+    if (byCode.language() != QLocale::C && wanted.size() <= 3)
+        return byCode.language();
+    const auto all = QLocale::matchingLocales(QLocale::AnyLanguage, QLocale::AnyScript, QLocale::AnyTerritory);
+    for (const QLocale& locale : all) {
+        if (locale.nativeLanguageName().compare(wanted, Qt::CaseInsensitive) == 0
+            || QLocale::languageToString(locale.language()).compare(wanted, Qt::CaseInsensitive) == 0)
+            return locale.language();
+    }
+    return QLocale::AnyLanguage;
+}
+
+TextToSpeechSpeaker::TextToSpeechSpeaker() : home_(new QObject)
+{
+    home_->moveToThread(&thread_);
+    // The engine goes with its parent, on its own thread, once that stops.
+    connect(&thread_, &QThread::finished, home_, &QObject::deleteLater);
+}
+
+TextToSpeechSpeaker::~TextToSpeechSpeaker()
+{
+    if (!thread_.isRunning()) {
+        delete home_;
+        return;
+    }
+    thread_.quit();
+    thread_.wait();
+}
+
+void TextToSpeechSpeaker::start()
+{
+    if (thread_.isRunning())
+        return;
+    thread_.start();
+    QMetaObject::invokeMethod(home_, [this] { startEngine(); });
+}
+
+void TextToSpeechSpeaker::startEngine()
+{
+    if (!QTextToSpeech::availableEngines().isEmpty()) {
+        engine_ = new QTextToSpeech(home_);
+        // The speech-dispatcher engine may only learn later that its daemon
+        // failed. Other changes (speaking, ready again) leave the voices as
+        // they were.
+        connect(engine_, &QTextToSpeech::stateChanged, home_, [this](QTextToSpeech::State state) {
+            if (state == QTextToSpeech::Error)
+                readVoices();
+        });
+    }
+    readVoices();
+}
+
+void TextToSpeechSpeaker::readVoices()
+{
+    QList<QLocale> locales;
+    QString reason;
+    if (!engine_)
+        reason = QStringLiteral("no speech engine is installed");
+    else if (engine_->state() == QTextToSpeech::Error)
+        reason = engine_->errorString().isEmpty() ? QStringLiteral("the speech engine failed") : engine_->errorString();
+    else if (locales = engine_->availableLocales(); locales.isEmpty())
+        reason = QStringLiteral("the speech engine has no voice");
+    QMetaObject::invokeMethod(this, [this, locales, reason] {
+        locales_ = locales;
+        unavailableReason_ = reason;
+        emit voicesChanged();
+    });
+}
+
+std::optional<QLocale> TextToSpeechSpeaker::localeFor(const QString& language) const
+{
+    const QLocale::Language wanted = languageNamed(language);
+    if (wanted == QLocale::AnyLanguage)
+        return std::nullopt;
+    // Prefer the language's main country (it_IT over it_CH), else any.
+    const QLocale usual(wanted);
+    std::optional<QLocale> found;
+    for (const QLocale& locale : locales_) {
+        if (locale.language() != wanted)
+            continue;
+        if (locale.territory() == usual.territory())
+            return locale;
+        if (!found)
+            found = locale;
+    }
+    return found;
+}
+
+bool TextToSpeechSpeaker::canSpeak(const QString& language) const
+{
+    return localeFor(language).has_value();
+}
+
+void TextToSpeechSpeaker::say(const QString& text, const QString& language)
+{
+    const auto locale = localeFor(language);
+    if (!locale)
+        return;
+    QMetaObject::invokeMethod(home_, [this, text, locale = *locale] {
+        if (engine_->locale() != locale)
+            engine_->setLocale(locale);
+        // A new word replaces one still being said rather than queueing
+        // behind it.
+        engine_->stop();
+        engine_->say(text);
+    });
+}
+
+}  // namespace brindolo

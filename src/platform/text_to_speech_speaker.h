@@ -1,0 +1,65 @@
+// SPDX-FileCopyrightText: 2026 The Brindolo developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+// The real voice: Qt TextToSpeech, which on Debian reaches espeak-ng through
+// speech-dispatcher. Connecting to the speech daemon (and spawning it) and
+// listing its voices takes seconds, so the engine lives on a thread of its
+// own and is only started on request: the window never waits for it.
+
+#include "platform/speaker.h"
+
+#include <QList>
+#include <QLocale>
+#include <QObject>
+#include <QThread>
+#include <optional>
+
+class QTextToSpeech;
+
+namespace brindolo {
+
+class TextToSpeechSpeaker : public QObject, public Speaker {
+    Q_OBJECT
+public:
+    TextToSpeechSpeaker();
+    ~TextToSpeechSpeaker() override;
+
+    // Starts the default engine in the background; without one, or when it
+    // fails, the speaker stays silent. Emits voicesChanged once the engine's
+    // voices are known, and again whenever they change.
+    void start();
+    // Why nothing can be said, for a caller that wants to tell; empty once a
+    // working engine has listed its voices.
+    QString unavailableReason() const { return unavailableReason_; }
+
+    bool canSpeak(const QString& language) const override;
+    void say(const QString& text, const QString& language) override;
+
+signals:
+    void voicesChanged();
+
+private:
+    // The engine's locale that speaks the language, or none.
+    std::optional<QLocale> localeFor(const QString& language) const;
+    // On the engine's thread.
+    void startEngine();
+    void readVoices();
+
+    QThread thread_;
+    // Lives on thread_, and so do its child the engine and every call to it.
+    QObject* home_;
+    QTextToSpeech* engine_ = nullptr;
+    // Known on this object's thread: the engine's locales, asked once, since
+    // each question goes to the daemon.
+    QList<QLocale> locales_;
+    QString unavailableReason_ = QStringLiteral("the speech engine was not started");
+};
+
+// The language a name stands for: an ISO 639 code ("de"), or a language's
+// name in its own language or in English, any case ("Deutsch", "german").
+// QLocale::AnyLanguage when none matches.
+QLocale::Language languageNamed(const QString& name);
+
+}  // namespace brindolo
