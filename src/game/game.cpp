@@ -64,6 +64,7 @@ void Game::ShowPicture(const std::string& gameWord)
 
 void Game::showWordPicture(int word)
 {
+    previewed_ = word;
     try {
         ShowPicture(gameWord(word));
     } catch (const Exception&) {
@@ -180,6 +181,11 @@ void Game::SlotMouseMove(int word)
 {
     board_.setText(panelName(kHintBar), brindolo::HintText(gameWord(word), board_.caseBoxChecked()));
     showWordPicture(word);
+}
+
+std::string Game::previewedWord() const
+{
+    return previewed_ == 0 ? std::string() : Recase(Stem(gameWord(previewed_)));
 }
 
 void Game::MaiuscoloMinuscoloClick()

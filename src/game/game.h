@@ -57,6 +57,9 @@ public:
     int NextTileWithLetters(int tile) const;
 
     const std::string& gameWord(int word) const { return words_.at(static_cast<size_t>(word - 1)); }
+    // The word whose picture is shown, as its slot shows it once found;
+    // empty before the first deal.
+    std::string previewedWord() const;
     int foundCount() const { return found_; }
     // The picture files that hovers over slots 2..10 of the game dealt will
     // load, in slot order, each once and without word 1's, which the deal
@@ -89,6 +92,7 @@ private:
     std::array<bool, board_map::kWordsPerGame> pictureFailed_{};
     int found_ = 0;
     int picked_ = 0;
+    int previewed_ = 0;
 };
 
 }  // namespace brindolo

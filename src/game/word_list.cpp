@@ -49,4 +49,18 @@ std::string WordListFolder(const WordListPlaces& places, std::string_view progra
     return PictureFolder(programFolder);
 }
 
+std::string WordListLanguage(std::string_view folder, std::string_view programFolder,
+                             std::string_view interfaceLanguage)
+{
+    if (folder == PictureFolder(programFolder))
+        return "italiano";
+    const std::string packs = asFolder(programFolder) + "parole/";
+    if (folder.starts_with(packs) && folder.size() > packs.size() + 1 && folder.back() == '/') {
+        const std::string_view pack = folder.substr(packs.size(), folder.size() - packs.size() - 1);
+        if (pack.find('/') == std::string_view::npos)
+            return std::string(pack);
+    }
+    return std::string(interfaceLanguage);
+}
+
 }  // namespace brindolo

@@ -34,4 +34,10 @@ std::string PackFolder(std::string_view programFolder, std::string_view language
 // none has been chosen).
 std::string WordListFolder(const WordListPlaces& places, std::string_view programFolder, std::string_view language);
 
+// The language the words of a word list are in, as lingue.txt names it: a
+// pack's own language, "italiano" for immagini/, and for any other folder
+// (the teacher's, or one named at start) the interface language.
+std::string WordListLanguage(std::string_view folder, std::string_view programFolder,
+                             std::string_view interfaceLanguage);
+
 }  // namespace brindolo

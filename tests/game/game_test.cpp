@@ -277,8 +277,10 @@ TEST_F(GameTest, CaseBoxRecasesBoardTextsOnly)
     EXPECT_EQ(board.text("Panel32"), "Hai trovato");
     EXPECT_EQ(board.text("Panel23"), "ÄEKS");
     EXPECT_EQ(board.text("Panel25"), "AÉÉHLNPT");
+    EXPECT_EQ(game.previewedWord(), "CITTÀ") << "the deal shows word 1";
     game.SlotMouseMove(5);
     EXPECT_EQ(board.text("Panel31"), "É_____");
+    EXPECT_EQ(game.previewedWord(), "ÉLÉPHANT");
 
     // Recased tiles are still accepted on their slots, accents and all.
     game.SlotDragDrop(2, "Panel2");

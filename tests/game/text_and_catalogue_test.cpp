@@ -147,6 +147,12 @@ TEST_F(CatalogueFolder, TheWordListComesFromTheFirstPlaceThatApplies)
     std::ofstream(teacher + "/Gatto.Jpg").put('x');
     EXPECT_EQ(WordListFolder({"", teacher}, programFolder, "English"), teacher + "/");
     EXPECT_EQ(WordListFolder({"/chosen", teacher}, programFolder, "English"), "/chosen/");
+
+    // The words are in the pack's language; in a folder of one's own, in the interface language.
+    EXPECT_EQ(WordListLanguage(english, programFolder, "deutsch"), "english");
+    EXPECT_EQ(WordListLanguage(italian, programFolder, "english"), "italiano");
+    EXPECT_EQ(WordListLanguage(teacher + "/", programFolder, "français"), "français");
+    EXPECT_EQ(WordListLanguage(english + "more/", programFolder, "deutsch"), "deutsch");
 }
 
 TEST_F(CatalogueFolder, MissingFolderGivesAnEmptyCatalogue)
