@@ -32,6 +32,11 @@ BoardSpeech::BoardSpeech(TPrincipale& window) : window_(window)
         return words().language + QStringLiteral(": ") + window_.SceltaLingua->currentText();
     };
     window_.MaiuscoloMinuscolo->AccessibleName = [this] { return words().capitals; };
+    TPanel& hint = *window_.Panel(board_map::kHintBar);
+    hint.AccessibleRole = QAccessible::Button;
+    hint.AccessibleName = [this, &hint] {
+        return hint.caption().isEmpty() ? words().sayWord : hint.caption() + QStringLiteral(", ") + words().sayWord;
+    };
 }
 
 const SpokenWords& BoardSpeech::words()
@@ -60,6 +65,8 @@ void BoardSpeech::languageChanged()
     announceNameChange(*window_.Panel(33));
     announceNameChange(*window_.RichiamaLingua1);
     announceNameChange(*window_.MaiuscoloMinuscolo);
+    announceNameChange(*window_.Panel(board_map::kHintBar));
+    announceNameChange(*window_.Voce);
 }
 
 }  // namespace brindolo

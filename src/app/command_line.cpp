@@ -51,7 +51,10 @@ CommandLine readCommandLine(int argc, char** argv)
         QStringLiteral("check"),
         QStringLiteral("Check the pictures of the word list, or of [folder], and report what would go wrong "
                        "in a game, without opening the window. Exit status 1 when there is an error."));
+    const QCommandLineOption mute(QStringLiteral("mute"),
+                                  QStringLiteral("Start with the voice off: found words are not said aloud."));
     parser.addOption(pictures);
+    parser.addOption(mute);
     parser.addOption(check);
     parser.addPositionalArgument(QStringLiteral("folder"), QStringLiteral("The folder that --check checks."),
                                  QStringLiteral("[folder]"));
@@ -81,6 +84,7 @@ CommandLine readCommandLine(int argc, char** argv)
         return line;
     }
     line.picturesFolder = QFile::encodeName(parser.value(pictures)).toStdString();
+    line.mute = parser.isSet(mute);
     const QStringList positional = parser.positionalArguments();
     if (parser.isSet(check)) {
         if (positional.size() > 1) {

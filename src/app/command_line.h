@@ -17,6 +17,7 @@ struct CommandLine {
     Action action = Action::Play;
     std::string picturesFolder;  // --pictures, the file system's bytes; empty when not given
     std::string checkFolder;     // --check's folder; empty for the word list the game would use
+    bool mute = false;           // --mute: the voice box starts unticked
     QString text;                // the help or version text, or what is wrong
 };
 

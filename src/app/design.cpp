@@ -65,6 +65,7 @@ const ControlDesign kControls[] = {
     {"Esci", ControlKind::Panel, "PannelloPrincipale", 648, 418, 81, 39, true, qRgb(240, 202, 166), {27, true, qRgb(0, 0, 0)}, "ESCI", 0, 0},
     {"SceltaLingua", ControlKind::RzComboBox, "PannelloPrincipale", 416, 256, 275, 39, true, qRgb(0, 0, 128), {27, true, qRgb(255, 255, 255)}, "italiano", Hidden, 31},
     {"MaiuscoloMinuscolo", ControlKind::CheckBox, "PannelloPrincipale", 632, 384, 97, 17, false, 0, {}, "a --> A", Checked, 0},
+    {"Voce", ControlKind::CheckBox, "PannelloPrincipale", 560, 384, 65, 17, false, 0, {}, "voce", Checked, 0},
     {"ComboBox1", ControlKind::ComboBox, "PannelloPrincipale", 400, 8, 297, 24, false, 0, {}, "", Hidden | Sorted, 16},
 };
 

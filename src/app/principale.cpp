@@ -210,7 +210,7 @@ void TPrincipale::buildFromDesign()
     Language1->setName(QStringLiteral("Language1"));
     Language1->setProperties({QStringLiteral("Principale.Esci.Caption"), QStringLiteral("Principale.Panel32.Caption"),
                               QStringLiteral("Principale.Panel34.Caption"), QStringLiteral("Principale.Panel35.Caption"),
-                              QStringLiteral("Principale.Caption")});
+                              QStringLiteral("Principale.Voce.Caption"), QStringLiteral("Principale.Caption")});
 
     for (int i = 0; i < componentCount(); ++i)
         component(i)->loaded();
@@ -229,6 +229,7 @@ void TPrincipale::bindControls()
     Esci = require<TPanel>(*this, "Esci");
     SceltaLingua = require<TRzComboBox>(*this, "SceltaLingua");
     MaiuscoloMinuscolo = require<TCheckBox>(*this, "MaiuscoloMinuscolo");
+    Voce = require<TCheckBox>(*this, "Voce");
     ComboBox1 = require<TComboBox>(*this, "ComboBox1");
     for (int n = 1; n <= board_map::kPanelCount; ++n)
         panels_[n - 1] = require<TPanel>(*this, board_map::panelName(n).c_str());
@@ -247,6 +248,8 @@ void TPrincipale::wireEvents()
     Panel(board_map::kPlayButton)->OnClick = [this] { Panel35Click(); };
     Esci->OnClick = [this] { Panel36Click(); };
     MaiuscoloMinuscolo->OnClick = [this] { MaiuscoloMinuscoloClick(); };
+    Voce->OnClick = [this] { VoceClick(); };
+    Panel(board_map::kHintBar)->OnClick = [this] { Panel31Click(); };
     for (TShape* strip : {RichiamaLingua1, RichiamaLingua2, RichiamaLingua3})
         strip->OnMouseUp = [this](QMouseEvent& event) { RichiamaLingua1MouseUp(event); };
     SceltaLingua->OnChange = [this] { SceltaLinguaChange(); };
@@ -273,7 +276,7 @@ void TPrincipale::setUpKeyboard()
     std::vector<QWidget*> order{Panel(35)};
     for (int n = 1; n <= 20; ++n)
         order.push_back(Panel(n));
-    order.insert(order.end(), {MaiuscoloMinuscolo, RichiamaLingua1, SceltaLingua, Esci});
+    order.insert(order.end(), {Panel(board_map::kHintBar), MaiuscoloMinuscolo, Voce, RichiamaLingua1, SceltaLingua, Esci});
     for (QWidget* control : order)
         if (control->focusPolicy() == Qt::NoFocus)
             control->setFocusPolicy(Qt::TabFocus);
@@ -307,6 +310,7 @@ void TPrincipale::FormCreate()
     refitPanel();
     const MemoCatalogue::Batch batch(*catalogue_);
     game_->buildCatalogue(WordListFolder(places_, programFolder_, {}));
+    updateVoiceLanguage();
 }
 
 void TPrincipale::FormResize()
@@ -344,6 +348,7 @@ void TPrincipale::Panel35Click()
         batch.emplace(*catalogue_);
     const auto refresh = qScopeGuard([this] { tilesChanged(); });
     const QScopedValueRollback changing(changingBoard_, true);
+    const auto speakTheList = qScopeGuard([this] { updateVoiceLanguage(); });
     game_->Panel35Click();
     Immagine->prefetch(game_->picturesToCome());
     if (const int first = game_->NextTileWithLetters(10); first != 0 && Panel(35)->isHidden())
@@ -376,7 +381,7 @@ void TPrincipale::PanelDragDrop(int slot, TControl& source)
         found = game_->SlotDragDrop(slot, source.name().toStdString());
     }
     const auto tile = std::find(panels_.begin(), panels_.begin() + 10, &source);
-    afterDrop(found, static_cast<int>(tile - panels_.begin()) + 1);
+    afterDrop(found, static_cast<int>(tile - panels_.begin()) + 1, slot);
 }
 
 void TPrincipale::TileClick(int tile)
@@ -399,14 +404,16 @@ void TPrincipale::SlotClick(int slot)
         const QScopedValueRollback changing(changingBoard_, true);
         found = game_->DropPicked(slot);
     }
-    afterDrop(found, tile);
+    afterDrop(found, tile, slot);
 }
 
-void TPrincipale::afterDrop(bool found, int tile)
+void TPrincipale::afterDrop(bool found, int tile, int slot)
 {
     tilesChanged();
     if (!found)
         return;
+    if (voice_)
+        voice_->say(Panel(board_map::slot(slot))->caption());
     if (!Panel(35)->isHidden())
         Panel(35)->setFocus();
     else if (const int next = game_->NextTileWithLetters(tile); next != 0)
@@ -503,7 +510,10 @@ void TPrincipale::openLanguageList()
 void TPrincipale::SceltaLinguaChange()
 {
     game_->chooseWordList(WordListFolder(places_, programFolder_, SceltaLingua->currentText().toStdString()));
-    const auto tell = qScopeGuard([this] { speech_->languageChanged(); });
+    const auto tell = qScopeGuard([this] {
+        speech_->languageChanged();
+        updateVoiceLanguage();
+    });
     // The list is a window of its own: its parents lead to the drop-down.
     bool fromList = false;
     for (const QWidget* w = QApplication::focusWidget(); w && !fromList; w = w->parentWidget())
@@ -511,6 +521,37 @@ void TPrincipale::SceltaLinguaChange()
     chooseLanguage(*SceltaLingua, *Language1, programFolder());
     if (fromList)
         RichiamaLingua1->setFocus();
+}
+
+void TPrincipale::speakWith(Speaker& speaker, bool muted)
+{
+    voice_ = std::make_unique<WordVoice>(speaker, *Voce, muted);
+    updateVoiceLanguage();
+}
+
+void TPrincipale::voicesChanged()
+{
+    if (voice_)
+        voice_->voicesKnown();
+}
+
+void TPrincipale::updateVoiceLanguage()
+{
+    if (voice_)
+        voice_->setLanguage(QString::fromStdString(WordListLanguage(game_->pictureFolder(), programFolder_,
+                                                                    SceltaLingua->currentText().toStdString())));
+}
+
+void TPrincipale::Panel31Click()
+{
+    if (voice_)
+        voice_->say(QString::fromStdString(game_->previewedWord()));
+}
+
+void TPrincipale::VoceClick()
+{
+    if (voice_)
+        voice_->boxClicked();
 }
 
 }  // namespace brindolo

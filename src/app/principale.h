@@ -10,6 +10,7 @@
 #include "app/board_marks.h"
 #include "app/board_speech.h"
 #include "app/window_board.h"
+#include "app/word_voice.h"
 #include "game/game.h"
 #include "game/word_list.h"
 #include "i18n/tlanguage.h"
@@ -44,6 +45,7 @@ public:
     TPanel* Esci = nullptr;
     TRzComboBox* SceltaLingua = nullptr;
     TCheckBox* MaiuscoloMinuscolo = nullptr;
+    TCheckBox* Voce = nullptr;
     TComboBox* ComboBox1 = nullptr;
     // The translator of the window's captions.
     TLanguage* Language1 = nullptr;
@@ -84,6 +86,16 @@ public:
 
     const BoardMarks& marks() const { return *marks_; }
 
+    // Says the found words, and the shown one on request, through speaker
+    // from now on; muted starts with the voice box unticked. Until then the
+    // window is silent.
+    void speakWith(Speaker& speaker, bool muted);
+    // The speaker has learnt which voices it has.
+    void voicesChanged();
+    // The hint bar clicked, or Space or Enter pressed on it.
+    void Panel31Click();
+    void VoceClick();
+
     void setVisible(bool visible) override;
 
 protected:
@@ -100,7 +112,10 @@ private:
     // After the tiles' letters may have changed: only a tile with letters
     // takes the focus, and the picked tile's mark follows the game.
     void tilesChanged();
-    void afterDrop(bool found, int tile);
+    void afterDrop(bool found, int tile, int slot);
+    // The words' language follows the word list, and for a list of one's
+    // own the interface language.
+    void updateVoiceLanguage();
     // Fits the resizer panel to the client area: alignment none, then fill.
     void refitPanel();
     void skipSupersededFirstLayout();
@@ -117,6 +132,7 @@ private:
     // hides or disables; such moves preview nothing.
     bool changingBoard_ = false;
     std::unique_ptr<BoardSpeech> speech_;
+    std::unique_ptr<WordVoice> voice_;
 };
 
 }  // namespace brindolo

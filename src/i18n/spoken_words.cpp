@@ -16,7 +16,8 @@ SpokenWords SpokenWords::read(const QString& languageFile)
     const QString section = QStringLiteral("Accessibility");
     SpokenWords words;
     for (auto [key, word] : {std::pair{"Tile", &words.tile}, {"Slot", &words.slot}, {"Empty", &words.empty},
-                             {"Language", &words.language}, {"Capitals", &words.capitals}}) {
+                             {"Language", &words.language}, {"Capitals", &words.capitals},
+                             {"SayWord", &words.sayWord}}) {
         const QString value = file.readString(section, QLatin1String(key));
         if (!value.isEmpty())
             *word = value;

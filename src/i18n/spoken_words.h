@@ -22,6 +22,7 @@ struct SpokenWords {
     QString empty = QStringLiteral("empty");
     QString language = QStringLiteral("language");
     QString capitals = QStringLiteral("capital letters");
+    QString sayWord = QStringLiteral("say the word");
 
     static SpokenWords read(const QString& languageFile);
 };

@@ -41,7 +41,8 @@ TEST(CommandLine, HelpVersionAndMistakesNeedNoWindow)
 {
     const Outcome help = brindolo({"--help"});
     EXPECT_EQ(help.exitCode, 0);
-    EXPECT_TRUE(help.out.contains("-p, --pictures <folder>") && help.out.contains("--check")) << help.out.toStdString();
+    EXPECT_TRUE(help.out.contains("-p, --pictures <folder>") && help.out.contains("--check") && help.out.contains("--mute"))
+        << help.out.toStdString();
     EXPECT_FALSE(help.out.contains("platform")) << "Qt's own options stay out of the help";
 
     const Outcome version = brindolo({"--version"});

@@ -92,6 +92,7 @@ std::vector<Pinned> pinnedDesign()
         {"SceltaLingua", board, {416, 256, 275, 39}, QColor(0, 0, 128), 27, true, QColor(Qt::white), "italiano",
          true, false},
         {"MaiuscoloMinuscolo", board, {632, 384, 97, 17}, {}, 13, false, {}, "a --> A", true, true},
+        {"Voce", board, {560, 384, 65, 17}, {}, 13, false, {}, "voce", true, true},
         {"ComboBox1", board, {400, 8, 297, 24}, {}, 13, false, {}, "", true, false},
     });
     return rows;

@@ -3,6 +3,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "platform/drag_controller.h"
+#include "support/recording_speaker.h"
 #include "window_fixture.h"
 
 #include "picture/bitmap.h"
@@ -148,6 +149,9 @@ TEST_F(PlayTest, AChosenLanguagesPackServesFromTheNextGame)
     const QString pack = folder.path() + "/parole/english";
     ASSERT_TRUE(QDir().mkpath(pack));
     ASSERT_TRUE(QFile::copy(picturePath("gatto"), pack + "/cat.jpg"));
+    RecordingSpeaker speaker;
+    speaker.voices = {"italiano", "english"};
+    window->speakWith(speaker, false);
     click(*window->Panel(35));
     window->SceltaLingua->setEditText("English");
     EXPECT_EQ(window->catalogue().count(), 10) << "the game in progress keeps its words";
@@ -155,6 +159,8 @@ TEST_F(PlayTest, AChosenLanguagesPackServesFromTheNextGame)
     EXPECT_EQ(window->Immagine->fileNamePath(), loadedPath(2));
 
     drag(tileFor(1), 11);
+    using Said = std::vector<RecordingSpeaker::Utterance>;
+    EXPECT_EQ(speaker.said, (Said{{window->Panel(11)->caption(), "italiano"}})) << "in the language of its list";
     for (int word = 2; word <= 10; ++word)
         drag(tileFor(word), 10 + word);
     click(*window->Panel(35));
@@ -162,7 +168,52 @@ TEST_F(PlayTest, AChosenLanguagesPackServesFromTheNextGame)
     EXPECT_EQ(window->game().gameWord(1), "cat.jpg");
     EXPECT_EQ(window->Immagine->fileNamePath(), pack.toStdString() + "/cat.jpg");
     EXPECT_EQ(window->Memo1->lines(), QStringList{"cat.jpg"});
+    drag(tileFor(1), 11);
+    EXPECT_EQ(speaker.said.back(), RecordingSpeaker::Utterance("CAT", "english"));
+    EXPECT_EQ(speaker.said.size(), 11u);
     EXPECT_TRUE(reports.empty());
+}
+
+// Nothing is said unasked but a found word; the hint bar says the shown word.
+TEST_F(PlayTest, TheVoiceSaysFoundWordsAndTheShownWordOnRequestUnlessMutedOrMissing)
+{
+    RecordingSpeaker speaker;
+    window->speakWith(speaker, false);
+    EXPECT_TRUE(window->Voce->isChecked() && window->Voce->isEnabled()) << "until the voices are known";
+    speaker.voices = {"italiano"};
+    window->voicesChanged();
+    click(*window->Panel(35));
+    hover(13);
+    EXPECT_TRUE(speaker.said.empty()) << "a hover shows, it does not say";
+    click(*window->Panel(31));
+    const QString third = QString::fromStdString(window->game().gameWord(3)).chopped(4).toUpper();
+    ASSERT_EQ(speaker.said.size(), 1u);
+    EXPECT_EQ(speaker.said.back(), RecordingSpeaker::Utterance(third, "italiano"));
+    drag(tileFor(2), 13);
+    EXPECT_EQ(speaker.said.size(), 1u) << "a wrong drop says nothing";
+
+    click(*window->Voce);
+    drag(tileFor(1), 11);
+    click(*window->Panel(31));
+    EXPECT_EQ(speaker.said.size(), 1u) << "muted";
+    click(*window->Voce);
+
+    speaker.voices.clear();
+    window->voicesChanged();
+    EXPECT_FALSE(window->Voce->isEnabled() || window->Voce->isChecked());
+    click(*window->Panel(31));
+    EXPECT_EQ(speaker.said.size(), 1u) << "no voice";
+    speaker.voices = {"Italiano"};
+    window->voicesChanged();
+    EXPECT_TRUE(window->Voce->isEnabled() && window->Voce->isChecked());
+
+    RecordingSpeaker another;
+    another.voices = {"italiano"};
+    window->speakWith(another, true);
+    window->voicesChanged();
+    EXPECT_FALSE(window->Voce->isChecked());
+    drag(tileFor(2), 12);
+    EXPECT_TRUE(another.said.empty()) << "--mute";
 }
 
 // Once dealt, the other nine pictures are decoded ahead on a background
@@ -414,7 +465,8 @@ TEST_F(PlayWithoutDragTest, TheFocusSkipsEmptyTilesAndFoundSlotsAndASlotsFocusPr
     std::vector<const QWidget*> chain{window->Panel(1)};
     for (int n : {2, 5, 6, 7, 8, 9, 10, 13, 14, 15, 16, 17, 18, 19, 20})
         chain.push_back(window->Panel(n));
-    chain.insert(chain.end(), {window->MaiuscoloMinuscolo, window->RichiamaLingua1, window->Esci});
+    chain.insert(chain.end(),
+                 {window->Panel(31), window->MaiuscoloMinuscolo, window->Voce, window->RichiamaLingua1, window->Esci});
     window->Panel(1)->setFocus();
     std::vector<const QWidget*> visited{focused()};
     while (visited.size() < chain.size()) {
@@ -488,8 +540,8 @@ TEST_F(PlayWithoutDragTest, AScreenReaderHearsTheBoardInTheInterfaceLanguage)
         EXPECT_GE(heardOf(changed, QAccessible::NameChanged), 1) << changed->objectName().toStdString();
 
     hover(13);
-    EXPECT_EQ(reader(window->Panel(31))->role(), QAccessible::StaticText);
-    EXPECT_EQ(name(window->Panel(31)), text(31));
+    EXPECT_EQ(reader(window->Panel(31))->role(), QAccessible::Button);
+    EXPECT_EQ(name(window->Panel(31)), text(31) + ", di' la parola");
     EXPECT_GE(heardOf(window->Panel(31), QAccessible::NameChanged), 1);
     for (QWidget* button : {static_cast<QWidget*>(window->Panel(35)), static_cast<QWidget*>(window->Esci)})
         EXPECT_EQ(reader(button)->role(), QAccessible::Button);
@@ -497,6 +549,7 @@ TEST_F(PlayWithoutDragTest, AScreenReaderHearsTheBoardInTheInterfaceLanguage)
     QAccessibleInterface* caseBox = reader(window->MaiuscoloMinuscolo);
     EXPECT_EQ(caseBox->role(), QAccessible::CheckBox);
     EXPECT_EQ(name(window->MaiuscoloMinuscolo), "lettere maiuscole");
+    EXPECT_EQ(name(window->Voce), "voce");
     EXPECT_TRUE(caseBox->state().checked);
     click(*window->MaiuscoloMinuscolo);
     EXPECT_FALSE(caseBox->state().checked);

@@ -82,7 +82,7 @@ protected:
     int translations = 0;
 };
 
-TEST_F(WindowTranslationTest, AChoiceChangesTheFiveCaptionsAndNothingElse)
+TEST_F(WindowTranslationTest, AChoiceChangesTheTranslatedCaptionsAndNothingElse)
 {
     writeFile(dir, "lingue.txt", "italiano\r\nenglish\r\nparziale\r\n");
     QFile::copy(BRINDOLO_SOURCE_DIR "/data/english.lng", dir.filePath("english.lng"));
@@ -107,6 +107,7 @@ TEST_F(WindowTranslationTest, AChoiceChangesTheFiveCaptionsAndNothingElse)
     expected["Panel32.Caption"] = "YOU FOUND";
     expected["Panel34.Caption"] = "WORDS";
     expected["Panel35.Caption"] = "PLAY";
+    expected["Voce.Caption"] = "voice";
     expected["SceltaLingua.Text"] = "english";
     EXPECT_EQ(texts(), expected);
 

@@ -8,6 +8,7 @@
 #include "app/principale.h"
 #include "game/word_list.h"
 #include "platform/program_folder.h"
+#include "platform/text_to_speech_speaker.h"
 
 #include <QApplication>
 #include <QFile>
@@ -64,14 +65,24 @@ int main(int argc, char** argv)
     QApplication qtApplication(argc, argv);
     brindolo::TApplication application;
     application.setTitle(QStringLiteral("Brindolo 1.0"));
+    // Declared before the window, which speaks through it to the end.
+    brindolo::TextToSpeechSpeaker speaker;
     auto window = std::make_unique<brindolo::TPrincipale>(&application, std::string(), nullptr,
                                                           brindolo::WordListPlaces{line.picturesFolder, teacherFolder()});
+    window->speakWith(speaker, line.mute);
+    QObject::connect(&speaker, &brindolo::TextToSpeechSpeaker::voicesChanged, window.get(),
+                     &brindolo::TPrincipale::voicesChanged);
+    // For packaging checks: prove the window comes up on the shipped data,
+    // then leave at once, with no speech daemon started on the way.
+    const bool reportAndQuit = qEnvironmentVariable("BRINDOLO_REPORT_AND_QUIT") == QLatin1String("1");
+    // Reaching the speech daemon (and starting it) takes a moment that must
+    // not hold back the window.
+    if (!reportAndQuit)
+        brindolo::AfterFirstPaint::watch(*window, [&speaker] { speaker.start(); });
     brindolo::QuitAfterFirstPaint::watch(*window);
     window->showMaximized();
 
-    // For packaging checks: prove the window comes up on the shipped data,
-    // then leave at once.
-    if (qEnvironmentVariable("BRINDOLO_REPORT_AND_QUIT") == QLatin1String("1")) {
+    if (reportAndQuit) {
         std::printf("catalogue: %d\n", window->catalogue().count());
         std::fflush(stdout);
         QTimer::singleShot(0, &qtApplication, &QCoreApplication::quit);

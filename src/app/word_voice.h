@@ -1,0 +1,46 @@
+// SPDX-FileCopyrightText: 2026 The Brindolo developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+// Says the game's words aloud: a word as it is found, and the previewed
+// word when the child asks for it, in the language of the word list. The
+// voice box turns it off; the box is greyed out while no voice speaks that
+// language, and shows the player's last choice again once one does.
+
+#include "platform/speaker.h"
+
+#include <QString>
+
+class QCheckBox;
+
+namespace brindolo {
+
+class WordVoice {
+public:
+    // muted: the box starts unticked (--mute).
+    WordVoice(Speaker& speaker, QCheckBox& box, bool muted);
+
+    // The language of the words dealt from now on.
+    void setLanguage(const QString& language);
+    // The speaker has learnt which voices it has; until then the box shows
+    // the player's choice, so that a voice that comes up late is not
+    // greyed out for a moment.
+    void voicesKnown();
+    // The player ticked or unticked the box.
+    void boxClicked();
+
+    void say(const QString& word);
+
+private:
+    bool canSpeak() const;
+    void showBox();
+
+    Speaker& speaker_;
+    QCheckBox& box_;
+    QString language_;
+    bool wanted_;
+    bool voicesKnown_ = false;
+};
+
+}  // namespace brindolo
