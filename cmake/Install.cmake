@@ -96,6 +96,9 @@ set(CPACK_DEBIAN_PACKAGE_SECTION education)
 # time, where no linker sees them.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6gui6, fonts-liberation2")
+# The words are spoken through Qt's speech-dispatcher plugin and espeak-ng's
+# voices; without them the game plays silently.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-speech-speechd-plugin, speech-dispatcher, espeak-ng")
 # lintian's remaining notes, all info, are kept: hardening-no-fortify-functions
 # and hardening-no-bindnow, since the package is built with the project's own
 # flags rather than dpkg-buildflags'; binary-has-unneeded-section, for the

@@ -23,6 +23,10 @@ depends="$(dpkg-deb -f "$deb" Depends)"
 for needed in libqt6widgets6 libqt6gui6 libqt6core6 libjpeg62-turbo fonts-liberation2; do
     grep -qE "(^|, )$needed( |,|$)" <<<"$depends" || fail "Depends lacks $needed: $depends"
 done
+recommends="$(dpkg-deb -f "$deb" Recommends)"
+for wanted in speech-dispatcher espeak-ng; do
+    grep -qE "(^|, )$wanted( |,|$)" <<<"$recommends" || fail "Recommends lacks $wanted: $recommends"
+done
 [ "$(dpkg-deb -f "$deb" Section)" = education ] || fail "Section is '$(dpkg-deb -f "$deb" Section)', not education"
 maintainer="$(dpkg-deb -f "$deb" Maintainer)"
 [[ "$maintainer" == "$packager <"*@*">" ]] || fail "Maintainer is '$maintainer', not $packager with an address"
