@@ -33,6 +33,11 @@ struct GoalRegistration {
 // Prints a goal line for a ratio measured some other way (memory, processes).
 void printGoal(const std::string& name, double ratio, double goal);
 
+// The statistic, for a benchmark's ComputeStatistics, that makes its fastest
+// repetition stand for it. Both sides of a goal must use it or neither.
+inline constexpr const char* kFastest = "fastest";
+double fastestOf(const std::vector<double>& times);
+
 }  // namespace brindolo::bench
 
 #define BRINDOLO_GOAL(id, subject, baseline, goal) \
