@@ -276,7 +276,8 @@ void TPrincipale::setUpKeyboard()
     std::vector<QWidget*> order{Panel(35)};
     for (int n = 1; n <= 20; ++n)
         order.push_back(Panel(n));
-    order.insert(order.end(), {Panel(board_map::kHintBar), MaiuscoloMinuscolo, Voce, RichiamaLingua1, SceltaLingua, Esci});
+    order.insert(order.end(),
+                 {Panel(board_map::kHintBar), Voce, MaiuscoloMinuscolo, RichiamaLingua1, SceltaLingua, Esci});
     for (QWidget* control : order)
         if (control->focusPolicy() == Qt::NoFocus)
             control->setFocusPolicy(Qt::TabFocus);

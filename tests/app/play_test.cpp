@@ -466,7 +466,7 @@ TEST_F(PlayWithoutDragTest, TheFocusSkipsEmptyTilesAndFoundSlotsAndASlotsFocusPr
     for (int n : {2, 5, 6, 7, 8, 9, 10, 13, 14, 15, 16, 17, 18, 19, 20})
         chain.push_back(window->Panel(n));
     chain.insert(chain.end(),
-                 {window->Panel(31), window->MaiuscoloMinuscolo, window->Voce, window->RichiamaLingua1, window->Esci});
+                 {window->Panel(31), window->Voce, window->MaiuscoloMinuscolo, window->RichiamaLingua1, window->Esci});
     window->Panel(1)->setFocus();
     std::vector<const QWidget*> visited{focused()};
     while (visited.size() < chain.size()) {
