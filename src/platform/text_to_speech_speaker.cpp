@@ -4,7 +4,9 @@
 
 #include "platform/text_to_speech_speaker.h"
 
+#include <QDeadlineTimer>
 #include <QTextToSpeech>
+#include <QThread>
 
 namespace brindolo {
 
@@ -25,39 +27,14 @@ QLocale::Language languageNamed(const QString& name)
     return QLocale::AnyLanguage;
 }
 
-TextToSpeechSpeaker::TextToSpeechSpeaker() : home_(new QObject)
-{
-    home_->moveToThread(&thread_);
-    // The engine goes with its parent, on its own thread, once that stops.
-    connect(&thread_, &QThread::finished, home_, &QObject::deleteLater);
-}
-
-TextToSpeechSpeaker::~TextToSpeechSpeaker()
-{
-    if (!thread_.isRunning()) {
-        delete home_;
-        return;
-    }
-    thread_.quit();
-    thread_.wait();
-}
-
-void TextToSpeechSpeaker::start()
-{
-    if (thread_.isRunning())
-        return;
-    thread_.start();
-    QMetaObject::invokeMethod(home_, [this] { startEngine(); });
-}
-
-void TextToSpeechSpeaker::startEngine()
+void SpeechEngineHome::start()
 {
     if (!QTextToSpeech::availableEngines().isEmpty()) {
-        engine_ = new QTextToSpeech(home_);
+        engine_ = new QTextToSpeech(this);
         // The speech-dispatcher engine may only learn later that its daemon
         // failed. Other changes (speaking, ready again) leave the voices as
         // they were.
-        connect(engine_, &QTextToSpeech::stateChanged, home_, [this](QTextToSpeech::State state) {
+        connect(engine_, &QTextToSpeech::stateChanged, this, [this](QTextToSpeech::State state) {
             if (state == QTextToSpeech::Error)
                 readVoices();
         });
@@ -65,7 +42,7 @@ void TextToSpeechSpeaker::startEngine()
     readVoices();
 }
 
-void TextToSpeechSpeaker::readVoices()
+void SpeechEngineHome::readVoices()
 {
     QList<QLocale> locales;
     QString reason;
@@ -75,11 +52,53 @@ void TextToSpeechSpeaker::readVoices()
         reason = engine_->errorString().isEmpty() ? QStringLiteral("the speech engine failed") : engine_->errorString();
     else if (locales = engine_->availableLocales(); locales.isEmpty())
         reason = QStringLiteral("the speech engine has no voice");
-    QMetaObject::invokeMethod(this, [this, locales, reason] {
+    emit voicesRead(locales, reason);
+}
+
+void SpeechEngineHome::say(const QString& text, const QLocale& locale)
+{
+    if (!engine_)
+        return;
+    if (engine_->locale() != locale)
+        engine_->setLocale(locale);
+    // A new word replaces one still being said rather than queueing behind it.
+    engine_->stop();
+    engine_->say(text);
+}
+
+TextToSpeechSpeaker::TextToSpeechSpeaker() : thread_(new QThread), home_(new SpeechEngineHome)
+{
+    home_->moveToThread(thread_);
+    // The engine goes with its home, on its own thread, once that stops.
+    connect(thread_, &QThread::finished, home_, &QObject::deleteLater);
+    connect(home_, &SpeechEngineHome::voicesRead, this, [this](const QList<QLocale>& locales, const QString& reason) {
         locales_ = locales;
         unavailableReason_ = reason;
         emit voicesChanged();
     });
+}
+
+TextToSpeechSpeaker::~TextToSpeechSpeaker()
+{
+    if (!thread_->isRunning()) {
+        delete home_;
+        delete thread_;
+        return;
+    }
+    thread_->quit();
+    // The engine may still be starting, or the daemon may never answer: a
+    // closed game must end all the same. The thread and the engine are then
+    // left to the end of the process; they touch nothing of this speaker.
+    if (thread_->wait(QDeadlineTimer(1000)))
+        delete thread_;
+}
+
+void TextToSpeechSpeaker::start()
+{
+    if (thread_->isRunning())
+        return;
+    thread_->start();
+    QMetaObject::invokeMethod(home_, &SpeechEngineHome::start);
 }
 
 std::optional<QLocale> TextToSpeechSpeaker::localeFor(const QString& language) const
@@ -111,14 +130,7 @@ void TextToSpeechSpeaker::say(const QString& text, const QString& language)
     const auto locale = localeFor(language);
     if (!locale)
         return;
-    QMetaObject::invokeMethod(home_, [this, text, locale = *locale] {
-        if (engine_->locale() != locale)
-            engine_->setLocale(locale);
-        // A new word replaces one still being said rather than queueing
-        // behind it.
-        engine_->stop();
-        engine_->say(text);
-    });
+    QMetaObject::invokeMethod(home_, [home = home_, text, locale = *locale] { home->say(text, locale); });
 }
 
 }  // namespace brindolo

@@ -13,12 +13,31 @@
 #include <QList>
 #include <QLocale>
 #include <QObject>
-#include <QThread>
 #include <optional>
 
 class QTextToSpeech;
+class QThread;
 
 namespace brindolo {
+
+// The engine's side of the speaker: lives on the speaker's thread with the
+// engine, and touches only what it owns, so that it may outlive the speaker.
+class SpeechEngineHome : public QObject {
+    Q_OBJECT
+public:
+    // Starts the default engine, if any, and tells its voices.
+    void start();
+    void say(const QString& text, const QLocale& locale);
+
+signals:
+    // unavailableReason is empty when locales can be spoken.
+    void voicesRead(const QList<QLocale>& locales, const QString& unavailableReason);
+
+private:
+    void readVoices();
+
+    QTextToSpeech* engine_ = nullptr;
+};
 
 class TextToSpeechSpeaker : public QObject, public Speaker {
     Q_OBJECT
@@ -43,16 +62,13 @@ signals:
 private:
     // The engine's locale that speaks the language, or none.
     std::optional<QLocale> localeFor(const QString& language) const;
-    // On the engine's thread.
-    void startEngine();
-    void readVoices();
 
-    QThread thread_;
-    // Lives on thread_, and so do its child the engine and every call to it.
-    QObject* home_;
-    QTextToSpeech* engine_ = nullptr;
-    // Known on this object's thread: the engine's locales, asked once, since
-    // each question goes to the daemon.
+    // Owned, except by a speech daemon that never answers (see the
+    // destructor).
+    QThread* thread_;
+    SpeechEngineHome* home_;
+    // The engine's locales, asked once, since each question goes to the
+    // daemon.
     QList<QLocale> locales_;
     QString unavailableReason_ = QStringLiteral("the speech engine was not started");
 };
