@@ -19,6 +19,12 @@ std::string asFolder(std::string_view path)
     return folder;
 }
 
+// Where the word packs lie, one folder per language.
+std::string packsFolder(std::string_view programFolder)
+{
+    return asFolder(programFolder) + "parole/";
+}
+
 }  // namespace
 
 bool HoldsPictures(const std::string& folder)
@@ -34,7 +40,7 @@ std::string PackFolder(std::string_view programFolder, std::string_view language
     for (char& c : name)
         if (c >= 'A' && c <= 'Z')
             c = static_cast<char>(c + 32);
-    return asFolder(programFolder) + "parole/" + name + "/";
+    return packsFolder(programFolder) + name + "/";
 }
 
 std::string WordListFolder(const WordListPlaces& places, std::string_view programFolder, std::string_view language)
@@ -54,7 +60,7 @@ std::string WordListLanguage(std::string_view folder, std::string_view programFo
 {
     if (folder == PictureFolder(programFolder))
         return "italiano";
-    const std::string packs = asFolder(programFolder) + "parole/";
+    const std::string packs = packsFolder(programFolder);
     if (folder.starts_with(packs) && folder.size() > packs.size() + 1 && folder.back() == '/') {
         const std::string_view pack = folder.substr(packs.size(), folder.size() - packs.size() - 1);
         if (pack.find('/') == std::string_view::npos)
