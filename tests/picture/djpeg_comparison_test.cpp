@@ -108,6 +108,8 @@ std::vector<std::string> pictures(PictureFolder& folder)
         folder.cjpeg("high1.jpg", "", "-crop 227x1+0+70 +repage"),
         folder.cjpeg("odd.jpg", "-sample 2x2", "-crop 37x23+5+5 +repage"),
         folder.cjpeg("grey1.jpg", "-grayscale", "-crop 1x9+40+0 +repage"),
+        // Rows of over 2 MiB even at a byte a pixel: a photo's own mapping.
+        folder.cjpeg("big.jpg", "-sample 2x2", "-scale 1800x1350!"),
     };
 }
 

@@ -197,23 +197,35 @@ void put32(std::uint8_t* at, std::uint32_t value)
 
 }  // namespace
 
-// A photo's rows are many megabytes, and the decode cache keeps them: in
+// A photo's rows are many megabytes, and the decode cache keeps them. From
+// the heap they would fragment it for libjpeg's next working buffers, and in
 // ordinary pages the kernel would fault them in 4 KiB at a time, which costs
-// a tenth of the decode. Aligned to a huge page and marked for huge pages,
-// they come in a few faults. Without transparent huge pages the advice is
-// ignored and nothing else changes.
+// a tenth of the decode. A mapping of their own, marked for huge pages,
+// comes in a few faults and goes back whole. Without transparent huge pages
+// the advice is ignored and nothing else changes.
 PixelRows allocatePixelRows(std::size_t bytes)
 {
     constexpr std::size_t kHugePage = std::size_t{2} << 20;
-    const bool huge = bytes >= kHugePage;
-    const std::size_t alignment = huge ? kHugePage : alignof(std::max_align_t);
-    const std::size_t rounded = (std::max<std::size_t>(bytes, 1) + alignment - 1) / alignment * alignment;
-    auto* rows = static_cast<std::uint8_t*>(std::aligned_alloc(alignment, rounded));
-    if (!rows)
+    if (bytes < kHugePage) {
+        auto* rows = static_cast<std::uint8_t*>(std::malloc(std::max<std::size_t>(bytes, 1)));
+        if (!rows)
+            throw std::bad_alloc();
+        return PixelRows(rows);
+    }
+    const std::size_t rounded = (bytes + kHugePage - 1) / kHugePage * kHugePage;
+    void* rows = ::mmap(nullptr, rounded, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    if (rows == MAP_FAILED)
         throw std::bad_alloc();
-    if (huge)
-        ::madvise(rows, rounded, MADV_HUGEPAGE);
-    return PixelRows(rows);
+    ::madvise(rows, rounded, MADV_HUGEPAGE);
+    return PixelRows(static_cast<std::uint8_t*>(rows), FreePixelRows{rounded});
+}
+
+void FreePixelRows::operator()(std::uint8_t* rows) const noexcept
+{
+    if (mappedBytes > 0)
+        ::munmap(rows, mappedBytes);
+    else
+        std::free(rows);
 }
 
 bool ProgressMeter::rowDone(unsigned scanline)

@@ -55,9 +55,11 @@ inline constexpr std::size_t maxDecodedBytes = std::size_t{512} << 20;
 // and of the two-pass quantizer) is capped too.
 inline constexpr long maxLibjpegMemory = 1L << 30;
 
-// Pixel rows live in memory of their own, freed with std::free.
+// Pixel rows live in memory of their own: a mapping of their own when they
+// are megabytes, the heap otherwise.
 struct FreePixelRows {
-    void operator()(std::uint8_t* rows) const noexcept { std::free(rows); }
+    std::size_t mappedBytes = 0;  // 0: from the heap
+    void operator()(std::uint8_t* rows) const noexcept;
 };
 using PixelRows = std::unique_ptr<std::uint8_t[], FreePixelRows>;
 
