@@ -7,6 +7,7 @@
 #include "app/folder_check.h"
 #include "app/principale.h"
 #include "game/word_list.h"
+#include "picture/codec/decode_heap.h"
 #include "platform/program_folder.h"
 #include "platform/text_to_speech_speaker.h"
 
@@ -15,12 +16,9 @@
 #include <QStandardPaths>
 #include <QTimer>
 #include <cstdio>
-#include <malloc.h>
 #include <memory>
 
 namespace {
-
-constexpr int kKeptHeap = 32 << 20;
 
 // $XDG_DATA_HOME/brindolo/immagini, or ~/.local/share/brindolo/immagini.
 std::string teacherFolder()
@@ -36,6 +34,7 @@ int main(int argc, char** argv)
     QCoreApplication::setApplicationName(QStringLiteral("brindolo"));
     QCoreApplication::setApplicationVersion(QStringLiteral(BRINDOLO_VERSION));
     const brindolo::CommandLine line = brindolo::readCommandLine(argc, argv);
+    brindolo::keepDecodeBuffersInHeap();
     switch (line.action) {
     case brindolo::CommandLine::Action::Help:
     case brindolo::CommandLine::Action::Version:
@@ -46,12 +45,6 @@ int main(int argc, char** argv)
                      line.text.toLocal8Bit().constData());
         return 2;
     case brindolo::CommandLine::Action::Check: {
-        // Each picture's decode allocates and frees a few hundred kilobytes
-        // (its file, its rows, libjpeg's colour histogram). glibc would hand
-        // them back to the system after every picture and fault them in
-        // again for the next, which costs a third of the check's time.
-        mallopt(M_TRIM_THRESHOLD, kKeptHeap);
-        mallopt(M_MMAP_THRESHOLD, kKeptHeap);
         const brindolo::WordListPlaces places{line.picturesFolder, teacherFolder()};
         const std::string folder = line.checkFolder.empty()
             ? brindolo::WordListFolder(places, brindolo::programFolder(), {})
