@@ -104,13 +104,13 @@ std::optional<QImage> DecodeCache::find(std::span<const std::uint8_t> bytes, con
 
 void DecodeCache::insert(std::span<const std::uint8_t> bytes, const DecodeSettings& settings, const QImage& picture)
 {
-    std::vector<std::uint8_t> copy(bytes.begin(), bytes.end());
+    KeptBytes copy(bytes.begin(), bytes.end());
     const std::lock_guard lock(mutex_);
     insertLocked(std::move(copy), settings, picture, kSpareNothing);
 }
 
-bool DecodeCache::insertSparing(std::vector<std::uint8_t>&& bytes, const DecodeSettings& settings,
-                                const QImage& picture, Stamp since)
+bool DecodeCache::insertSparing(KeptBytes&& bytes, const DecodeSettings& settings, const QImage& picture,
+                                Stamp since)
 {
     const std::lock_guard lock(mutex_);
     return insertLocked(std::move(bytes), settings, picture, since);
@@ -118,8 +118,8 @@ bool DecodeCache::insertSparing(std::vector<std::uint8_t>&& bytes, const DecodeS
 
 // Entries are kept in the order of their stamps, so the ones that may go
 // are all at the back.
-bool DecodeCache::insertLocked(std::vector<std::uint8_t>&& bytes, const DecodeSettings& settings,
-                               const QImage& picture, Stamp spareFrom)
+bool DecodeCache::insertLocked(KeptBytes&& bytes, const DecodeSettings& settings, const QImage& picture,
+                               Stamp spareFrom)
 {
     // Another thread may have decoded the same picture meanwhile.
     if (const auto same = findLocked(bytes, settings); same != entries_.end()) {

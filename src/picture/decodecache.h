@@ -12,6 +12,7 @@
 // thread while the interface thread reads them.
 
 #include "picture/codec/jpegdecode.h"
+#include "picture/codec/own_mapping.h"
 
 #include <QImage>
 #include <cstddef>
@@ -63,12 +64,11 @@ public:
     // The same, keeping the very bytes given, but evicting only entries last
     // used before since: returns false and inserts nothing when that would
     // not make room.
-    bool insertSparing(std::vector<std::uint8_t>&& bytes, const DecodeSettings& settings, const QImage& picture,
-                       Stamp since);
+    bool insertSparing(KeptBytes&& bytes, const DecodeSettings& settings, const QImage& picture, Stamp since);
 
 private:
     struct Entry {
-        std::vector<std::uint8_t> bytes;
+        KeptBytes bytes;
         DecodeSettings settings;
         QImage picture;
         std::size_t cost;
@@ -79,8 +79,7 @@ private:
     Entries::iterator findLocked(std::span<const std::uint8_t> bytes, const DecodeSettings& settings);
     // Moves the entry to the front with a new stamp.
     void touchLocked(Entries::iterator entry);
-    bool insertLocked(std::vector<std::uint8_t>&& bytes, const DecodeSettings& settings, const QImage& picture,
-                      Stamp spareFrom);
+    bool insertLocked(KeptBytes&& bytes, const DecodeSettings& settings, const QImage& picture, Stamp spareFrom);
     void evictDownTo(std::size_t bytes, Stamp spareFrom);
 
     mutable std::mutex mutex_;

@@ -77,7 +77,7 @@ void DecodePrefetcher::prefetch(const Job& job, std::uint64_t generation, const 
         if (abandoned())
             return;
         try {
-            std::vector<std::uint8_t> bytes = readWholeFileOrRaise(path, path);
+            KeptBytes bytes = readWholeFileToKeepOrRaise(path, path);
             if (bytes.empty() || cache_.find(bytes, job.settings))
                 continue;
             const QImage bitmap = toBitmap(decodeJpeg(bytes, job.settings, checkAbandoned, 1));

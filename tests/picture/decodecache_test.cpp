@@ -112,9 +112,9 @@ TEST_F(DecodeCacheTest, BoundedMemoryEvictsTheLeastRecentlyUsed)
     // Sparing what was used since a stamp: only older entries make room.
     const DecodeCache::Stamp since = cache.stamp();
     ASSERT_TRUE(cache.find(bytesC, settings));
-    EXPECT_TRUE(cache.insertSparing(std::vector(bytesB), settings, b, since));
+    EXPECT_TRUE(cache.insertSparing(KeptBytes(bytesB.begin(), bytesB.end()), settings, b, since));
     EXPECT_FALSE(cache.find(bytesA, settings));
-    EXPECT_FALSE(cache.insertSparing(std::vector(bytesA), settings, a, since));
+    EXPECT_FALSE(cache.insertSparing(KeptBytes(bytesA.begin(), bytesA.end()), settings, a, since));
     EXPECT_TRUE(cache.find(bytesB, settings) && cache.find(bytesC, settings));
 
     cache.setLimit(one + 100);
@@ -122,6 +122,16 @@ TEST_F(DecodeCacheTest, BoundedMemoryEvictsTheLeastRecentlyUsed)
     cache.setLimit(0);
     cache.insert(bytesA, settings, a);
     EXPECT_EQ(cache.count(), 0);
+
+    // A photo's megabytes, kept in memory of their own, are compared whole.
+    auto photo = bytesA;
+    photo.resize(std::size_t{3} << 20, 0x5a);
+    cache.setLimit(one + photo.size());
+    EXPECT_TRUE(cache.insertSparing(KeptBytes(photo.begin(), photo.end()), settings, a, cache.stamp()));
+    auto lastByteApart = photo;
+    lastByteApart.back() ^= 1;
+    EXPECT_FALSE(cache.find(lastByteApart, settings));
+    EXPECT_EQ(cache.find(photo, settings)->cacheKey(), a.cacheKey());
 }
 
 TEST(DecodeCacheBound, AnEighthOfTheMemoryAtMost256MiB)
@@ -156,7 +166,7 @@ TEST(DecodeCacheThreads, ConcurrentUseKeepsEveryEntryWhole)
                     cache.insert(files[k], DecodeSettings{}, bitmaps[k]);
                     break;
                 case 1:
-                    cache.insertSparing(std::vector(files[k]), DecodeSettings{}, bitmaps[k], cache.stamp());
+                    cache.insertSparing(KeptBytes(files[k].begin(), files[k].end()), DecodeSettings{}, bitmaps[k], cache.stamp());
                     break;
                 case 2:
                     cache.setLimit(random() % 2 ? one : 3 * one);

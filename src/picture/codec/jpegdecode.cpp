@@ -4,6 +4,7 @@
 
 #include "picture/codec/jpegdecode.h"
 
+#include "picture/codec/own_mapping.h"
 #include "picture/codec/raisingerrors.h"
 
 #include <algorithm>
@@ -12,7 +13,6 @@
 #include <new>
 #include <string>
 
-#include <sys/mman.h>
 
 namespace brindolo {
 
@@ -197,15 +197,10 @@ void put32(std::uint8_t* at, std::uint32_t value)
 
 }  // namespace
 
-// A photo's rows are many megabytes, and the decode cache keeps them. From
-// the heap they would fragment it for libjpeg's next working buffers, and in
-// ordinary pages the kernel would fault them in 4 KiB at a time, which costs
-// a tenth of the decode. A mapping of their own, marked for huge pages,
-// comes in a few faults and goes back whole. Without transparent huge pages
-// the advice is ignored and nothing else changes.
+// A photo's rows are megabytes that the decode cache keeps: in a mapping of
+// their own, whole huge pages of it.
 PixelRows allocatePixelRows(std::size_t bytes)
 {
-    constexpr std::size_t kHugePage = std::size_t{2} << 20;
     if (bytes < kHugePage) {
         auto* rows = static_cast<std::uint8_t*>(std::malloc(std::max<std::size_t>(bytes, 1)));
         if (!rows)
@@ -213,17 +208,13 @@ PixelRows allocatePixelRows(std::size_t bytes)
         return PixelRows(rows);
     }
     const std::size_t rounded = (bytes + kHugePage - 1) / kHugePage * kHugePage;
-    void* rows = ::mmap(nullptr, rounded, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
-    if (rows == MAP_FAILED)
-        throw std::bad_alloc();
-    ::madvise(rows, rounded, MADV_HUGEPAGE);
-    return PixelRows(static_cast<std::uint8_t*>(rows), FreePixelRows{rounded});
+    return PixelRows(static_cast<std::uint8_t*>(mapOwnBlock(rounded)), FreePixelRows{rounded});
 }
 
 void FreePixelRows::operator()(std::uint8_t* rows) const noexcept
 {
     if (mappedBytes > 0)
-        ::munmap(rows, mappedBytes);
+        unmapOwnBlock(rows, mappedBytes);
     else
         std::free(rows);
 }

@@ -56,7 +56,7 @@ inline constexpr std::size_t maxDecodedBytes = std::size_t{512} << 20;
 inline constexpr long maxLibjpegMemory = 1L << 30;
 
 // Pixel rows live in memory of their own: a mapping of their own when they
-// are megabytes, the heap otherwise.
+// are megabytes (own_mapping.h), the heap otherwise.
 struct FreePixelRows {
     std::size_t mappedBytes = 0;  // 0: from the heap
     void operator()(std::uint8_t* rows) const noexcept;
