@@ -7,10 +7,12 @@
 // threads may share it, and a prefetch only ever saves decodes.
 
 #include "picture/bitmap.h"
+#include "picture/codec/filecopy.h"
 #include "picture/decodecache.h"
 #include "picture/jpgimg.h"
 #include "picture_support.h"
 
+#include <algorithm>
 #include <atomic>
 #include <random>
 #include <thread>
@@ -132,6 +134,24 @@ TEST_F(DecodeCacheTest, BoundedMemoryEvictsTheLeastRecentlyUsed)
     lastByteApart.back() ^= 1;
     EXPECT_FALSE(cache.find(lastByteApart, settings));
     EXPECT_EQ(cache.find(photo, settings)->cacheKey(), a.cacheKey());
+}
+
+// A photo's file read to be kept: the same bytes and failures as an ordinary
+// read, megabytes of them on huge-page boundaries, and a vector of such
+// memory growing past a megabyte keeps what it held.
+TEST_F(DecodeCacheTest, KeptFileBytesAreTheFileInMemoryOfTheirOwn)
+{
+    KeptBytes grown;
+    for (std::size_t i = 0; i < (std::size_t{5} << 20); ++i)
+        grown.push_back(static_cast<std::uint8_t>(i % 251));
+    for (std::size_t i = 0; i < grown.size(); i += 4099)
+        ASSERT_EQ(grown[i], i % 251) << i;
+    EXPECT_EQ(reinterpret_cast<std::uintptr_t>(grown.data()) % kHugePage, 0u);
+
+    writeBytes(path("photo.jpg"), std::vector<std::uint8_t>(grown.begin(), grown.end()));
+    const KeptBytes kept = readWholeFileToKeepOrRaise(path("photo.jpg"), "photo.jpg");
+    EXPECT_TRUE(std::ranges::equal(kept, grown));
+    EXPECT_THROW(readWholeFileToKeepOrRaise(path("missing.jpg"), "missing.jpg"), EFOpenError);
 }
 
 TEST(DecodeCacheBound, AnEighthOfTheMemoryAtMost256MiB)
