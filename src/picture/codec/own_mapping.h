@@ -11,6 +11,8 @@
 // fresh from the kernel, faulted in 4 KiB at a time. A mapping of its own
 // goes back to the system whole, and from 2 MiB on it is aligned and
 // marked for transparent huge pages, so that it faults in a few pieces.
+// glibc's malloc offers no such choice per block, and a second allocator
+// library for two kinds of block would weigh more than these few lines.
 
 #include <cstddef>
 #include <cstdint>
@@ -21,7 +23,7 @@ namespace brindolo {
 
 inline constexpr std::size_t kHugePage = std::size_t{2} << 20;
 
-// A block of at least bytes, uninitialised; throws std::bad_alloc.
+// A zero-filled block of at least bytes; throws std::bad_alloc.
 void* mapOwnBlock(std::size_t bytes);
 // Gives back a block mapOwnBlock made for the same bytes.
 void unmapOwnBlock(void* block, std::size_t bytes) noexcept;
