@@ -13,7 +13,6 @@
 #include <new>
 #include <string>
 
-
 namespace brindolo {
 
 namespace {
@@ -207,7 +206,7 @@ PixelRows allocatePixelRows(std::size_t bytes)
             throw std::bad_alloc();
         return PixelRows(rows);
     }
-    const std::size_t rounded = (bytes + kHugePage - 1) / kHugePage * kHugePage;
+    const std::size_t rounded = roundUp(bytes, kHugePage);
     return PixelRows(static_cast<std::uint8_t*>(mapOwnBlock(rounded)), FreePixelRows{rounded});
 }
 

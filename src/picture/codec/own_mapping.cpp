@@ -14,11 +14,6 @@ namespace brindolo {
 
 namespace {
 
-std::size_t roundUp(std::size_t bytes, std::size_t unit)
-{
-    return (bytes + unit - 1) / unit * unit;
-}
-
 std::size_t pageSize()
 {
     static const std::size_t size = static_cast<std::size_t>(::sysconf(_SC_PAGESIZE));

@@ -23,6 +23,12 @@ namespace brindolo {
 
 inline constexpr std::size_t kHugePage = std::size_t{2} << 20;
 
+// bytes rounded up to a whole number of units.
+constexpr std::size_t roundUp(std::size_t bytes, std::size_t unit)
+{
+    return (bytes + unit - 1) / unit * unit;
+}
+
 // A zero-filled block of at least bytes; throws std::bad_alloc.
 void* mapOwnBlock(std::size_t bytes);
 // Gives back a block mapOwnBlock made for the same bytes.
