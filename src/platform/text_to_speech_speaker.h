@@ -73,9 +73,4 @@ private:
     QString unavailableReason_ = QStringLiteral("the speech engine was not started");
 };
 
-// The language a name stands for: an ISO 639 code ("de"), or a language's
-// name in its own language or in English, any case ("Deutsch", "german").
-// QLocale::AnyLanguage when none matches.
-QLocale::Language languageNamed(const QString& name);
-
 }  // namespace brindolo

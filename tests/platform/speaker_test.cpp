@@ -2,6 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "platform/language_names.h"
 #include "platform/text_to_speech_speaker.h"
 
 #include <QFile>
@@ -24,6 +25,7 @@ TEST(TextToSpeechSpeaker, LanguageNamesAsTheLanguageListWritesThem)
     EXPECT_EQ(languageNamed("Français"), QLocale::French);
     EXPECT_EQ(languageNamed("deutsch"), QLocale::German);
     EXPECT_EQ(languageNamed("español"), QLocale::Spanish);
+    EXPECT_EQ(languageNamed("português"), QLocale::Portuguese);
     EXPECT_EQ(languageNamed("German"), QLocale::German);
     EXPECT_EQ(languageNamed("de"), QLocale::German);
     EXPECT_EQ(languageNamed("parziale"), QLocale::AnyLanguage);
