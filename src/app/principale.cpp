@@ -153,8 +153,12 @@ T* require(const TComponent& owner, const char* name)
 }  // namespace
 
 TPrincipale::TPrincipale(TComponent* owner, std::string programFolder, std::unique_ptr<RandomSource> random,
-                         WordListPlaces places)
-    : TForm(owner), programFolder_(std::move(programFolder)), places_(std::move(places)), random_(std::move(random))
+                         WordListPlaces places, QString language)
+    : TForm(owner),
+      programFolder_(std::move(programFolder)),
+      places_(std::move(places)),
+      startLanguage_(std::move(language)),
+      random_(std::move(random))
 {
     if (programFolder_.empty())
         programFolder_ = brindolo::programFolder();
@@ -309,8 +313,14 @@ void TPrincipale::refitPanel()
 void TPrincipale::FormCreate()
 {
     refitPanel();
+    // Before the catalogue, so that the first word list is already the
+    // language's own and is read once.
+    if (!startLanguage_.isEmpty()) {
+        SceltaLingua->setEditText(startLanguage_);
+        chooseLanguage(*SceltaLingua, *Language1, programFolder());
+    }
     const MemoCatalogue::Batch batch(*catalogue_);
-    game_->buildCatalogue(WordListFolder(places_, programFolder_, {}));
+    game_->buildCatalogue(WordListFolder(places_, programFolder_, startLanguage_.toStdString()));
     updateVoiceLanguage();
 }
 
@@ -326,15 +336,17 @@ void TPrincipale::setVisible(bool visible)
     QWidget::setVisible(visible);
 }
 
-// Shown maximized, the window is first given its design size and, a moment
-// later, the size the window system chose. Where the window system has placed
-// it already, a layout at the design size would only be undone at once; the
-// first size change of the window and its panel is then the maximized one,
-// and the board is scaled from its design straight to it.
+// Shown maximized (or full screen), the window is first given its design
+// size and, a moment later, the size the window system chose. Where the
+// window system has placed it already, a layout at the design size would
+// only be undone at once; the first size change of the window and its panel
+// is then the maximized one, and the board is scaled from its design
+// straight to it.
 void TPrincipale::skipSupersededFirstLayout()
 {
     const QWindow* handle = windowHandle();
-    if (!(windowState() & Qt::WindowMaximized) || !handle || handle->geometry().size() == size())
+    if (!(windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)) || !handle
+        || handle->geometry().size() == size())
         return;
     setAttribute(Qt::WA_PendingResizeEvent, false);
     PannelloPrincipale->setAttribute(Qt::WA_PendingResizeEvent, false);

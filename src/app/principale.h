@@ -31,8 +31,11 @@ public:
     // random: the game's generator; none means the clock-seeded one.
     // places: a word list named at start and the teacher's folder, which
     // come before the packs of the program folder.
+    // language: a name from lingue.txt that the window starts in, as if
+    // picked under the flag before the first game; empty keeps the design.
     explicit TPrincipale(TComponent* owner, std::string programFolder = {},
-                         std::unique_ptr<RandomSource> random = {}, WordListPlaces places = {});
+                         std::unique_ptr<RandomSource> random = {}, WordListPlaces places = {},
+                         QString language = {});
     ~TPrincipale() override;
 
     TPanel* PannelloPrincipale = nullptr;
@@ -123,6 +126,7 @@ private:
     std::array<TPanel*, board_map::kPanelCount> panels_{};
     std::string programFolder_;
     WordListPlaces places_;
+    QString startLanguage_;
     std::unique_ptr<RandomSource> random_;
     std::unique_ptr<WindowBoard> board_;
     std::unique_ptr<MemoCatalogue> catalogue_;

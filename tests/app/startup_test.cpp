@@ -14,6 +14,7 @@
 #include <QDir>
 #include <QEvent>
 #include <QImage>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -187,6 +188,18 @@ TEST_F(StartupTest, OneLayoutAtTheMaximizedSizeGivesTheSameBoardAsTwo)
     }
     // The panel and the 46 controls on it.
     EXPECT_EQ(controls, 47);
+}
+
+// Full screen, as maximized: one layout, straight at the screen's size.
+TEST_F(StartupTest, ShownFullScreenTheBoardIsLaidOutOnceOverTheWholeScreen)
+{
+    auto window = makeWindow();
+    window->showFullScreen();
+    settle(*window);
+    EXPECT_TRUE(window->isFullScreen());
+    EXPECT_EQ(window->frameGeometry(), window->screen()->geometry());
+    EXPECT_EQ(rescales(*window), 1);
+    EXPECT_EQ(window->PannelloPrincipale->boundsRect(), window->rect());
 }
 
 // A window the window system has not placed yet, or one shown at its design

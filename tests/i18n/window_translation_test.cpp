@@ -60,12 +60,13 @@ protected:
         QTest::keyClick(&view, Qt::Key_Return);
     }
 
-    // Every caption and text on the window, by component name.
-    std::map<QString, QString> texts() const
+    // Every caption and text on a window, by component name.
+    std::map<QString, QString> texts() const { return textsOf(*window); }
+    static std::map<QString, QString> textsOf(const TPrincipale& window)
     {
-        std::map<QString, QString> all{{"Principale", window->caption()}};
-        for (int i = 0; i < window->componentCount(); ++i) {
-            const TComponent& c = *window->component(i);
+        std::map<QString, QString> all{{"Principale", window.caption()}};
+        for (int i = 0; i < window.componentCount(); ++i) {
+            const TComponent& c = *window.component(i);
             for (const char* property : {"Caption", "Text"}) {
                 const QVariant value = c.object().property(property);
                 if (value.isValid())
@@ -126,6 +127,29 @@ TEST_F(WindowTranslationTest, AChoiceChangesTheTranslatedCaptionsAndNothingElse)
     EXPECT_EQ(translations, 3);
     EXPECT_FALSE(list.isVisible());
     EXPECT_EQ(texts(), expected);
+    EXPECT_TRUE(reports.empty());
+}
+
+// Started in a language (the desktop's, or one set for the class), the
+// window is the one a pick under the flag gives, and its first word list is
+// already that language's pack.
+TEST_F(WindowTranslationTest, StartingInALanguageIsAPickMadeBeforeTheFirstGame)
+{
+    writeFile(dir, "lingue.txt", "italiano\r\nenglish\r\n");
+    QFile::copy(BRINDOLO_SOURCE_DIR "/data/english.lng", dir.filePath("english.lng"));
+    ASSERT_TRUE(QDir(dir.path()).mkpath("parole/english"));
+    writeFile(dir, "parole/english/cat.jpg", "");
+    releaseOver(*window->RichiamaLingua1, Qt::LeftButton);
+    pick(1);
+
+    // An application of its own: the translator finds its window by name.
+    TApplication other;
+    const TPrincipale started(&other, testing::folderOf(dir), {}, {}, "english");
+    EXPECT_EQ(textsOf(started), texts());
+    EXPECT_EQ(started.Panel(35)->caption(), "PLAY");
+    ASSERT_EQ(started.catalogue().count(), 1);
+    EXPECT_EQ(started.catalogue().entry(0), "cat.jpg");
+    EXPECT_EQ(started.game().pictureFolder(), testing::folderOf(dir) + "parole/english/");
     EXPECT_TRUE(reports.empty());
 }
 
