@@ -53,7 +53,15 @@ CommandLine readCommandLine(int argc, char** argv)
                        "in a game, without opening the window. Exit status 1 when there is an error."));
     const QCommandLineOption mute(QStringLiteral("mute"),
                                   QStringLiteral("Start with the voice off: found words are not said aloud."));
+    const QCommandLineOption language(
+        QStringLiteral("language"),
+        QStringLiteral("Show the window in <language>, a name from the flag's list or its code (fr)."),
+        QStringLiteral("language"));
+    const QCommandLineOption fullscreen(QStringLiteral("fullscreen"),
+                                        QStringLiteral("Show the board over the whole screen."));
     parser.addOption(pictures);
+    parser.addOption(language);
+    parser.addOption(fullscreen);
     parser.addOption(mute);
     parser.addOption(check);
     parser.addPositionalArgument(QStringLiteral("folder"), QStringLiteral("The folder that --check checks."),
@@ -85,6 +93,9 @@ CommandLine readCommandLine(int argc, char** argv)
     }
     line.picturesFolder = QFile::encodeName(parser.value(pictures)).toStdString();
     line.mute = parser.isSet(mute);
+    line.fullscreen = parser.isSet(fullscreen);
+    if (parser.isSet(language))
+        line.language = parser.value(language);
     const QStringList positional = parser.positionalArguments();
     if (parser.isSet(check)) {
         if (positional.size() > 1) {

@@ -8,6 +8,7 @@
 // never need a display.
 
 #include <QString>
+#include <optional>
 #include <string>
 
 namespace brindolo {
@@ -15,10 +16,12 @@ namespace brindolo {
 struct CommandLine {
     enum class Action { Play, Check, Help, Version, Error };
     Action action = Action::Play;
-    std::string picturesFolder;  // --pictures, the file system's bytes; empty when not given
-    std::string checkFolder;     // --check's folder; empty for the word list the game would use
-    bool mute = false;           // --mute: the voice box starts unticked
-    QString text;                // the help or version text, or what is wrong
+    std::string picturesFolder;       // --pictures, the file system's bytes; empty when not given
+    std::string checkFolder;          // --check's folder; empty for the word list the game would use
+    bool mute = false;                // --mute: the voice box starts unticked
+    std::optional<QString> language;  // --language, as typed
+    bool fullscreen = false;          // --fullscreen
+    QString text;                     // the help or version text, or what is wrong
 };
 
 // Reads the arguments (argv[0] included). Qt's own window options, such as

@@ -41,8 +41,8 @@ TEST(CommandLine, HelpVersionAndMistakesNeedNoWindow)
 {
     const Outcome help = brindolo({"--help"});
     EXPECT_EQ(help.exitCode, 0);
-    EXPECT_TRUE(help.out.contains("-p, --pictures <folder>") && help.out.contains("--check") && help.out.contains("--mute"))
-        << help.out.toStdString();
+    for (const char* option : {"-p, --pictures <folder>", "--check", "--mute", "--language <language>", "--fullscreen"})
+        EXPECT_TRUE(help.out.contains(option)) << option << help.out.toStdString();
     EXPECT_FALSE(help.out.contains("platform")) << "Qt's own options stay out of the help";
 
     const Outcome version = brindolo({"--version"});
@@ -122,29 +122,56 @@ TEST(FolderCheck, OneFolderWithEveryFinding)
     EXPECT_EQ(missing.out, dir + "nowhere: error: there is no such folder\n0 pictures, 1 errors, 0 warnings\n");
 }
 
-// Without a folder the check takes the word list the game would play:
-// --pictures first, then the teacher's own folder.
+// Without a folder the check takes the word list the game would use, and
+// names it first: --pictures, then the teacher's own folder, then the pack
+// of the language that the settings files or the desktop choose.
 TEST(FolderCheck, ChecksTheWordListTheGameWouldUse)
 {
     QTemporaryDir home;
     const QString teacher = home.path() + "/data/brindolo/immagini";
     ASSERT_TRUE(QDir().mkpath(teacher));
+    ASSERT_TRUE(QDir().mkpath(home.path() + "/school/brindolo") && QDir().mkpath(home.path() + "/user/brindolo"));
     savePicture(teacher + "/gatto.jpg", {40, 30});
     savePicture(teacher + "/cane.jpg", {40, 30});
 
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert("XDG_DATA_HOME", home.path() + "/data");
-    environment.remove("DISPLAY");
+    environment.insert("XDG_CONFIG_DIRS", home.path() + "/school");
+    environment.insert("XDG_CONFIG_HOME", home.path() + "/user");
+    for (const char* name : {"DISPLAY", "LANGUAGE", "LC_ALL", "LC_MESSAGES"})
+        environment.remove(name);
+    environment.insert("LANG", "fr_FR.UTF-8");
     process.setProcessEnvironment(environment);
-    process.start(BRINDOLO_BINARY_DIR "/bin/brindolo", {"--check"});
-    process.waitForFinished(60000);
-    EXPECT_EQ(process.readAllStandardOutput(), "2 pictures, 0 errors, 0 warnings\n");
+    const auto check = [&](const QStringList& arguments) {
+        process.start(BRINDOLO_BINARY_DIR "/bin/brindolo", QStringList{"--check"} + arguments);
+        process.waitForFinished(60000);
+        return QString::fromUtf8(process.readAllStandardOutput());
+    };
+    EXPECT_EQ(check({}), "Checking the word list the game would use: " + teacher + "/\n"
+                         "2 pictures, 0 errors, 0 warnings\n");
+    EXPECT_TRUE(check({"-p", home.path() + "/data"}).endsWith("holds no pictures (*.jpg), so there is nothing to "
+                                                               "play\n0 pictures, 1 errors, 0 warnings\n"));
 
-    process.start(BRINDOLO_BINARY_DIR "/bin/brindolo", {"--check", "-p", home.path() + "/data"});
-    process.waitForFinished(60000);
-    EXPECT_TRUE(process.readAllStandardOutput().endsWith("holds no pictures (*.jpg), so there is nothing to play\n"
-                                                         "0 pictures, 1 errors, 0 warnings\n"));
+    QDir(teacher).removeRecursively();
+    const QString packs = BRINDOLO_BINARY_DIR "/bin/parole/";
+    const QString first = "Checking the word list the game would use: " + packs;
+    EXPECT_TRUE(check({}).startsWith(first + "français/\n"));
+    QFile school(home.path() + "/school/brindolo/brindolo.conf");
+    ASSERT_TRUE(school.open(QIODevice::WriteOnly));
+    school.write("language=deutsch\n");
+    school.close();
+    QFile user(home.path() + "/user/brindolo/brindolo.conf");
+    ASSERT_TRUE(user.open(QIODevice::WriteOnly));
+    user.write("language=english\ncapitals=maybe\n");
+    user.close();
+    EXPECT_TRUE(check({}).startsWith(first + "english/\n"));
+    EXPECT_EQ(process.readAllStandardError(),
+              "brindolo: " + user.fileName().toUtf8() + ": capitals=maybe: neither true nor false; ignored\n");
+    EXPECT_TRUE(check({"--language", QString::fromUtf8("español")}).startsWith(first + QString::fromUtf8("español/\n")));
+    EXPECT_TRUE(check({"--language", "klingon"}).isEmpty());
+    EXPECT_EQ(process.exitCode(), 2);
+    EXPECT_TRUE(process.readAllStandardError().contains("italiano, english, français, deutsch, español"));
 }
 
 }  // namespace

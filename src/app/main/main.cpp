@@ -6,6 +6,7 @@
 #include "app/first_paint.h"
 #include "app/folder_check.h"
 #include "app/principale.h"
+#include "app/start_settings.h"
 #include "game/word_list.h"
 #include "picture/codec/decode_heap.h"
 #include "platform/program_folder.h"
@@ -44,15 +45,25 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "brindolo: %s\nTry 'brindolo --help' for more information.\n",
                      line.text.toLocal8Bit().constData());
         return 2;
-    case brindolo::CommandLine::Action::Check: {
-        const brindolo::WordListPlaces places{line.picturesFolder, teacherFolder()};
-        const std::string folder = line.checkFolder.empty()
-            ? brindolo::WordListFolder(places, brindolo::programFolder(), {})
-            : line.checkFolder;
-        return brindolo::checkPictureFolder(folder, stdout).errors > 0 ? 1 : 0;
-    }
+    case brindolo::CommandLine::Action::Check:
     case brindolo::CommandLine::Action::Play:
         break;
+    }
+    brindolo::StartSettings start;
+    try {
+        start = brindolo::readStartSettings(line, brindolo::programFolder(), stderr);
+    } catch (const brindolo::EUsageError& error) {
+        std::fprintf(stderr, "brindolo: %s\n", error.what());
+        return 2;
+    }
+    const brindolo::WordListPlaces places{start.picturesFolder, teacherFolder()};
+    if (line.action == brindolo::CommandLine::Action::Check) {
+        if (!line.checkFolder.empty())
+            return brindolo::checkPictureFolder(line.checkFolder, stdout).errors > 0 ? 1 : 0;
+        const std::string folder =
+            brindolo::WordListFolder(places, brindolo::programFolder(), start.language.toStdString());
+        std::printf("Checking the word list the game would use: %s\n", folder.c_str());
+        return brindolo::checkPictureFolder(folder, stdout).errors > 0 ? 1 : 0;
     }
 
     QApplication qtApplication(argc, argv);
@@ -60,9 +71,10 @@ int main(int argc, char** argv)
     application.setTitle(QStringLiteral("Brindolo 1.0"));
     // Declared before the window, which speaks through it to the end.
     brindolo::TextToSpeechSpeaker speaker;
-    auto window = std::make_unique<brindolo::TPrincipale>(&application, std::string(), nullptr,
-                                                          brindolo::WordListPlaces{line.picturesFolder, teacherFolder()});
-    window->speakWith(speaker, line.mute);
+    auto window =
+        std::make_unique<brindolo::TPrincipale>(&application, std::string(), nullptr, places, start.language);
+    window->MaiuscoloMinuscolo->setChecked(start.capitals);
+    window->speakWith(speaker, !start.voice);
     QObject::connect(&speaker, &brindolo::TextToSpeechSpeaker::voicesChanged, window.get(),
                      &brindolo::TPrincipale::voicesChanged);
     // For packaging checks: prove the window comes up on the shipped data,
@@ -73,7 +85,10 @@ int main(int argc, char** argv)
     if (!reportAndQuit)
         brindolo::AfterFirstPaint::watch(*window, [&speaker] { speaker.start(); });
     brindolo::QuitAfterFirstPaint::watch(*window);
-    window->showMaximized();
+    if (start.fullscreen)
+        window->showFullScreen();
+    else
+        window->showMaximized();
 
     if (reportAndQuit) {
         std::printf("catalogue: %d\n", window->catalogue().count());

@@ -1,0 +1,205 @@
+// SPDX-FileCopyrightText: 2026 The Brindolo developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "app/start_settings.h"
+
+#include "i18n/language_list.h"
+#include "platform/file_path.h"
+#include "platform/language_names.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QLocale>
+#include <QLoggingCategory>
+#include <QSettings>
+#include <QStandardPaths>
+#include <optional>
+
+namespace brindolo {
+
+namespace {
+
+Q_LOGGING_CATEGORY(lcSettings, "brindolo.settings", QtInfoMsg)
+
+// What the files and the command line chose; unset ones are left to the
+// weaker places.
+struct Chosen {
+    std::optional<QString> language;
+    std::optional<std::string> picturesFolder;
+    std::optional<bool> capitals;
+    std::optional<bool> voice;
+    std::optional<bool> fullscreen;
+};
+
+// The name in names that text stands for: the name itself in any case, or
+// its language's code or name ("fr", "French"). Empty when none.
+QString findLanguage(const QStringList& names, const QString& text)
+{
+    const QString wanted = text.trimmed();
+    if (wanted.isEmpty())
+        return {};
+    for (const QString& name : names)
+        if (name.compare(wanted, Qt::CaseInsensitive) == 0)
+            return name;
+    const QLocale::Language language = languageNamed(wanted);
+    if (language == QLocale::AnyLanguage)
+        return {};
+    for (const QString& name : names)
+        if (!name.trimmed().isEmpty() && languageNamed(name) == language)
+            return name;
+    return {};
+}
+
+QString desktopLanguage(const QStringList& names, const QStringList& desktopLanguages)
+{
+    QList<QLocale::Language> listed;
+    for (const QString& name : names)
+        listed << (name.trimmed().isEmpty() ? QLocale::AnyLanguage : languageNamed(name));
+    for (const QString& tag : desktopLanguages) {
+        const QLocale::Language language = QLocale(tag).language();
+        if (language == QLocale::C || language == QLocale::AnyLanguage)
+            continue;
+        if (const qsizetype at = listed.indexOf(language); at >= 0)
+            return names.at(at);
+    }
+    return {};
+}
+
+QString listedNames(QStringList names)
+{
+    names.removeIf([](const QString& name) { return name.trimmed().isEmpty(); });
+    return names.isEmpty() ? QStringLiteral("the language list is empty or missing")
+                           : QStringLiteral("the languages are ") + names.join(QStringLiteral(", "));
+}
+
+std::optional<bool> readBoolean(const QString& text)
+{
+    if (text.compare(QLatin1String("true"), Qt::CaseInsensitive) == 0)
+        return true;
+    if (text.compare(QLatin1String("false"), Qt::CaseInsensitive) == 0)
+        return false;
+    return std::nullopt;
+}
+
+void readFile(const QString& path, const QStringList& names, Chosen& chosen, QStringList& warnings)
+{
+    const QFileInfo info(path);
+    if (!info.exists())
+        return;
+    if (!info.isFile() || !info.isReadable()) {
+        warnings << path + QStringLiteral(": cannot be read; ignored");
+        return;
+    }
+    qCDebug(lcSettings) << "reading" << path;
+    const QSettings file(path, QSettings::IniFormat);
+    // The file is read on the first question, and only then is its status known.
+    const QStringList keys = file.allKeys();
+    if (file.status() == QSettings::FormatError)
+        warnings << path + QStringLiteral(": a line that is neither KEY=VALUE nor [SECTION] is ignored "
+                                          "(comments begin with ';')");
+    for (const QString& key : keys) {
+        // Commented out as in a shell script: what the writer meant.
+        if (key.startsWith(u'#'))
+            continue;
+        const QVariant value = file.value(key);
+        // Qt reads a value with commas as a list, unless it is quoted.
+        const bool isList = value.typeId() == QMetaType::QStringList;
+        const QString text = isList ? value.toStringList().join(QStringLiteral(", ")) : value.toString();
+        const auto ignore = [&](const QString& why) {
+            warnings << QStringLiteral("%1: %2=%3: %4; ignored").arg(path, key, text, why);
+        };
+        const bool known = key == QLatin1String("language") || key == QLatin1String("pictures")
+            || key == QLatin1String("capitals") || key == QLatin1String("voice") || key == QLatin1String("fullscreen");
+        if (!known) {
+            ignore(QStringLiteral("no such setting (the settings are language, pictures, capitals, voice and "
+                                  "fullscreen)"));
+        } else if (isList) {
+            ignore(QStringLiteral("a value with a comma must be written in double quotes"));
+        } else if (key == QLatin1String("language")) {
+            if (const QString name = findLanguage(names, text); !name.isEmpty())
+                chosen.language = name;
+            else
+                ignore(QStringLiteral("not a language of the list: ") + listedNames(names));
+        } else if (key == QLatin1String("pictures")) {
+            const QFileInfo folder(text);
+            if (folder.isAbsolute() && folder.isDir())
+                chosen.picturesFolder = QFile::encodeName(text).toStdString();
+            else
+                ignore(QStringLiteral("not a folder's full path"));
+        } else if (const auto flag = readBoolean(text)) {
+            std::optional<bool>& box = key == QLatin1String("capitals") ? chosen.capitals
+                : key == QLatin1String("voice")                      ? chosen.voice
+                                                                     : chosen.fullscreen;
+            box = *flag;
+        } else {
+            ignore(QStringLiteral("neither true nor false"));
+        }
+    }
+}
+
+}  // namespace
+
+StartSettings resolveStartSettings(const CommandLine& line, const StartSources& sources, QStringList& warnings)
+{
+    Chosen chosen;
+    for (const QString& path : sources.settingsFiles)
+        readFile(path, sources.languageNames, chosen, warnings);
+
+    if (line.language) {
+        const QString name = findLanguage(sources.languageNames, *line.language);
+        if (name.isEmpty())
+            throw EUsageError(QStringLiteral("unknown language '%1': %2")
+                                  .arg(*line.language, listedNames(sources.languageNames))
+                                  .toStdString());
+        chosen.language = name;
+    }
+    if (!line.picturesFolder.empty())
+        chosen.picturesFolder = line.picturesFolder;
+    if (line.mute)
+        chosen.voice = false;
+    if (line.fullscreen)
+        chosen.fullscreen = true;
+
+    StartSettings settings;
+    if (chosen.language) {
+        settings.language = *chosen.language;
+    } else {
+        settings.language = desktopLanguage(sources.languageNames, sources.desktopLanguages);
+        qCDebug(lcSettings) << "desktop languages" << sources.desktopLanguages << "give" << settings.language;
+    }
+    settings.picturesFolder = chosen.picturesFolder.value_or(settings.picturesFolder);
+    settings.capitals = chosen.capitals.value_or(settings.capitals);
+    settings.voice = chosen.voice.value_or(settings.voice);
+    settings.fullscreen = chosen.fullscreen.value_or(settings.fullscreen);
+    return settings;
+}
+
+QStringList settingsFiles()
+{
+    QStringList folders = QStandardPaths::standardLocations(QStandardPaths::GenericConfigLocation);
+    folders.removeDuplicates();
+    QStringList files;
+    for (auto folder = folders.crbegin(); folder != folders.crend(); ++folder)
+        files << *folder + QStringLiteral("/brindolo/brindolo.conf");
+    return files;
+}
+
+StartSettings readStartSettings(const CommandLine& line, const std::string& programFolder, std::FILE* err)
+{
+    StartSources sources;
+    try {
+        sources.languageNames = readLanguageList(joinPath(programFolder, "lingue.txt"));
+    } catch (const EInOutError&) {
+        // No language can be matched; the flag tells the player when opened.
+    }
+    sources.settingsFiles = settingsFiles();
+    sources.desktopLanguages = QLocale::system().uiLanguages();
+    QStringList warnings;
+    const StartSettings settings = resolveStartSettings(line, sources, warnings);
+    for (const QString& warning : warnings)
+        std::fprintf(err, "brindolo: %s\n", warning.toLocal8Bit().constData());
+    return settings;
+}
+
+}  // namespace brindolo

@@ -1,0 +1,66 @@
+// SPDX-FileCopyrightText: 2026 The Brindolo developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+// What a game starts with, set up once for a class: a school's settings file
+// for every machine, the user's own, the command line and the desktop's
+// language. The files are only read: the game writes nothing and keeps no
+// state between runs.
+//
+// A settings file is in Qt's INI format (comments begin with ";"):
+//   language=deutsch     a name from lingue.txt (or its code, de)
+//   pictures=/srv/parole the word list's folder, as --pictures
+//   capitals=false       the a --> A box at start
+//   voice=false          the voce box at start
+//   fullscreen=true      the board over the whole screen
+
+#include "app/command_line.h"
+#include "platform/errors.h"
+
+#include <QString>
+#include <QStringList>
+#include <cstdio>
+#include <string>
+
+namespace brindolo {
+
+struct StartSettings {
+    QString language;            // a name from lingue.txt; empty leaves the window as designed
+    std::string picturesFolder;  // the file system's bytes; empty leaves the usual places
+    bool capitals = true;
+    bool voice = true;
+    bool fullscreen = false;
+};
+
+// What the settings are resolved from, besides the command line.
+struct StartSources {
+    QStringList languageNames;     // the names in lingue.txt
+    QStringList settingsFiles;     // the weakest first
+    QStringList desktopLanguages;  // the preferred first, as QLocale::uiLanguages() gives them
+};
+
+// A command line the game cannot follow (exit status 2).
+class EUsageError : public Exception {
+public:
+    using Exception::Exception;
+};
+
+// Each setting from the strongest place that has it: the command line, the
+// files from the last to the first, then (for the language) the first
+// desktop language that the list holds, matched by language alone (fr_CH
+// gives "français"), then the design. A file's setting that is wrong or
+// unknown adds one line "FILE: KEY=VALUE: why" to warnings and counts as
+// absent. A --language that the list lacks throws EUsageError.
+StartSettings resolveStartSettings(const CommandLine& line, const StartSources& sources, QStringList& warnings);
+
+// brindolo/brindolo.conf in each folder of XDG_CONFIG_DIRS (/etc/xdg), the
+// first folder the strongest, then in XDG_CONFIG_HOME (~/.config): the
+// weakest first.
+QStringList settingsFiles();
+
+// The settings of this desktop for the program in programFolder; the
+// warnings go to err, one line each.
+StartSettings readStartSettings(const CommandLine& line, const std::string& programFolder, std::FILE* err);
+
+}  // namespace brindolo
