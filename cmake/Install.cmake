@@ -41,6 +41,18 @@ configure_file(${PROJECT_SOURCE_DIR}/data/desktop/brindolo.in
                ${CMAKE_BINARY_DIR}/launcher/brindolo @ONLY)
 install(PROGRAMS ${CMAKE_BINARY_DIR}/launcher/brindolo DESTINATION ${CMAKE_INSTALL_BINDIR})
 
+# The settings for every user of a machine. Installed to /usr, as by the
+# Debian package, the file goes where XDG_CONFIG_DIRS looks by default,
+# /etc/xdg; under any other prefix it stays inside it, an example to copy.
+# Decided as the install runs, since the package is made with its own prefix.
+install(CODE "
+  set(brindolo_settings_dir \"\${CMAKE_INSTALL_PREFIX}/etc/xdg/brindolo\")
+  if(CMAKE_INSTALL_PREFIX STREQUAL \"/usr\")
+    set(brindolo_settings_dir /etc/xdg/brindolo)
+  endif()
+  file(INSTALL DESTINATION \"\${brindolo_settings_dir}\" TYPE FILE
+       FILES \"${PROJECT_SOURCE_DIR}/data/brindolo.conf\")")
+
 set(desktop ${PROJECT_SOURCE_DIR}/data/desktop)
 install(FILES ${desktop}/${BRINDOLO_APP_ID}.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
@@ -105,4 +117,9 @@ set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-speech-speechd-plugin, speech-dispatche
 # compiler's .comment that CPack's strip keeps; and
 # package-contains-documentation-outside-usr-share-doc for lingue.txt, which
 # is the language list the program reads beside itself, not documentation.
+# The settings file is the administrator's to edit: an upgrade keeps their
+# changes.
+file(WRITE ${CMAKE_BINARY_DIR}/debian/conffiles "/etc/xdg/brindolo/brindolo.conf\n")
+set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${CMAKE_BINARY_DIR}/debian/conffiles)
+set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 include(CPack)

@@ -16,7 +16,7 @@ cmake --install "$BIN" --prefix "$prefix" >"$scratch/install.log" ||
 app="$prefix/lib/brindolo"
 id=org.brindolo.Brindolo
 for f in bin/brindolo share/applications/$id.desktop share/metainfo/$id.metainfo.xml \
-         share/icons/hicolor/scalable/apps/$id.svg share/doc/brindolo/CREDITS; do
+         share/icons/hicolor/scalable/apps/$id.svg share/doc/brindolo/CREDITS etc/xdg/brindolo/brindolo.conf; do
     [ -f "$prefix/$f" ] || fail "$f is not installed"
 done
 [ -x "$prefix/bin/brindolo" ] || fail "bin/brindolo is not executable"

@@ -63,8 +63,20 @@ if command -v lintian >/dev/null; then
         "$deb" >"$scratch/lintian.log" 2>&1 || true
     ! grep -E '^[EW]: ' "$scratch/lintian.log" || fail "lintian has errors or warnings (above)"
 fi
+# The school's settings file: the administrator's to change, so a conffile;
+# as shipped it changes nothing, and the values it suggests are all good ones.
+settings=etc/xdg/brindolo/brindolo.conf
+dpkg-deb --ctrl-tarfile "$deb" | tar -xO ./conffiles 2>/dev/null | grep -qx "/$settings" ||
+    fail "/$settings is not a conffile"
+export XDG_CONFIG_DIRS="$root/etc/xdg" XDG_CONFIG_HOME="$scratch/user"
 run_reporting "$root/usr/bin/brindolo"
 [ -z "$reported" ] || [ "$reported" -eq "$(shipped_count)" ] ||
     fail "the packaged program reports $reported pictures, expected $(shipped_count)"
+! grep '^brindolo: ' "$scratch/stderr" || fail "the shipped /$settings gives warnings (above)"
+mkdir -p "$scratch/user/brindolo"
+sed -E 's/^;([a-z]+=)/\1/; /^pictures=/d' "$root/$settings" >"$scratch/user/brindolo/brindolo.conf"
+grep -q '^fullscreen=' "$scratch/user/brindolo/brindolo.conf" || fail "/$settings lacks a fullscreen setting"
+run_reporting "$root/usr/bin/brindolo"
+! grep '^brindolo: ' "$scratch/stderr" || fail "a setting suggested in /$settings is refused (above)"
 
 finish
