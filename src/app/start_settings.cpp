@@ -122,11 +122,14 @@ void readFile(const QString& path, const QStringList& names, Chosen& chosen, QSt
             else
                 ignore(QStringLiteral("not a language of the list: ") + listedNames(names));
         } else if (key == QLatin1String("pictures")) {
+            // A relative path would depend on where the game is started from.
             const QFileInfo folder(text);
-            if (folder.isAbsolute() && folder.isDir())
-                chosen.picturesFolder = QFile::encodeName(text).toStdString();
+            if (!folder.isAbsolute())
+                ignore(QStringLiteral("not a full path (one that begins with /)"));
+            else if (!folder.isDir())
+                ignore(QStringLiteral("no such folder"));
             else
-                ignore(QStringLiteral("not a folder's full path"));
+                chosen.picturesFolder = QFile::encodeName(text).toStdString();
         } else if (const auto flag = readBoolean(text)) {
             std::optional<bool>& box = key == QLatin1String("capitals") ? chosen.capitals
                 : key == QLatin1String("voice")                      ? chosen.voice

@@ -111,7 +111,7 @@ TEST_F(StartSettingsTest, AFilesMistakesAreEachOneWarningAndTheWeakerPlaceDecide
         prefix + "fullscreen=yes: neither true nor false; ignored",
         prefix + "language=klingon: not a language of the list: the languages are italiano, english, français, "
                  "deutsch, español, português; ignored",
-        prefix + "pictures=immagini: not a folder's full path; ignored",
+        prefix + "pictures=immagini: not a full path (one that begins with /); ignored",
         prefix + "voice=: neither true nor false; ignored",
     }));
     EXPECT_EQ(got.language, "deutsch");
