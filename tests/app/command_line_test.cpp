@@ -124,13 +124,13 @@ TEST(FolderCheck, OneFolderWithEveryFinding)
 
 // Without a folder the check takes the word list the game would use, and
 // names it first: --pictures, then the teacher's own folder, then the pack
-// of the language that the settings files or the desktop choose.
+// of the language that the user's file, the school's or the desktop chooses.
 TEST(FolderCheck, ChecksTheWordListTheGameWouldUse)
 {
     QTemporaryDir home;
     const QString teacher = home.path() + "/data/brindolo/immagini";
     ASSERT_TRUE(QDir().mkpath(teacher));
-    ASSERT_TRUE(QDir().mkpath(home.path() + "/school/brindolo") && QDir().mkpath(home.path() + "/user/brindolo"));
+    ASSERT_TRUE(QDir().mkpath(home.path() + "/school/brindolo"));
     savePicture(teacher + "/gatto.jpg", {40, 30});
     savePicture(teacher + "/cane.jpg", {40, 30});
 
@@ -154,21 +154,20 @@ TEST(FolderCheck, ChecksTheWordListTheGameWouldUse)
                                                                "play\n0 pictures, 1 errors, 0 warnings\n"));
 
     QDir(teacher).removeRecursively();
-    const QString packs = BRINDOLO_BINARY_DIR "/bin/parole/";
-    const QString first = "Checking the word list the game would use: " + packs;
+    const QString first = "Checking the word list the game would use: " BRINDOLO_BINARY_DIR "/bin/parole/";
     EXPECT_TRUE(check({}).startsWith(first + "français/\n"));
     QFile school(home.path() + "/school/brindolo/brindolo.conf");
     ASSERT_TRUE(school.open(QIODevice::WriteOnly));
-    school.write("language=deutsch\n");
+    school.write("language=deutsch\ncapitals=maybe\n");
     school.close();
+    EXPECT_TRUE(check({}).startsWith(first + "deutsch/\n"));
+    EXPECT_EQ(process.readAllStandardError(),
+              "brindolo: " + school.fileName().toUtf8() + ": capitals=maybe: neither true nor false; ignored\n");
     QFile user(home.path() + "/user/brindolo/brindolo.conf");
-    ASSERT_TRUE(user.open(QIODevice::WriteOnly));
-    user.write("language=english\ncapitals=maybe\n");
+    ASSERT_TRUE(QDir().mkpath(home.path() + "/user/brindolo") && user.open(QIODevice::WriteOnly));
+    user.write("language=english\n");
     user.close();
     EXPECT_TRUE(check({}).startsWith(first + "english/\n"));
-    EXPECT_EQ(process.readAllStandardError(),
-              "brindolo: " + user.fileName().toUtf8() + ": capitals=maybe: neither true nor false; ignored\n");
-    EXPECT_TRUE(check({"--language", QString::fromUtf8("español")}).startsWith(first + QString::fromUtf8("español/\n")));
     EXPECT_TRUE(check({"--language", "klingon"}).isEmpty());
     EXPECT_EQ(process.exitCode(), 2);
     EXPECT_TRUE(process.readAllStandardError().contains("italiano, english, français, deutsch, español"));

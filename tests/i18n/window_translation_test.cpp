@@ -147,9 +147,7 @@ TEST_F(WindowTranslationTest, StartingInALanguageIsAPickMadeBeforeTheFirstGame)
     const TPrincipale started(&other, testing::folderOf(dir), {}, {}, "english");
     EXPECT_EQ(textsOf(started), texts());
     EXPECT_EQ(started.Panel(35)->caption(), "PLAY");
-    ASSERT_EQ(started.catalogue().count(), 1);
-    EXPECT_EQ(started.catalogue().entry(0), "cat.jpg");
-    EXPECT_EQ(started.game().pictureFolder(), testing::folderOf(dir) + "parole/english/");
+    EXPECT_EQ(started.catalogue().count(), 1) << "the English pack, read once";
     EXPECT_TRUE(reports.empty());
 }
 
