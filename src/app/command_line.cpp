@@ -4,6 +4,8 @@
 
 #include "app/command_line.h"
 
+#include "app/worksheet_command.h"
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFile>
@@ -53,6 +55,7 @@ CommandLine readCommandLine(int argc, char** argv)
                        "in a game, without opening the window. Exit status 1 when there is an error."));
     const QCommandLineOption mute(QStringLiteral("mute"),
                                   QStringLiteral("Start with the voice off: found words are not said aloud."));
+    const WorksheetParser worksheet(parser);
     parser.addOption(pictures);
     parser.addOption(mute);
     parser.addOption(check);
@@ -86,6 +89,15 @@ CommandLine readCommandLine(int argc, char** argv)
     line.picturesFolder = QFile::encodeName(parser.value(pictures)).toStdString();
     line.mute = parser.isSet(mute);
     const QStringList positional = parser.positionalArguments();
+    if (!worksheet.read(parser, line))
+        return line;
+    if (line.action == CommandLine::Action::Worksheet && (parser.isSet(check) || !positional.isEmpty())) {
+        line.action = CommandLine::Action::Error;
+        line.text = QStringLiteral("--worksheet takes no folder and does not go with --check.");
+        return line;
+    }
+    if (line.action == CommandLine::Action::Worksheet)
+        return line;
     if (parser.isSet(check)) {
         if (positional.size() > 1) {
             line.action = CommandLine::Action::Error;

@@ -6,6 +6,7 @@
 #include "app/first_paint.h"
 #include "app/folder_check.h"
 #include "app/principale.h"
+#include "app/worksheet_command.h"
 #include "game/word_list.h"
 #include "picture/codec/decode_heap.h"
 #include "platform/program_folder.h"
@@ -51,6 +52,8 @@ int main(int argc, char** argv)
             : line.checkFolder;
         return brindolo::checkPictureFolder(folder, stdout).errors > 0 ? 1 : 0;
     }
+    case brindolo::CommandLine::Action::Worksheet:
+        return brindolo::runWorksheet(line.worksheet, {line.picturesFolder, teacherFolder()}, brindolo::programFolder());
     case brindolo::CommandLine::Action::Play:
         break;
     }

@@ -1,0 +1,47 @@
+// SPDX-FileCopyrightText: 2026 The Brindolo developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+// "--worksheet FILE" and the options that go with it: read with the rest of
+// the command line, then settled into a worksheet request and written with
+// no window and no display.
+
+#include "app/command_line.h"
+#include "game/word_list.h"
+
+#include <QCommandLineOption>
+#include <QCommandLineParser>
+#include <QString>
+#include <QStringList>
+#include <string>
+
+namespace brindolo {
+
+class WorksheetParser {
+public:
+    // Adds the worksheet's options to the parser.
+    explicit WorksheetParser(QCommandLineParser& parser);
+    // After parsing: fills line.worksheet and, for --worksheet, the action.
+    // False, with line's action Error and its text, for a mistake: a seed
+    // that is no number, or an option that only goes with --worksheet.
+    bool read(const QCommandLineParser& parser, CommandLine& line) const;
+
+private:
+    QCommandLineOption worksheet_;
+    QCommandLineOption seed_;
+    QCommandLineOption smallLetters_;
+    QCommandLineOption language_;
+};
+
+// The interface language named on the command line, as the list of
+// languages spells it (the case of its letters aside); empty when the list
+// has no such name.
+QString findLanguage(const QStringList& names, const QString& wanted);
+
+// Writes the worksheet the command line asks for and returns the exit
+// status: 0 written, 1 no pictures or a file that cannot be written, 2 a
+// language the list does not name. Messages go to stderr.
+int runWorksheet(const WorksheetOptions& options, const WordListPlaces& places, const std::string& programFolder);
+
+}  // namespace brindolo
