@@ -67,37 +67,33 @@ bool WorksheetParser::read(const QCommandLineParser& parser, CommandLine& line) 
     return true;
 }
 
-QString findLanguage(const QStringList& names, const QString& wanted)
+std::optional<QString> worksheetLanguage(const QString& typed, const std::string& programFolder)
 {
+    if (typed.isEmpty())
+        return QString();
+    QStringList names;
+    try {
+        names = readLanguageList(joinPath(programFolder, "lingue.txt"));
+    } catch (const Exception&) {
+        // No list names no language: told as such below.
+    }
+    names.removeAll(QString());
     for (const QString& name : names)
-        if (!name.trimmed().isEmpty() && name.compare(wanted, Qt::CaseInsensitive) == 0)
+        if (name.compare(typed, Qt::CaseInsensitive) == 0)
             return name;
-    return {};
+    std::fprintf(stderr, "brindolo: unknown language '%s'; the languages are: %s\n", typed.toLocal8Bit().constData(),
+                 names.join(QStringLiteral(", ")).toLocal8Bit().constData());
+    return std::nullopt;
 }
 
-int runWorksheet(const WorksheetOptions& options, const WordListPlaces& places, const std::string& programFolder)
+int runWorksheet(const WorksheetOptions& options, const WordListPlaces& places, const std::string& programFolder,
+                 const QString& language, bool capitals)
 {
-    QString language;
-    if (!options.language.isEmpty()) {
-        QStringList names;
-        try {
-            names = readLanguageList(joinPath(programFolder, "lingue.txt"));
-        } catch (const Exception&) {
-            // No list names no language: told as such below.
-        }
-        language = findLanguage(names, options.language);
-        if (language.isEmpty()) {
-            names.removeAll(QString());
-            std::fprintf(stderr, "brindolo: unknown language '%s'; the languages are: %s\n",
-                         options.language.toLocal8Bit().constData(), names.join(QStringLiteral(", ")).toLocal8Bit().constData());
-            return 2;
-        }
-    }
     WorksheetRequest request;
     request.wordFolder = WordListFolder(places, programFolder, language.toStdString());
     if (!language.isEmpty())
         request.languageFile = LanguageFilePath(programFolder, language);
-    request.capitals = !options.smallLetters;
+    request.capitals = capitals;
     request.seed = options.seed;
 
     // Fonts and the PDF need a GUI application, never a display.

@@ -14,6 +14,7 @@
 #include <QCommandLineParser>
 #include <QString>
 #include <QStringList>
+#include <optional>
 #include <string>
 
 namespace brindolo {
@@ -34,14 +35,17 @@ private:
     QCommandLineOption language_;
 };
 
-// The interface language named on the command line, as the list of
-// languages spells it (the case of its letters aside); empty when the list
-// has no such name.
-QString findLanguage(const QStringList& names, const QString& wanted);
+// The interface language that --language names, as the list of languages
+// spells it (the case of its letters aside); empty when not given. For a
+// name the list lacks, tells the names it has on stderr and gives nothing
+// (exit status 2).
+std::optional<QString> worksheetLanguage(const QString& typed, const std::string& programFolder);
 
-// Writes the worksheet the command line asks for and returns the exit
-// status: 0 written, 1 no pictures or a file that cannot be written, 2 a
-// language the list does not name. Messages go to stderr.
-int runWorksheet(const WorksheetOptions& options, const WordListPlaces& places, const std::string& programFolder);
+// Writes the worksheet the command line asks for, from settings already
+// resolved: language is a name from the list (empty for the Italian texts),
+// capitals the letter case. Returns the exit status: 0 written, 1 no
+// pictures or a file that cannot be written; messages go to stderr.
+int runWorksheet(const WorksheetOptions& options, const WordListPlaces& places, const std::string& programFolder,
+                 const QString& language, bool capitals);
 
 }  // namespace brindolo

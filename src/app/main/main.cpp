@@ -52,8 +52,14 @@ int main(int argc, char** argv)
             : line.checkFolder;
         return brindolo::checkPictureFolder(folder, stdout).errors > 0 ? 1 : 0;
     }
-    case brindolo::CommandLine::Action::Worksheet:
-        return brindolo::runWorksheet(line.worksheet, {line.picturesFolder, teacherFolder()}, brindolo::programFolder());
+    case brindolo::CommandLine::Action::Worksheet: {
+        const std::optional<QString> language =
+            brindolo::worksheetLanguage(line.worksheet.language, brindolo::programFolder());
+        if (!language)
+            return 2;
+        return brindolo::runWorksheet(line.worksheet, {line.picturesFolder, teacherFolder()}, brindolo::programFolder(),
+                                      *language, !line.worksheet.smallLetters);
+    }
     case brindolo::CommandLine::Action::Play:
         break;
     }
