@@ -20,6 +20,7 @@
 #include <QPainter>
 #include <algorithm>
 #include <clocale>
+#include <locale.h>
 #include <new>
 
 #if defined(__GLIBC__)
@@ -63,16 +64,18 @@ QPageSize::PageSizeId paperOfSize(int widthMillimetres, int heightMillimetres)
 
 QPageSize localPaper()
 {
-#if defined(__GLIBC__) && defined(_NL_PAPER_WIDTH)
-    // Qt tells the measurement system but not the paper; glibc keeps the
-    // locale's paper in LC_PAPER, as numbers in the pointer's place.
-    if (std::setlocale(LC_PAPER, nullptr)) {
+#if defined(__GLIBC__)
+    // Qt tells the measurement system but not the paper, and sets up only
+    // some of the locale's categories: glibc's paper of the environment's
+    // LC_PAPER is asked for directly, as numbers in the pointer's place.
+    if (const locale_t paper = newlocale(LC_PAPER_MASK, "", nullptr)) {
         union {
             const char* string;
             unsigned word;
         } width{}, height{};
-        width.string = nl_langinfo(_NL_PAPER_WIDTH);
-        height.string = nl_langinfo(_NL_PAPER_HEIGHT);
+        width.string = nl_langinfo_l(_NL_PAPER_WIDTH, paper);
+        height.string = nl_langinfo_l(_NL_PAPER_HEIGHT, paper);
+        freelocale(paper);
         return QPageSize(paperOfSize(static_cast<int>(width.word), static_cast<int>(height.word)));
     }
 #endif

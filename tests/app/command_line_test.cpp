@@ -125,6 +125,29 @@ TEST(Worksheet, TheSameSeedWritesTheSameTwoPagesOfPackWordsAndTheirAnswers)
     EXPECT_EQ(smallRows, 10) << smallText.toStdString();
 }
 
+// The paper follows LC_PAPER, which the program must read itself: Qt sets
+// up the character type alone.
+TEST(Worksheet, LetterPaperWhereTheLocalesPaperIsLetter)
+{
+    QTemporaryDir folder;
+    QProcess localedef;
+    localedef.start("localedef", {"-i", "en_US", "-f", "UTF-8", folder.path() + "/en_US.UTF-8"});
+    if (!localedef.waitForFinished(60000) || localedef.exitCode() != 0)
+        GTEST_SKIP() << "no en_US locale can be made here";
+    qputenv("LOCPATH", folder.path().toLocal8Bit());
+    qputenv("LC_PAPER", "en_US.UTF-8");
+    const Outcome letter = brindolo({"--worksheet", folder.path() + "/letter.pdf"});
+    qunsetenv("LOCPATH");
+    qunsetenv("LC_PAPER");
+    ASSERT_EQ(letter.exitCode, 0) << letter.err.toStdString();
+    ASSERT_EQ(brindolo({"--worksheet", folder.path() + "/a4.pdf"}).exitCode, 0);
+    QFile a4(folder.path() + "/a4.pdf");
+    QFile us(folder.path() + "/letter.pdf");
+    ASSERT_TRUE(a4.open(QIODevice::ReadOnly) && us.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(us.readAll().contains("/MediaBox [0 0 612")) << "8.5 x 11 inches";
+    EXPECT_TRUE(a4.readAll().contains("/MediaBox [0 0 595")) << "210 x 297 mm";
+}
+
 TEST(Worksheet, BadInputIsToldWithItsExitStatusAndLeavesNoFile)
 {
     QTemporaryDir folder;
