@@ -4,6 +4,8 @@
 
 #include "app/command_line.h"
 
+#include "app/worksheet_command.h"
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFile>
@@ -59,6 +61,7 @@ CommandLine readCommandLine(int argc, char** argv)
         QStringLiteral("language"));
     const QCommandLineOption fullscreen(QStringLiteral("fullscreen"),
                                         QStringLiteral("Show the board over the whole screen."));
+    const WorksheetParser worksheet(parser);
     parser.addOption(pictures);
     parser.addOption(language);
     parser.addOption(fullscreen);
@@ -97,6 +100,15 @@ CommandLine readCommandLine(int argc, char** argv)
     if (parser.isSet(language))
         line.language = parser.value(language);
     const QStringList positional = parser.positionalArguments();
+    if (!worksheet.read(parser, line))
+        return line;
+    if (line.action == CommandLine::Action::Worksheet && (parser.isSet(check) || !positional.isEmpty())) {
+        line.action = CommandLine::Action::Error;
+        line.text = QStringLiteral("--worksheet takes no folder and does not go with --check.");
+        return line;
+    }
+    if (line.action == CommandLine::Action::Worksheet)
+        return line;
     if (parser.isSet(check)) {
         if (positional.size() > 1) {
             line.action = CommandLine::Action::Error;

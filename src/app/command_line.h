@@ -8,19 +8,27 @@
 // never need a display.
 
 #include <QString>
+#include <cstdint>
 #include <optional>
 #include <string>
 
 namespace brindolo {
 
+struct WorksheetOptions {
+    QString file;                       // --worksheet's PDF file
+    std::optional<std::uint32_t> seed;  // --seed
+    bool smallLetters = false;          // --small-letters
+};
+
 struct CommandLine {
-    enum class Action { Play, Check, Help, Version, Error };
+    enum class Action { Play, Check, Worksheet, Help, Version, Error };
     Action action = Action::Play;
     std::string picturesFolder;       // --pictures, the file system's bytes; empty when not given
     std::string checkFolder;          // --check's folder; empty for the word list the game would use
     bool mute = false;                // --mute: the voice box starts unticked
     std::optional<QString> language;  // --language, as typed
     bool fullscreen = false;          // --fullscreen
+    WorksheetOptions worksheet;       // --worksheet and the options that go with it
     QString text;                     // the help or version text, or what is wrong
 };
 

@@ -5,6 +5,7 @@
 #include "app/principale.h"
 
 #include "app/design.h"
+#include "app/worksheet_print.h"
 #include "game/clock_random.h"
 #include "i18n/language_chooser.h"
 #include "layout/nobderp.h"
@@ -174,6 +175,7 @@ TPrincipale::TPrincipale(TComponent* owner, std::string programFolder, std::uniq
     speech_ = std::make_unique<BoardSpeech>(*this);
     wireEvents();
     setUpKeyboard();
+    addWorksheetPrinting(*this);
     EventBoundary::run([this] { FormCreate(); });
 }
 

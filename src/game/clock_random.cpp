@@ -23,11 +23,25 @@ void ClockRandom::reseed()
     engine_.seed(seed);
 }
 
-int ClockRandom::uniform(int n)
+namespace {
+
+int uniformFrom(std::mt19937& engine, int n)
 {
     if (n <= 1)
         return 0;
-    return std::uniform_int_distribution<int>(0, n - 1)(engine_);
+    return std::uniform_int_distribution<int>(0, n - 1)(engine);
+}
+
+}  // namespace
+
+int ClockRandom::uniform(int n)
+{
+    return uniformFrom(engine_, n);
+}
+
+int SeededRandom::uniform(int n)
+{
+    return uniformFrom(engine_, n);
 }
 
 }  // namespace brindolo

@@ -25,6 +25,24 @@ const std::array<std::array<int, kWordsPerGame>, Game::kArrangementCount> Game::
     {6, 7, 5, 2, 4, 3, 9, 10, 8, 1},
 }};
 
+void ReadCatalogue(Catalogue& catalogue, const std::string& pictureFolder)
+{
+    catalogue.clear();
+    for (const std::string& name : searchDirectory(pictureFolder, "*.jpg"))
+        catalogue.append(name);
+}
+
+std::array<std::string, kWordsPerGame> DealWords(const Catalogue& catalogue, RandomSource& random)
+{
+    random.reseed();
+    // An empty catalogue has no index to draw: every game word stays empty.
+    std::array<std::string, kWordsPerGame> words;
+    const int count = catalogue.count();
+    for (std::string& word : words)
+        word = count > 0 ? catalogue.entry(random.uniform(count)) : std::string();
+    return words;
+}
+
 Game::Game(Board& board, Catalogue& catalogue, RandomSource& random)
     : board_(board), catalogue_(catalogue), random_(random)
 {
@@ -34,9 +52,7 @@ void Game::buildCatalogue(const std::string& pictureFolder)
 {
     pictureFolder_ = pictureFolder;
     chosenFolder_ = pictureFolder;
-    catalogue_.clear();
-    for (const std::string& name : searchDirectory(pictureFolder_, "*.jpg"))
-        catalogue_.append(name);
+    ReadCatalogue(catalogue_, pictureFolder_);
 }
 
 std::string Game::Recase(std::string_view text) const
@@ -92,11 +108,7 @@ void Game::Panel35Click()
     for (int number = kPlayingPanels.first; number <= kPlayingPanels.last; ++number)
         board_.setText(panelName(number), "");
 
-    random_.reseed();
-    // An empty catalogue has no index to draw: every game word stays empty.
-    const int count = catalogue_.count();
-    for (std::string& word : words_)
-        word = count > 0 ? catalogue_.entry(random_.uniform(count)) : std::string();
+    words_ = DealWords(catalogue_, random_);
 
     board_.setText(panelName(kHintBar), RawHintText(words_[0]));
     for (int k = 1; k <= kWordsPerGame; ++k)

@@ -17,6 +17,14 @@
 
 namespace brindolo {
 
+// The game's catalogue of a folder: its "*.jpg" names in directory order.
+void ReadCatalogue(Catalogue& catalogue, const std::string& pictureFolder);
+
+// The ten game words of a deal: the generator re-seeded, then each word drawn
+// from the whole catalogue, so a word may come twice. An empty catalogue
+// deals ten empty words.
+std::array<std::string, board_map::kWordsPerGame> DealWords(const Catalogue& catalogue, RandomSource& random);
+
 class Game {
 public:
     Game(Board& board, Catalogue& catalogue, RandomSource& random);
@@ -57,6 +65,7 @@ public:
     int NextTileWithLetters(int tile) const;
 
     const std::string& gameWord(int word) const { return words_.at(static_cast<size_t>(word - 1)); }
+    const std::array<std::string, board_map::kWordsPerGame>& gameWords() const { return words_; }
     // The word whose picture is shown, as its slot shows it once found;
     // empty before the first deal.
     std::string previewedWord() const;

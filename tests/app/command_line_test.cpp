@@ -9,8 +9,11 @@
 #include <QFile>
 #include <QImage>
 #include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 
@@ -23,13 +26,17 @@ struct Outcome {
     QString err;
 };
 
-// The program with no display of any kind in its environment.
+// The program with no display of any kind in its environment, on an Italian
+// desktop language left as designed and with no settings files.
 Outcome brindolo(const QStringList& arguments)
 {
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "LANGUAGE", "LC_ALL", "LC_MESSAGES"})
         environment.remove(name);
+    environment.insert("LANG", "C.UTF-8");
+    environment.insert("XDG_CONFIG_DIRS", "/nonexistent");
+    environment.insert("XDG_CONFIG_HOME", "/nonexistent");
     process.setProcessEnvironment(environment);
     process.start(BRINDOLO_BINARY_DIR "/bin/brindolo", arguments);
     process.waitForFinished(60000);
@@ -41,7 +48,8 @@ TEST(CommandLine, HelpVersionAndMistakesNeedNoWindow)
 {
     const Outcome help = brindolo({"--help"});
     EXPECT_EQ(help.exitCode, 0);
-    for (const char* option : {"-p, --pictures <folder>", "--check", "--mute", "--language <language>", "--fullscreen"})
+    for (const char* option : {"-p, --pictures <folder>", "--check", "--mute", "--language <language>", "--fullscreen",
+                               "--worksheet <file>"})
         EXPECT_TRUE(help.out.contains(option)) << option << help.out.toStdString();
     EXPECT_FALSE(help.out.contains("platform")) << "Qt's own options stay out of the help";
 
@@ -56,6 +64,120 @@ TEST(CommandLine, HelpVersionAndMistakesNeedNoWindow)
         EXPECT_TRUE(run.err.contains("--help")) << run.err.toStdString();
     }
     EXPECT_TRUE(brindolo({"--bogus"}).err.contains("bogus"));
+}
+
+// What a poppler tool prints about the file, or nothing when it is missing.
+QString poppler(const QString& tool, const QStringList& arguments)
+{
+    QProcess process;
+    process.start(tool, arguments);
+    process.waitForFinished(60000);
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+// A teacher's worksheet from the English pack, as pdftotext reads it: the
+// child's page of sorted letters, the teacher's page of the words they spell.
+TEST(Worksheet, TheSameSeedWritesTheSameTwoPagesOfPackWordsAndTheirAnswers)
+{
+    if (QStandardPaths::findExecutable("pdftotext").isEmpty())
+        GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
+    QTemporaryDir folder;
+    const QString sheet = folder.path() + "/parole.pdf";
+    const QString again = folder.path() + "/again.pdf";
+    for (const QString& file : {sheet, again}) {
+        const Outcome run = brindolo({"--worksheet", file, "--language", "English", "--seed", "7"});
+        ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    }
+    const QString text = poppler("pdftotext", {"-layout", sheet, "-"});
+    EXPECT_EQ(poppler("pdftotext", {"-layout", again, "-"}), text);
+    QStringList pages = text.split('\f');
+    pages.removeAll(QString());
+    ASSERT_EQ(pages.size(), 2) << text.toStdString();
+    EXPECT_TRUE(pages[0].contains("Find the word") && pages[0].contains("Name:")) << pages[0].toStdString();
+    EXPECT_TRUE(pages[1].contains("Answers for the teacher")) << pages[1].toStdString();
+
+    const QRegularExpression childRow(R"(^\s*(\d+)\.\s+(\S+)\s*$)", QRegularExpression::MultilineOption);
+    const QRegularExpression answerRow(R"(^\s*(\d+)\.\s+(\S+)\s+(\S+)\s*$)", QRegularExpression::MultilineOption);
+    QStringList letters;
+    for (const QRegularExpressionMatch& row : childRow.globalMatch(pages[0]))
+        letters << row.captured(2);
+    ASSERT_EQ(letters.size(), 10) << pages[0].toStdString();
+    int answers = 0;
+    for (const QRegularExpressionMatch& row : answerRow.globalMatch(pages[1])) {
+        const QString key = row.captured(2);
+        const QString word = row.captured(3);
+        EXPECT_EQ(key, letters.value(row.captured(1).toInt() - 1)) << "the same letters on both pages";
+        std::string sorted = word.toStdString();
+        std::sort(sorted.begin(), sorted.end());
+        EXPECT_EQ(key.toStdString(), sorted) << word.toStdString();
+        EXPECT_EQ(word, word.toUpper()) << "capitals, as a game starts";
+        EXPECT_TRUE(QFile::exists(BRINDOLO_SOURCE_DIR "/data/parole/english/" + word.toLower() + ".jpg"))
+            << word.toStdString();
+        ++answers;
+    }
+    EXPECT_EQ(answers, 10) << pages[1].toStdString();
+    // Every picture decoded and printed, one image a row.
+    EXPECT_EQ(poppler("pdfimages", {"-list", sheet}).split('\n', Qt::SkipEmptyParts).size(), 2 + 10);
+
+    const Outcome small = brindolo({"--worksheet", sheet, "--small-letters", "--pictures", BRINDOLO_SOURCE_DIR "/data/parole/english"});
+    EXPECT_EQ(small.exitCode, 0) << small.err.toStdString();
+    const QString smallText = poppler("pdftotext", {"-layout", sheet, "-"});
+    EXPECT_TRUE(smallText.startsWith("Trova la parola")) << "Italian until a language is chosen";
+    int smallRows = 0;
+    for (const QRegularExpressionMatch& row : childRow.globalMatch(smallText.section('\f', 0, 0)))
+        smallRows += row.captured(2) == row.captured(2).toLower() ? 1 : 0;
+    EXPECT_EQ(smallRows, 10) << smallText.toStdString();
+}
+
+// The paper follows LC_PAPER, which the program must read itself: Qt sets
+// up the character type alone.
+TEST(Worksheet, LetterPaperWhereTheLocalesPaperIsLetter)
+{
+    QTemporaryDir folder;
+    QProcess localedef;
+    localedef.start("localedef", {"-i", "en_US", "-f", "UTF-8", folder.path() + "/en_US.UTF-8"});
+    if (!localedef.waitForFinished(60000) || localedef.exitCode() != 0)
+        GTEST_SKIP() << "no en_US locale can be made here";
+    qputenv("LOCPATH", folder.path().toLocal8Bit());
+    qputenv("LC_PAPER", "en_US.UTF-8");
+    const Outcome letter = brindolo({"--worksheet", folder.path() + "/letter.pdf"});
+    qunsetenv("LOCPATH");
+    qunsetenv("LC_PAPER");
+    ASSERT_EQ(letter.exitCode, 0) << letter.err.toStdString();
+    ASSERT_EQ(brindolo({"--worksheet", folder.path() + "/a4.pdf"}).exitCode, 0);
+    QFile a4(folder.path() + "/a4.pdf");
+    QFile us(folder.path() + "/letter.pdf");
+    ASSERT_TRUE(a4.open(QIODevice::ReadOnly) && us.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(us.readAll().contains("/MediaBox [0 0 612")) << "8.5 x 11 inches";
+    EXPECT_TRUE(a4.readAll().contains("/MediaBox [0 0 595")) << "210 x 297 mm";
+}
+
+TEST(Worksheet, BadInputIsToldWithItsExitStatusAndLeavesNoFile)
+{
+    QTemporaryDir folder;
+    const QString sheet = folder.path() + "/sheet.pdf";
+    QDir(folder.path()).mkdir("empty");
+    const QString empty = folder.path() + "/empty";
+    const Outcome noPictures = brindolo({"--worksheet", sheet, "--pictures", empty});
+    EXPECT_EQ(noPictures.exitCode, 1);
+    EXPECT_TRUE(noPictures.err.contains("no pictures")) << noPictures.err.toStdString();
+    const Outcome unwritable = brindolo({"--worksheet", folder.path() + "/missing/sheet.pdf", "--seed", "1"});
+    EXPECT_EQ(unwritable.exitCode, 1);
+    EXPECT_TRUE(unwritable.err.contains("Cannot write")) << unwritable.err.toStdString();
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList{"empty"});
+
+    const Outcome language = brindolo({"--worksheet", sheet, "--language", "klingon"});
+    EXPECT_EQ(language.exitCode, 2);
+    EXPECT_TRUE(language.err.contains("klingon") && language.err.contains("english")) << language.err.toStdString();
+    for (const QStringList& wrong : {QStringList{"--worksheet", sheet, "--seed", "seven"},
+                                     QStringList{"--worksheet", sheet, "--seed", "4294967296"},
+                                     QStringList{"--seed", "7"}, QStringList{"--small-letters"},
+                                     QStringList{"--worksheet", sheet, "--check"}, QStringList{"--worksheet"}}) {
+        const Outcome run = brindolo(wrong);
+        EXPECT_EQ(run.exitCode, 2) << wrong.join(' ').toStdString();
+        EXPECT_TRUE(run.err.contains("--help")) << run.err.toStdString();
+    }
+    EXPECT_FALSE(QFile::exists(sheet));
 }
 
 void savePicture(const QString& path, QSize size)

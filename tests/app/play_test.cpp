@@ -8,10 +8,14 @@
 
 #include "picture/bitmap.h"
 #include "picture/decodecache.h"
+#include "app/worksheet_print.h"
+#include "game/word_rules.h"
 
 #include <QAccessible>
 #include <QFile>
 #include <QPointingDevice>
+#include <QPrintDialog>
+#include <QTimer>
 #include <QScopeGuard>
 #include <filesystem>
 
@@ -295,6 +299,54 @@ TEST_F(PlayTest, TheCaseBoxRecasesTheThirtyOnePanelsAndLeavesTheRest)
     click(*window->MaiuscoloMinuscolo);
     for (int panel = kRecasedPanels.first; panel <= kRecasedPanels.last; ++panel)
         EXPECT_FALSE(hasSmall(text(panel))) << "Panel" << panel;
+}
+
+// The deal on the board goes to paper through the print dialog, while the
+// found words, the picked tile and every letter stay where they were.
+TEST_F(PlayTest, CtrlPPrintsTheDealOnTheBoardAndLeavesTheGameAsItWas)
+{
+    int dialogs = 0;
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [&dialogs] {
+        if (auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget())) {
+            ++dialogs;
+            dialog->reject();
+        }
+    });
+    closer.start(20);
+    const auto pressCtrlP = [this] {
+        QTest::keyClick(handle(), Qt::Key_P, Qt::ControlModifier);
+        QTest::qWait(60);
+    };
+    pressCtrlP();
+    EXPECT_EQ(dialogs, 0) << "no deal, nothing to print";
+
+    click(*window->Panel(kPlayButton));
+    drag(tileFor(1), 11);
+    const int picked = tileFor(2);
+    click(*window->Panel(picked));
+    std::vector<std::string> before;
+    for (int panel = 1; panel <= 31; ++panel)
+        before.push_back(text(panel));
+    pressCtrlP();
+    EXPECT_EQ(dialogs, 1);
+    EXPECT_EQ(window->game().foundCount(), 1);
+    EXPECT_EQ(window->game().pickedTile(), picked);
+    for (int panel = 1; panel <= 31; ++panel)
+        EXPECT_EQ(text(panel), before[static_cast<size_t>(panel - 1)]) << "Panel" << panel;
+    EXPECT_TRUE(reports.empty());
+
+    Worksheet sheet = boardWorksheet(*window);
+    ASSERT_EQ(sheet.rows.size(), 10U);
+    for (int k = 1; k <= 10; ++k) {
+        const std::string& word = window->game().gameWord(k);
+        EXPECT_EQ(sheet.rows[static_cast<size_t>(k - 1)].word, UpperCase(Stem(word)));
+        EXPECT_EQ(sheet.rows[static_cast<size_t>(k - 1)].picturePath, loadedPath(k));
+    }
+    EXPECT_EQ(sheet.texts.title, "Trova la parola");
+    click(*window->MaiuscoloMinuscolo);
+    sheet = boardWorksheet(*window);
+    EXPECT_EQ(sheet.rows[0].letters, AnagramKey(window->game().gameWord(1))) << "the case box's small letters";
 }
 
 TEST_F(PlayTest, EsciClosesTheWindow)

@@ -3,6 +3,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "game/board_map.h"
+#include "game/clock_random.h"
 #include "game/game.h"
 #include "game/word_rules.h"
 #include "platform/errors.h"
@@ -11,6 +12,8 @@
 #include "support/scripted_random.h"
 
 #include <gtest/gtest.h>
+
+#include <set>
 
 namespace brindolo {
 namespace {
@@ -293,6 +296,36 @@ TEST_F(GameTest, CaseBoxRecasesBoardTextsOnly)
     EXPECT_EQ(board.text("Panel13"), "käse");
     EXPECT_EQ(board.text("Panel15"), "éléphant");
     EXPECT_EQ(game.foundCount(), 4);
+}
+
+// A printed sheet is dealt away from the board by the very rules of a game:
+// the same seed gives the same words again, on the board and off it.
+TEST(SeededDeal, TheSameSeedDealsTheSameWordsOnTheBoardAndOffIt)
+{
+    std::vector<std::string> names;
+    for (int n = 0; n < 40; ++n)
+        names.push_back("word" + std::to_string(n) + ".jpg");
+    const MemoryCatalogue catalogue(names);
+    SeededRandom first(7);
+    SeededRandom again(7);
+    SeededRandom other(8);
+    const auto dealt = DealWords(catalogue, first);
+    EXPECT_EQ(DealWords(catalogue, again), dealt);
+    EXPECT_NE(DealWords(catalogue, other), dealt);
+    EXPECT_GT(std::set<std::string>(dealt.begin(), dealt.end()).size(), 1U) << "ten draws, not one repeated";
+
+    MemoryBoard board;
+    MemoryCatalogue boardCatalogue;
+    SeededRandom seeded(7);
+    Game game(board, boardCatalogue, seeded);
+    for (const std::string& name : names)
+        boardCatalogue.append(name);
+    game.Panel35Click();
+    EXPECT_EQ(game.gameWords(), dealt);
+
+    SeededRandom empty(7);
+    for (const std::string& word : DealWords(MemoryCatalogue(), empty))
+        EXPECT_EQ(word, "");
 }
 
 }  // namespace

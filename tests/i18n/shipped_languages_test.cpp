@@ -50,12 +50,14 @@ TEST(ShippedLanguages, EveryListedLanguageHasAFileTranslatingAllFiveCaptionsThat
     EXPECT_EQ(italian.readString("Translations", "Principale.Panel35.Caption"), "GIOCA");
 }
 
-TEST(ShippedLanguages, EveryLanguageTranslatesTheScreenReadersWordsAndAMissingOneIsEnglish)
+TEST(ShippedLanguages, EveryLanguageTranslatesTheScreenReadersAndTheWorksheetsWordsAndAMissingSpokenOneIsEnglish)
 {
     for (const QString& name : readLanguageList(kDataFolder + "lingue.txt")) {
         const IniReader file(QFile::encodeName(LanguageFilePath(kDataFolder, name)).toStdString());
         for (const char* key : {"Tile", "Slot", "Empty", "Language", "Capitals"})
             EXPECT_FALSE(file.readString("Accessibility", key).isEmpty()) << name.toStdString() << " " << key;
+        for (const char* key : {"Title", "Name", "Answers"})
+            EXPECT_FALSE(file.readString("Worksheet", key).isEmpty()) << name.toStdString() << " " << key;
     }
     EXPECT_EQ(SpokenWords::read(LanguageFilePath(kDataFolder, "italiano")).slot, "casella");
 

@@ -20,7 +20,7 @@ debs=("$scratch"/out/brindolo_*.deb)
 deb="${debs[0]}"
 
 depends="$(dpkg-deb -f "$deb" Depends)"
-for needed in libqt6widgets6 libqt6gui6 libqt6core6 libjpeg62-turbo fonts-liberation2; do
+for needed in libqt6widgets6 libqt6gui6 libqt6core6 libqt6printsupport6 libjpeg62-turbo fonts-liberation2; do
     grep -qE "(^|, )$needed( |,|$)" <<<"$depends" || fail "Depends lacks $needed: $depends"
 done
 recommends="$(dpkg-deb -f "$deb" Recommends)"

@@ -7,6 +7,7 @@
 #include "app/folder_check.h"
 #include "app/principale.h"
 #include "app/start_settings.h"
+#include "app/worksheet_command.h"
 #include "game/word_list.h"
 #include "picture/codec/decode_heap.h"
 #include "platform/program_folder.h"
@@ -46,6 +47,7 @@ int main(int argc, char** argv)
                      line.text.toLocal8Bit().constData());
         return 2;
     case brindolo::CommandLine::Action::Check:
+    case brindolo::CommandLine::Action::Worksheet:
     case brindolo::CommandLine::Action::Play:
         break;
     }
@@ -65,6 +67,9 @@ int main(int argc, char** argv)
         std::printf("Checking the word list the game would use: %s\n", folder.c_str());
         return brindolo::checkPictureFolder(folder, stdout).errors > 0 ? 1 : 0;
     }
+    if (line.action == brindolo::CommandLine::Action::Worksheet)
+        return brindolo::runWorksheet(line.worksheet, places, brindolo::programFolder(), start.language,
+                                      start.capitals && !line.worksheet.smallLetters);
 
     QApplication qtApplication(argc, argv);
     brindolo::TApplication application;

@@ -72,6 +72,17 @@ void applySettings(jpeg_decompress_struct& cinfo, const DecodeSettings& settings
         cinfo.do_fancy_upsampling = FALSE;
     if (settings.onePass)
         cinfo.two_pass_quantize = FALSE;
+    if (settings.longerSideAtLeast > 0) {
+        const unsigned longer = std::max(cinfo.image_width, cinfo.image_height);
+        const auto wanted = static_cast<unsigned>(settings.longerSideAtLeast);
+        // libjpeg rounds a reduced side up.
+        for (unsigned denominator : {8U, 4U, 2U})
+            if ((longer + denominator - 1) / denominator >= wanted) {
+                cinfo.scale_num = 1;
+                cinfo.scale_denom = denominator;
+                break;
+            }
+    }
 }
 
 // Returns false when libjpeg raised; the message is in d.errors.

@@ -41,6 +41,11 @@ struct DecodeSettings {
     bool grayScale = false;
     bool noSmooth = false;
     bool onePass = false;
+    // Decode at the smallest of libjpeg's reductions (1/2, 1/4, 1/8) that
+    // still leaves the longer side at least this many pixels; 0 decodes at
+    // full size. A printed worksheet needs a few hundred pixels, not a
+    // camera's thousands.
+    int longerSideAtLeast = 0;
 
     bool operator==(const DecodeSettings&) const = default;
 };

@@ -1,0 +1,72 @@
+// SPDX-FileCopyrightText: 2026 The Brindolo developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "worksheet/worksheet_file.h"
+
+#include "game/clock_random.h"
+#include "game/game.h"
+#include "platform/errors.h"
+#include "worksheet/worksheet.h"
+
+#include <QFile>
+#include <QPdfWriter>
+#include <QSaveFile>
+#include <memory>
+#include <vector>
+
+namespace brindolo {
+
+namespace {
+
+class ListCatalogue : public Catalogue {
+public:
+    void clear() override { names_.clear(); }
+    void append(const std::string& name) override { names_.push_back(name); }
+    int count() const override { return static_cast<int>(names_.size()); }
+    std::string entry(int index) const override { return names_.at(static_cast<size_t>(index)); }
+
+private:
+    std::vector<std::string> names_;
+};
+
+std::string shown(const QString& text)
+{
+    return text.toLocal8Bit().toStdString();
+}
+
+}  // namespace
+
+void writeWorksheet(const WorksheetRequest& request, const QString& path)
+{
+    ListCatalogue catalogue;
+    ReadCatalogue(catalogue, request.wordFolder);
+    if (catalogue.count() == 0)
+        throw Exception("There are no pictures (*.jpg) in " + request.wordFolder);
+    std::unique_ptr<RandomSource> random;
+    if (request.seed)
+        random = std::make_unique<SeededRandom>(*request.seed);
+    else
+        random = std::make_unique<ClockRandom>();
+    const Worksheet sheet = makeWorksheet(DealWords(catalogue, *random), request.wordFolder, request.capitals,
+                                          WorksheetTexts::read(request.languageFile));
+
+    // Written beside the file and renamed over it only when whole.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        throw Exception("Cannot write " + shown(path) + ": " + shown(file.errorString()));
+    {
+        QPdfWriter writer(&file);
+        writer.setResolution(300);
+        writer.setPageSize(localPaper());
+        writer.setPageOrientation(QPageLayout::Portrait);
+        writer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
+        writer.setTitle(sheet.texts.title);
+        writer.setCreator(QStringLiteral("Brindolo"));
+        paintWorksheet(sheet, writer);
+    }
+    if (!file.commit())
+        throw Exception("Cannot write " + shown(path) + ": " + shown(file.errorString()));
+}
+
+}  // namespace brindolo

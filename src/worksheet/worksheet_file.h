@@ -1,0 +1,30 @@
+// SPDX-FileCopyrightText: 2026 The Brindolo developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+// A worksheet of a fresh deal written to a PDF file, with no window: what
+// "--worksheet FILE" does once its caller has settled where the words come
+// from and in which language the sheet speaks.
+
+#include <QString>
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace brindolo {
+
+struct WorksheetRequest {
+    std::string wordFolder;              // the word list, the file system's bytes, ending with "/"
+    QString languageFile;                // the interface language's file; empty for the Italian texts
+    bool capitals = true;                // the case box of a game at start
+    std::optional<std::uint32_t> seed;  // the same number deals the same words; none: the clock's
+};
+
+// Deals ten words as the game does and writes both pages to path. Raises
+// Exception, with a message for the user, when the word list holds no
+// picture or the file cannot be written; a file already at path is then
+// left as it was, and nothing half-written is left beside it.
+void writeWorksheet(const WorksheetRequest& request, const QString& path);
+
+}  // namespace brindolo
