@@ -7,7 +7,6 @@
 #include "game/board_map.h"
 #include "game/word_rules.h"
 #include "platform/directory_search.h"
-#include "platform/errors.h"
 
 #include <algorithm>
 #include <exception>
@@ -83,8 +82,10 @@ void Game::showWordPicture(int word)
     previewed_ = word;
     try {
         ShowPicture(gameWord(word));
-    } catch (const Exception&) {
-        // Never another word's picture under this word's hint.
+    } catch (...) {
+        // Whatever broke the picture (a bad file, or memory for a decode that
+        // ran out) breaks this word's picture only. Never another word's
+        // picture under this word's hint.
         board_.clearPicture();
         bool& failed = pictureFailed_.at(static_cast<size_t>(word - 1));
         if (failed)
@@ -118,7 +119,7 @@ void Game::Panel35Click()
     std::exception_ptr pictureFailure;
     try {
         showWordPicture(1);
-    } catch (const Exception&) {
+    } catch (...) {
         pictureFailure = std::current_exception();
     }
 

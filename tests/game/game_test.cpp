@@ -12,6 +12,7 @@
 #include "support/scripted_random.h"
 
 #include <gtest/gtest.h>
+#include <new>
 
 #include <set>
 
@@ -193,7 +194,18 @@ TEST_F(GameTest, ABrokenFirstPictureStillDealsAndEmptiesTheFrame)
     EXPECT_FALSE(board.panel("Panel35").visible);
     EXPECT_FALSE(board.pictureShown()) << "the previous game's picture stays on screen";
 
+    // A decode that runs out of memory breaks its picture as a bad file does.
+    board.setPictureLoader([](const std::string&) -> PictureSize { throw std::bad_alloc(); });
+    EXPECT_THROW(start({"dog.jpg"}, {0, 0, 0, 0, 0, 0, 0, 0, 0, 0}, 0), std::bad_alloc);
+    for (int n = 1; n <= 10; ++n)
+        EXPECT_EQ(board.text(panelName(tile(n))), "DGO") << n;
+    EXPECT_NO_THROW(game.SlotMouseMove(1)) << "told once";
+    EXPECT_FALSE(board.pictureShown());
+
     // The empty catalogue: the path names the folder, and the deal still completes.
+    board.setPictureLoader([](const std::string& path) -> PictureSize {
+        throw EFOpenError("Cannot open file " + path);
+    });
     EXPECT_THROW(start({}, {}, 0), EFOpenError);
     EXPECT_EQ(board.pictureRequests().back(), "/no/such/prog/immagini/");
     EXPECT_EQ(board.text("Panel31"), "_____");
