@@ -20,6 +20,7 @@
 #include <QScopeGuard>
 #include <QScopedValueRollback>
 #include <QWindow>
+#include <exception>
 #include <optional>
 #include <stdexcept>
 
@@ -364,10 +365,19 @@ void TPrincipale::Panel35Click()
     const auto refresh = qScopeGuard([this] { tilesChanged(); });
     const QScopedValueRollback changing(changingBoard_, true);
     const auto speakTheList = qScopeGuard([this] { updateVoiceLanguage(); });
-    game_->Panel35Click();
+    // A picture that fails is told once the deal is over, and the rest of
+    // the deal's work goes on without it.
+    std::exception_ptr failure;
+    try {
+        game_->Panel35Click();
+    } catch (...) {
+        failure = std::current_exception();
+    }
     Immagine->prefetch(game_->picturesToCome());
     if (const int first = game_->NextTileWithLetters(10); first != 0 && Panel(35)->isHidden())
         Panel(first)->setFocus();
+    if (failure)
+        std::rethrow_exception(failure);
 }
 
 // The one moment the window waits for the prefetch: nothing is decoded for a

@@ -148,6 +148,31 @@ TEST_F(PlayTest, AMissingPictureIsReportedAndTheNextEventWorks)
     EXPECT_EQ(text(kFoundCounter), "1");
 }
 
+// The deal's own work goes on when its pictures fail: the focus moves to the
+// tiles and the pictures to come are decoded ahead.
+TEST_F(PlayTest, ADealWhoseFirstPictureFailsStillMovesTheFocusAndDecodesAhead)
+{
+    const std::string word1 = window->catalogue().entry(0);
+    ASSERT_TRUE(QFile::remove(picturePath(word1.substr(0, word1.size() - 4))));
+    DecodeCache::shared().clear();
+    key(Qt::Key_Space);
+    ASSERT_EQ(reports.size(), 1u);
+    EXPECT_EQ(reports[0], "Brindolo 1.0 | Cannot open file " + loadedPath(1) + ".");
+    EXPECT_EQ(focused(), window->Panel(window->game().NextTileWithLetters(10)));
+    window->Immagine->waitForPrefetch();
+    EXPECT_EQ(DecodeCache::shared().count(), 9);
+}
+
+TEST_F(PlayTest, ADealFromAFolderRemovedWhileTheGameIsOpenStillMovesTheFocus)
+{
+    ASSERT_TRUE(QDir(folder.path() + "/immagini").removeRecursively());
+    key(Qt::Key_Space);
+    ASSERT_EQ(reports.size(), 1u);
+    EXPECT_EQ(text(tileFor(1)), upperKey(window->game().gameWord(1)));
+    EXPECT_EQ(focused(), window->Panel(window->game().NextTileWithLetters(10)));
+    window->Immagine->waitForPrefetch();
+}
+
 TEST_F(PlayTest, AChosenLanguagesPackServesFromTheNextGame)
 {
     const QString pack = folder.path() + "/parole/english";
