@@ -9,6 +9,7 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFile>
+#include <QStringDecoder>
 #include <QStringList>
 
 namespace brindolo {
@@ -31,13 +32,55 @@ void acceptQtOptions(QCommandLineParser& parser)
         hidden(QString::fromLatin1(name));
 }
 
+// Qt would decode an argument that is not UTF-8 with replacement characters,
+// and a folder named in another encoding (lat\xe9n) could then never be found
+// again. Such an argument keeps each byte above ASCII as a lone surrogate
+// U+DC80..U+DCFF, which no UTF-8 text decodes to, so that its bytes come back
+// intact in fileBytes.
+QString argumentText(const char* argument)
+{
+    const QByteArrayView bytes(argument);
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = utf8(bytes);
+    if (!utf8.hasError())
+        return text;
+    text.clear();
+    for (const char byte : bytes) {
+        const auto code = static_cast<unsigned char>(byte);
+        text += QChar(static_cast<char16_t>(code < 0x80 ? code : 0xDC00 + code));
+    }
+    return text;
+}
+
+// A byte kept by argumentText: a low surrogate of that range with no high
+// surrogate before it (UTF-8 text gives low surrogates only in pairs).
+bool isKeptByte(const QString& text, qsizetype i)
+{
+    const char16_t code = text[i].unicode();
+    return code >= 0xDC80 && code <= 0xDCFF && (i == 0 || !text[i - 1].isHighSurrogate());
+}
+
+std::string fileBytes(const QString& value)
+{
+    bool kept = false;
+    for (qsizetype i = 0; i < value.size() && !kept; ++i)
+        kept = isKeptByte(value, i);
+    if (!kept)
+        return QFile::encodeName(value).toStdString();
+    // Such a text holds ASCII and kept bytes only.
+    std::string bytes;
+    for (const QChar c : value)
+        bytes += static_cast<char>(c.unicode() >= 0xDC80 ? c.unicode() - 0xDC00 : c.unicode());
+    return bytes;
+}
+
 }  // namespace
 
 CommandLine readCommandLine(int argc, char** argv)
 {
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
-        arguments.append(QString::fromLocal8Bit(argv[i]));
+        arguments.append(argumentText(argv[i]));
 
     QCommandLineParser parser;
     // Qt's options are written with one dash (-platform offscreen), so one
@@ -94,7 +137,7 @@ CommandLine readCommandLine(int argc, char** argv)
         line.text = QCoreApplication::applicationName() + u' ' + QCoreApplication::applicationVersion() + u'\n';
         return line;
     }
-    line.picturesFolder = QFile::encodeName(parser.value(pictures)).toStdString();
+    line.picturesFolder = fileBytes(parser.value(pictures));
     line.mute = parser.isSet(mute);
     line.fullscreen = parser.isSet(fullscreen);
     if (parser.isSet(language))
@@ -117,7 +160,7 @@ CommandLine readCommandLine(int argc, char** argv)
         }
         line.action = CommandLine::Action::Check;
         if (!positional.isEmpty())
-            line.checkFolder = QFile::encodeName(positional.first()).toStdString();
+            line.checkFolder = fileBytes(positional.first());
         return line;
     }
     if (!positional.isEmpty()) {

@@ -293,6 +293,27 @@ TEST(FolderCheck, ChecksTheWordListTheGameWouldUse)
     EXPECT_TRUE(check({"--language", "klingon"}).isEmpty());
     EXPECT_EQ(process.exitCode(), 2);
     EXPECT_TRUE(process.readAllStandardError().contains("italiano, english, français, deutsch, español"));
+
+    // A folder named in Latin-1, passed as its bytes by a shell, since
+    // QProcess would pass text as UTF-8.
+    const std::string latin = QFile::encodeName(home.path()).toStdString() + "/lat\xe9n";
+    std::filesystem::create_directories(latin + "/brindolo/immagini");
+    savePicture(home.path() + "/gatto.jpg", {40, 30});
+    const std::string picture = QFile::encodeName(home.path() + "/gatto.jpg").toStdString();
+    std::filesystem::copy_file(picture, latin + "/gatto.jpg");
+    std::filesystem::copy_file(picture, latin + "/brindolo/immagini/gatto.jpg");
+    const auto checkFromShell = [&](const QString& command) {
+        process.start("/bin/sh", {"-c", "latin=\"$1/$(printf 'lat\\351n')\"; " + command,
+                                  BRINDOLO_BINARY_DIR "/bin/brindolo", home.path()});
+        process.waitForFinished(60000);
+        return process.readAllStandardOutput().toStdString();
+    };
+    const std::string onePicture = "1 pictures, 0 errors, 0 warnings\n";
+    EXPECT_EQ(checkFromShell("exec \"$0\" --check \"$latin\""), onePicture);
+    const std::string checking = "Checking the word list the game would use: " + latin;
+    EXPECT_EQ(checkFromShell("exec \"$0\" --check --pictures=\"$latin\""), checking + "/\n" + onePicture);
+    EXPECT_EQ(checkFromShell("XDG_DATA_HOME=\"$latin\" exec \"$0\" --check"),
+              checking + "/brindolo/immagini/\n" + onePicture);
 }
 
 }  // namespace

@@ -14,8 +14,6 @@
 #include "platform/text_to_speech_speaker.h"
 
 #include <QApplication>
-#include <QFile>
-#include <QStandardPaths>
 #include <QTimer>
 #include <cstdio>
 #include <memory>
@@ -23,10 +21,18 @@
 namespace {
 
 // $XDG_DATA_HOME/brindolo/immagini, or ~/.local/share/brindolo/immagini.
+// Read as the variables' bytes: QStandardPaths decodes them as UTF-8 and
+// would lose a folder whose name is in another encoding.
 std::string teacherFolder()
 {
-    const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
-    return data.isEmpty() ? std::string() : QFile::encodeName(data + QStringLiteral("/brindolo/immagini")).toStdString();
+    QByteArray data = qgetenv("XDG_DATA_HOME");
+    if (!data.startsWith('/')) {
+        const QByteArray home = qgetenv("HOME");
+        if (home.isEmpty())
+            return {};
+        data = home + "/.local/share";
+    }
+    return (data + "/brindolo/immagini").toStdString();
 }
 
 }  // namespace
