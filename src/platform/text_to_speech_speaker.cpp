@@ -7,10 +7,19 @@
 #include "platform/language_names.h"
 
 #include <QDeadlineTimer>
+#include <QLoggingCategory>
 #include <QTextToSpeech>
 #include <QThread>
 
 namespace brindolo {
+
+namespace {
+
+// What keeps the game silent, for whoever wonders why: the game itself only
+// greys out its voice box.
+Q_LOGGING_CATEGORY(speechLog, "brindolo.speech", QtWarningMsg)
+
+}  // namespace
 
 void SpeechEngineHome::start()
 {
@@ -23,6 +32,8 @@ void SpeechEngineHome::start()
             if (state == QTextToSpeech::Error)
                 readVoices();
         });
+        connect(engine_, &QTextToSpeech::errorOccurred, this,
+                [](QTextToSpeech::ErrorReason, const QString& text) { qCInfo(speechLog) << "engine:" << text; });
     }
     readVoices();
 }
@@ -31,12 +42,23 @@ void SpeechEngineHome::readVoices()
 {
     QList<QLocale> locales;
     QString reason;
+    // The engine starts on the process's locale and reports a configuration
+    // error when it has no voice for it, as for the C locale of a minimal
+    // session; each word sets its own language anyway, so only an error of
+    // another kind, or no voice at all, silences the engine.
     if (!engine_)
         reason = QStringLiteral("no speech engine is installed");
-    else if (engine_->state() == QTextToSpeech::Error)
+    else if (engine_->state() == QTextToSpeech::Error
+             && engine_->errorReason() != QTextToSpeech::ErrorReason::Configuration)
         reason = engine_->errorString().isEmpty() ? QStringLiteral("the speech engine failed") : engine_->errorString();
     else if (locales = engine_->availableLocales(); locales.isEmpty())
         reason = QStringLiteral("the speech engine has no voice");
+    if (!reason.isEmpty()) {
+        locales.clear();
+        qCInfo(speechLog) << "silent:" << reason;
+    } else if (engine_->state() == QTextToSpeech::Error) {
+        qCInfo(speechLog) << "speaking all the same after:" << engine_->errorString();
+    }
     emit voicesRead(locales, reason);
 }
 
@@ -46,6 +68,10 @@ void SpeechEngineHome::say(const QString& text, const QLocale& locale)
         return;
     if (engine_->locale() != locale)
         engine_->setLocale(locale);
+    if (engine_->locale() != locale) {
+        qCInfo(speechLog) << "no voice taken for" << locale.name() << "to say" << text;
+        return;
+    }
     // A new word replaces one still being said rather than queueing behind it.
     engine_->stop();
     engine_->say(text);
