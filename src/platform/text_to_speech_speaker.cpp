@@ -91,17 +91,26 @@ TextToSpeechSpeaker::TextToSpeechSpeaker() : thread_(new QThread), home_(new Spe
 
 TextToSpeechSpeaker::~TextToSpeechSpeaker()
 {
-    if (!thread_->isRunning()) {
+    if (!thread_->isRunning() && !thread_->isFinished())
         delete home_;
+    if (finish())
         delete thread_;
-        return;
-    }
+}
+
+bool TextToSpeechSpeaker::finish()
+{
+    locales_.clear();
+    if (!thread_->isRunning())
+        return true;
     thread_->quit();
     // The engine may still be starting, or the daemon may never answer: a
     // closed game must end all the same. The thread and the engine are then
     // left to the end of the process; they touch nothing of this speaker.
-    if (thread_->wait(QDeadlineTimer(1000)))
-        delete thread_;
+    const bool finished = thread_->wait(QDeadlineTimer(waited_ ? 0 : 1000));
+    if (!finished && !waited_)
+        qCInfo(speechLog) << "the speech engine did not end in time";
+    waited_ = true;
+    return finished;
 }
 
 void TextToSpeechSpeaker::start()

@@ -52,6 +52,10 @@ public:
     // Why nothing can be said, for a caller that wants to tell; empty once a
     // working engine has listed its voices.
     QString unavailableReason() const { return unavailableReason_; }
+    // Ends the engine's thread, waiting for it a second at most; false when
+    // it is still inside the engine then (a daemon that does not answer).
+    // The speaker says nothing more afterwards.
+    bool finish();
 
     bool canSpeak(const QString& language) const override;
     void say(const QString& text, const QString& language) override;
@@ -70,6 +74,8 @@ private:
     // The engine's locales, asked once, since each question goes to the
     // daemon.
     QList<QLocale> locales_;
+    // finish() has waited for the thread once.
+    bool waited_ = false;
     QString unavailableReason_ = QStringLiteral("the speech engine was not started");
 };
 

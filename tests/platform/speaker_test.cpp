@@ -187,6 +187,8 @@ TEST(TextToSpeechSpeaker, TheInstalledEngineSpeaksTheShippedLanguagesOrStaysSile
         }
         EXPECT_EQ(saidOnceThere(daemon, 5),
                   (QStringList{"Italian: gatto", "English: cat", "French: chat", "German: Katze", "Spanish: gato"}));
+        EXPECT_TRUE(speaker.finish());
+        EXPECT_FALSE(speaker.canSpeak("italiano")) << "nothing once finished";
     }
 
     // No daemon to be reached: silent, and saying why.
@@ -199,6 +201,22 @@ TEST(TextToSpeechSpeaker, TheInstalledEngineSpeaksTheShippedLanguagesOrStaysSile
         EXPECT_NE(speaker.unavailableReason(), "");
         EXPECT_FALSE(speaker.canSpeak("italiano"));
     }
+
+    // A daemon that never answers holds the engine: a game closed meanwhile
+    // ends at once, told that the engine is still inside.
+    const StandInDaemon deaf(StandInDaemon::Kind::Deaf);
+    qputenv("SPEECHD_ADDRESS", deaf.address());
+    QElapsedTimer closing;
+    {
+        TextToSpeechSpeaker early;
+        early.start();
+        const QDeadlineTimer patience(10000);
+        while (!deaf.connected() && !patience.hasExpired())
+            QThread::msleep(10);
+        closing.start();
+        EXPECT_FALSE(early.finish());
+    }
+    EXPECT_LT(closing.elapsed(), 2000);
 }
 
 }  // namespace

@@ -16,6 +16,7 @@
 #include <QApplication>
 #include <QTimer>
 #include <cstdio>
+#include <cstdlib>
 #include <memory>
 
 namespace {
@@ -107,5 +108,13 @@ int main(int argc, char** argv)
         QTimer::singleShot(0, &qtApplication, &QCoreApplication::quit);
     }
     qtApplication.exec();
+    window.reset();
+    // An engine thread still inside the speech library (a daemon that does
+    // not answer) would meet the library's and Qt's memory torn down under
+    // it by the exit that follows: the process ends here instead.
+    if (!speaker.finish()) {
+        std::fflush(nullptr);
+        std::_Exit(0);
+    }
     return 0;
 }
