@@ -111,9 +111,12 @@ int main(int argc, char** argv)
     window.reset();
     // An engine thread still inside the speech library (a daemon that does
     // not answer) would meet the library's and Qt's memory torn down under
-    // it by the exit that follows: the process ends here instead.
+    // it by the exit that follows: the process ends here instead. Only our
+    // own streams are flushed, since the library's thread holds its socket's
+    // stream locked while it waits.
     if (!speaker.finish()) {
-        std::fflush(nullptr);
+        std::fflush(stdout);
+        std::fflush(stderr);
         std::_Exit(0);
     }
     return 0;
