@@ -78,9 +78,21 @@ void TImage::paintEvent(QPaintEvent*)
 {
     if (picture_.isNull())
         return;
-    // No smooth transform: scaling drops or repeats whole rows and columns.
+    const QRect target = destinationRect();
     QPainter painter(this);
-    painter.drawImage(destinationRect(), picture_);
+    if (target.width() >= picture_.width() && target.height() >= picture_.height()) {
+        reduced_ = QImage();
+        painter.drawImage(target, picture_);
+        return;
+    }
+    // QImage's smooth scaling averages every source pixel into the reduced
+    // one; the painter's smooth transform only blends the nearest four, which
+    // still aliases a picture reduced to half its size or less.
+    if (reduced_.size() != target.size() || reducedFrom_ != picture_.cacheKey()) {
+        reduced_ = picture_.scaled(target.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        reducedFrom_ = picture_.cacheKey();
+    }
+    painter.drawImage(target.topLeft(), reduced_);
 }
 
 void TImage::resizeEvent(QResizeEvent* event)

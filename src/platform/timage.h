@@ -5,7 +5,10 @@
 #pragma once
 // The platform's image control: a picture holder (empty, or a bitmap kept as
 // an indexed or full-colour QImage) painted at natural size, centred, or
-// scaled to the control: stretched over it, or in proportion.
+// scaled to the control: stretched over it, or in proportion. A picture
+// drawn smaller than it is is reduced with filtering, every pixel of it
+// counting; one drawn at its size is drawn pixel for pixel, and one drawn
+// larger repeats its pixels.
 
 #include "platform/tcontrol.h"
 
@@ -63,6 +66,10 @@ private:
     void drawingChanged();
 
     QImage picture_;
+    // The last reduction painted, kept while the picture and its size on
+    // screen stay: a hover repaints the same picture on every mouse move.
+    QImage reduced_;
+    qint64 reducedFrom_ = 0;  // the picture's cacheKey
     bool stretch_ = false;
     bool center_ = false;
     bool proportional_ = false;

@@ -79,6 +79,18 @@ TEST(ImagePainting, PaintsClippedToTheControlAndScalesWholePixels)
     const QImage stretched = image.grab().toImage();
     EXPECT_EQ(stretched.pixel(2, 3), picture.pixel(1, 1));
     EXPECT_EQ(stretched.pixel(3, 2), picture.pixel(1, 1));
+
+    // Reduced to half, stripes one pixel wide blend into their average grey,
+    // as in a smooth reduction, rather than dropping whole columns.
+    QImage stripes(20, 20, QImage::Format_Indexed8);
+    stripes.setColorTable({qRgb(0, 0, 0), qRgb(255, 255, 255)});
+    for (int y = 0; y < 20; ++y)
+        for (int x = 0; x < 20; ++x)
+            stripes.setPixel(x, y, x % 2);
+    image.setPicture(stripes);
+    const QImage reduced = image.grab().toImage();
+    for (const QPoint at : {QPoint(0, 0), QPoint(4, 5), QPoint(9, 9)})
+        EXPECT_NEAR(qGreen(reduced.pixel(at)), 127, 30) << at.x() << "," << at.y();
 }
 
 TEST(ImagePainting, OpaqueOnlyWhenThePictureCoversTheControl)
