@@ -3,8 +3,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The decode step on arbitrary bytes. The first two bytes choose the decode
-// properties and how progress is reported, the rest is the file: every
-// combination of settings the picture control can be given meets every file.
+// properties (the scale included) and how progress is reported, the rest is
+// the file: every combination of settings the picture control can be given
+// meets every file.
 
 #include "picture/codec/jpegdecode.h"
 
@@ -28,6 +29,9 @@ DecodeSettings settingsFrom(std::uint8_t a, std::uint8_t b)
     settings.grayScale = b & 2;
     settings.noSmooth = b & 4;
     settings.onePass = b & 8;
+    // From 1/8 to 10/8: reductions, the full size and an enlargement.
+    settings.scaleNum = 1 + a / 27;
+    settings.scaleDenom = 8;
     return settings;
 }
 
@@ -65,6 +69,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             throw Stop{};
     };
     try {
+        // Whatever the header says, the scale for a frame is one of libjpeg's.
+        const DecodeScale scale = coveringScale({data + 2, size - 2}, settings, 64, 48);
+        if (!validScale(scale.num, scale.denom))
+            std::abort();
         checkPicture(decodeJpeg({data + 2, size - 2}, settings, progress, step));
     } catch (const EJPEGException&) {
     } catch (const Stop&) {

@@ -8,6 +8,7 @@
 #include "picture/codec/filecopy.h"
 #include "picture/decodecache.h"
 #include "picture/prefetcher.h"
+#include "platform/errors.h"
 
 #include <QFile>
 
@@ -36,6 +37,27 @@ void TCustomJPEGImage::setFileNamePath(const std::string& nativePath)
     using Bytes = std::vector<std::uint8_t>;
     Bytes bytes = nativePath.empty() ? Bytes() : readWholeFileOrRaise(nativePath, fileName().toStdString());
     fileCopy_ = std::make_shared<const Bytes>(std::move(bytes));
+    decodeStep();
+}
+
+void TCustomJPEGImage::setFileNamePathFor(const std::string& nativePath, QSize frame)
+{
+    fileName_ = nativePath;
+    using Bytes = std::vector<std::uint8_t>;
+    Bytes bytes = nativePath.empty() ? Bytes() : readWholeFileOrRaise(nativePath, fileName().toStdString());
+    const DecodeScale scale = coveringScale(bytes, settings_, frame.width(), frame.height());
+    settings_.scaleNum = scale.num;
+    settings_.scaleDenom = scale.denom;
+    fileCopy_ = std::make_shared<const Bytes>(std::move(bytes));
+    decodeStep();
+}
+
+void TCustomJPEGImage::setScale(int num, int denom)
+{
+    if (!validScale(num, denom))
+        throw EConvertError("Invalid scale " + std::to_string(num) + "/" + std::to_string(denom));
+    settings_.scaleNum = num;
+    settings_.scaleDenom = denom;
     decodeStep();
 }
 

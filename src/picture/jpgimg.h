@@ -5,13 +5,14 @@
 #pragma once
 // The JPEG picture control: an image control that reads a whole JPEG file
 // into memory when its file name is assigned and decodes it with libjpeg into
-// its picture (by default 256 colours, Floyd-Steinberg dithering). Every
-// assignment of the file name or of a decode property decodes again, also
-// when the value is unchanged.
+// its picture (by default 256 colours, Floyd-Steinberg dithering, at full
+// size). Every assignment of the file name or of a decode property decodes
+// again, also when the value is unchanged.
 
 #include "picture/codec/jpegdecode.h"
 #include "platform/timage.h"
 
+#include <QSize>
 #include <QString>
 #include <cstddef>
 #include <cstdint>
@@ -33,6 +34,8 @@ class TCustomJPEGImage : public TImage {
     Q_PROPERTY(bool GrayScale READ grayScale WRITE setGrayScale)
     Q_PROPERTY(bool NoSmooth READ noSmooth WRITE setNoSmooth)
     Q_PROPERTY(bool OnePass READ onePass WRITE setOnePass)
+    Q_PROPERTY(int ScaleNum READ scaleNum WRITE setScaleNum)
+    Q_PROPERTY(int ScaleDenom READ scaleDenom WRITE setScaleDenom)
     Q_PROPERTY(int ProgressStep READ progressStep WRITE setProgressStep)
     Q_PROPERTY(int Quality READ quality WRITE setQuality)
     Q_PROPERTY(bool Progressive READ progressive WRITE setProgressive)
@@ -52,6 +55,11 @@ public:
     // previous picture on screen.
     void setFileNamePath(const std::string& nativePath);
 
+    // The same with the scale chosen for a frame of that size at once, so
+    // that the file is decoded once: coveringScale of the file's picture,
+    // full size for an empty frame. A failure to read leaves the scale too.
+    void setFileNamePathFor(const std::string& nativePath, QSize frame);
+
     // The bytes of the last file read, which every decode step decodes.
     const std::vector<std::uint8_t>& fileCopy() const { return *fileCopy_; }
 
@@ -70,6 +78,15 @@ public:
     void setNoSmooth(bool value);
     bool onePass() const { return settings_.onePass; }
     void setOnePass(bool value);
+    // The decode scale, libjpeg's scale_num / scale_denom: 1/1 (full size)
+    // unless set. Each term is 1 to 16; another value raises EConvertError
+    // and changes nothing.
+    int scaleNum() const { return settings_.scaleNum; }
+    void setScaleNum(int value) { setScale(value, settings_.scaleDenom); }
+    int scaleDenom() const { return settings_.scaleDenom; }
+    void setScaleDenom(int value) { setScale(settings_.scaleNum, value); }
+    // Both terms with one decode.
+    void setScale(int num, int denom);
     const DecodeSettings& decodeSettings() const { return settings_; }
 
     // Stored values, no decode. ProgressStep is the percentage between two

@@ -36,6 +36,8 @@ QStringList djpegSwitches(const DecodeSettings& s)
         args << "-nosmooth";
     if (s.onePass)
         args << "-onepass";
+    if (s.scaleNum != 1 || s.scaleDenom != 1)
+        args << "-scale" << QString("%1/%2").arg(s.scaleNum).arg(s.scaleDenom);
     return args;
 }
 
@@ -108,7 +110,7 @@ std::vector<std::string> pictures(PictureFolder& folder)
         folder.cjpeg("high1.jpg", "", "-crop 227x1+0+70 +repage"),
         folder.cjpeg("odd.jpg", "-sample 2x2", "-crop 37x23+5+5 +repage"),
         folder.cjpeg("grey1.jpg", "-grayscale", "-crop 1x9+40+0 +repage"),
-        // Rows of over 2 MiB even at a byte a pixel: a photo's own mapping.
+        // Rows of over 2 MiB even at a byte a pixel, as a photo's are.
         folder.cjpeg("big.jpg", "-sample 2x2", "-scale 1800x1350!"),
     };
 }
@@ -142,6 +144,33 @@ TEST(DjpegComparison, BmpImageEqualsDjpegForEveryPictureAndSwitchSet)
     }
     std::printf("%d of %d BMP images identical to djpeg's\n", identical, total);
     EXPECT_EQ(identical, total);
+}
+
+// Every scale libjpeg-turbo offers, M/8 for M from 1 to 16, and a fraction
+// that is not in eighths, on pictures whose sizes do not divide by eight.
+TEST(DjpegComparison, BmpImageEqualsDjpegAtEveryScale)
+{
+    PictureFolder folder;
+    const std::vector<std::string> scaled = {
+        corpus("testorig.jpg"),
+        folder.cjpeg("progressive.jpg", "-progressive"),
+        folder.cjpeg("grey.jpg", "-grayscale"),
+        folder.cjpeg("odd.jpg", "-sample 2x2", "-crop 37x23+5+5 +repage"),
+    };
+    std::vector<std::pair<int, int>> scales;
+    for (int m = 1; m <= 16; ++m)
+        scales.emplace_back(m, 8);
+    scales.emplace_back(2, 3);
+    for (const std::string& picture : scaled)
+        for (const auto& [num, denom] : scales)
+            for (DecodeSettings settings : {switchSets()[0].settings, switchSets()[2].settings}) {
+                settings.scaleNum = num;
+                settings.scaleDenom = denom;
+                const DecodedPicture ours = decodeJpeg(readBytes(picture), settings);
+                EXPECT_EQ(bmpImage(ours), djpegBmp(picture, settings, folder.path("djpeg.bmp")))
+                    << QFileInfo(QString::fromStdString(picture)).fileName().toStdString() << " at " << num << "/"
+                    << denom << (settings.numOfColors == TNumOfColors::TrueColor ? " in true colour" : "");
+            }
 }
 
 // The shown bitmap is built straight from the decoded rows; it must hold the
@@ -180,6 +209,12 @@ TEST_F(DjpegComparisonOfTheControl, ControlBitmapHoldsTheBmpImage)
     EXPECT_TRUE(sameAsBmp(image.picture(), decodeJpeg(readBytes(corpus("testimgint.jpg")), settings)));
     EXPECT_EQ(bmpImage(decodeJpeg(readBytes(corpus("testimgint.jpg")), settings)),
               djpegBmp(corpus("testimgint.jpg"), settings, folder.path("b.bmp")));
+
+    // 227 x 149 at a quarter: 57 x 38, libjpeg rounding up.
+    image.setScale(1, 4);
+    EXPECT_EQ(image.pictureWidth(), 57);
+    EXPECT_EQ(image.pictureHeight(), 38);
+    EXPECT_TRUE(sameAsBmp(image.picture(), decodeJpeg(readBytes(corpus("testimgint.jpg")), image.decodeSettings())));
 }
 
 // The header fields read back as the BMP format defines them.

@@ -28,6 +28,8 @@ TEST(Jpeg2bmp, WritesWhatDjpegWritesWithTheMatchingSwitches)
         {{"--onepass", "--nosmooth", "--dct", "float", "--dither", "none"},
          {"-colors", "256", "-dct", "float", "-dither", "none", "-nosmooth", "-onepass"}},
         {{"--fast", "--colors", "truecolor", "--progress-step", "7"}, {"-fast"}},
+        {{"--scale", "3/8"}, {"-colors", "256", "-scale", "3/8"}},
+        {{"--scale", "3/4", "--colors", "truecolor"}, {"-scale", "3/4"}},
     };
     for (const auto& c : cases) {
         const ProgramResult ours = runProgram(tool, QStringList(c.ours) << in << folder.path("ours.bmp"));
@@ -69,9 +71,12 @@ TEST(Jpeg2bmp, FailurePrintsTheMessageAloneAndWritesNothing)
     EXPECT_EQ(result.standardError.toStdString(),
               "Cannot open file " + huge.fileName().toStdString() + ": larger than 256 MiB\n");
 
-    result = runProgram(tool, {"--colors", "17", dir.filePath("truncated.jpg"), dir.filePath("out.bmp")});
-    EXPECT_EQ(result.exitCode, 2);
-    EXPECT_TRUE(result.standardError.startsWith("usage: jpeg2bmp"));
+    for (const QStringList& wrong : {QStringList{"--colors", "17"}, {"--scale", "0/8"}, {"--scale", "1/17"},
+                                     {"--scale", "1/2x"}, {"--scale", "2"}, {"--scale", "-1/8"}}) {
+        result = runProgram(tool, QStringList(wrong) << dir.filePath("truncated.jpg") << dir.filePath("out.bmp"));
+        EXPECT_EQ(result.exitCode, 2) << wrong.join(' ').toStdString();
+        EXPECT_TRUE(result.standardError.startsWith("usage: jpeg2bmp"));
+    }
 }
 
 TEST(Jpeg2bmp, EmptyInputIsAnEmptyPicture)

@@ -231,6 +231,8 @@ TEST_F(JpegImageProperties, DefaultsAndPublishedNames)
     EXPECT_EQ(image.progressStep(), 10);
     EXPECT_EQ(image.quality(), 75);
     EXPECT_FALSE(image.progressive());
+    EXPECT_EQ(image.scaleNum(), 1);
+    EXPECT_EQ(image.scaleDenom(), 1);
     EXPECT_TRUE(image.fileName().isEmpty());
     EXPECT_TRUE(image.picture().isNull());
     EXPECT_FALSE(image.OnProgress);
@@ -240,7 +242,7 @@ TEST_F(JpegImageProperties, DefaultsAndPublishedNames)
     EXPECT_FALSE(findProperty(custom, u"FileName"));
     for (const char16_t* name : {u"FileName", u"NumOfColors", u"DCTMethod", u"Dither", u"FastProcessing",
                                  u"GrayScale", u"NoSmooth", u"OnePass", u"ProgressStep", u"Quality",
-                                 u"Progressive", u"Stretch", u"Center"})
+                                 u"Progressive", u"ScaleNum", u"ScaleDenom", u"Stretch", u"Center"})
         EXPECT_TRUE(findProperty(image, name)) << QString::fromUtf16(name).toStdString();
 
     // File names go through Qt's file-name encoding both ways.
@@ -271,6 +273,17 @@ TEST_F(JpegImageProperties, DecodePropertiesDecodeOnEveryAssignmentStoredOnesNev
     EXPECT_EQ(decodes([&] { image.setNoSmooth(false); }), 1);
     EXPECT_EQ(decodes([&] { image.setOnePass(false); }), 1);
     EXPECT_EQ(decodes([&] { image.setFileNamePath(corpus("testorig.jpg")); }), 1);
+    EXPECT_EQ(decodes([&] { image.setScaleNum(1); }), 1);
+    EXPECT_EQ(decodes([&] { image.setScaleDenom(2); }), 1);
+    // Half size, 114 x 75 rows: ten calls a decode still.
+    EXPECT_EQ(decodes([&] { image.setScale(4, 8); }), 1);
+    EXPECT_EQ(image.pictureWidth(), 114);
+    EXPECT_EQ(decodes([&] { EXPECT_THROW(image.setScale(0, 8), EConvertError); }), 0);
+    EXPECT_EQ(decodes([&] { EXPECT_THROW(image.setScaleDenom(17), EConvertError); }), 0);
+    EXPECT_EQ(image.scaleNum(), 4);
+    EXPECT_EQ(image.scaleDenom(), 8);
+    EXPECT_EQ(decodes([&] { image.setFileNamePathFor(corpus("testorig.jpg"), QSize(100, 60)); }), 1);
+    EXPECT_EQ(image.pictureWidth(), 114);
     EXPECT_EQ(decodes([&] {
         image.setQuality(20);
         image.setProgressive(true);
@@ -279,6 +292,53 @@ TEST_F(JpegImageProperties, DecodePropertiesDecodeOnEveryAssignmentStoredOnesNev
     }), 0);
     EXPECT_EQ(image.quality(), 20);
     EXPECT_TRUE(image.progressive());
+}
+
+// For a frame, the picture is decoded at the least eighth of its size that
+// still covers the frame and leaves it larger than the frame exactly when the
+// full size is: whoever fits it to the frame decides as at full size.
+TEST_F(JpegImageProperties, AFramesScaleIsTheLeastThatCoversItAndKeepsTheFit)
+{
+    const std::vector<std::uint8_t> bytes = readBytes(corpus("testorig.jpg"));
+    std::vector<QSize> at(9);  // libjpeg's own size at each eighth
+    for (int m = 1; m <= 8; ++m) {
+        DecodeSettings settings;
+        settings.scaleNum = m;
+        settings.scaleDenom = 8;
+        const DecodedPicture decoded = decodeJpeg(bytes, settings);
+        at[m] = QSize(decoded.width, decoded.height);
+    }
+    const auto covers = [](QSize size, QSize frame) {
+        return size.width() >= frame.width() && size.height() >= frame.height();
+    };
+    const auto larger = [](QSize size, QSize frame) {
+        return size.width() > frame.width() || size.height() > frame.height();
+    };
+    TJPEGImage image(nullptr);
+    for (int width = 1; width <= 240; width += 3)
+        for (int height = 1; height <= 160; height += 3) {
+            const QSize frame(width, height);
+            const DecodeScale scale = coveringScale(bytes, DecodeSettings{}, width, height);
+            const int eighth = scale == DecodeScale{} ? 8 : scale.num;
+            ASSERT_TRUE(scale == DecodeScale{} || (scale.denom == 8 && eighth < 8)) << scale.num << "/" << scale.denom;
+            ASSERT_EQ(larger(at[eighth], frame), larger(at[8], frame)) << width << "x" << height;
+            if (eighth < 8)
+                ASSERT_TRUE(covers(at[eighth], frame)) << width << "x" << height;
+            for (int m = 1; m < eighth; ++m)
+                ASSERT_FALSE(covers(at[m], frame) && larger(at[m], frame) && larger(at[8], frame))
+                    << width << "x" << height << " at " << m << "/8";
+        }
+    // The exact size of an eighth is not larger than the frame: the next one.
+    EXPECT_EQ(coveringScale(bytes, DecodeSettings{}, at[4].width(), at[4].height()), (DecodeScale{5, 8}));
+    EXPECT_EQ(coveringScale(bytes, DecodeSettings{}, 0, 0), DecodeScale{});
+    EXPECT_EQ(coveringScale(tablesOnly(), DecodeSettings{}, 10, 10), DecodeScale{});
+
+    // The control takes the scale with the file, and an empty frame is full size.
+    image.setFileNamePathFor(corpus("testorig.jpg"), QSize(50, 50));
+    EXPECT_EQ(image.picture().size(), at[3]);
+    image.setFileNamePathFor(corpus("testorig.jpg"), QSize());
+    EXPECT_EQ(image.picture().size(), at[8]);
+    EXPECT_EQ(image.scaleNum(), 1);
 }
 
 TEST_F(JpegImageProperties, WhileLoadingTheFileIsReadButNotDecoded)

@@ -6,6 +6,7 @@
 
 #include <charconv>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace brindolo::jpeg2bmp {
@@ -28,6 +29,23 @@ std::optional<int> percentStep(std::string_view value)
     if (error != std::errc() || end != value.data() + value.size() || step < 1 || step > 100)
         return std::nullopt;
     return step;
+}
+
+// M/N, each a whole number from 1 to 16.
+std::optional<std::pair<int, int>> scaleFraction(std::string_view value)
+{
+    const auto slash = value.find('/');
+    if (slash == std::string_view::npos)
+        return std::nullopt;
+    const auto whole = [](std::string_view digits, int& to) {
+        const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), to);
+        return error == std::errc() && end == digits.data() + digits.size();
+    };
+    int num = 0;
+    int denom = 0;
+    if (!whole(value.substr(0, slash), num) || !whole(value.substr(slash + 1), denom) || !validScale(num, denom))
+        return std::nullopt;
+    return std::pair{num, denom};
 }
 
 }  // namespace
@@ -68,6 +86,12 @@ std::optional<Options> parseOptions(int argc, const char* const* argv)
             if (!dither)
                 return std::nullopt;
             options.settings.dither = *dither;
+        } else if (arg == "--scale" && hasValue) {
+            const auto scale = scaleFraction(argv[++i]);
+            if (!scale)
+                return std::nullopt;
+            options.settings.scaleNum = scale->first;
+            options.settings.scaleDenom = scale->second;
         } else if (arg == "--progress-step" && hasValue) {
             const auto step = percentStep(argv[++i]);
             if (!step)

@@ -22,7 +22,8 @@ struct Options {
 
 inline constexpr const char* usage =
     "usage: jpeg2bmp [--colors 16|256|truecolor] [--dct int|fast|float] [--dither none|fs|ordered]\n"
-    "                [--fast] [--grayscale] [--nosmooth] [--onepass] [--progress-step N] IN.jpg OUT.bmp\n";
+    "                [--fast] [--grayscale] [--nosmooth] [--onepass] [--scale M/N] [--progress-step N]\n"
+    "                IN.jpg OUT.bmp\n";
 
 // Nothing when the command line is not understood.
 std::optional<Options> parseOptions(int argc, const char* const* argv);

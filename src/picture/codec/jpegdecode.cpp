@@ -12,6 +12,7 @@
 #include <cstring>
 #include <new>
 #include <string>
+#include <utility>
 
 namespace brindolo {
 
@@ -72,6 +73,12 @@ void applySettings(jpeg_decompress_struct& cinfo, const DecodeSettings& settings
         cinfo.do_fancy_upsampling = FALSE;
     if (settings.onePass)
         cinfo.two_pass_quantize = FALSE;
+    // Out of range, libjpeg would compute with a zero or overflowing
+    // fraction: such a scale leaves the full size.
+    if (validScale(settings.scaleNum, settings.scaleDenom)) {
+        cinfo.scale_num = static_cast<unsigned>(settings.scaleNum);
+        cinfo.scale_denom = static_cast<unsigned>(settings.scaleDenom);
+    }
     if (settings.longerSideAtLeast > 0) {
         const unsigned longer = std::max(cinfo.image_width, cinfo.image_height);
         const auto wanted = static_cast<unsigned>(settings.longerSideAtLeast);
@@ -205,6 +212,32 @@ void put32(std::uint8_t* at, std::uint32_t value)
     put16(at + 2, value >> 16);
 }
 
+// The candidate sizes come from libjpeg itself, so they are the sizes the
+// decode will have, rounding included.
+bool coveringEighth(Decompressor& d, int frameWidth, int frameHeight, int& eighth)
+{
+    jpeg_decompress_struct& cinfo = d.cinfo;
+    if (setjmp(d.errors.jump))
+        return false;
+    const auto outputAt = [&](int num) {
+        cinfo.scale_num = static_cast<unsigned>(num);
+        cinfo.scale_denom = 8;
+        jpeg_calc_output_dimensions(&cinfo);
+        return std::pair{static_cast<long>(cinfo.output_width), static_cast<long>(cinfo.output_height)};
+    };
+    const auto larger = [&](std::pair<long, long> size) { return size.first > frameWidth || size.second > frameHeight; };
+    const bool fullLarger = larger(outputAt(8));
+    eighth = 8;
+    for (int num = 1; num < 8 && fullLarger; ++num) {
+        const auto size = outputAt(num);
+        if (size.first >= frameWidth && size.second >= frameHeight && larger(size)) {
+            eighth = num;
+            break;
+        }
+    }
+    return true;
+}
+
 }  // namespace
 
 // A photo's rows are megabytes that the decode cache keeps: in a mapping of
@@ -271,6 +304,18 @@ DecodedPicture decodeJpeg(std::span<const std::uint8_t> bytes, const DecodeSetti
     if (!finishDecompress(d, picture))
         d.raise();
     return picture;
+}
+
+DecodeScale coveringScale(std::span<const std::uint8_t> bytes, const DecodeSettings& settings, int frameWidth,
+                          int frameHeight)
+{
+    if (bytes.empty() || frameWidth < 1 || frameHeight < 1)
+        return {};
+    Decompressor d;
+    int eighth = 8;
+    if (!readHeader(d, bytes, settings) || !coveringEighth(d, frameWidth, frameHeight, eighth) || eighth == 8)
+        return {};
+    return {eighth, 8};
 }
 
 std::vector<std::uint8_t> DecodedPicture::bmpHeader() const

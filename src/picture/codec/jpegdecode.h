@@ -41,6 +41,11 @@ struct DecodeSettings {
     bool grayScale = false;
     bool noSmooth = false;
     bool onePass = false;
+    // libjpeg's scale_num / scale_denom: the picture is decoded at that
+    // fraction of its size, rounded up to the next eighth (1/8 .. 16/8),
+    // in the DCT, which skips most of the work of a reduction.
+    int scaleNum = 1;
+    int scaleDenom = 1;
     // Decode at the smallest of libjpeg's reductions (1/2, 1/4, 1/8) that
     // still leaves the longer side at least this many pixels; 0 decodes at
     // full size. A printed worksheet needs a few hundred pixels, not a
@@ -49,6 +54,13 @@ struct DecodeSettings {
 
     bool operator==(const DecodeSettings&) const = default;
 };
+
+// The scale fractions accepted: numerator and denominator from 1 to 16.
+inline constexpr int kMaxScaleTerm = 16;
+constexpr bool validScale(int num, int denom)
+{
+    return num >= 1 && num <= kMaxScaleTerm && denom >= 1 && denom <= kMaxScaleTerm;
+}
 
 // The percentage between two progress notifications unless one is chosen.
 inline constexpr int kDefaultProgressStep = 10;
@@ -106,6 +118,21 @@ using ProgressNotify = std::function<void(int percent)>;
 // notifications; a step outside 1..100 never notifies.
 DecodedPicture decodeJpeg(std::span<const std::uint8_t> bytes, const DecodeSettings& settings,
                           const ProgressNotify& progress = {}, int progressStep = kDefaultProgressStep);
+
+// The scale at which the picture in bytes is best decoded to be shown in a
+// frame of frameWidth x frameHeight pixels: the smallest eighth (1/8 .. 7/8)
+// whose decode still covers the frame in both directions and is larger than
+// it exactly when the full-size picture is, so that whoever fits the picture
+// to the frame decides as for the full size; 1/1 when no eighth does (the
+// picture fits the frame, or is narrower or lower than it) and when the
+// header cannot be read, which the decode itself then reports.
+struct DecodeScale {
+    int num = 1;
+    int denom = 1;
+    bool operator==(const DecodeScale&) const = default;
+};
+DecodeScale coveringScale(std::span<const std::uint8_t> bytes, const DecodeSettings& settings, int frameWidth,
+                          int frameHeight);
 
 // Decides after each row whether progress is reported: when the whole
 // percentage done is new and an exact multiple of the step.
