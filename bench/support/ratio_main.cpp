@@ -4,8 +4,6 @@
 
 #include "support/ratio.h"
 
-#include "picture/codec/decode_heap.h"
-
 #include <QApplication>
 #include <algorithm>
 #include <benchmark/benchmark.h>
@@ -77,9 +75,6 @@ private:
 
 int main(int argc, char** argv)
 {
-    // The heap as the game sets it up, for whatever each side of a goal
-    // measures.
-    brindolo::keepDecodeBuffersInHeap();
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);

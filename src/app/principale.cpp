@@ -355,8 +355,6 @@ void TPrincipale::skipSupersededFirstLayout()
     PannelloPrincipale->setAttribute(Qt::WA_PendingResizeEvent, false);
 }
 
-// Once dealt, the pictures the hovers will show are decoded ahead, so that
-// even a camera photo shows at once the first time.
 void TPrincipale::Panel35Click()
 {
     std::optional<MemoCatalogue::Batch> batch;
@@ -373,7 +371,6 @@ void TPrincipale::Panel35Click()
     } catch (...) {
         failure = std::current_exception();
     }
-    Immagine->prefetch(game_->picturesToCome());
     if (const int first = game_->NextTileWithLetters(10); first != 0 && Panel(35)->isHidden())
         Panel(first)->setFocus();
     if (failure)

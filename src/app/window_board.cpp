@@ -55,10 +55,15 @@ bool WindowBoard::caseBoxChecked() const
     return caseBox_.isChecked();
 }
 
-PictureSize WindowBoard::loadPicture(const std::string& path)
+PictureSize WindowBoard::loadPicture(const std::string& path, PictureSize frame)
 {
-    picture_.setFileNamePath(path);
+    picture_.setFileNamePathFor(path, QSize(frame.width, frame.height));
     return {picture_.pictureWidth(), picture_.pictureHeight()};
+}
+
+void WindowBoard::prefetchPictures(const std::vector<std::string>& paths, PictureSize frame)
+{
+    picture_.prefetch(paths, QSize(frame.width, frame.height));
 }
 
 // An empty file name is the control's empty picture.

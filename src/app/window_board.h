@@ -37,7 +37,8 @@ public:
     void setEnabled(std::string_view panel, bool enabled) override;
     void setVisible(std::string_view panel, bool visible) override;
     bool caseBoxChecked() const override;
-    PictureSize loadPicture(const std::string& path) override;
+    PictureSize loadPicture(const std::string& path, PictureSize frame) override;
+    void prefetchPictures(const std::vector<std::string>& paths, PictureSize frame) override;
     void clearPicture() override;
     void setPictureFlags(bool stretch, bool center) override;
     PictureSize containerSize() const override;

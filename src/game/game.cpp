@@ -67,8 +67,9 @@ void Game::recasePanels(board_map::PanelRange panels)
 
 void Game::ShowPicture(const std::string& gameWord)
 {
-    const PictureSize picture = board_.loadPicture(PicturePath(pictureFolder_, gameWord));
+    // Decoded no larger than the container needs, at its current size.
     const PictureSize container = board_.containerSize();
+    const PictureSize picture = board_.loadPicture(PicturePath(pictureFolder_, gameWord), container);
     // Too large a picture is scaled down whole, centred, keeping its shape
     // (the picture control scales in proportion).
     if (picture.width > container.width || picture.height > container.height)
@@ -110,6 +111,9 @@ void Game::Panel35Click()
         board_.setText(panelName(number), "");
 
     words_ = DealWords(catalogue_, random_);
+
+    // The other pictures decode in the background while word 1's does here.
+    board_.prefetchPictures(picturesToCome(), board_.containerSize());
 
     board_.setText(panelName(kHintBar), RawHintText(words_[0]));
     for (int k = 1; k <= kWordsPerGame; ++k)

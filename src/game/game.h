@@ -72,7 +72,7 @@ public:
     int foundCount() const { return found_; }
     // The picture files that hovers over slots 2..10 of the game dealt will
     // load, in slot order, each once and without word 1's, which the deal
-    // has shown.
+    // shows; the deal has them decoded ahead.
     std::vector<std::string> picturesToCome() const;
 
     // Loads the game word's picture and fits it: natural size centred when it

@@ -11,6 +11,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace brindolo {
 
@@ -30,8 +31,13 @@ public:
     virtual void setVisible(std::string_view panel, bool visible) = 0;
     virtual bool caseBoxChecked() const = 0;
     // Loads and decodes the picture file (raises on failure) and reports its
-    // natural size; 0 x 0 for an empty picture.
-    virtual PictureSize loadPicture(const std::string& path) = 0;
+    // natural size; 0 x 0 for an empty picture. A picture larger than frame
+    // may be decoded smaller, to the least size that still covers frame in
+    // both directions: it then reports that size, still larger than frame.
+    virtual PictureSize loadPicture(const std::string& path, PictureSize frame) = 0;
+    // Starts decoding the picture files ahead, for the same frame, so that
+    // loading them later finds them decoded; failures are left to the load.
+    virtual void prefetchPictures(const std::vector<std::string>& paths, PictureSize frame) = 0;
     // Leaves the picture frame empty.
     virtual void clearPicture() = 0;
     virtual void setPictureFlags(bool stretch, bool center) = 0;

@@ -11,7 +11,7 @@ namespace brindolo {
 namespace {
 void freeRows(void* rows)
 {
-    delete static_cast<PixelRows*>(rows);
+    delete[] static_cast<std::uint8_t*>(rows);
 }
 }  // namespace
 
@@ -20,9 +20,9 @@ QImage toBitmap(DecodedPicture&& picture)
     if (picture.empty())
         return QImage();
     const QImage::Format format = picture.bitsPerPixel == 24 ? QImage::Format_BGR888 : QImage::Format_Indexed8;
-    auto* rows = new PixelRows(std::move(picture.rows));
-    QImage bitmap(rows->get(), picture.width, picture.height, static_cast<qsizetype>(picture.rowBytes), format,
-                  freeRows, rows);
+    std::uint8_t* rows = picture.rows.release();
+    QImage bitmap(rows, picture.width, picture.height, static_cast<qsizetype>(picture.rowBytes), format, freeRows,
+                  rows);
     if (picture.bitsPerPixel == 8) {
         QList<QRgb> table(256);
         for (int i = 0; i < 256; ++i) {

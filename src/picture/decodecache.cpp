@@ -4,7 +4,9 @@
 
 #include "picture/decodecache.h"
 
+#include <QCryptographicHash>
 #include <algorithm>
+#include <cstring>
 #include <limits>
 #include <unistd.h>
 
@@ -27,6 +29,22 @@ std::size_t physicalMemory()
 }  // namespace
 
 const std::size_t DecodeCache::defaultLimit = limitFor(physicalMemory());
+
+FileDigest fileDigest(std::span<const std::uint8_t> bytes)
+{
+    const QByteArray hash = QCryptographicHash::hash(
+        QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())), QCryptographicHash::Blake2b_256);
+    FileDigest digest{};
+    std::memcpy(digest.data(), hash.constData(), std::min(digest.size(), static_cast<std::size_t>(hash.size())));
+    return digest;
+}
+
+std::size_t DecodeCache::costOf(const QImage& picture)
+{
+    constexpr std::size_t kPage = 4096;
+    const auto rows = static_cast<std::size_t>(picture.sizeInBytes());
+    return (rows + kPage - 1) / kPage * kPage + kPage;
+}
 
 DecodeCache& DecodeCache::shared()
 {
@@ -74,16 +92,10 @@ DecodeCache::Stamp DecodeCache::stamp()
     return ++clock_;
 }
 
-// Found by size and settings, confirmed by comparing every byte. A hash would
-// not make a hit cheaper, since a hit must compare all the bytes anyway to
-// rule out a collision; entries are few, so misses stay cheap too.
-DecodeCache::Entries::iterator DecodeCache::findLocked(std::span<const std::uint8_t> bytes,
-                                                       const DecodeSettings& settings)
+DecodeCache::Entries::iterator DecodeCache::findLocked(const FileDigest& digest, const DecodeSettings& settings)
 {
-    return std::find_if(entries_.begin(), entries_.end(), [&](const Entry& entry) {
-        return entry.settings == settings && entry.bytes.size() == bytes.size()
-            && std::equal(bytes.begin(), bytes.end(), entry.bytes.begin());
-    });
+    return std::find_if(entries_.begin(), entries_.end(),
+                        [&](const Entry& entry) { return entry.digest == digest && entry.settings == settings; });
 }
 
 void DecodeCache::touchLocked(Entries::iterator entry)
@@ -92,41 +104,40 @@ void DecodeCache::touchLocked(Entries::iterator entry)
     entry->lastUse = ++clock_;
 }
 
-std::optional<QImage> DecodeCache::find(std::span<const std::uint8_t> bytes, const DecodeSettings& settings)
+std::optional<QImage> DecodeCache::find(const FileDigest& digest, const DecodeSettings& settings)
 {
     const std::lock_guard lock(mutex_);
-    const auto hit = findLocked(bytes, settings);
+    const auto hit = findLocked(digest, settings);
     if (hit == entries_.end())
         return std::nullopt;
     touchLocked(hit);
     return hit->picture;
 }
 
-void DecodeCache::insert(std::span<const std::uint8_t> bytes, const DecodeSettings& settings, const QImage& picture)
+void DecodeCache::insert(const FileDigest& digest, const DecodeSettings& settings, const QImage& picture)
 {
-    KeptBytes copy(bytes.begin(), bytes.end());
     const std::lock_guard lock(mutex_);
-    insertLocked(std::move(copy), settings, picture, kSpareNothing);
+    insertLocked(digest, settings, picture, kSpareNothing);
 }
 
-bool DecodeCache::insertSparing(KeptBytes&& bytes, const DecodeSettings& settings, const QImage& picture,
+bool DecodeCache::insertSparing(const FileDigest& digest, const DecodeSettings& settings, const QImage& picture,
                                 Stamp since)
 {
     const std::lock_guard lock(mutex_);
-    return insertLocked(std::move(bytes), settings, picture, since);
+    return insertLocked(digest, settings, picture, since);
 }
 
 // Entries are kept in the order of their stamps, so the ones that may go
 // are all at the back.
-bool DecodeCache::insertLocked(KeptBytes&& bytes, const DecodeSettings& settings, const QImage& picture,
+bool DecodeCache::insertLocked(const FileDigest& digest, const DecodeSettings& settings, const QImage& picture,
                                Stamp spareFrom)
 {
     // Another thread may have decoded the same picture meanwhile.
-    if (const auto same = findLocked(bytes, settings); same != entries_.end()) {
+    if (const auto same = findLocked(digest, settings); same != entries_.end()) {
         touchLocked(same);
         return true;
     }
-    const std::size_t cost = static_cast<std::size_t>(picture.sizeInBytes()) + bytes.size();
+    const std::size_t cost = costOf(picture);
     if (cost > limit_)
         return false;
     std::size_t kept = usage_;
@@ -136,7 +147,7 @@ bool DecodeCache::insertLocked(KeptBytes&& bytes, const DecodeSettings& settings
         kept -= entry->cost;
     }
     evictDownTo(limit_ - cost, spareFrom);
-    entries_.push_front(Entry{std::move(bytes), settings, picture, cost, ++clock_});
+    entries_.push_front(Entry{digest, settings, picture, cost, ++clock_});
     usage_ += cost;
     return true;
 }

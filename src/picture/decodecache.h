@@ -5,25 +5,30 @@
 #pragma once
 // Bitmaps already decoded, so that assigning the same file again (the game
 // does it on every mouse movement over a slot) skips the decode. An entry is
-// found only by the exact file bytes and decode properties it was decoded
-// from, so a hit gives the very bitmap a fresh decode would. Bounded in
-// memory; the least recently used entries leave first. Safe to use from
-// several threads at once: the pictures are filled in ahead on a background
-// thread while the interface thread reads them.
+// found by a digest of the file's bytes and the decode properties (the scale
+// included), so a hit gives the very bitmap a fresh decode would, without
+// the cache keeping any file. Bounded in memory; the least recently used
+// entries leave first. Safe to use from several threads at once: the
+// pictures are filled in ahead on a background thread while the interface
+// thread reads them.
 
 #include "picture/codec/jpegdecode.h"
-#include "picture/codec/own_mapping.h"
 
 #include <QImage>
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <list>
 #include <mutex>
 #include <optional>
 #include <span>
-#include <vector>
 
 namespace brindolo {
+
+// A digest of a file's bytes: two files with the same digest are taken to
+// be the same picture.
+using FileDigest = std::array<std::uint8_t, 32>;
+FileDigest fileDigest(std::span<const std::uint8_t> bytes);
 
 class DecodeCache {
 public:
@@ -41,9 +46,14 @@ public:
     // The one cache every picture control of the process shares.
     static DecodeCache& shared();
 
+    // The memory an entry for picture keeps: its rows as the heap hands them
+    // out (a block of this size is a mapping of whole pages) and a page more
+    // for the entry, the colour table and the heap's own records.
+    static std::size_t costOf(const QImage& picture);
+
     explicit DecodeCache(std::size_t limit = defaultLimit) : limit_(limit) {}
 
-    // Bytes held at most: each entry counts its bitmap and its file bytes.
+    // Bytes held at most, each entry counted at costOf its bitmap.
     // Lowering the limit evicts at once; 0 turns the cache off.
     std::size_t limit() const;
     void setLimit(std::size_t bytes);
@@ -57,18 +67,17 @@ public:
     Stamp stamp();
 
     // A hit becomes the most recently used entry.
-    std::optional<QImage> find(std::span<const std::uint8_t> bytes, const DecodeSettings& settings);
+    std::optional<QImage> find(const FileDigest& digest, const DecodeSettings& settings);
     // Makes room by evicting the least recently used entries. An entry for
-    // the same bytes and settings is only marked used.
-    void insert(std::span<const std::uint8_t> bytes, const DecodeSettings& settings, const QImage& picture);
-    // The same, keeping the very bytes given, but evicting only entries last
-    // used before since: returns false and inserts nothing when that would
-    // not make room.
-    bool insertSparing(KeptBytes&& bytes, const DecodeSettings& settings, const QImage& picture, Stamp since);
+    // the same digest and settings is only marked used.
+    void insert(const FileDigest& digest, const DecodeSettings& settings, const QImage& picture);
+    // The same, but evicting only entries last used before since: returns
+    // false and inserts nothing when that would not make room.
+    bool insertSparing(const FileDigest& digest, const DecodeSettings& settings, const QImage& picture, Stamp since);
 
 private:
     struct Entry {
-        KeptBytes bytes;
+        FileDigest digest;
         DecodeSettings settings;
         QImage picture;
         std::size_t cost;
@@ -76,10 +85,11 @@ private:
     };
     using Entries = std::list<Entry>;
 
-    Entries::iterator findLocked(std::span<const std::uint8_t> bytes, const DecodeSettings& settings);
+    Entries::iterator findLocked(const FileDigest& digest, const DecodeSettings& settings);
     // Moves the entry to the front with a new stamp.
     void touchLocked(Entries::iterator entry);
-    bool insertLocked(KeptBytes&& bytes, const DecodeSettings& settings, const QImage& picture, Stamp spareFrom);
+    bool insertLocked(const FileDigest& digest, const DecodeSettings& settings, const QImage& picture,
+                      Stamp spareFrom);
     void evictDownTo(std::size_t bytes, Stamp spareFrom);
 
     mutable std::mutex mutex_;

@@ -6,7 +6,6 @@
 
 #include "picture/bitmap.h"
 #include "picture/codec/filecopy.h"
-#include "picture/decodecache.h"
 #include "picture/prefetcher.h"
 #include "platform/errors.h"
 
@@ -35,8 +34,7 @@ void TCustomJPEGImage::setFileNamePath(const std::string& nativePath)
 {
     fileName_ = nativePath;
     using Bytes = std::vector<std::uint8_t>;
-    Bytes bytes = nativePath.empty() ? Bytes() : readWholeFileOrRaise(nativePath, fileName().toStdString());
-    fileCopy_ = std::make_shared<const Bytes>(std::move(bytes));
+    replaceFileCopy(nativePath.empty() ? Bytes() : readWholeFileOrRaise(nativePath, fileName().toStdString()));
     decodeStep();
 }
 
@@ -48,8 +46,24 @@ void TCustomJPEGImage::setFileNamePathFor(const std::string& nativePath, QSize f
     const DecodeScale scale = coveringScale(bytes, settings_, frame.width(), frame.height());
     settings_.scaleNum = scale.num;
     settings_.scaleDenom = scale.denom;
-    fileCopy_ = std::make_shared<const Bytes>(std::move(bytes));
+    replaceFileCopy(std::move(bytes));
     decodeStep();
+}
+
+// Each hover reads its file again: the digest of the same content is not
+// worked out again, since comparing the bytes costs a fraction of it.
+void TCustomJPEGImage::replaceFileCopy(std::vector<std::uint8_t>&& bytes)
+{
+    if (bytes != *fileCopy_)
+        fileCopyDigest_.reset();
+    fileCopy_ = std::make_shared<const std::vector<std::uint8_t>>(std::move(bytes));
+}
+
+const FileDigest& TCustomJPEGImage::fileCopyDigest()
+{
+    if (!fileCopyDigest_)
+        fileCopyDigest_ = fileDigest(*fileCopy_);
+    return *fileCopyDigest_;
 }
 
 void TCustomJPEGImage::setScale(int num, int denom)
@@ -113,7 +127,7 @@ void TCustomJPEGImage::setCacheLimit(std::size_t bytes)
     DecodeCache::shared().setLimit(bytes);
 }
 
-void TCustomJPEGImage::prefetch(std::vector<std::string> paths)
+void TCustomJPEGImage::prefetch(std::vector<std::string> paths, QSize frame)
 {
     // A handler expects to hear of every decode, which a prefetch would
     // spare it.
@@ -122,10 +136,11 @@ void TCustomJPEGImage::prefetch(std::vector<std::string> paths)
         return;
     const DecodeCache::Stamp since = cache.stamp();
     // The picture on show belongs with the ones to come: a use now spares it.
-    cache.find(*fileCopy_, settings_);
+    if (fileCopyDigest_)
+        cache.find(*fileCopyDigest_, settings_);
     if (!prefetcher_)
         prefetcher_ = std::make_unique<DecodePrefetcher>(cache);
-    prefetcher_->start(std::move(paths), settings_, since);
+    prefetcher_->start(std::move(paths), settings_, frame, since);
 }
 
 void TCustomJPEGImage::stopPrefetch()
@@ -158,8 +173,9 @@ void TCustomJPEGImage::decodeStep()
     // A handler expects to hear of a real decode, so it turns the cache off.
     const bool cached = !OnProgress;
     DecodeCache& cache = DecodeCache::shared();
+    const FileDigest digest = cached ? fileCopyDigest() : FileDigest{};
     if (cached) {
-        if (std::optional<QImage> hit = cache.find(*bytes, settings)) {
+        if (std::optional<QImage> hit = cache.find(digest, settings)) {
             setPicture(*hit);
             return;
         }
@@ -173,7 +189,7 @@ void TCustomJPEGImage::decodeStep()
         };
     QImage bitmap = toBitmap(decodeJpeg(*bytes, settings, notify, progressStep_));
     if (cached)
-        cache.insert(*bytes, settings, bitmap);
+        cache.insert(digest, settings, bitmap);
     // A step run from the handler has shown the newer file or settings.
     if (step == decodeSteps_)
         setPicture(bitmap);

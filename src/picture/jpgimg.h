@@ -10,6 +10,7 @@
 // again, also when the value is unchanged.
 
 #include "picture/codec/jpegdecode.h"
+#include "picture/decodecache.h"
 #include "platform/timage.h"
 
 #include <QSize>
@@ -18,6 +19,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -112,14 +114,16 @@ public:
 
     // Decodes the pictures at paths (the file system's bytes) into the decode
     // cache on a background thread, in order, with the current decode
-    // properties, so that assigning one of them later finds it decoded. An
+    // properties and each at the scale setFileNamePathFor would choose for
+    // frame (an empty frame: at the current scale), so that assigning one of
+    // them later the same way finds it decoded. An
     // assignment still reads its file, so a file changed or removed since
     // shows its new content or raises, and a picture that fails raises at its
     // own assignment only. Nothing is prefetched while OnProgress is assigned.
     // The prefetch stops where the cache could only take a picture by
     // evicting one used since it began, the picture on show included. A new
     // prefetch replaces the one under way without waiting for it.
-    void prefetch(std::vector<std::string> paths);
+    void prefetch(std::vector<std::string> paths, QSize frame = {});
     // Abandons the prefetch under way and waits for the background thread to
     // let go of it, which takes a picture at most.
     void stopPrefetch();
@@ -127,11 +131,15 @@ public:
     void waitForPrefetch();
 
 private:
+    void replaceFileCopy(std::vector<std::uint8_t>&& bytes);
+    // The digest of the file copy, worked out once per file content.
+    const FileDigest& fileCopyDigest();
     void decodeStep();
 
     // Shared with the decode under way, which a progress handler may outlive
     // by assigning a new file.
     std::shared_ptr<const std::vector<std::uint8_t>> fileCopy_ = std::make_shared<const std::vector<std::uint8_t>>();
+    std::optional<FileDigest> fileCopyDigest_;
     DecodeSettings settings_;
     std::string fileName_;
     int progressStep_ = kDefaultProgressStep;

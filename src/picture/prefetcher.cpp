@@ -7,9 +7,15 @@
 #include "picture/bitmap.h"
 #include "picture/codec/filecopy.h"
 
+#include <QLoggingCategory>
+#include <exception>
+
 namespace brindolo {
 
 namespace {
+
+// Off unless asked for (QT_LOGGING_RULES="brindolo.picture.debug=true").
+Q_LOGGING_CATEGORY(pictureLog, "brindolo.picture", QtInfoMsg)
 
 // Thrown from the decode's progress notification to end a decode nobody
 // wants any more.
@@ -23,12 +29,12 @@ DecodePrefetcher::~DecodePrefetcher()
     // The jthread requests the stop and joins.
 }
 
-void DecodePrefetcher::start(std::vector<std::string> paths, const DecodeSettings& settings,
+void DecodePrefetcher::start(std::vector<std::string> paths, const DecodeSettings& settings, QSize frame,
                              DecodeCache::Stamp since)
 {
     {
         const std::lock_guard lock(mutex_);
-        pending_ = Job{std::move(paths), settings, since};
+        pending_ = Job{std::move(paths), settings, frame, since};
         ++generation_;
     }
     if (!worker_.joinable())
@@ -77,17 +83,29 @@ void DecodePrefetcher::prefetch(const Job& job, std::uint64_t generation, const 
         if (abandoned())
             return;
         try {
-            KeptBytes bytes = readWholeFileToKeepOrRaise(path, path);
-            if (bytes.empty() || cache_.find(bytes, job.settings))
+            std::vector<std::uint8_t> bytes = readWholeFileOrRaise(path, path);
+            if (bytes.empty())
                 continue;
-            const QImage bitmap = toBitmap(decodeJpeg(bytes, job.settings, checkAbandoned, 1));
-            if (abandoned() || !cache_.insertSparing(std::move(bytes), job.settings, bitmap, job.since))
+            DecodeSettings settings = job.settings;
+            if (!job.frame.isEmpty()) {
+                const DecodeScale scale = coveringScale(bytes, settings, job.frame.width(), job.frame.height());
+                settings.scaleNum = scale.num;
+                settings.scaleDenom = scale.denom;
+            }
+            const FileDigest digest = fileDigest(bytes);
+            if (cache_.find(digest, settings))
+                continue;
+            const QImage bitmap = toBitmap(decodeJpeg(bytes, settings, checkAbandoned, 1));
+            if (abandoned() || !cache_.insertSparing(digest, settings, bitmap, job.since))
                 return;
         } catch (const Abandoned&) {
             return;
-        } catch (...) {
+        } catch (const std::exception& error) {
             // Left out of the cache: showing the picture raises as it always
             // does, at the moment the user asks for it.
+            qCDebug(pictureLog, "not decoded ahead: %s: %s", path.c_str(), error.what());
+        } catch (...) {
+            qCDebug(pictureLog, "not decoded ahead: %s", path.c_str());
         }
     }
 }

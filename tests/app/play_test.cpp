@@ -266,7 +266,7 @@ TEST_F(PlayTest, HoversFindThePrefetchedPicturesAndStillFollowTheirFiles)
     const DecodeSettings& settings = window->Immagine->decodeSettings();
     for (int word = 3; word <= 10; ++word) {
         const std::vector<std::uint8_t> bytes = fileBytes(word);
-        const std::optional<QImage> prefetched = DecodeCache::shared().find(bytes, settings);
+        const std::optional<QImage> prefetched = DecodeCache::shared().find(fileDigest(bytes), settings);
         ASSERT_TRUE(prefetched) << "word " << word;
         hover(10 + word);
         EXPECT_EQ(window->Immagine->picture().cacheKey(), prefetched->cacheKey());

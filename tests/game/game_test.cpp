@@ -226,6 +226,33 @@ TEST_F(GameTest, PictureFitsTheContainerOrIsStretched)
     EXPECT_EQ(showWithSize({322, 10}), std::pair(true, true));
     EXPECT_EQ(showWithSize({10, 319}), std::pair(true, true));
     EXPECT_EQ(showWithSize({0, 0}), std::pair(false, true));
+    // The picture is asked for at the size the container has now.
+    board.setContainerSize({850, 750});
+    showWithSize({1000, 750});
+    EXPECT_EQ(board.pictureFrames().back(), (PictureSize{850, 750}));
+}
+
+// The other words' pictures start decoding once the words are chosen, before
+// word 1's picture is decoded, and whether or not it can be.
+TEST_F(GameTest, TheDealHasTheOtherPicturesDecodedAheadFirst)
+{
+    std::vector<std::size_t> prefetchesAtLoad;
+    board.setPictureLoader([&](const std::string& path) -> PictureSize {
+        prefetchesAtLoad.push_back(board.prefetches().size());
+        if (path.ends_with("owl.jpg"))
+            throw EFOpenError("Cannot open file " + path);
+        return {};
+    });
+    start({"cat.jpg", "dog.jpg", "owl.jpg"}, {0, 1, 2, 1, 0, 0, 1, 2, 2, 1}, 0);
+    ASSERT_EQ(board.prefetches().size(), 1u);
+    EXPECT_EQ(prefetchesAtLoad, std::vector<std::size_t>{1});
+    EXPECT_EQ(board.prefetches()[0].paths, game.picturesToCome());
+    EXPECT_EQ(board.prefetches()[0].paths.size(), 2u) << "word 1's own picture is not among them";
+    EXPECT_EQ(board.prefetches()[0].frame, board.containerSize());
+
+    EXPECT_THROW(start({"owl.jpg", "dog.jpg"}, {0, 1, 1, 1, 1, 1, 1, 1, 1, 1}, 0), EFOpenError);
+    EXPECT_EQ(board.prefetches().size(), 2u);
+    EXPECT_EQ(prefetchesAtLoad.back(), 2u);
 }
 
 TEST_F(GameTest, ABrokenPictureIsToldOncePerWordPerGame)

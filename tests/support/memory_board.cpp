@@ -47,12 +47,18 @@ void MemoryBoard::setVisible(std::string_view panel, bool visible)
     at(panel).visible = visible;
 }
 
-PictureSize MemoryBoard::loadPicture(const std::string& path)
+PictureSize MemoryBoard::loadPicture(const std::string& path, PictureSize frame)
 {
     pictureRequests_.push_back(path);
+    pictureFrames_.push_back(frame);
     const PictureSize size = loader_ ? loader_(path) : PictureSize{};
     pictureShown_ = true;
     return size;
+}
+
+void MemoryBoard::prefetchPictures(const std::vector<std::string>& paths, PictureSize frame)
+{
+    prefetches_.push_back({paths, frame});
 }
 
 void MemoryBoard::setPictureFlags(bool stretch, bool center)

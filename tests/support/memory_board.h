@@ -41,7 +41,8 @@ public:
     void setEnabled(std::string_view panel, bool enabled) override;
     void setVisible(std::string_view panel, bool visible) override;
     bool caseBoxChecked() const override { return caseBoxChecked_; }
-    PictureSize loadPicture(const std::string& path) override;
+    PictureSize loadPicture(const std::string& path, PictureSize frame) override;
+    void prefetchPictures(const std::vector<std::string>& paths, PictureSize frame) override;
     void clearPicture() override { pictureShown_ = false; }
     void setPictureFlags(bool stretch, bool center) override;
     PictureSize containerSize() const override { return containerSize_; }
@@ -53,8 +54,16 @@ public:
     void setContainerSize(PictureSize size) { containerSize_ = size; }
     void setPictureLoader(PictureLoader loader) { loader_ = std::move(loader); }
 
-    // Every load request in order, failed ones included.
+    // Every load request in order, failed ones included, and the frame each
+    // was for.
     const std::vector<std::string>& pictureRequests() const { return pictureRequests_; }
+    const std::vector<PictureSize>& pictureFrames() const { return pictureFrames_; }
+    // Every prefetch request in order: the paths and the frame.
+    struct Prefetch {
+        std::vector<std::string> paths;
+        PictureSize frame;
+    };
+    const std::vector<Prefetch>& prefetches() const { return prefetches_; }
     // The picture flags as last set; both true at start-up, as designed.
     bool stretch() const { return stretch_; }
     // False before the first load and after the frame was emptied.
@@ -70,6 +79,8 @@ private:
     PictureSize containerSize_{321, 318};
     PictureLoader loader_;
     std::vector<std::string> pictureRequests_;
+    std::vector<PictureSize> pictureFrames_;
+    std::vector<Prefetch> prefetches_;
     bool pictureShown_ = false;
     bool stretch_ = true;
     bool center_ = true;

@@ -9,7 +9,6 @@
 #include "app/start_settings.h"
 #include "app/worksheet_command.h"
 #include "game/word_list.h"
-#include "picture/codec/decode_heap.h"
 #include "platform/program_folder.h"
 #include "platform/text_to_speech_speaker.h"
 
@@ -43,7 +42,6 @@ int main(int argc, char** argv)
     QCoreApplication::setApplicationName(QStringLiteral("brindolo"));
     QCoreApplication::setApplicationVersion(QStringLiteral(BRINDOLO_VERSION));
     const brindolo::CommandLine line = brindolo::readCommandLine(argc, argv);
-    brindolo::keepDecodeBuffersInHeap();
     switch (line.action) {
     case brindolo::CommandLine::Action::Help:
     case brindolo::CommandLine::Action::Version:

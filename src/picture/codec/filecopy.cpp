@@ -33,10 +33,11 @@ std::size_t readUpTo(int fd, std::uint8_t* to, std::size_t count)
     return filled;
 }
 
+}  // namespace
+
 // POSIX calls rather than a stream: the size is known up front, so the copy
 // is sized once and filled with as few reads as the system allows.
-template <class Bytes>
-Bytes readWholeFile(const std::string& path, const std::string& shownName)
+std::vector<std::uint8_t> readWholeFileOrRaise(const std::string& path, const std::string& shownName)
 {
     FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
     struct stat status {};
@@ -47,7 +48,7 @@ Bytes readWholeFile(const std::string& path, const std::string& shownName)
     if (static_cast<std::uintmax_t>(status.st_size) > maxFileBytes)
         throw tooLarge();
 
-    Bytes bytes(static_cast<std::size_t>(status.st_size));
+    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(status.st_size));
     bytes.resize(readUpTo(file.get(), bytes.data(), bytes.size()));
     // A file that grew since fstat is read to its end, within the bound.
     std::uint8_t more[4096];
@@ -57,18 +58,6 @@ Bytes readWholeFile(const std::string& path, const std::string& shownName)
         bytes.insert(bytes.end(), more, more + got);
     }
     return bytes;
-}
-
-}  // namespace
-
-std::vector<std::uint8_t> readWholeFileOrRaise(const std::string& path, const std::string& shownName)
-{
-    return readWholeFile<std::vector<std::uint8_t>>(path, shownName);
-}
-
-KeptBytes readWholeFileToKeepOrRaise(const std::string& path, const std::string& shownName)
-{
-    return readWholeFile<KeptBytes>(path, shownName);
 }
 
 }  // namespace brindolo

@@ -6,8 +6,6 @@
 // Reading a whole picture file into memory in one piece, as the decoder
 // wants it.
 
-#include "picture/codec/own_mapping.h"
-
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -24,7 +22,5 @@ inline constexpr std::size_t maxFileBytes = std::size_t{256} << 20;
 // not a regular file, the same followed by ": larger than 256 MiB" when it is
 // above maxFileBytes, and EInOutError "I/O error <n>" when reading fails.
 std::vector<std::uint8_t> readWholeFileOrRaise(const std::string& path, const std::string& shownName);
-// The same, for bytes kept long: megabytes in memory of their own.
-KeptBytes readWholeFileToKeepOrRaise(const std::string& path, const std::string& shownName);
 
 }  // namespace brindolo

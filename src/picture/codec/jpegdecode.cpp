@@ -4,7 +4,6 @@
 
 #include "picture/codec/jpegdecode.h"
 
-#include "picture/codec/own_mapping.h"
 #include "picture/codec/raisingerrors.h"
 
 #include <algorithm>
@@ -240,28 +239,6 @@ bool coveringEighth(Decompressor& d, int frameWidth, int frameHeight, int& eight
 
 }  // namespace
 
-// A photo's rows are megabytes that the decode cache keeps: in a mapping of
-// their own, whole huge pages of it.
-PixelRows allocatePixelRows(std::size_t bytes)
-{
-    if (bytes < kHugePage) {
-        auto* rows = static_cast<std::uint8_t*>(std::malloc(std::max<std::size_t>(bytes, 1)));
-        if (!rows)
-            throw std::bad_alloc();
-        return PixelRows(rows);
-    }
-    const std::size_t rounded = roundUp(bytes, kHugePage);
-    return PixelRows(static_cast<std::uint8_t*>(mapOwnBlock(rounded)), FreePixelRows{rounded});
-}
-
-void FreePixelRows::operator()(std::uint8_t* rows) const noexcept
-{
-    if (mappedBytes > 0)
-        unmapOwnBlock(rows, mappedBytes);
-    else
-        std::free(rows);
-}
-
 bool ProgressMeter::rowDone(unsigned scanline)
 {
     const int percent = static_cast<int>(std::uint64_t{scanline} * 100 / height_);
@@ -294,7 +271,7 @@ DecodedPicture decodeJpeg(std::span<const std::uint8_t> bytes, const DecodeSetti
         picture.xPixelsPerMetre = std::uint32_t{cinfo.X_density} * 100;
         picture.yPixelsPerMetre = std::uint32_t{cinfo.Y_density} * 100;
     }
-    picture.rows = allocatePixelRows(picture.pixelBytes());
+    picture.rows = std::make_unique_for_overwrite<std::uint8_t[]>(std::max<std::size_t>(picture.pixelBytes(), 1));
 
     if (!startDecompress(d))
         d.raise();

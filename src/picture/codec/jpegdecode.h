@@ -72,17 +72,6 @@ inline constexpr std::size_t maxDecodedBytes = std::size_t{512} << 20;
 // and of the two-pass quantizer) is capped too.
 inline constexpr long maxLibjpegMemory = 1L << 30;
 
-// Pixel rows live in memory of their own: a mapping of their own when they
-// are megabytes (own_mapping.h), the heap otherwise.
-struct FreePixelRows {
-    std::size_t mappedBytes = 0;  // 0: from the heap
-    void operator()(std::uint8_t* rows) const noexcept;
-};
-using PixelRows = std::unique_ptr<std::uint8_t[], FreePixelRows>;
-
-// Rows for bytes of pixels, uninitialised; throws std::bad_alloc.
-PixelRows allocatePixelRows(std::size_t bytes);
-
 // A decoded picture in the layout of a bottom-up Windows BMP image, except
 // that the rows are kept top-down so that they can back a bitmap directly.
 struct DecodedPicture {
@@ -95,7 +84,7 @@ struct DecodedPicture {
     std::uint32_t xPixelsPerMetre = 0;
     std::uint32_t yPixelsPerMetre = 0;
     // height rows of rowBytes each, top row first, pad bytes zero.
-    PixelRows rows;
+    std::unique_ptr<std::uint8_t[]> rows;
 
     bool empty() const { return !rows; }
     const std::uint8_t* row(int y) const { return rows.get() + rowBytes * static_cast<std::size_t>(y); }
