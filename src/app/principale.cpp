@@ -21,6 +21,7 @@
 #include <QScopedValueRollback>
 #include <QWindow>
 #include <exception>
+#include <algorithm>
 #include <optional>
 #include <stdexcept>
 
@@ -397,13 +398,17 @@ bool TPrincipale::PanelDragOver(int, TControl& source)
 
 void TPrincipale::PanelDragDrop(int slot, TControl& source)
 {
-    bool found = false;
+    // Only tiles are carried.
+    const auto tiles = panels_.begin() + board_map::kWordsPerGame;
+    const int tile = static_cast<int>(std::find(panels_.begin(), tiles, &source) - panels_.begin()) + 1;
+    if (tile > board_map::kWordsPerGame)
+        return;
+    std::optional<Find> found;
     {
         const QScopedValueRollback changing(changingBoard_, true);
-        found = game_->SlotDragDrop(slot, source.name().toStdString());
+        found = game_->SlotDragDrop(slot, tile);
     }
-    const auto tile = std::find(panels_.begin(), panels_.begin() + 10, &source);
-    afterDrop(found, static_cast<int>(tile - panels_.begin()) + 1, slot);
+    afterDrop(found, tile);
 }
 
 void TPrincipale::TileClick(int tile)
@@ -421,21 +426,21 @@ void TPrincipale::SlotClick(int slot)
     const int tile = game_->pickedTile();
     if (tile == 0 || !PanelDragOver(slot, *Panel(tile)))
         return;
-    bool found = false;
+    std::optional<Find> found;
     {
         const QScopedValueRollback changing(changingBoard_, true);
         found = game_->DropPicked(slot);
     }
-    afterDrop(found, tile, slot);
+    afterDrop(found, tile);
 }
 
-void TPrincipale::afterDrop(bool found, int tile, int slot)
+void TPrincipale::afterDrop(const std::optional<Find>& found, int tile)
 {
     tilesChanged();
     if (!found)
         return;
     if (voice_)
-        voice_->say(Panel(board_map::slot(slot))->caption());
+        voice_->say(QString::fromStdString(found->word));
     if (!Panel(35)->isHidden())
         Panel(35)->setFocus();
     else if (const int next = game_->NextTileWithLetters(tile); next != 0)

@@ -19,6 +19,7 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace brindolo {
@@ -115,7 +116,7 @@ private:
     // After the tiles' letters may have changed: only a tile with letters
     // takes the focus, and the picked tile's mark follows the game.
     void tilesChanged();
-    void afterDrop(bool found, int tile, int slot);
+    void afterDrop(const std::optional<Find>& found, int tile);
     // The words' language follows the word list, and for a list of one's
     // own the interface language.
     void updateVoiceLanguage();

@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <exception>
+#include <stdexcept>
 #include <string>
 
 namespace brindolo {
@@ -150,27 +151,31 @@ std::vector<std::string> Game::picturesToCome() const
     return paths;
 }
 
-bool Game::SlotDragDrop(int slotNumber, std::string_view source)
+std::optional<Find> Game::SlotDragDrop(int slotNumber, int tileNumber)
 {
+    if (tileNumber < 1 || tileNumber > kWordsPerGame)
+        throw std::out_of_range("No tile " + std::to_string(tileNumber));
     const std::string& word = gameWord(slotNumber);
     const std::string key = AnagramKey(word);
+    const std::string source = panelName(tile(tileNumber));
     const std::string target = panelName(slot(slotNumber));
     board_.setText(target, board_.text(source));
     if (CaseInsensitiveForm(board_.text(target)) != CaseInsensitiveForm(key)) {
         board_.setText(target, "");
-        return false;
+        return std::nullopt;
     }
     ++found_;
     board_.setText(panelName(kFoundCounter), std::to_string(found_));
-    if (found_ == kWordsPerGame)
+    const Find find{Recase(Stem(word)), found_, found_ == kWordsPerGame};
+    if (find.gameOver)
         board_.setVisible(panelName(kPlayButton), true);
     board_.setEnabled(target, false);
     board_.setText(source, "");
-    board_.setText(target, Recase(Stem(word)));
+    board_.setText(target, find.word);
     // A tile left without letters can no longer be carried.
-    if (picked_ != 0 && source == panelName(tile(picked_)))
+    if (picked_ == tileNumber)
         picked_ = 0;
-    return true;
+    return find;
 }
 
 bool Game::PickTile(int tileNumber)
@@ -179,9 +184,11 @@ bool Game::PickTile(int tileNumber)
     return picked_ != 0;
 }
 
-bool Game::DropPicked(int slotNumber)
+std::optional<Find> Game::DropPicked(int slotNumber)
 {
-    return picked_ != 0 && SlotDragDrop(slotNumber, panelName(tile(picked_)));
+    if (picked_ == 0)
+        return std::nullopt;
+    return SlotDragDrop(slotNumber, picked_);
 }
 
 int Game::NextTileWithLetters(int tileNumber) const

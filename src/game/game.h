@@ -11,6 +11,7 @@
 #include "game/ports.h"
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -24,6 +25,17 @@ void ReadCatalogue(Catalogue& catalogue, const std::string& pictureFolder);
 // from the whole catalogue, so a word may come twice. An empty catalogue
 // deals ten empty words.
 std::array<std::string, board_map::kWordsPerGame> DealWords(const Catalogue& catalogue, RandomSource& random);
+
+// What a tile found on its slot.
+struct Find {
+    // The word as its slot now shows it.
+    std::string word;
+    // The found count, this word included.
+    int count = 0;
+    // The tenth word: the game is over and "GIOCA" is back.
+    bool gameOver = false;
+    bool operator==(const Find&) const = default;
+};
 
 class Game {
 public:
@@ -42,9 +54,9 @@ public:
     void Panel35Click();
     // Drag over slot 1..10: accepts exactly when the dragged control is a panel.
     static bool SlotDragOver(bool draggedIsPanel) { return draggedIsPanel; }
-    // A tile (by control name, "Panel1".."Panel10") dropped on slot 1..10;
-    // true when it spelled the slot's word.
-    bool SlotDragDrop(int slot, std::string_view source);
+    // Tile 1..10 dropped on slot 1..10: what it found, nothing when it does
+    // not spell the slot's word.
+    std::optional<Find> SlotDragDrop(int slot, int tile);
     // Mouse moving over slot or key cell of game word 1..10.
     void SlotMouseMove(int word);
     // The case box's click, after its state changed.
@@ -59,7 +71,7 @@ public:
     int pickedTile() const { return picked_; }
     // The picked tile put on slot 1..10 with the very check of a drop; a
     // wrong slot leaves everything as it was and the tile still picked.
-    bool DropPicked(int slot);
+    std::optional<Find> DropPicked(int slot);
     // The first tile after tile 1..10, in a circle, that holds letters; 0
     // when none does.
     int NextTileWithLetters(int tile) const;

@@ -49,14 +49,15 @@ protected:
         game.Panel35Click();
     }
 
-    // The tile that currently shows the given text.
-    std::string tileShowing(const std::string& text) const
+    // The tile (1..10) that currently shows the given text, 0 for none.
+    int tileShowing(const std::string& text) const
     {
         for (int n = 1; n <= kWordsPerGame; ++n)
             if (board.text(panelName(tile(n))) == text)
-                return panelName(tile(n));
-        return "";
+                return n;
+        return 0;
     }
+    std::string tileText(int n) const { return board.text(panelName(tile(n))); }
 
     MemoryBoard board;
     MemoryCatalogue catalogue;
@@ -82,16 +83,16 @@ TEST_F(GameTest, WholeGameToTheTenthWordThenASecondGame)
         EXPECT_TRUE(board.panel(n).enabled) << n;
 
     for (int k = 1; k <= kWordsPerGame; ++k) {
-        const std::string tileName = tileShowing(UpperCase(AnagramKey(kTenWords[k - 1])));
-        ASSERT_FALSE(tileName.empty()) << k;
+        const int tileNumber = tileShowing(UpperCase(AnagramKey(kTenWords[k - 1])));
+        ASSERT_NE(tileNumber, 0) << k;
         EXPECT_FALSE(board.panel(kPlayButton).visible) << "before word " << k;
-        game.SlotDragDrop(k, tileName);
+        EXPECT_EQ(game.SlotDragDrop(k, tileNumber), (Find{UpperCase(Stem(kTenWords[k - 1])), k, k == 10}));
         EXPECT_EQ(game.foundCount(), k);
         EXPECT_EQ(board.text(panelName(kFoundCounter)), std::to_string(k));
         EXPECT_EQ(board.text(panelName(slot(k))), UpperCase(Stem(kTenWords[k - 1])));
         EXPECT_FALSE(board.panel(slot(k)).enabled);
-        EXPECT_EQ(board.text(tileName), "");
-        EXPECT_TRUE(board.panel(tileName).enabled);
+        EXPECT_EQ(tileText(tileNumber), "");
+        EXPECT_TRUE(board.panel(tile(tileNumber)).enabled);
     }
     EXPECT_TRUE(board.panel(kPlayButton).visible);
 
@@ -123,20 +124,20 @@ TEST_F(GameTest, EveryArrangementDealsEachKeyToItsTile)
 TEST_F(GameTest, WrongDropsAndEmptiedTiles)
 {
     start({"cat.jpg", "dog.jpg", ".jpg"}, {0, 1, 2, 0, 0, 0, 0, 0, 0, 0}, 0);
-    const std::string dogTile = tileShowing("DGO");
-    const std::string catTile = tileShowing("ACT");
+    const int dogTile = tileShowing("DGO");
+    const int catTile = tileShowing("ACT");
 
-    game.SlotDragDrop(1, dogTile);
+    EXPECT_EQ(game.SlotDragDrop(1, dogTile), std::nullopt);
     EXPECT_EQ(board.text(panelName(slot(1))), "");
     EXPECT_TRUE(board.panel(slot(1)).enabled);
-    EXPECT_EQ(board.text(dogTile), "DGO");
+    EXPECT_EQ(tileText(dogTile), "DGO");
     EXPECT_EQ(board.text(panelName(kFoundCounter)), "0");
 
     // Key case never matters: a tile recased by hand is still accepted.
-    board.setText(catTile, "aCt");
+    board.setText(panelName(tile(catTile)), "aCt");
     game.SlotDragDrop(1, catTile);
     EXPECT_EQ(game.foundCount(), 1);
-    EXPECT_EQ(board.text(catTile), "");
+    EXPECT_EQ(tileText(catTile), "");
 
     // The emptied tile is refused wherever the key is not empty...
     game.SlotDragDrop(2, catTile);
@@ -154,9 +155,9 @@ TEST_F(GameTest, EqualKeysAreAcceptedOnEachOthersSlots)
     // cat drawn twice and its anagram act: three slots with one key.
     start({"cat.jpg", "act.jpg", "dog.jpg"}, {0, 1, 0, 2, 2, 2, 2, 2, 2, 2}, 0);
     EXPECT_EQ(game.gameWord(1), game.gameWord(3));
-    game.SlotDragDrop(2, panelName(tile(1)));  // tile 1 carries game word 1's key
-    game.SlotDragDrop(3, panelName(tile(2)));
-    game.SlotDragDrop(1, panelName(tile(4)));
+    game.SlotDragDrop(2, tile(1));  // tile 1 carries game word 1's key
+    game.SlotDragDrop(3, tile(2));
+    game.SlotDragDrop(1, tile(4));
     EXPECT_EQ(game.foundCount(), 3);
     EXPECT_EQ(board.text(panelName(slot(1))), "CAT");
     EXPECT_EQ(board.text(panelName(slot(2))), "ACT");
@@ -306,7 +307,7 @@ TEST_F(GameTest, CaseBoxRecasesBoardTextsOnly)
     start({"Città.jpg", "Banana.jpg", "käse.jpg", "éléphant.jpg"}, {0, 1, 2, 1, 3, 1, 1, 1, 1, 1}, 0);
     EXPECT_EQ(board.text("Panel1"), "àcitt");
     EXPECT_EQ(board.text("Panel31"), "c_____");
-    game.SlotDragDrop(1, "Panel1");
+    game.SlotDragDrop(1, 1);
     EXPECT_EQ(board.text("Panel11"), "città");
 
     board.setText("Panel32", "Hai trovato");
@@ -325,13 +326,13 @@ TEST_F(GameTest, CaseBoxRecasesBoardTextsOnly)
     EXPECT_EQ(game.previewedWord(), "ÉLÉPHANT");
 
     // Recased tiles are still accepted on their slots, accents and all.
-    game.SlotDragDrop(2, "Panel2");
+    game.SlotDragDrop(2, 2);
     EXPECT_EQ(board.text("Panel12"), "BANANA");
     board.setCaseBoxChecked(false);
     game.MaiuscoloMinuscoloClick();
     EXPECT_EQ(board.text("Panel4"), "äeks");
-    game.SlotDragDrop(3, "Panel4");
-    game.SlotDragDrop(5, "Panel7");
+    game.SlotDragDrop(3, 4);
+    game.SlotDragDrop(5, 7);
     EXPECT_EQ(board.text("Panel13"), "käse");
     EXPECT_EQ(board.text("Panel15"), "éléphant");
     EXPECT_EQ(game.foundCount(), 4);
