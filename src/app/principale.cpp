@@ -298,7 +298,7 @@ void TPrincipale::setUpKeyboard()
 void TPrincipale::tilesChanged()
 {
     for (int n = 1; n <= 10; ++n)
-        Panel(n)->setFocusPolicy(Panel(n)->caption().isEmpty() ? Qt::NoFocus : Qt::TabFocus);
+        Panel(n)->setFocusPolicy(game_->canPick(n) ? Qt::TabFocus : Qt::NoFocus);
     QWidget* picked = game_->pickedTile() != 0 ? Panel(game_->pickedTile()) : nullptr;
     QWidget* before = marks_->picked();
     if (picked == before)
@@ -372,7 +372,7 @@ void TPrincipale::Panel35Click()
     } catch (...) {
         failure = std::current_exception();
     }
-    if (const int first = game_->NextTileWithLetters(10); first != 0 && Panel(35)->isHidden())
+    if (const int first = game_->nextTileToPick(10); first != 0 && Panel(35)->isHidden())
         Panel(first)->setFocus();
     if (failure)
         std::rethrow_exception(failure);
@@ -443,7 +443,7 @@ void TPrincipale::afterDrop(const std::optional<Find>& found, int tile)
         voice_->say(QString::fromStdString(found->word));
     if (!Panel(35)->isHidden())
         Panel(35)->setFocus();
-    else if (const int next = game_->NextTileWithLetters(tile); next != 0)
+    else if (const int next = game_->nextTileToPick(tile); next != 0)
         Panel(next)->setFocus();
 }
 

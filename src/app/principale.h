@@ -113,8 +113,8 @@ private:
     void wireEvents();
     void setUpKeyboard();
     void openLanguageList();
-    // After the tiles' letters may have changed: only a tile with letters
-    // takes the focus, and the picked tile's mark follows the game.
+    // After the tiles' letters may have changed: only a tile that can be
+    // picked takes the focus, and the picked tile's mark follows the game.
     void tilesChanged();
     void afterDrop(const std::optional<Find>& found, int tile);
     // The words' language follows the word list, and for a list of one's

@@ -104,6 +104,7 @@ void Game::Panel35Click()
     pictureFailed_.fill(false);
     found_ = 0;
     picked_ = 0;
+    placed_.fill(false);
     board_.setText(panelName(kFoundCounter), "0");
     for (int number = kPlayingPanels.first; number <= kPlayingPanels.last; ++number)
         board_.setEnabled(panelName(number), true);
@@ -112,6 +113,8 @@ void Game::Panel35Click()
         board_.setText(panelName(number), "");
 
     words_ = DealWords(catalogue_, random_);
+    wordsWithoutLettersLeft_ = static_cast<int>(
+        std::count_if(words_.begin(), words_.end(), [](const std::string& word) { return AnagramKey(word).empty(); }));
 
     // The other pictures decode in the background while word 1's does here.
     board_.prefetchPictures(picturesToCome(), board_.containerSize());
@@ -172,6 +175,9 @@ std::optional<Find> Game::SlotDragDrop(int slotNumber, int tileNumber)
     board_.setEnabled(target, false);
     board_.setText(source, "");
     board_.setText(target, find.word);
+    placed_.at(static_cast<size_t>(tileNumber - 1)) = true;
+    if (key.empty())
+        --wordsWithoutLettersLeft_;
     // A tile left without letters can no longer be carried.
     if (picked_ == tileNumber)
         picked_ = 0;
@@ -180,8 +186,15 @@ std::optional<Find> Game::SlotDragDrop(int slotNumber, int tileNumber)
 
 bool Game::PickTile(int tileNumber)
 {
-    picked_ = board_.text(panelName(tile(tileNumber))).empty() ? 0 : tileNumber;
+    picked_ = canPick(tileNumber) ? tileNumber : 0;
     return picked_ != 0;
+}
+
+bool Game::canPick(int tileNumber) const
+{
+    if (!board_.text(panelName(tile(tileNumber))).empty())
+        return true;
+    return !placed_.at(static_cast<size_t>(tileNumber - 1)) && wordsWithoutLettersLeft_ > 0;
 }
 
 std::optional<Find> Game::DropPicked(int slotNumber)
@@ -191,11 +204,11 @@ std::optional<Find> Game::DropPicked(int slotNumber)
     return SlotDragDrop(slotNumber, picked_);
 }
 
-int Game::NextTileWithLetters(int tileNumber) const
+int Game::nextTileToPick(int tileNumber) const
 {
     for (int step = 1; step <= kWordsPerGame; ++step) {
         const int next = (tileNumber - 1 + step) % kWordsPerGame + 1;
-        if (!board_.text(panelName(tile(next))).empty())
+        if (canPick(next))
             return next;
     }
     return 0;

@@ -63,18 +63,22 @@ public:
     void MaiuscoloMinuscoloClick();
 
     // Playing without holding a button down: a tile is picked up first and
-    // put on a slot afterwards. Only a tile that holds letters can be picked;
+    // put on a slot afterwards. Only a tile that canPick() can be picked;
     // true when tile 1..10 is picked now.
     bool PickTile(int tile);
+    // Whether tile 1..10 still has a slot to go to: it holds letters, or it
+    // holds the empty key of a word without letters (a picture named
+    // ".jpg") while such a word is not found.
+    bool canPick(int tile) const;
     void PutBack() { picked_ = 0; }
     // The picked tile (1..10), 0 for none.
     int pickedTile() const { return picked_; }
     // The picked tile put on slot 1..10 with the very check of a drop; a
     // wrong slot leaves everything as it was and the tile still picked.
     std::optional<Find> DropPicked(int slot);
-    // The first tile after tile 1..10, in a circle, that holds letters; 0
-    // when none does.
-    int NextTileWithLetters(int tile) const;
+    // The first tile after tile 1..10, in a circle, that can be picked; 0
+    // when none can.
+    int nextTileToPick(int tile) const;
 
     const std::string& gameWord(int word) const { return words_.at(static_cast<size_t>(word - 1)); }
     const std::array<std::string, board_map::kWordsPerGame>& gameWords() const { return words_; }
@@ -113,6 +117,9 @@ private:
     std::array<bool, board_map::kWordsPerGame> pictureFailed_{};
     int found_ = 0;
     int picked_ = 0;
+    // Tiles emptied by a find, and words without letters still to find.
+    std::array<bool, board_map::kWordsPerGame> placed_{};
+    int wordsWithoutLettersLeft_ = 0;
     int previewed_ = 0;
 };
 

@@ -530,6 +530,43 @@ TEST_F(PlayWithoutDragTest, AWrongSlotKeepsTheTilePickedAndEscapeOrAClickElsewhe
     EXPECT_EQ(text(tile), letters);
 }
 
+// A picture named ".jpg" is a word without letters: its empty tile is still
+// picked and placed like any other, until its word is found.
+TEST_F(PlayWithoutDragTest, AWordWithoutLettersIsPlacedByKeysAndByClicks)
+{
+    ASSERT_TRUE(QFile::rename(picturePath("gatto"), folder.path() + "/immagini/.jpg"));
+    window->game().buildCatalogue(window->game().pictureFolder());
+    key(Qt::Key_Space);
+    int word = 0;
+    for (int k = 1; k <= 10; ++k)
+        if (window->game().gameWord(k) == ".jpg")
+            word = k;
+    ASSERT_NE(word, 0);
+    int empty = 0;
+    for (int n = 1; n <= 10; ++n)
+        if (text(n).empty())
+            empty = n;
+    ASSERT_NE(empty, 0);
+
+    // In the focus order, and picked with a key.
+    window->Panel(empty == 1 ? 2 : empty - 1)->setFocus();
+    key(empty == 1 ? Qt::Key_Up : Qt::Key_Down);
+    ASSERT_EQ(focused(), window->Panel(empty));
+    key(Qt::Key_Space);
+    EXPECT_EQ(window->game().pickedTile(), empty);
+    click(*window->Panel(10 + (word == 1 ? 2 : 1)));
+    EXPECT_EQ(window->game().pickedTile(), empty) << "a wrong slot";
+    window->Panel(10 + word)->setFocus();
+    key(Qt::Key_Return);
+    EXPECT_EQ(text(33), "1");
+    EXPECT_FALSE(window->Panel(10 + word)->isEnabled());
+
+    // Once its word is found it is an emptied tile like the others.
+    click(*window->Panel(empty));
+    EXPECT_EQ(window->game().pickedTile(), 0);
+    EXPECT_EQ(window->Panel(empty)->focusPolicy(), Qt::NoFocus);
+}
+
 TEST_F(PlayWithoutDragTest, TheFocusSkipsEmptyTilesAndFoundSlotsAndASlotsFocusPreviewsItsWord)
 {
     key(Qt::Key_Space);

@@ -140,6 +140,8 @@ TEST_F(GameTest, WrongDropsAndEmptiedTiles)
     EXPECT_EQ(tileText(catTile), "");
 
     // The emptied tile is refused wherever the key is not empty...
+    EXPECT_FALSE(game.canPick(catTile));
+    EXPECT_TRUE(game.canPick(4)) << "the empty key of word 3";
     game.SlotDragDrop(2, catTile);
     EXPECT_EQ(board.text(panelName(slot(2))), "");
     EXPECT_EQ(game.foundCount(), 1);
@@ -148,6 +150,7 @@ TEST_F(GameTest, WrongDropsAndEmptiedTiles)
     EXPECT_EQ(game.foundCount(), 2);
     EXPECT_FALSE(board.panel(slot(3)).enabled);
     EXPECT_EQ(board.text(panelName(slot(3))), "");
+    EXPECT_FALSE(game.PickTile(4)) << "no word without letters is left";
 }
 
 TEST_F(GameTest, EqualKeysAreAcceptedOnEachOthersSlots)
