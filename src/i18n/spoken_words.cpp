@@ -17,12 +17,19 @@ SpokenWords SpokenWords::read(const QString& languageFile)
     SpokenWords words;
     for (auto [key, word] : {std::pair{"Tile", &words.tile}, {"Slot", &words.slot}, {"Empty", &words.empty},
                              {"Language", &words.language}, {"Capitals", &words.capitals},
-                             {"SayWord", &words.sayWord}}) {
+                             {"SayWord", &words.sayWord}, {"Picked", &words.picked}, {"PutBack", &words.putBack},
+                             {"NotHere", &words.notHere}, {"FoundOne", &words.foundOne},
+                             {"FoundMany", &words.foundMany}, {"Bravo", &words.bravo}}) {
         const QString value = file.readString(section, QLatin1String(key));
         if (!value.isEmpty())
             *word = value;
     }
     return words;
+}
+
+QString SpokenWords::foundSentence(int count) const
+{
+    return (count == 1 ? foundOne : foundMany).arg(count);
 }
 
 }  // namespace brindolo

@@ -23,6 +23,18 @@ struct SpokenWords {
     QString language = QStringLiteral("language");
     QString capitals = QStringLiteral("capital letters");
     QString sayWord = QStringLiteral("say the word");
+    // Told as they happen: a tile picked up or put back, a slot that is not
+    // the tile's, the found count after a find ("%1" is the count), and the
+    // praise at the end of a game.
+    QString picked = QStringLiteral("picked up");
+    QString putBack = QStringLiteral("put back");
+    QString notHere = QStringLiteral("not here");
+    QString foundOne = QStringLiteral("You found %1 word.");
+    QString foundMany = QStringLiteral("You found %1 words.");
+    QString bravo = QStringLiteral("Well done!");
+
+    // "You found 3 words.": the sentence for the count.
+    QString foundSentence(int count) const;
 
     static SpokenWords read(const QString& languageFile);
 };

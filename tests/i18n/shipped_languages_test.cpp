@@ -54,10 +54,15 @@ TEST(ShippedLanguages, EveryLanguageTranslatesTheScreenReadersAndTheWorksheetsWo
 {
     for (const QString& name : readLanguageList(kDataFolder + "lingue.txt")) {
         const IniReader file(QFile::encodeName(LanguageFilePath(kDataFolder, name)).toStdString());
-        for (const char* key : {"Tile", "Slot", "Empty", "Language", "Capitals"})
+        for (const char* key : {"Tile", "Slot", "Empty", "Language", "Capitals", "SayWord", "Picked", "PutBack",
+                                "NotHere", "Bravo"})
             EXPECT_FALSE(file.readString("Accessibility", key).isEmpty()) << name.toStdString() << " " << key;
         for (const char* key : {"Title", "Name", "Answers"})
             EXPECT_FALSE(file.readString("Worksheet", key).isEmpty()) << name.toStdString() << " " << key;
+        // The count goes where "%1" stands.
+        const SpokenWords words = SpokenWords::read(LanguageFilePath(kDataFolder, name));
+        for (int count : {1, 10})
+            EXPECT_TRUE(words.foundSentence(count).contains(QString::number(count))) << name.toStdString() << " " << count;
     }
     EXPECT_EQ(SpokenWords::read(LanguageFilePath(kDataFolder, "italiano")).slot, "casella");
 
