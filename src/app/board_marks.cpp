@@ -40,6 +40,11 @@ BoardMarks::BoardMarks(QWidget& board, int designHeight) : QWidget(&board), boar
     setGeometry(board.rect());
     board.installEventFilter(this);
     connect(qApp, &QApplication::focusChanged, this, [this] { followFocus(); });
+    messageTimer_.setSingleShot(true);
+    connect(&messageTimer_, &QTimer::timeout, this, [this] {
+        update(messageArea());
+        message_.clear();
+    });
     raise();
 }
 
@@ -90,6 +95,22 @@ QRect BoardMarks::pickedArea() const
     return picked_ && picked_->isVisible() ? picked_->geometry() : QRect();
 }
 
+void BoardMarks::showMessage(const QString& text, const QWidget& over, int milliseconds)
+{
+    update(messageArea());
+    message_ = text;
+    messageOver_ = &over;
+    update(messageArea());
+    messageTimer_.start(milliseconds);
+}
+
+QRect BoardMarks::messageArea() const
+{
+    if (message_.isEmpty() || !messageOver_ || !messageOver_->isVisible())
+        return {};
+    return QRect(messageOver_->mapTo(&board_, QPoint()), messageOver_->size());
+}
+
 QRect BoardMarks::focusArea() const
 {
     const QWidget* focus = focused();
@@ -120,6 +141,20 @@ void BoardMarks::paintEvent(QPaintEvent*)
     QPainter painter(this);
     if (const QRect area = pickedArea(); !area.isEmpty())
         drawFrame(painter, area, pickedWidth(), kPickedColour);
+    if (const QRect area = messageArea(); !area.isEmpty()) {
+        // Dark letters on a white band across the control, a sixth of its
+        // height, framed like the picked tile.
+        const int band = area.height() / 3;
+        const QRect box(area.left(), area.center().y() - band / 2, area.width(), band);
+        painter.fillRect(box, Qt::white);
+        drawFrame(painter, box, pickedWidth(), kPickedColour);
+        QFont font = this->font();
+        font.setBold(true);
+        font.setPixelSize(std::max(1, area.height() / 6));
+        painter.setFont(font);
+        painter.setPen(kPickedColour);
+        painter.drawText(box, Qt::AlignCenter, message_);
+    }
     // What was drawn last is what a move of the focus has to wipe out.
     focusShown_ = focusArea();
     if (const QRect area = focusShown_; !area.isEmpty()) {

@@ -9,6 +9,7 @@
 // board.
 
 #include <QPointer>
+#include <QTimer>
 #include <QWidget>
 #include <vector>
 
@@ -33,6 +34,12 @@ public:
     // Where the focus frame lies, in the board's coordinates; empty when none.
     QRect focusArea() const;
 
+    // Shows text in large letters over a control of the board for a while,
+    // steady from start to end, so that nothing flashes.
+    void showMessage(const QString& text, const QWidget& over, int milliseconds);
+    // The text shown now; empty when none.
+    QString message() const { return message_; }
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
@@ -40,12 +47,16 @@ protected:
 private:
     void followFocus();
     QRect pickedArea() const;
+    QRect messageArea() const;
 
     QWidget& board_;
     int designHeight_;
     QPointer<QWidget> picked_;
     QRect focusShown_;
     std::vector<std::vector<QWidget*>> groups_;
+    QString message_;
+    QPointer<const QWidget> messageOver_;
+    QTimer messageTimer_;
 };
 
 }  // namespace brindolo

@@ -8,6 +8,7 @@
 // one sentence, the flag as the language choice, the case box by what it
 // does. Buttons, the hint bar and the other captions speak for themselves.
 
+#include "game/game.h"
 #include "i18n/spoken_words.h"
 
 #include <functional>
@@ -15,6 +16,7 @@
 
 namespace brindolo {
 
+class AccessibleNotice;
 class TPrincipale;
 
 class BoardSpeech {
@@ -25,13 +27,29 @@ public:
     // new language file, and the screen reader is told.
     void languageChanged();
 
+    // The picked tile may have changed: a tile reads as picked while it is,
+    // and one picked up, or put back still holding its letters, is told.
+    void followPick();
+    // A tile put on a slot: the word found and the count ("GATTO. Hai
+    // trovato 1 parola."), with the praise after the tenth, or that the slot
+    // is not the tile's.
+    void dropped(const std::optional<Find>& found);
+    // "Bravo!" in the interface language.
+    QString praise() { return words().bravo; }
+    const AccessibleNotice& notice() const { return *notice_; }
+
 private:
     // Read when a screen reader first asks, not at start-up.
     const SpokenWords& words();
     QString numbered(const QString& word, int row, const QString& text);
+    // The application's locale is the one the screen reader is given as
+    // the language of the names.
+    void followLocale();
 
     TPrincipale& window_;
     std::optional<SpokenWords> words_;
+    AccessibleNotice* notice_;
+    int picked_ = 0;
 };
 
 }  // namespace brindolo

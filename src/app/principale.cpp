@@ -29,6 +29,9 @@ namespace brindolo {
 
 namespace {
 
+// How long the praise stays over the picture at the end of a game.
+constexpr int kPraiseMilliseconds = 2500;
+
 // The one place that decides the class of the panel holding every control.
 TPanel* makeResizerPanel(TComponent* owner, TControl* parent)
 {
@@ -299,15 +302,10 @@ void TPrincipale::tilesChanged()
 {
     for (int n = 1; n <= 10; ++n)
         Panel(n)->setFocusPolicy(game_->canPick(n) ? Qt::TabFocus : Qt::NoFocus);
-    QWidget* picked = game_->pickedTile() != 0 ? Panel(game_->pickedTile()) : nullptr;
-    QWidget* before = marks_->picked();
-    if (picked == before)
-        return;
-    marks_->setPicked(picked);
-    for (QWidget* tile : {before, picked})
-        if (tile)
-            announceCheckedChange(*tile);
+    marks_->setPicked(game_->pickedTile() != 0 ? Panel(game_->pickedTile()) : nullptr);
+    speech_->followPick();
 }
+
 void TPrincipale::refitPanel()
 {
     PannelloPrincipale->setAlign(TAlign::None);
@@ -437,10 +435,13 @@ void TPrincipale::SlotClick(int slot)
 void TPrincipale::afterDrop(const std::optional<Find>& found, int tile)
 {
     tilesChanged();
+    speech_->dropped(found);
     if (!found)
         return;
     if (voice_)
-        voice_->say(QString::fromStdString(found->word));
+        voice_->sayFound(QString::fromStdString(found->word), found->gameOver);
+    if (found->gameOver)
+        marks_->showMessage(speech_->praise(), *ImmagineContenitore, kPraiseMilliseconds);
     if (!Panel(35)->isHidden())
         Panel(35)->setFocus();
     else if (const int next = game_->nextTileToPick(tile); next != 0)
@@ -564,9 +565,11 @@ void TPrincipale::voicesChanged()
 
 void TPrincipale::updateVoiceLanguage()
 {
-    if (voice_)
-        voice_->setLanguage(QString::fromStdString(WordListLanguage(game_->pictureFolder(), programFolder_,
-                                                                    SceltaLingua->currentText().toStdString())));
+    if (!voice_)
+        return;
+    const QString language = QString::fromStdString(
+        WordListLanguage(game_->pictureFolder(), programFolder_, SceltaLingua->currentText().toStdString()));
+    voice_->setLanguage(language, SpokenWords::read(LanguageFilePath(programFolder_, language)).bravo);
 }
 
 void TPrincipale::Panel31Click()

@@ -13,9 +13,10 @@ WordVoice::WordVoice(Speaker& speaker, QCheckBox& box, bool muted) : speaker_(sp
     showBox();
 }
 
-void WordVoice::setLanguage(const QString& language)
+void WordVoice::setLanguage(const QString& language, const QString& praise)
 {
     language_ = language;
+    praise_ = praise;
     showBox();
 }
 
@@ -34,6 +35,15 @@ void WordVoice::say(const QString& word)
 {
     if (wanted_ && canSpeak() && !word.isEmpty())
         speaker_.say(word, language_);
+}
+
+// One utterance: a second one would cut the word short.
+void WordVoice::sayFound(const QString& word, bool gameOver)
+{
+    if (!gameOver)
+        say(word);
+    else
+        say(word.isEmpty() ? praise_ : word + QStringLiteral(". ") + praise_);
 }
 
 bool WordVoice::canSpeak() const

@@ -21,8 +21,9 @@ public:
     // muted: the box starts unticked (--mute).
     WordVoice(Speaker& speaker, QCheckBox& box, bool muted);
 
-    // The language of the words dealt from now on.
-    void setLanguage(const QString& language);
+    // The language of the words dealt from now on, and the praise said in
+    // it after the tenth word.
+    void setLanguage(const QString& language, const QString& praise);
     // The speaker has learnt which voices it has; until then the box shows
     // the player's choice, so that a voice that comes up late is not
     // greyed out for a moment.
@@ -31,6 +32,8 @@ public:
     void boxClicked();
 
     void say(const QString& word);
+    // A word found; the tenth is followed by the praise.
+    void sayFound(const QString& word, bool gameOver);
 
 private:
     bool canSpeak() const;
@@ -39,6 +42,7 @@ private:
     Speaker& speaker_;
     QCheckBox& box_;
     QString language_;
+    QString praise_;
     bool wanted_;
     bool voicesKnown_ = false;
 };

@@ -120,6 +120,24 @@ void announceCheckedChange(QWidget& widget)
     announce(event);
 }
 
+AccessibleNotice::AccessibleNotice(QWidget& window) : QWidget(&window)
+{
+    installAccessibleControls();
+    setFocusPolicy(Qt::NoFocus);
+    hide();
+    AccessibleRole = QAccessible::Notification;
+    AccessibleName = [this] { return message_; };
+}
+
+void AccessibleNotice::tell(const QString& message)
+{
+    message_ = message;
+    // The new name first, so that a reader that keeps names drops the old one.
+    announceNameChange(*this);
+    QAccessibleEvent shown(this, QAccessible::ObjectShow);
+    announce(shown);
+}
+
 void setAnnouncementListener(AnnouncementListener newListener)
 {
     listener() = std::move(newListener);

@@ -9,9 +9,8 @@
 
 #include <QAccessible>
 #include <QString>
+#include <QWidget>
 #include <functional>
-
-class QWidget;
 
 namespace brindolo {
 
@@ -29,6 +28,22 @@ public:
 // Makes Qt ask AccessibleHooks for every widget that has them. Once is
 // enough; later calls do nothing.
 void installAccessibleControls();
+
+// Tells a listening screen reader what happened when no control's name
+// says it: a word found, a slot that is not the tile's. Qt 6.4 has no
+// announcement event, and a name or description change reaches Orca 43
+// without its text; what Orca speaks of its own accord is a notification
+// that appears. So the message is the name of a notification, which is shown
+// to the screen reader and never on screen.
+class AccessibleNotice : public QWidget, public AccessibleHooks {
+public:
+    explicit AccessibleNotice(QWidget& window);
+    void tell(const QString& message);
+    const QString& message() const { return message_; }
+
+private:
+    QString message_;
+};
 
 // Tells a listening screen reader that the widget's name, or its checked
 // state, has changed.

@@ -13,6 +13,7 @@
 
 #include <QAccessible>
 #include <QFile>
+#include <QLocale>
 #include <QPointingDevice>
 #include <QPrintDialog>
 #include <QTimer>
@@ -623,7 +624,13 @@ TEST_F(PlayWithoutDragTest, AScreenReaderHearsTheBoardInTheInterfaceLanguage)
     for (const char* language : {"italiano.lng", "english.lng"})
         ASSERT_TRUE(QFile::copy(QStringLiteral(BRINDOLO_SOURCE_DIR "/data/") + language,
                                 folder.path() + "/" + language));
-    setAnnouncementListener([](QAccessibleEvent& event) { heard.emplace_back(event.object(), event.type()); });
+    // What the program told of its own, besides the controls' names.
+    std::vector<std::string> told;
+    setAnnouncementListener([&told](QAccessibleEvent& event) {
+        heard.emplace_back(event.object(), event.type());
+        if (event.type() == QAccessible::ObjectShow && event.accessibleInterface()->role() == QAccessible::Notification)
+            told.push_back(event.accessibleInterface()->text(QAccessible::Name).toStdString());
+    });
     const auto restore = qScopeGuard([] {
         setAnnouncementListener(nullptr);
         heard.clear();
@@ -634,6 +641,7 @@ TEST_F(PlayWithoutDragTest, AScreenReaderHearsTheBoardInTheInterfaceLanguage)
         return std::count(heard.begin(), heard.end(), std::pair<QObject*, QAccessible::Event>(control, event));
     };
 
+    EXPECT_EQ(QLocale().language(), QLocale::Italian) << "the language a screen reader is given";
     click(*window->Panel(35));
     const int tile = tileFor(1);
     TPanel* slot = window->Panel(11);
@@ -643,9 +651,17 @@ TEST_F(PlayWithoutDragTest, AScreenReaderHearsTheBoardInTheInterfaceLanguage)
     click(*window->Panel(tile));
     EXPECT_TRUE(reader(window->Panel(tile))->state().checked);
     EXPECT_EQ(heardOf(window->Panel(tile), QAccessible::StateChanged), 1);
+    EXPECT_EQ(name(window->Panel(tile)), "tessera " + std::to_string(tile) + ", " + text(tile) + ", presa");
+    click(*window->Panel(12));
+    key(Qt::Key_Escape);
+    EXPECT_FALSE(reader(window->Panel(tile))->state().checked);
+    click(*window->Panel(tile));
+    EXPECT_EQ(told, (std::vector<std::string>{"presa", "non qui", "lasciata", "presa"}));
 
     heard.clear();
     click(*slot);
+    EXPECT_EQ(told.back(), text(11) + ". Hai trovato 1 parola.");
+    EXPECT_EQ(told.size(), 5u) << "a tile that finds its word is not put back";
     EXPECT_EQ(name(slot), "casella 1, " + text(11));
     EXPECT_TRUE(reader(slot)->state().disabled);
     EXPECT_EQ(name(window->Panel(tile)), "tessera " + std::to_string(tile) + ", vuota");
@@ -674,6 +690,26 @@ TEST_F(PlayWithoutDragTest, AScreenReaderHearsTheBoardInTheInterfaceLanguage)
     EXPECT_EQ(name(window->RichiamaLingua1), "language: english");
     EXPECT_EQ(name(window->Panel(12)), "slot 2, empty");
     EXPECT_GE(heardOf(window->Panel(12), QAccessible::NameChanged), 1);
+    EXPECT_EQ(QLocale().language(), QLocale::English);
+
+    // The end: the reader hears the praise and the count, the voice says the
+    // praise in the word list's language, and the window shows it a while.
+    RecordingSpeaker speaker;
+    speaker.voices = {"italiano"};
+    window->speakWith(speaker, false);
+    window->voicesChanged();
+    for (int word = 2; word <= 10; ++word) {
+        click(*window->Panel(tileFor(word)));
+        if (word == 2)
+            EXPECT_EQ(told.back(), "picked up");
+        click(*window->Panel(10 + word));
+    }
+    EXPECT_EQ(told.end()[-3], text(19) + ". You found 9 words.");
+    EXPECT_EQ(told.back(), text(20) + ". Well done! You found 10 words.");
+    EXPECT_EQ(speaker.said.back(), RecordingSpeaker::Utterance(QString::fromStdString(text(20) + ". Bravo!"), "italiano"));
+    EXPECT_EQ(focused(), window->Panel(35));
+    EXPECT_EQ(window->marks().message(), "Well done!");
+    QTRY_VERIFY_WITH_TIMEOUT(window->marks().message().isEmpty(), 5000);
 }
 
 }  // namespace
