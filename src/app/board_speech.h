@@ -8,20 +8,45 @@
 // one sentence, the flag as the language choice, the case box by what it
 // does. Buttons, the hint bar and the other captions speak for themselves.
 
+#include "game/board_map.h"
 #include "game/game.h"
 #include "i18n/spoken_words.h"
 
-#include <functional>
+#include <array>
 #include <optional>
+#include <string>
+
+class QWidget;
 
 namespace brindolo {
 
 class AccessibleNotice;
-class TPrincipale;
+class TCheckBox;
+class TCustomComboBox;
+class TLanguage;
+class TPanel;
+class TShape;
+
+// The parts of the window a screen reader is told about, and what their
+// names are made of.
+struct SpokenControls {
+    QWidget& window;
+    // Panel1 .. Panel35.
+    std::array<TPanel*, board_map::kPanelCount> panels;
+    TPanel& exit;
+    TShape& flag;
+    TCheckBox& capitals;
+    TCheckBox& voice;
+    // The interface language: the drop-down's text and the translator's file.
+    TCustomComboBox& languages;
+    TLanguage& translator;
+    const Game& game;
+    std::string programFolder;
+};
 
 class BoardSpeech {
 public:
-    explicit BoardSpeech(TPrincipale& window);
+    explicit BoardSpeech(SpokenControls controls);
 
     // The interface language has changed: the names are read again from the
     // new language file, and the screen reader is told.
@@ -42,11 +67,12 @@ private:
     // Read when a screen reader first asks, not at start-up.
     const SpokenWords& words();
     QString numbered(const QString& word, int row, const QString& text);
+    TPanel& panel(int number) const { return *controls_.panels.at(static_cast<size_t>(number - 1)); }
     // The application's locale is the one the screen reader is given as
     // the language of the names.
     void followLocale();
 
-    TPrincipale& window_;
+    SpokenControls controls_;
     std::optional<SpokenWords> words_;
     AccessibleNotice* notice_;
     int picked_ = 0;

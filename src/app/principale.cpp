@@ -177,7 +177,8 @@ TPrincipale::TPrincipale(TComponent* owner, std::string programFolder, std::uniq
     game_ = std::make_unique<Game>(*board_, *catalogue_, *random_);
     marks_ = new BoardMarks(*PannelloPrincipale, principaleDesign().clientHeight);
     marks_->frameTogether({RichiamaLingua1, RichiamaLingua2, RichiamaLingua3});
-    speech_ = std::make_unique<BoardSpeech>(*this);
+    speech_ = std::make_unique<BoardSpeech>(SpokenControls{*this, panels_, *Esci, *RichiamaLingua1, *MaiuscoloMinuscolo,
+                                                           *Voce, *SceltaLingua, *Language1, *game_, programFolder_});
     wireEvents();
     setUpKeyboard();
     addWorksheetPrinting(*this);

@@ -4,8 +4,9 @@
 
 #include "platform/accessible_control.h"
 
-#include "platform/controls.h"
 #include "platform/event_boundary.h"
+#include "platform/mouse_hooks.h"
+#include "platform/tcontrol.h"
 
 #include <QAbstractButton>
 #include <QAccessibleWidget>

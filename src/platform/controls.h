@@ -12,6 +12,7 @@
 #include "platform/accessible_control.h"
 #include "platform/font.h"
 #include "platform/drag_controller.h"
+#include "platform/mouse_hooks.h"
 #include "platform/tcontrol.h"
 
 #include <QCheckBox>
@@ -24,15 +25,6 @@
 #include <functional>
 
 namespace brindolo {
-
-// Mouse hooks shared by the controls that take them. OnClick also answers
-// Space and Enter while the control has the keyboard focus.
-struct MouseHooks {
-    std::function<void(QMouseEvent&)> OnMouseDown;
-    std::function<void(QMouseEvent&)> OnMouseMove;
-    std::function<void(QMouseEvent&)> OnMouseUp;
-    std::function<void()> OnClick;
-};
 
 // Whether a key press is one that activates a focused control.
 bool isActivationKey(const QKeyEvent& event);
