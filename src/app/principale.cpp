@@ -283,30 +283,6 @@ void TPrincipale::wireEvents()
     qApp->installEventFilter(this);
 }
 
-void TPrincipale::setUpKeyboard()
-{
-    std::vector<QWidget*> order{Panel(35)};
-    for (int n = 1; n <= 20; ++n)
-        order.push_back(Panel(n));
-    order.insert(order.end(),
-                 {Panel(board_map::kHintBar), Voce, MaiuscoloMinuscolo, RichiamaLingua1, SceltaLingua, Esci});
-    for (QWidget* control : order)
-        if (control->focusPolicy() == Qt::NoFocus)
-            control->setFocusPolicy(Qt::TabFocus);
-    for (size_t i = 1; i < order.size(); ++i)
-        setTabOrder(order[i - 1], order[i]);
-    tilesChanged();
-    Panel(35)->setFocus();
-}
-
-void TPrincipale::tilesChanged()
-{
-    for (int n = 1; n <= 10; ++n)
-        Panel(n)->setFocusPolicy(game_->canPick(n) ? Qt::TabFocus : Qt::NoFocus);
-    marks_->setPicked(game_->pickedTile() != 0 ? Panel(game_->pickedTile()) : nullptr);
-    speech_->followPick();
-}
-
 void TPrincipale::refitPanel()
 {
     PannelloPrincipale->setAlign(TAlign::None);
@@ -447,73 +423,6 @@ void TPrincipale::afterDrop(const std::optional<Find>& found, int tile)
         Panel(35)->setFocus();
     else if (const int next = game_->nextTileToPick(tile); next != 0)
         Panel(next)->setFocus();
-}
-
-void TPrincipale::PanelKeyDown(int panel, QKeyEvent& event)
-{
-    const int column = (panel - 1) / 10;
-    const int row = (panel - 1) % 10 + 1;
-    auto takesFocus = [this](int column, int row) {
-        const QWidget& control = *Panel(column * 10 + row);
-        return control.isEnabled() && control.isVisible() && (control.focusPolicy() & Qt::TabFocus);
-    };
-    int target = 0;
-    switch (event.key()) {
-    case Qt::Key_Up:
-    case Qt::Key_Down: {
-        const int step = event.key() == Qt::Key_Up ? -1 : 1;
-        for (int r = row + step; r >= 1 && r <= 10 && target == 0; r += step)
-            if (takesFocus(column, r))
-                target = column * 10 + r;
-        break;
-    }
-    case Qt::Key_Left:
-    case Qt::Key_Right: {
-        // The panel on the same row of the other column, or the nearest one
-        // that takes the focus.
-        const int other = event.key() == Qt::Key_Right ? 1 : 0;
-        for (int distance = 0; other != column && distance < 10 && target == 0; ++distance)
-            for (int r : {row - distance, row + distance})
-                if (target == 0 && r >= 1 && r <= 10 && takesFocus(other, r))
-                    target = other * 10 + r;
-        break;
-    }
-    default:
-        return;
-    }
-    event.accept();
-    if (target != 0)
-        Panel(target)->setFocus(Qt::TabFocusReason);
-}
-
-void TPrincipale::FormKeyDown(QKeyEvent& event)
-{
-    if (event.key() != Qt::Key_Escape || game_->pickedTile() == 0)
-        return;
-    event.accept();
-    game_->PutBack();
-    tilesChanged();
-}
-
-bool TPrincipale::eventFilter(QObject* watched, QEvent* event)
-{
-    if (event->type() == QEvent::MouseButtonPress && game_->pickedTile() != 0) {
-        const auto* widget = qobject_cast<QWidget*>(watched);
-        const auto* mouse = static_cast<QMouseEvent*>(event);
-        if (widget && widget->window() == this && mouse->button() == Qt::LeftButton) {
-            // Decided by what lies under the pointer, not by the receiver: a
-            // press that a disabled slot does not take goes on to the board.
-            const QWidget* under = childAt(mapFromGlobal(mouse->globalPosition().toPoint()));
-            const bool onTileOrSlot = std::any_of(panels_.begin(), panels_.begin() + 20, [under](const TPanel* panel) {
-                return under == panel || panel->isAncestorOf(under);
-            });
-            if (!onTileOrSlot) {
-                game_->PutBack();
-                tilesChanged();
-            }
-        }
-    }
-    return TForm::eventFilter(watched, event);
 }
 
 void TPrincipale::PanelMouseMove(int word)
