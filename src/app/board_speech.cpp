@@ -84,8 +84,8 @@ void BoardSpeech::languageChanged()
 void BoardSpeech::followLocale()
 {
     // Qt gives a screen reader no locale of an object's own, only the
-    // application's, which is QLocale's default. Nothing else in the program
-    // reads the default locale: numbers and case never depend on it.
+    // application's, which is QLocale's default. The program formats no
+    // number through it, and its case rules never depend on a locale.
     const QLocale::Language language = languageNamed(controls_.languages.currentText());
     QLocale::setDefault(language == QLocale::AnyLanguage ? QLocale::c() : QLocale(language));
 }
