@@ -8,6 +8,7 @@
 #include "i18n/tlanguage.h"
 #include "platform/accessible_control.h"
 #include "platform/controls.h"
+#include "platform/language_names.h"
 #include "platform/text_to_speech_speaker.h"
 
 #include <QLocale>

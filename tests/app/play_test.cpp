@@ -159,7 +159,7 @@ TEST_F(PlayTest, ADealWhoseFirstPictureFailsStillMovesTheFocusAndDecodesAhead)
     key(Qt::Key_Space);
     ASSERT_EQ(reports.size(), 1u);
     EXPECT_EQ(reports[0], "Brindolo 1.0 | Cannot open file " + loadedPath(1) + ".");
-    EXPECT_EQ(focused(), window->Panel(window->game().NextTileWithLetters(10)));
+    EXPECT_EQ(focused(), window->Panel(window->game().nextTileToPick(10)));
     window->Immagine->waitForPrefetch();
     EXPECT_EQ(DecodeCache::shared().count(), 9);
 }
@@ -170,7 +170,7 @@ TEST_F(PlayTest, ADealFromAFolderRemovedWhileTheGameIsOpenStillMovesTheFocus)
     key(Qt::Key_Space);
     ASSERT_EQ(reports.size(), 1u);
     EXPECT_EQ(text(tileFor(1)), upperKey(window->game().gameWord(1)));
-    EXPECT_EQ(focused(), window->Panel(window->game().NextTileWithLetters(10)));
+    EXPECT_EQ(focused(), window->Panel(window->game().nextTileToPick(10)));
     window->Immagine->waitForPrefetch();
 }
 

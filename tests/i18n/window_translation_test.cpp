@@ -11,6 +11,7 @@
 
 #include <QAbstractItemView>
 #include <QDir>
+#include <QLocale>
 #include <QTest>
 #include <QWindow>
 #include <gtest/gtest.h>
@@ -144,7 +145,9 @@ TEST_F(WindowTranslationTest, StartingInALanguageIsAPickMadeBeforeTheFirstGame)
 
     // An application of its own: the translator finds its window by name.
     TApplication other;
+    QLocale::setDefault(QLocale::c());
     const TPrincipale started(&other, testing::folderOf(dir), {}, {}, "english");
+    EXPECT_EQ(QLocale().language(), QLocale::English) << "the screen reader's locale";
     EXPECT_EQ(textsOf(started), texts());
     EXPECT_EQ(started.Panel(35)->caption(), "PLAY");
     EXPECT_EQ(started.catalogue().count(), 1) << "the English pack, read once";
