@@ -28,7 +28,10 @@ endfunction()
 
 # brindolo_test(NAME SOURCES file... [LIBS lib...]): one GoogleTest executable
 # test_NAME from the listed files, each test case registered with CTest.
-# Widget tests run on Qt's offscreen platform (the test main sets it).
+# Widget tests run on Qt's offscreen platform (the test main sets it). The
+# sanitizers' options come from scripts/test's environment, which the
+# programs the tests start inherit too: gtest_discover_tests would cut an
+# ENVIRONMENT list after its first entry.
 function(brindolo_test name)
   cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
   brindolo_executable(test_${name} tests SOURCES ${ARG_SOURCES} LIBS ${ARG_LIBS} brindolo_test_support)
@@ -37,5 +40,5 @@ function(brindolo_test name)
   gtest_discover_tests(test_${name}
     DISCOVERY_MODE PRE_TEST
     DISCOVERY_TIMEOUT 60
-    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;ASAN_OPTIONS=detect_leaks=1;LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/tests/lsan.supp:print_suppressions=0;UBSAN_OPTIONS=print_stacktrace=1")
+    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
 endfunction()
