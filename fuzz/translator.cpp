@@ -10,9 +10,9 @@
 // property paths on the following ones up to the first NUL byte; the rest is
 // the language file.
 
-#include "i18n/value_parsing.h"
 #include "i18n/tlanguage.h"
-#include "platform/errors.h"
+#include "i18n/value_parsing.h"
+#include "system/errors.h"
 
 #include <QCoreApplication>
 #include <QDir>

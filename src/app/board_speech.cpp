@@ -8,8 +8,8 @@
 #include "i18n/tlanguage.h"
 #include "platform/accessible_control.h"
 #include "platform/controls.h"
-#include "platform/language_names.h"
 #include "platform/text_to_speech_speaker.h"
+#include "system/language_names.h"
 
 #include <QLocale>
 #include <utility>

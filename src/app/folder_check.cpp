@@ -8,9 +8,9 @@
 #include "game/word_rules.h"
 #include "picture/codec/filecopy.h"
 #include "picture/codec/jpegdecode.h"
-#include "platform/directory_search.h"
-#include "platform/errors.h"
-#include "platform/utf8.h"
+#include "system/directory_search.h"
+#include "system/errors.h"
+#include "system/utf8.h"
 
 #include <QFile>
 #include <filesystem>

@@ -11,7 +11,7 @@
 #include "layout/nobderp.h"
 #include "platform/drag_controller.h"
 #include "platform/event_boundary.h"
-#include "platform/program_folder.h"
+#include "system/program_folder.h"
 
 #include <QApplication>
 #include <QFont>

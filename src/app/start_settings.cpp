@@ -5,8 +5,8 @@
 #include "app/start_settings.h"
 
 #include "i18n/language_list.h"
-#include "platform/file_path.h"
-#include "platform/language_names.h"
+#include "system/file_path.h"
+#include "system/language_names.h"
 
 #include <QFile>
 #include <QFileInfo>

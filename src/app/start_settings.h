@@ -16,7 +16,7 @@
 //   fullscreen=true      the board over the whole screen
 
 #include "app/command_line.h"
-#include "platform/errors.h"
+#include "system/errors.h"
 
 #include <QString>
 #include <QStringList>

@@ -6,8 +6,8 @@
 
 #include "i18n/language_chooser.h"
 #include "i18n/language_list.h"
-#include "platform/errors.h"
-#include "platform/file_path.h"
+#include "system/errors.h"
+#include "system/file_path.h"
 #include "worksheet/worksheet_file.h"
 
 #include <QGuiApplication>

@@ -6,7 +6,7 @@
 
 #include "game/board_map.h"
 #include "game/word_rules.h"
-#include "platform/directory_search.h"
+#include "system/directory_search.h"
 
 #include <algorithm>
 #include <exception>

@@ -5,7 +5,7 @@
 #include "game/word_list.h"
 
 #include "game/word_rules.h"
-#include "platform/directory_search.h"
+#include "system/directory_search.h"
 
 namespace brindolo {
 

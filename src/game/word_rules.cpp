@@ -4,9 +4,9 @@
 
 #include "game/word_rules.h"
 
-#include "platform/collation.h"
-#include "platform/file_path.h"
-#include "platform/utf8.h"
+#include "system/collation.h"
+#include "system/file_path.h"
+#include "system/utf8.h"
 
 #include <QChar>
 

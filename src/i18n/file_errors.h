@@ -5,7 +5,7 @@
 #pragma once
 // The messages of file errors, as the player reads them in the error box.
 
-#include "platform/errors.h"
+#include "system/errors.h"
 
 #include <string>
 

@@ -4,7 +4,7 @@
 
 #include "i18n/file_reader.h"
 
-#include "platform/file_descriptor.h"
+#include "system/file_descriptor.h"
 
 #include <cerrno>
 #include <fcntl.h>

@@ -7,7 +7,7 @@
 #include "i18n/file_reader.h"
 #include "i18n/text_decoding.h"
 #include "i18n/value_parsing.h"
-#include "platform/ascii_case.h"
+#include "system/ascii_case.h"
 
 namespace brindolo {
 

@@ -5,8 +5,8 @@
 #include "i18n/language_chooser.h"
 
 #include "i18n/language_list.h"
-#include "platform/ascii_case.h"
-#include "platform/file_path.h"
+#include "system/ascii_case.h"
+#include "system/file_path.h"
 
 #include <QFile>
 #include <QSignalBlocker>

@@ -4,9 +4,9 @@
 
 #include "layout/nobderp.h"
 
-#include "platform/errors.h"
 #include "platform/more_controls.h"
 #include "platform/timage.h"
+#include "system/errors.h"
 
 #include <algorithm>
 

@@ -7,7 +7,7 @@
 #include "picture/bitmap.h"
 #include "picture/codec/filecopy.h"
 #include "picture/prefetcher.h"
-#include "platform/errors.h"
+#include "system/errors.h"
 
 #include <QFile>
 

@@ -10,8 +10,8 @@
 // members; the window binds them through the event boundary.
 
 #include "platform/accessible_control.h"
-#include "platform/font.h"
 #include "platform/drag_controller.h"
+#include "platform/font.h"
 #include "platform/mouse_hooks.h"
 #include "platform/tcontrol.h"
 

@@ -4,7 +4,7 @@
 
 #include "platform/event_boundary.h"
 
-#include "platform/errors.h"
+#include "system/errors.h"
 
 #include <QApplication>
 #include <QMessageBox>

@@ -4,8 +4,8 @@
 
 #include "platform/properties.h"
 
-#include "platform/errors.h"
 #include "platform/tcomponent.h"
+#include "system/errors.h"
 
 namespace brindolo {
 

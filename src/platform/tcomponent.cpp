@@ -4,7 +4,7 @@
 
 #include "platform/tcomponent.h"
 
-#include "platform/ascii_case.h"
+#include "system/ascii_case.h"
 
 #include <algorithm>
 

@@ -4,7 +4,7 @@
 
 #include "platform/text_to_speech_speaker.h"
 
-#include "platform/language_names.h"
+#include "system/language_names.h"
 
 #include <QDeadlineTimer>
 #include <QLoggingCategory>

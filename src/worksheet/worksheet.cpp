@@ -9,8 +9,8 @@
 #include "picture/bitmap.h"
 #include "picture/codec/filecopy.h"
 #include "picture/codec/jpegdecode.h"
-#include "platform/errors.h"
-#include "platform/utf8.h"
+#include "system/errors.h"
+#include "system/utf8.h"
 
 #include <QFile>
 #include <QFontMetricsF>

@@ -6,7 +6,7 @@
 
 #include "game/clock_random.h"
 #include "game/game.h"
-#include "platform/errors.h"
+#include "system/errors.h"
 #include "worksheet/worksheet.h"
 
 #include <QFile>

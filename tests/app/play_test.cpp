@@ -6,10 +6,10 @@
 #include "support/recording_speaker.h"
 #include "window_fixture.h"
 
-#include "picture/bitmap.h"
-#include "picture/decodecache.h"
 #include "app/worksheet_print.h"
 #include "game/word_rules.h"
+#include "picture/bitmap.h"
+#include "picture/decodecache.h"
 
 #include <QAccessible>
 #include <QFile>

@@ -6,10 +6,10 @@
 #include "game/clock_random.h"
 #include "game/game.h"
 #include "game/word_rules.h"
-#include "platform/errors.h"
 #include "support/memory_board.h"
 #include "support/memory_catalogue.h"
 #include "support/scripted_random.h"
+#include "system/errors.h"
 
 #include <gtest/gtest.h>
 #include <new>

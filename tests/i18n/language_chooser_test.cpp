@@ -4,7 +4,7 @@
 
 #include "i18n/language_chooser.h"
 #include "i18n/small_form.h"
-#include "platform/errors.h"
+#include "system/errors.h"
 
 #include <gtest/gtest.h>
 

@@ -4,7 +4,7 @@
 
 #include "i18n/text_decoding.h"
 #include "i18n/value_parsing.h"
-#include "platform/errors.h"
+#include "system/errors.h"
 
 #include <gtest/gtest.h>
 

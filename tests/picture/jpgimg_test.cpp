@@ -7,8 +7,8 @@
 
 #include "picture/decodecache.h"
 #include "picture/jpgimg.h"
-#include "platform/properties.h"
 #include "picture_support.h"
+#include "platform/properties.h"
 
 #include <QTest>
 

@@ -5,8 +5,8 @@
 // The image control's painting rule: where the picture goes, what is clipped,
 // when the control is opaque, and when it repaints.
 
-#include "platform/timage.h"
 #include "picture_support.h"
+#include "platform/timage.h"
 
 #include <QPainter>
 #include <QTest>

@@ -4,8 +4,8 @@
 
 #include "platform/controls.h"
 #include "platform/drag_controller.h"
-#include "platform/errors.h"
 #include "platform/event_boundary.h"
+#include "system/errors.h"
 
 #include <QApplication>
 #include <QLabel>

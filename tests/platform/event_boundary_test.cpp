@@ -2,8 +2,8 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "platform/errors.h"
 #include "platform/event_boundary.h"
+#include "system/errors.h"
 
 #include <QWidget>
 #include <gtest/gtest.h>

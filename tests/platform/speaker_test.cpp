@@ -2,8 +2,8 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "platform/language_names.h"
 #include "platform/text_to_speech_speaker.h"
+#include "system/language_names.h"
 
 #include <QDeadlineTimer>
 #include <QElapsedTimer>

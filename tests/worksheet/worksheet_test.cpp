@@ -4,7 +4,7 @@
 
 #include "game/word_rules.h"
 #include "i18n/language_chooser.h"
-#include "platform/errors.h"
+#include "system/errors.h"
 #include "worksheet/worksheet.h"
 #include "worksheet/worksheet_file.h"
 

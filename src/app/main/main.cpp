@@ -9,8 +9,8 @@
 #include "app/start_settings.h"
 #include "app/worksheet_command.h"
 #include "game/word_list.h"
-#include "platform/program_folder.h"
 #include "platform/text_to_speech_speaker.h"
+#include "system/program_folder.h"
 
 #include <QApplication>
 #include <QTimer>

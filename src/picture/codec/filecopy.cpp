@@ -4,8 +4,8 @@
 
 #include "picture/codec/filecopy.h"
 
-#include "platform/errors.h"
-#include "platform/file_descriptor.h"
+#include "system/errors.h"
+#include "system/file_descriptor.h"
 
 #include <cerrno>
 #include <fcntl.h>

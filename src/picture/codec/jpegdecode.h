@@ -8,7 +8,7 @@
 // into the rows and colour table of a Windows BMP image. Depends on libjpeg
 // and the standard library only.
 
-#include "platform/errors.h"
+#include "system/errors.h"
 
 #include <array>
 #include <cstddef>

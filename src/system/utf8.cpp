@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "platform/utf8.h"
+#include "system/utf8.h"
 
 namespace brindolo {
 

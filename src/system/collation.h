@@ -14,7 +14,7 @@
 //   3. bytes that are not UTF-8, by byte value, after everything else.
 // Characters equal but for case are ordered by code point (capital first).
 
-#include "platform/utf8.h"
+#include "system/utf8.h"
 
 #include <string>
 #include <string_view>

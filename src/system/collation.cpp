@@ -2,9 +2,9 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "platform/collation.h"
+#include "system/collation.h"
 
-#include "platform/ascii_case.h"
+#include "system/ascii_case.h"
 
 #include <QChar>
 #include <QList>

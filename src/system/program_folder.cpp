@@ -2,9 +2,9 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "platform/program_folder.h"
+#include "system/program_folder.h"
 
-#include "platform/file_path.h"
+#include "system/file_path.h"
 
 #include <QCoreApplication>
 #include <QFile>

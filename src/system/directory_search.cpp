@@ -2,9 +2,9 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "platform/directory_search.h"
+#include "system/directory_search.h"
 
-#include "platform/ascii_case.h"
+#include "system/ascii_case.h"
 
 #include <filesystem>
 #include <system_error>

@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "platform/language_names.h"
+#include "system/language_names.h"
 
 namespace brindolo {
 

@@ -2,10 +2,10 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "platform/collation.h"
-#include "platform/directory_search.h"
-#include "platform/program_folder.h"
-#include "platform/utf8.h"
+#include "system/collation.h"
+#include "system/directory_search.h"
+#include "system/program_folder.h"
+#include "system/utf8.h"
 
 #include <gtest/gtest.h>
 
