@@ -7,8 +7,8 @@
 // bounds and fonts, computed beforehand.
 
 #include "layout/nobderp.h"
-#include "platform/timage.h"
 #include "support/ratio.h"
+#include "widgets/timage.h"
 
 #include <QFont>
 #include <benchmark/benchmark.h>

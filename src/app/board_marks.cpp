@@ -4,7 +4,7 @@
 
 #include "app/board_marks.h"
 
-#include "platform/controls.h"
+#include "widgets/controls.h"
 
 #include <QApplication>
 #include <QEvent>

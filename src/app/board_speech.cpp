@@ -6,10 +6,10 @@
 
 #include "i18n/language_chooser.h"
 #include "i18n/tlanguage.h"
-#include "platform/accessible_control.h"
-#include "platform/controls.h"
-#include "platform/text_to_speech_speaker.h"
+#include "speech/text_to_speech_speaker.h"
 #include "system/language_names.h"
+#include "widgets/accessible_control.h"
+#include "widgets/controls.h"
 
 #include <QLocale>
 #include <utility>

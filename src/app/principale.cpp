@@ -9,9 +9,9 @@
 #include "game/clock_random.h"
 #include "i18n/language_chooser.h"
 #include "layout/nobderp.h"
-#include "platform/drag_controller.h"
-#include "platform/event_boundary.h"
 #include "system/program_folder.h"
+#include "widgets/drag_controller.h"
+#include "widgets/event_boundary.h"
 
 #include <QApplication>
 #include <QFont>

@@ -15,7 +15,7 @@
 #include "game/word_list.h"
 #include "i18n/tlanguage.h"
 #include "picture/jpgimg.h"
-#include "platform/controls.h"
+#include "widgets/controls.h"
 
 #include <array>
 #include <memory>

@@ -5,7 +5,7 @@
 #include "app/window_board.h"
 
 #include "picture/jpgimg.h"
-#include "platform/controls.h"
+#include "widgets/controls.h"
 
 #include <QFile>
 #include <QStringList>

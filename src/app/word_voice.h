@@ -8,7 +8,7 @@
 // voice box turns it off; the box is greyed out while no voice speaks that
 // language, and shows the player's last choice again once one does.
 
-#include "platform/speaker.h"
+#include "speech/speaker.h"
 
 #include <QString>
 

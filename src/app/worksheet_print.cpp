@@ -5,7 +5,7 @@
 #include "app/worksheet_print.h"
 
 #include "app/principale.h"
-#include "platform/event_boundary.h"
+#include "widgets/event_boundary.h"
 
 #include <QApplication>
 #include <QPrintDialog>

@@ -8,7 +8,7 @@
 // opening, and the current choice is the drop-down's text.
 
 #include "i18n/tlanguage.h"
-#include "platform/controls.h"
+#include "widgets/controls.h"
 
 #include <QString>
 #include <string>

@@ -6,8 +6,8 @@
 
 #include "i18n/ini_reader.h"
 #include "i18n/value_parsing.h"
-#include "platform/properties.h"
 #include "system/errors.h"
+#include "widgets/properties.h"
 
 #include <QFile>
 #include <QMetaProperty>

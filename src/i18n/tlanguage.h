@@ -10,7 +10,7 @@
 // object, the root owner of every form: the window owns every control
 // designed on it, whatever panel the control lies on.
 
-#include "platform/tcomponent.h"
+#include "widgets/tcomponent.h"
 
 #include <QObject>
 #include <QString>

@@ -4,9 +4,9 @@
 
 #include "layout/customrp.h"
 
-#include "platform/event_boundary.h"
-#include "platform/properties.h"
 #include "system/errors.h"
+#include "widgets/event_boundary.h"
+#include "widgets/properties.h"
 
 #include <algorithm>
 

@@ -16,8 +16,8 @@
 // changed the control), so shrinking and restoring gives back exactly the
 // same layout instead of accumulating rounding drift.
 
-#include "platform/controls.h"
-#include "platform/font.h"
+#include "widgets/controls.h"
+#include "widgets/font.h"
 
 #include <cmath>
 #include <exception>

@@ -4,9 +4,9 @@
 
 #include "layout/nobderp.h"
 
-#include "platform/more_controls.h"
-#include "platform/timage.h"
 #include "system/errors.h"
+#include "widgets/more_controls.h"
+#include "widgets/timage.h"
 
 #include <algorithm>
 

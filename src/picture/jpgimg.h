@@ -11,7 +11,7 @@
 
 #include "picture/codec/jpegdecode.h"
 #include "picture/decodecache.h"
-#include "platform/timage.h"
+#include "widgets/timage.h"
 
 #include <QSize>
 #include <QString>

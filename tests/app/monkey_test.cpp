@@ -10,7 +10,7 @@
 // failure); BRINDOLO_MONKEY_EVENTS sets how many actions it takes.
 
 #include "app/principale.h"
-#include "platform/event_boundary.h"
+#include "widgets/event_boundary.h"
 
 #include <QApplication>
 #include <QDir>

@@ -2,8 +2,8 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "platform/drag_controller.h"
 #include "support/recording_speaker.h"
+#include "widgets/drag_controller.h"
 #include "window_fixture.h"
 
 #include "app/worksheet_print.h"

@@ -9,7 +9,7 @@
 #include "app/principale.h"
 #include "layout/customrp.h"
 #include "picture/decodecache.h"
-#include "platform/event_boundary.h"
+#include "widgets/event_boundary.h"
 
 #include <QDir>
 #include <QEvent>

@@ -7,8 +7,8 @@
 // to its window handle, as the player would.
 
 #include "app/principale.h"
-#include "platform/event_boundary.h"
 #include "support/scripted_random.h"
+#include "widgets/event_boundary.h"
 
 #include <QDir>
 #include <QImage>

@@ -8,7 +8,7 @@
 // panel, so that ownership and visual nesting differ as they do there.
 
 #include "i18n/tlanguage.h"
-#include "platform/controls.h"
+#include "widgets/controls.h"
 
 #include <QByteArray>
 #include <QFile>

@@ -7,7 +7,7 @@
 
 #include "app/principale.h"
 #include "i18n/small_form.h"
-#include "platform/event_boundary.h"
+#include "widgets/event_boundary.h"
 
 #include <QAbstractItemView>
 #include <QDir>

@@ -3,7 +3,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "layout/nobderp.h"
-#include "platform/more_controls.h"
+#include "widgets/more_controls.h"
 
 #include <gtest/gtest.h>
 #include <memory>

@@ -3,10 +3,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "layout/nobderp.h"
-#include "platform/event_boundary.h"
-#include "platform/more_controls.h"
-#include "platform/timage.h"
 #include "system/errors.h"
+#include "widgets/event_boundary.h"
+#include "widgets/more_controls.h"
+#include "widgets/timage.h"
 
 #include <QFont>
 #include <QFontDatabase>

@@ -8,7 +8,7 @@
 #include "picture/decodecache.h"
 #include "picture/jpgimg.h"
 #include "picture_support.h"
-#include "platform/properties.h"
+#include "widgets/properties.h"
 
 #include <QTest>
 

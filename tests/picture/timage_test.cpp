@@ -6,7 +6,7 @@
 // when the control is opaque, and when it repaints.
 
 #include "picture_support.h"
-#include "platform/timage.h"
+#include "widgets/timage.h"
 
 #include <QPainter>
 #include <QTest>

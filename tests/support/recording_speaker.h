@@ -6,7 +6,7 @@
 // A speaker with voices for the languages it is given, which keeps every
 // request to speak instead of saying it.
 
-#include "platform/speaker.h"
+#include "speech/speaker.h"
 
 #include <QStringList>
 #include <utility>

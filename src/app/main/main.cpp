@@ -9,7 +9,7 @@
 #include "app/start_settings.h"
 #include "app/worksheet_command.h"
 #include "game/word_list.h"
-#include "platform/text_to_speech_speaker.h"
+#include "speech/text_to_speech_speaker.h"
 #include "system/program_folder.h"
 
 #include <QApplication>

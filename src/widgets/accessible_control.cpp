@@ -2,11 +2,11 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "platform/accessible_control.h"
+#include "widgets/accessible_control.h"
 
-#include "platform/event_boundary.h"
-#include "platform/mouse_hooks.h"
-#include "platform/tcontrol.h"
+#include "widgets/event_boundary.h"
+#include "widgets/mouse_hooks.h"
+#include "widgets/tcontrol.h"
 
 #include <QAbstractButton>
 #include <QAccessibleWidget>

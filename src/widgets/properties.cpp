@@ -2,10 +2,10 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "platform/properties.h"
+#include "widgets/properties.h"
 
-#include "platform/tcomponent.h"
 #include "system/errors.h"
+#include "widgets/tcomponent.h"
 
 namespace brindolo {
 

@@ -2,9 +2,9 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "platform/more_controls.h"
+#include "widgets/more_controls.h"
 
-#include "platform/item_height_delegate.h"
+#include "widgets/item_height_delegate.h"
 
 #include <QEvent>
 #include <QHeaderView>

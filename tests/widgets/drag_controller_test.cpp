@@ -2,10 +2,10 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "platform/controls.h"
-#include "platform/drag_controller.h"
-#include "platform/event_boundary.h"
 #include "system/errors.h"
+#include "widgets/controls.h"
+#include "widgets/drag_controller.h"
+#include "widgets/event_boundary.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -2,9 +2,9 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "platform/font.h"
+#include "widgets/font.h"
 
-#include "platform/properties.h"
+#include "widgets/properties.h"
 
 #include <QFontDatabase>
 #include <QFontInfo>

@@ -10,8 +10,8 @@
 // list box, tree view, draw grid; tests/layout/more_kinds_test.cpp: status
 // bar, list view, header control, splitter) to check each handler.
 
-#include "platform/font.h"
-#include "platform/tcontrol.h"
+#include "widgets/font.h"
+#include "widgets/tcontrol.h"
 
 #include <QFrame>
 #include <QHeaderView>

@@ -2,8 +2,8 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "platform/event_boundary.h"
 #include "system/errors.h"
+#include "widgets/event_boundary.h"
 
 #include <QWidget>
 #include <gtest/gtest.h>

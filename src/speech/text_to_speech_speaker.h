@@ -8,7 +8,7 @@
 // listing its voices takes seconds, so the engine lives on a thread of its
 // own and is only started on request: the window never waits for it.
 
-#include "platform/speaker.h"
+#include "speech/speaker.h"
 
 #include <QList>
 #include <QLocale>

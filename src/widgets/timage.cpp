@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "platform/timage.h"
+#include "widgets/timage.h"
 
 #include <QPainter>
 #include <algorithm>

@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "platform/text_to_speech_speaker.h"
+#include "speech/text_to_speech_speaker.h"
 #include "system/language_names.h"
 
 #include <QDeadlineTimer>

@@ -16,7 +16,7 @@
 // releasing over the source itself, wherever the pointer went in between, is
 // a click on the source; releasing anywhere else ends the drag with no call.
 
-#include "platform/tcontrol.h"
+#include "widgets/tcontrol.h"
 
 #include <QObject>
 #include <QPoint>

@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "platform/event_boundary.h"
+#include "widgets/event_boundary.h"
 
 #include "system/errors.h"
 

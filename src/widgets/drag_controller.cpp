@@ -2,9 +2,9 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "platform/drag_controller.h"
+#include "widgets/drag_controller.h"
 
-#include "platform/event_boundary.h"
+#include "widgets/event_boundary.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "platform/tcomponent.h"
+#include "widgets/tcomponent.h"
 
 #include "system/ascii_case.h"
 

@@ -2,8 +2,8 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "platform/properties.h"
-#include "platform/tcomponent.h"
+#include "widgets/properties.h"
+#include "widgets/tcomponent.h"
 
 #include <QObject>
 #include <gtest/gtest.h>

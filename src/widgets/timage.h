@@ -10,7 +10,7 @@
 // counting; one drawn at its size is drawn pixel for pixel, and one drawn
 // larger repeats its pixels.
 
-#include "platform/tcontrol.h"
+#include "widgets/tcontrol.h"
 
 #include <QImage>
 #include <QRect>

@@ -9,11 +9,11 @@
 // name through the meta-object system. Event hooks are plain std::function
 // members; the window binds them through the event boundary.
 
-#include "platform/accessible_control.h"
-#include "platform/drag_controller.h"
-#include "platform/font.h"
-#include "platform/mouse_hooks.h"
-#include "platform/tcontrol.h"
+#include "widgets/accessible_control.h"
+#include "widgets/drag_controller.h"
+#include "widgets/font.h"
+#include "widgets/mouse_hooks.h"
+#include "widgets/tcontrol.h"
 
 #include <QCheckBox>
 #include <QColor>

@@ -2,10 +2,10 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "platform/controls.h"
+#include "widgets/controls.h"
 
-#include "platform/event_boundary.h"
-#include "platform/item_height_delegate.h"
+#include "widgets/event_boundary.h"
+#include "widgets/item_height_delegate.h"
 
 #include <QAbstractItemView>
 #include <QKeyEvent>

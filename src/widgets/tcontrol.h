@@ -7,8 +7,8 @@
 // client size, child list and alignment the program's layout relies on.
 // Concrete controls derive from TWidgetControl<Qt widget class>, below.
 
-#include "platform/font.h"
-#include "platform/tcomponent.h"
+#include "widgets/font.h"
+#include "widgets/tcomponent.h"
 
 #include <QRect>
 #include <QResizeEvent>

@@ -2,9 +2,9 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "platform/tcontrol.h"
+#include "widgets/tcontrol.h"
 
-#include "platform/event_boundary.h"
+#include "widgets/event_boundary.h"
 
 #include <QCoreApplication>
 #include <QResizeEvent>
