@@ -7,7 +7,7 @@
 // the file: every combination of settings the picture control can be given
 // meets every file.
 
-#include "picture/codec/jpegdecode.h"
+#include "picture/codec/jpeg_decode.h"
 
 #include <cstdint>
 #include <cstdlib>

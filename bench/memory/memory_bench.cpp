@@ -10,7 +10,7 @@
 // the benchmark binaries; it runs itself with --make and --play)
 
 #include "app/principale.h"
-#include "picture/decodecache.h"
+#include "picture/decode_cache.h"
 #include "support/photo.h"
 #include "support/scripted_random.h"
 

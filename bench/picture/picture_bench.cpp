@@ -6,7 +6,7 @@
 // same parameters, and assigning the same file again through the decode
 // cache against the uncached decode step.
 
-#include "picture/decodecache.h"
+#include "picture/decode_cache.h"
 #include "picture/jpgimg.h"
 #include "support/bare_decode.h"
 #include "support/ratio.h"

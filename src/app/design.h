@@ -9,7 +9,7 @@
 // from exactly these bounds and fonts, and the translator finds controls by
 // these names, so the values matter beyond looks.
 
-#include "picture/codec/jpegdecode.h"
+#include "picture/codec/jpeg_decode.h"
 
 #include <QRgb>
 #include <span>

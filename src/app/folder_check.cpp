@@ -6,8 +6,8 @@
 
 #include "app/design.h"
 #include "game/word_rules.h"
-#include "picture/codec/filecopy.h"
-#include "picture/codec/jpegdecode.h"
+#include "picture/codec/file_copy.h"
+#include "picture/codec/jpeg_decode.h"
 #include "system/directory_search.h"
 #include "system/errors.h"
 #include "system/utf8.h"

@@ -8,7 +8,7 @@
 // backs the QImage directly (8-bit indexed with the BMP colour table, or
 // 24-bit blue, green, red).
 
-#include "picture/codec/jpegdecode.h"
+#include "picture/codec/jpeg_decode.h"
 
 #include <QImage>
 

@@ -5,7 +5,7 @@
 #include "picture/jpgimg.h"
 
 #include "picture/bitmap.h"
-#include "picture/codec/filecopy.h"
+#include "picture/codec/file_copy.h"
 #include "picture/prefetcher.h"
 #include "system/errors.h"
 

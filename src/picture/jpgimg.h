@@ -9,8 +9,8 @@
 // size). Every assignment of the file name or of a decode property decodes
 // again, also when the value is unchanged.
 
-#include "picture/codec/jpegdecode.h"
-#include "picture/decodecache.h"
+#include "picture/codec/jpeg_decode.h"
+#include "picture/decode_cache.h"
 #include "widgets/timage.h"
 
 #include <QSize>

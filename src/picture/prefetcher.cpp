@@ -5,7 +5,7 @@
 #include "picture/prefetcher.h"
 
 #include "picture/bitmap.h"
-#include "picture/codec/filecopy.h"
+#include "picture/codec/file_copy.h"
 
 #include <QLoggingCategory>
 #include <exception>

@@ -7,8 +7,8 @@
 // first showing of a picture the player is about to see finds it decoded
 // while the interface thread never waits for the decode.
 
-#include "picture/codec/jpegdecode.h"
-#include "picture/decodecache.h"
+#include "picture/codec/jpeg_decode.h"
+#include "picture/decode_cache.h"
 
 #include <QSize>
 #include <atomic>

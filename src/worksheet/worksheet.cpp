@@ -7,8 +7,8 @@
 #include "game/word_rules.h"
 #include "i18n/ini_reader.h"
 #include "picture/bitmap.h"
-#include "picture/codec/filecopy.h"
-#include "picture/codec/jpegdecode.h"
+#include "picture/codec/file_copy.h"
+#include "picture/codec/jpeg_decode.h"
 #include "system/errors.h"
 #include "system/utf8.h"
 

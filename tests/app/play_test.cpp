@@ -9,7 +9,7 @@
 #include "app/worksheet_print.h"
 #include "game/word_rules.h"
 #include "picture/bitmap.h"
-#include "picture/decodecache.h"
+#include "picture/decode_cache.h"
 
 #include <QAccessible>
 #include <QFile>

@@ -8,7 +8,7 @@
 
 #include "app/principale.h"
 #include "layout/customrp.h"
-#include "picture/decodecache.h"
+#include "picture/decode_cache.h"
 #include "widgets/event_boundary.h"
 
 #include <QDir>

@@ -5,7 +5,7 @@
 // The picture control: its properties, what survives each failure, and
 // progress notifications.
 
-#include "picture/decodecache.h"
+#include "picture/decode_cache.h"
 #include "picture/jpgimg.h"
 #include "picture_support.h"
 #include "widgets/properties.h"

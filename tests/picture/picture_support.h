@@ -6,8 +6,8 @@
 // Shared by the picture tests: the corpus, pictures made with cjpeg/convert
 // into a temporary folder, running programs, and counting paints.
 
-#include "picture/codec/jpegdecode.h"
-#include "picture/decodecache.h"
+#include "picture/codec/jpeg_decode.h"
+#include "picture/decode_cache.h"
 
 #include <QCoreApplication>
 #include <QEvent>

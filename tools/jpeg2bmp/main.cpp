@@ -7,10 +7,10 @@
 // done to standard error, one a line, whenever the control would report
 // progress. On failure prints the message alone, exits 1 and writes nothing.
 
-#include "bmpfile.h"
+#include "bmp_file.h"
 #include "options.h"
-#include "picture/codec/filecopy.h"
-#include "picture/codec/jpegdecode.h"
+#include "picture/codec/file_copy.h"
+#include "picture/codec/jpeg_decode.h"
 
 #include <cstdio>
 #include <exception>

@@ -5,7 +5,7 @@
 #pragma once
 // jpeg2bmp's command line.
 
-#include "picture/codec/jpegdecode.h"
+#include "picture/codec/jpeg_decode.h"
 
 #include <optional>
 #include <string>

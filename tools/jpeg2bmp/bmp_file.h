@@ -5,7 +5,7 @@
 #pragma once
 // Writing a decoded picture as a BMP file that appears only when complete.
 
-#include "picture/codec/jpegdecode.h"
+#include "picture/codec/jpeg_decode.h"
 
 #include <string>
 

@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "picture/decodecache.h"
+#include "picture/decode_cache.h"
 
 #include <QCryptographicHash>
 #include <algorithm>

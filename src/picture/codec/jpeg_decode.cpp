@@ -2,9 +2,9 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "picture/codec/jpegdecode.h"
+#include "picture/codec/jpeg_decode.h"
 
-#include "picture/codec/raisingerrors.h"
+#include "picture/codec/raising_errors.h"
 
 #include <algorithm>
 #include <cstddef>

@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "picture/codec/raisingerrors.h"
+#include "picture/codec/raising_errors.h"
 
 #include <cstdlib>
 

@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "bmpfile.h"
+#include "bmp_file.h"
 
 #include <cerrno>
 #include <cstdio>

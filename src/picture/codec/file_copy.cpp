@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "picture/codec/filecopy.h"
+#include "picture/codec/file_copy.h"
 
 #include "system/errors.h"
 #include "system/file_descriptor.h"

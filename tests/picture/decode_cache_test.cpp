@@ -8,8 +8,8 @@
 // only ever saves decodes.
 
 #include "picture/bitmap.h"
-#include "picture/codec/filecopy.h"
-#include "picture/decodecache.h"
+#include "picture/codec/file_copy.h"
+#include "picture/decode_cache.h"
 #include "picture/jpgimg.h"
 #include "picture_support.h"
 

@@ -12,7 +12,7 @@
 // pictures are filled in ahead on a background thread while the interface
 // thread reads them.
 
-#include "picture/codec/jpegdecode.h"
+#include "picture/codec/jpeg_decode.h"
 
 #include <QImage>
 #include <array>
