@@ -193,8 +193,9 @@ StartSettings readStartSettings(const CommandLine& line, const std::string& prog
     StartSources sources;
     try {
         sources.languageNames = readLanguageList(joinPath(programFolder, "lingue.txt"));
-    } catch (const EInOutError&) {
+    } catch (const EInOutError& failure) {
         // No language can be matched; the flag tells the player when opened.
+        qCDebug(lcSettings) << "no language list:" << failure.what();
     }
     sources.settingsFiles = settingsFiles();
     sources.desktopLanguages = QLocale::system().uiLanguages();

@@ -8,6 +8,7 @@
 #include "game/word_rules.h"
 #include "system/directory_search.h"
 
+#include <QLoggingCategory>
 #include <algorithm>
 #include <exception>
 #include <stdexcept>
@@ -16,6 +17,10 @@
 namespace brindolo {
 
 using namespace board_map;
+
+namespace {
+Q_LOGGING_CATEGORY(pictureLog, "brindolo.picture", QtInfoMsg)
+}
 
 const std::array<std::array<int, kWordsPerGame>, Game::kArrangementCount> Game::kArrangements{{
     {1, 2, 4, 3, 7, 6, 5, 9, 10, 8},
@@ -90,8 +95,11 @@ void Game::showWordPicture(int word)
         // picture under this word's hint.
         board_.clearPicture();
         bool& failed = pictureFailed_.at(static_cast<size_t>(word - 1));
-        if (failed)
+        if (failed) {
+            // Told once per word and game; later failures only to the log.
+            qCDebug(pictureLog) << "picture of word" << word << "failed again";
             return;
+        }
         failed = true;
         throw;
     }

@@ -7,6 +7,7 @@
 #include "system/errors.h"
 
 #include <QApplication>
+#include <QLoggingCategory>
 #include <QMessageBox>
 #include <QWidget>
 #include <exception>
@@ -14,6 +15,8 @@
 namespace brindolo {
 
 namespace {
+
+Q_LOGGING_CATEGORY(eventsLog, "brindolo.events", QtInfoMsg)
 
 struct BoundaryState {
     EventBoundary::Reporter reporter;
@@ -45,6 +48,17 @@ void cancelMouse()
         grabber->releaseMouse();
 }
 
+// What failed while the boundary cleaned up or showed an error has no window
+// left to go to; the log is the last place. Logging may throw too (memory),
+// and nothing may leave the boundary.
+void noteLostFailure(const char* step, const QString& message = {}) noexcept
+{
+    try {
+        qCDebug(eventsLog) << "failed while" << step << message;
+    } catch (...) {
+    }
+}
+
 void report(const QString& message)
 {
     const QString text = EventBoundary::reportText(message);
@@ -66,6 +80,7 @@ bool EventBoundary::run(const std::function<void()>& handler) noexcept
         try {
             cancelMouse();
         } catch (...) {
+            noteLostFailure("cancelling the mouse after an abort");
         }
         return false;
     } catch (const std::exception& e) {
@@ -79,6 +94,7 @@ bool EventBoundary::run(const std::function<void()>& handler) noexcept
         cancelMouse();
         report(message);
     } catch (...) {
+        noteLostFailure("showing an error:", message);
     }
     return false;
 }
