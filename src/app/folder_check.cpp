@@ -69,7 +69,7 @@ bool validUtf8(std::string_view text)
 
 void checkName(const std::string& name, Report& report)
 {
-    const std::string word = Stem(name);
+    const std::string word = wordStem(name);
     if (word == name)
         report.error(name, "the name must end in \".jpg\" in small letters, or the word is the whole name " +
                                inQuotes(name));
@@ -87,7 +87,7 @@ void checkName(const std::string& name, Report& report)
 // is the message the game would show.
 void checkPicture(const std::string& folder, const std::string& name, Report& report)
 {
-    const std::string path = PicturePath(folder, name);
+    const std::string path = picturePathFor(folder, name);
     try {
         const std::vector<std::uint8_t> bytes =
             readWholeFileOrRaise(path, QFile::decodeName(QByteArray::fromStdString(path)).toStdString());
@@ -123,10 +123,10 @@ FolderCheckCounts checkPictureFolder(const std::string& folder, std::FILE* out)
             ++report.counts.pictures;
             checkName(name, report);
             checkPicture(folder, name, report);
-            const std::string word = Stem(name);
+            const std::string word = wordStem(name);
             if (word.empty())
                 continue;
-            const auto [first, added] = words.try_emplace(CaseInsensitiveForm(word), name);
+            const auto [first, added] = words.try_emplace(caseInsensitiveForm(word), name);
             if (!added)
                 report.warning(name, "it gives the same word as " + inQuotes(first->second));
         }

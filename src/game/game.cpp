@@ -75,7 +75,7 @@ void Game::ShowPicture(const std::string& gameWord)
 {
     // Decoded no larger than the container needs, at its current size.
     const PictureSize container = board_.containerSize();
-    const PictureSize picture = board_.loadPicture(PicturePath(pictureFolder_, gameWord), container);
+    const PictureSize picture = board_.loadPicture(picturePathFor(pictureFolder_, gameWord), container);
     // Too large a picture is scaled down whole, centred, keeping its shape
     // (the picture control scales in proportion).
     if (picture.width > container.width || picture.height > container.height)
@@ -127,7 +127,7 @@ void Game::Panel35Click()
     // The other pictures decode in the background while word 1's does here.
     board_.prefetchPictures(picturesToCome(), board_.containerSize());
 
-    board_.setText(panelName(kHintBar), RawHintText(words_[0]));
+    board_.setText(panelName(kHintBar), rawHintText(words_[0]));
     for (int k = 1; k <= kWordsPerGame; ++k)
         board_.setText(panelName(keyCell(k)), AnagramKey(gameWord(k)));
     // A picture that cannot be shown must not keep the game from being
@@ -153,9 +153,9 @@ void Game::Panel35Click()
 std::vector<std::string> Game::picturesToCome() const
 {
     std::vector<std::string> paths;
-    const std::string shown = PicturePath(pictureFolder_, words_[0]);
+    const std::string shown = picturePathFor(pictureFolder_, words_[0]);
     for (int k = 2; k <= kWordsPerGame; ++k) {
-        std::string path = PicturePath(pictureFolder_, gameWord(k));
+        std::string path = picturePathFor(pictureFolder_, gameWord(k));
         if (!gameWord(k).empty() && path != shown && std::find(paths.begin(), paths.end(), path) == paths.end())
             paths.push_back(std::move(path));
     }
@@ -171,13 +171,13 @@ std::optional<Find> Game::SlotDragDrop(int slotNumber, int tileNumber)
     const std::string source = panelName(tile(tileNumber));
     const std::string target = panelName(slot(slotNumber));
     board_.setText(target, board_.text(source));
-    if (CaseInsensitiveForm(board_.text(target)) != CaseInsensitiveForm(key)) {
+    if (caseInsensitiveForm(board_.text(target)) != caseInsensitiveForm(key)) {
         board_.setText(target, "");
         return std::nullopt;
     }
     ++found_;
     board_.setText(panelName(kFoundCounter), std::to_string(found_));
-    const Find find{Recase(Stem(word)), found_, found_ == kWordsPerGame};
+    const Find find{Recase(wordStem(word)), found_, found_ == kWordsPerGame};
     if (find.gameOver)
         board_.setVisible(panelName(kPlayButton), true);
     board_.setEnabled(target, false);
@@ -230,7 +230,7 @@ void Game::SlotMouseMove(int word)
 
 std::string Game::previewedWord() const
 {
-    return previewed_ == 0 ? std::string() : Recase(Stem(gameWord(previewed_)));
+    return previewed_ == 0 ? std::string() : Recase(wordStem(gameWord(previewed_)));
 }
 
 void Game::MaiuscoloMinuscoloClick()

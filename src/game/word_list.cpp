@@ -52,13 +52,13 @@ std::string WordListFolder(const WordListPlaces& places, std::string_view progra
     const std::string pack = PackFolder(programFolder, language);
     if (HoldsPictures(pack))
         return pack;
-    return PictureFolder(programFolder);
+    return programPictureFolder(programFolder);
 }
 
 std::string WordListLanguage(std::string_view folder, std::string_view programFolder,
                              std::string_view interfaceLanguage)
 {
-    if (folder == PictureFolder(programFolder))
+    if (folder == programPictureFolder(programFolder))
         return "italiano";
     const std::string packs = packsFolder(programFolder);
     if (folder.starts_with(packs) && folder.size() > packs.size() + 1 && folder.back() == '/') {

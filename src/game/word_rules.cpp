@@ -17,7 +17,7 @@ std::string TextBefore(std::string_view text, std::string_view part)
     return std::string(text.substr(0, text.find(part)));
 }
 
-std::string Stem(std::string_view gameWord)
+std::string wordStem(std::string_view gameWord)
 {
     return TextBefore(gameWord, ".jpg");
 }
@@ -41,47 +41,47 @@ std::string mapEachCharacter(std::string_view text, char32_t (*map)(char32_t) no
 
 }  // namespace
 
-std::string UpperCase(std::string_view text)
+std::string upperCase(std::string_view text)
 {
     return mapEachCharacter(text, &QChar::toUpper);
 }
 
-std::string LowerCase(std::string_view text)
+std::string lowerCase(std::string_view text)
 {
     return mapEachCharacter(text, &QChar::toLower);
 }
 
-std::string CaseInsensitiveForm(std::string_view text)
+std::string caseInsensitiveForm(std::string_view text)
 {
-    return UpperCase(LowerCase(text));
+    return upperCase(lowerCase(text));
 }
 
 std::string Recase(std::string_view text, bool capitals)
 {
-    return capitals ? UpperCase(text) : LowerCase(text);
+    return capitals ? upperCase(text) : lowerCase(text);
 }
 
 std::string AnagramKey(std::string_view gameWord)
 {
-    return sortCharacters(Stem(gameWord));
+    return sortCharacters(wordStem(gameWord));
 }
 
-std::string RawHintText(std::string_view gameWord)
+std::string rawHintText(std::string_view gameWord)
 {
     return std::string(utf8FirstCharacter(gameWord)) + "_____";
 }
 
 std::string HintText(std::string_view gameWord, bool capitals)
 {
-    return Recase(RawHintText(gameWord), capitals);
+    return Recase(rawHintText(gameWord), capitals);
 }
 
-std::string PictureFolder(std::string_view programFolder)
+std::string programPictureFolder(std::string_view programFolder)
 {
     return joinPath(programFolder, "immagini/");
 }
 
-std::string PicturePath(std::string_view pictureFolder, std::string_view gameWord)
+std::string picturePathFor(std::string_view pictureFolder, std::string_view gameWord)
 {
     return joinPath(pictureFolder, gameWord);
 }

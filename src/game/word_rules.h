@@ -23,17 +23,17 @@ std::string TextBefore(std::string_view text, std::string_view part);
 
 // The word a picture file name spells: its name before the first ".jpg".
 // CAT.JPG keeps its whole name, since the comparison heeds case.
-std::string Stem(std::string_view gameWord);
+std::string wordStem(std::string_view gameWord);
 
 // The game's case conversions: each character on its own, by Unicode's
 // simple one-to-one mapping, so città becomes CITTÀ and a word keeps its
 // number of characters (ß stays ß). Bytes that are not UTF-8 stay.
-std::string UpperCase(std::string_view text);
-std::string LowerCase(std::string_view text);
+std::string upperCase(std::string_view text);
+std::string lowerCase(std::string_view text);
 // The form two texts share when they differ only in letter case, whichever
 // of the two conversions either went through: small letters, then capitals
 // (İ and I, or ẞ and ß, end up alike, which capitals alone would not).
-std::string CaseInsensitiveForm(std::string_view text);
+std::string caseInsensitiveForm(std::string_view text);
 // Capitals when the case box is checked, small letters otherwise.
 std::string Recase(std::string_view text, bool capitals);
 
@@ -42,14 +42,14 @@ std::string Recase(std::string_view text, bool capitals);
 std::string AnagramKey(std::string_view gameWord);
 
 // The hint before recasing: the word's first character and five underscores.
-std::string RawHintText(std::string_view gameWord);
-// The hint as shown: RawHintText recased.
+std::string rawHintText(std::string_view gameWord);
+// The hint as shown: rawHintText recased.
 std::string HintText(std::string_view gameWord, bool capitals);
 
 // The picture folder inside the program folder, ending with "/".
-std::string PictureFolder(std::string_view programFolder);
+std::string programPictureFolder(std::string_view programFolder);
 // Where a game word's picture lies in the folder its catalogue came from. An
 // empty word names the folder itself, whose load then fails.
-std::string PicturePath(std::string_view pictureFolder, std::string_view gameWord);
+std::string picturePathFor(std::string_view pictureFolder, std::string_view gameWord);
 
 }  // namespace brindolo

@@ -53,7 +53,7 @@ Worksheet makeWorksheet(const std::array<std::string, board_map::kWordsPerGame>&
     for (const std::string& gameWord : gameWords)
         if (!gameWord.empty())
             sheet.rows.push_back(
-                {PicturePath(pictureFolder, gameWord), Recase(AnagramKey(gameWord), capitals), Recase(Stem(gameWord), capitals)});
+                {picturePathFor(pictureFolder, gameWord), Recase(AnagramKey(gameWord), capitals), Recase(wordStem(gameWord), capitals)});
     return sheet;
 }
 

@@ -366,7 +366,7 @@ TEST_F(PlayTest, CtrlPPrintsTheDealOnTheBoardAndLeavesTheGameAsItWas)
     ASSERT_EQ(sheet.rows.size(), 10U);
     for (int k = 1; k <= 10; ++k) {
         const std::string& word = window->game().gameWord(k);
-        EXPECT_EQ(sheet.rows[static_cast<size_t>(k - 1)].word, UpperCase(Stem(word)));
+        EXPECT_EQ(sheet.rows[static_cast<size_t>(k - 1)].word, upperCase(wordStem(word)));
         EXPECT_EQ(sheet.rows[static_cast<size_t>(k - 1)].picturePath, loadedPath(k));
     }
     EXPECT_EQ(sheet.texts.title, "Trova la parola");

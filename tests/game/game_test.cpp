@@ -83,13 +83,13 @@ TEST_F(GameTest, WholeGameToTheTenthWordThenASecondGame)
         EXPECT_TRUE(board.panel(n).enabled) << n;
 
     for (int k = 1; k <= kWordsPerGame; ++k) {
-        const int tileNumber = tileShowing(UpperCase(AnagramKey(kTenWords[k - 1])));
+        const int tileNumber = tileShowing(upperCase(AnagramKey(kTenWords[k - 1])));
         ASSERT_NE(tileNumber, 0) << k;
         EXPECT_FALSE(board.panel(kPlayButton).visible) << "before word " << k;
-        EXPECT_EQ(game.SlotDragDrop(k, tileNumber), (Find{UpperCase(Stem(kTenWords[k - 1])), k, k == 10}));
+        EXPECT_EQ(game.SlotDragDrop(k, tileNumber), (Find{upperCase(wordStem(kTenWords[k - 1])), k, k == 10}));
         EXPECT_EQ(game.foundCount(), k);
         EXPECT_EQ(board.text(panelName(kFoundCounter)), std::to_string(k));
-        EXPECT_EQ(board.text(panelName(slot(k))), UpperCase(Stem(kTenWords[k - 1])));
+        EXPECT_EQ(board.text(panelName(slot(k))), upperCase(wordStem(kTenWords[k - 1])));
         EXPECT_FALSE(board.panel(slot(k)).enabled);
         EXPECT_EQ(tileText(tileNumber), "");
         EXPECT_TRUE(board.panel(tile(tileNumber)).enabled);
@@ -113,7 +113,7 @@ TEST_F(GameTest, EveryArrangementDealsEachKeyToItsTile)
         start(kTenWords, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9}, arrangement);
         for (int n = 1; n <= 10; ++n) {
             const std::string& word = kTenWords[static_cast<size_t>(kWordOnTile[arrangement][n - 1] - 1)];
-            EXPECT_EQ(board.text(panelName(tile(n))), UpperCase(AnagramKey(word))) << arrangement << " tile " << n;
+            EXPECT_EQ(board.text(panelName(tile(n))), upperCase(AnagramKey(word))) << arrangement << " tile " << n;
         }
         // Right after the start, the hint and the picture are game word 1's.
         EXPECT_EQ(board.text(panelName(kHintBar)), "C_____");

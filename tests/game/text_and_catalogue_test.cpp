@@ -25,17 +25,17 @@ namespace fs = std::filesystem;
 
 TEST(WordRules, StemAndLetterCase)
 {
-    EXPECT_EQ(Stem("cat.jpg"), "cat");
-    EXPECT_EQ(Stem("a.jpg.jpg"), "a");
-    EXPECT_EQ(Stem(".jpg"), "");
-    EXPECT_EQ(Stem("CAT.JPG"), "CAT.JPG");
-    EXPECT_EQ(Stem(""), "");
-    EXPECT_EQ(UpperCase("città zebra-1 \xff"), "CITTÀ ZEBRA-1 \xff");
-    EXPECT_EQ(LowerCase("CITTÀ ZEBRA-1"), "città zebra-1");
+    EXPECT_EQ(wordStem("cat.jpg"), "cat");
+    EXPECT_EQ(wordStem("a.jpg.jpg"), "a");
+    EXPECT_EQ(wordStem(".jpg"), "");
+    EXPECT_EQ(wordStem("CAT.JPG"), "CAT.JPG");
+    EXPECT_EQ(wordStem(""), "");
+    EXPECT_EQ(upperCase("città zebra-1 \xff"), "CITTÀ ZEBRA-1 \xff");
+    EXPECT_EQ(lowerCase("CITTÀ ZEBRA-1"), "città zebra-1");
     // One character for one: ß has no capital of its own and stays.
-    EXPECT_EQ(UpperCase("straße"), "STRAßE");
-    EXPECT_EQ(LowerCase("ÉLÉPHANT ΣΟΦΊΑ"), "éléphant σοφία");
-    EXPECT_EQ(CaseInsensitiveForm("İ"), CaseInsensitiveForm(LowerCase("İ")));
+    EXPECT_EQ(upperCase("straße"), "STRAßE");
+    EXPECT_EQ(lowerCase("ÉLÉPHANT ΣΟΦΊΑ"), "éléphant σοφία");
+    EXPECT_EQ(caseInsensitiveForm("İ"), caseInsensitiveForm(lowerCase("İ")));
     EXPECT_EQ(Recase("aaaBnn", true), "AAABNN");
     EXPECT_EQ(Recase("aaaBnn", false), "aaabnn");
 }
@@ -68,9 +68,9 @@ TEST(WordRules, HintAndPicturePath)
     EXPECT_EQ(HintText("", true), "_____");
     EXPECT_EQ(HintText("àpe.jpg", true), "À_____");
     EXPECT_EQ(HintText("\xff.jpg", true), "\xff_____");
-    EXPECT_EQ(PicturePath(PictureFolder("/opt/brindolo"), "cat.jpg"), "/opt/brindolo/immagini/cat.jpg");
-    EXPECT_EQ(PicturePath("/home/t/words", "cat.jpg"), "/home/t/words/cat.jpg");
-    EXPECT_EQ(PicturePath("/opt/brindolo/immagini/", ""), "/opt/brindolo/immagini/");
+    EXPECT_EQ(picturePathFor(programPictureFolder("/opt/brindolo"), "cat.jpg"), "/opt/brindolo/immagini/cat.jpg");
+    EXPECT_EQ(picturePathFor("/home/t/words", "cat.jpg"), "/home/t/words/cat.jpg");
+    EXPECT_EQ(picturePathFor("/opt/brindolo/immagini/", ""), "/opt/brindolo/immagini/");
 }
 
 class CatalogueFolder : public ::testing::Test {

@@ -26,7 +26,7 @@ TEST(WorksheetContent, RowsFollowTheGamesCaseRulesAndTextsTheInterfaceLanguage)
     const Worksheet capitals = makeWorksheet(words, "/p/", true, WorksheetTexts::read({}));
     ASSERT_EQ(capitals.rows.size(), 2U) << "a word the deal left empty gives no row";
     EXPECT_EQ(capitals.rows[0].word, "CITTÀ");
-    EXPECT_EQ(capitals.rows[0].letters, UpperCase(AnagramKey("città.jpg"))) << "as the tile shows them";
+    EXPECT_EQ(capitals.rows[0].letters, upperCase(AnagramKey("città.jpg"))) << "as the tile shows them";
     EXPECT_EQ(capitals.rows[0].picturePath, "/p/città.jpg");
     EXPECT_EQ(capitals.rows[1].letters, "AAABNN");
     const Worksheet small = makeWorksheet(words, "/p/", false, WorksheetTexts{});
