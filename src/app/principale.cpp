@@ -299,7 +299,7 @@ void TPrincipale::FormCreate()
         chooseLanguage(*SceltaLingua, *Language1, programFolder());
     }
     const MemoCatalogue::Batch batch(*catalogue_);
-    game_->buildCatalogue(WordListFolder(places_, programFolder_, startLanguage_.toStdString()));
+    game_->buildCatalogue(wordListFolder(places_, programFolder_, startLanguage_.toStdString()));
     updateVoiceLanguage();
 }
 
@@ -389,9 +389,9 @@ void TPrincipale::PanelDragDrop(int slot, TControl& source)
 void TPrincipale::TileClick(int tile)
 {
     if (game_->pickedTile() == tile)
-        game_->PutBack();
+        game_->putBack();
     else
-        game_->PickTile(tile);
+        game_->pickTile(tile);
     tilesChanged();
 }
 
@@ -404,7 +404,7 @@ void TPrincipale::SlotClick(int slot)
     std::optional<Find> found;
     {
         const QScopedValueRollback changing(changingBoard_, true);
-        found = game_->DropPicked(slot);
+        found = game_->dropPicked(slot);
     }
     afterDrop(found, tile);
 }
@@ -447,7 +447,7 @@ void TPrincipale::openLanguageList()
 
 void TPrincipale::SceltaLinguaChange()
 {
-    game_->chooseWordList(WordListFolder(places_, programFolder_, SceltaLingua->currentText().toStdString()));
+    game_->chooseWordList(wordListFolder(places_, programFolder_, SceltaLingua->currentText().toStdString()));
     const auto tell = qScopeGuard([this] {
         speech_->languageChanged();
         updateVoiceLanguage();
@@ -478,7 +478,7 @@ void TPrincipale::updateVoiceLanguage()
     if (!voice_)
         return;
     const QString language = QString::fromStdString(
-        WordListLanguage(game_->pictureFolder(), programFolder_, SceltaLingua->currentText().toStdString()));
+        wordListLanguage(game_->pictureFolder(), programFolder_, SceltaLingua->currentText().toStdString()));
     voice_->setLanguage(language, SpokenWords::read(LanguageFilePath(programFolder_, language)).bravo);
 }
 

@@ -81,7 +81,7 @@ void TPrincipale::FormKeyDown(QKeyEvent& event)
     if (event.key() != Qt::Key_Escape || game_->pickedTile() == 0)
         return;
     event.accept();
-    game_->PutBack();
+    game_->putBack();
     tilesChanged();
 }
 
@@ -98,7 +98,7 @@ bool TPrincipale::eventFilter(QObject* watched, QEvent* event)
                 return under == panel || panel->isAncestorOf(under);
             });
             if (!onTileOrSlot) {
-                game_->PutBack();
+                game_->putBack();
                 tilesChanged();
             }
         }

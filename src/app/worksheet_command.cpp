@@ -66,7 +66,7 @@ int runWorksheet(const WorksheetOptions& options, const WordListPlaces& places, 
                  const QString& language, bool capitals)
 {
     WorksheetRequest request;
-    request.wordFolder = WordListFolder(places, programFolder, language.toStdString());
+    request.wordFolder = wordListFolder(places, programFolder, language.toStdString());
     if (!language.isEmpty())
         request.languageFile = LanguageFilePath(programFolder, language);
     request.capitals = capitals;

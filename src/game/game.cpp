@@ -30,14 +30,14 @@ const std::array<std::array<int, kWordsPerGame>, Game::kArrangementCount> Game::
     {6, 7, 5, 2, 4, 3, 9, 10, 8, 1},
 }};
 
-void ReadCatalogue(Catalogue& catalogue, const std::string& pictureFolder)
+void readCatalogue(Catalogue& catalogue, const std::string& pictureFolder)
 {
     catalogue.clear();
     for (const std::string& name : searchDirectory(pictureFolder, "*.jpg"))
         catalogue.append(name);
 }
 
-std::array<std::string, kWordsPerGame> DealWords(const Catalogue& catalogue, RandomSource& random)
+std::array<std::string, kWordsPerGame> dealWords(const Catalogue& catalogue, RandomSource& random)
 {
     random.reseed();
     // An empty catalogue has no index to draw: every game word stays empty.
@@ -57,7 +57,7 @@ void Game::buildCatalogue(const std::string& pictureFolder)
 {
     pictureFolder_ = pictureFolder;
     chosenFolder_ = pictureFolder;
-    ReadCatalogue(catalogue_, pictureFolder_);
+    readCatalogue(catalogue_, pictureFolder_);
 }
 
 std::string Game::Recase(std::string_view text) const
@@ -120,7 +120,7 @@ void Game::Panel35Click()
     for (int number = kPlayingPanels.first; number <= kPlayingPanels.last; ++number)
         board_.setText(panelName(number), "");
 
-    words_ = DealWords(catalogue_, random_);
+    words_ = dealWords(catalogue_, random_);
     wordsWithoutLettersLeft_ = static_cast<int>(
         std::count_if(words_.begin(), words_.end(), [](const std::string& word) { return AnagramKey(word).empty(); }));
 
@@ -192,7 +192,7 @@ std::optional<Find> Game::SlotDragDrop(int slotNumber, int tileNumber)
     return find;
 }
 
-bool Game::PickTile(int tileNumber)
+bool Game::pickTile(int tileNumber)
 {
     picked_ = canPick(tileNumber) ? tileNumber : 0;
     return picked_ != 0;
@@ -205,7 +205,7 @@ bool Game::canPick(int tileNumber) const
     return !placed_.at(static_cast<size_t>(tileNumber - 1)) && wordsWithoutLettersLeft_ > 0;
 }
 
-std::optional<Find> Game::DropPicked(int slotNumber)
+std::optional<Find> Game::dropPicked(int slotNumber)
 {
     if (picked_ == 0)
         return std::nullopt;

@@ -19,12 +19,12 @@
 namespace brindolo {
 
 // The game's catalogue of a folder: its "*.jpg" names in directory order.
-void ReadCatalogue(Catalogue& catalogue, const std::string& pictureFolder);
+void readCatalogue(Catalogue& catalogue, const std::string& pictureFolder);
 
 // The ten game words of a deal: the generator re-seeded, then each word drawn
 // from the whole catalogue, so a word may come twice. An empty catalogue
 // deals ten empty words.
-std::array<std::string, board_map::kWordsPerGame> DealWords(const Catalogue& catalogue, RandomSource& random);
+std::array<std::string, board_map::kWordsPerGame> dealWords(const Catalogue& catalogue, RandomSource& random);
 
 // What a tile found on its slot.
 struct Find {
@@ -65,17 +65,17 @@ public:
     // Playing without holding a button down: a tile is picked up first and
     // put on a slot afterwards. Only a tile that canPick() can be picked;
     // true when tile 1..10 is picked now.
-    bool PickTile(int tile);
+    bool pickTile(int tile);
     // Whether tile 1..10 still has a slot to go to: it holds letters, or it
     // holds the empty key of a word without letters (a picture named
     // ".jpg") while such a word is not found.
     bool canPick(int tile) const;
-    void PutBack() { picked_ = 0; }
+    void putBack() { picked_ = 0; }
     // The picked tile (1..10), 0 for none.
     int pickedTile() const { return picked_; }
     // The picked tile put on slot 1..10 with the very check of a drop; a
     // wrong slot leaves everything as it was and the tile still picked.
-    std::optional<Find> DropPicked(int slot);
+    std::optional<Find> dropPicked(int slot);
     // The first tile after tile 1..10, in a circle, that can be picked; 0
     // when none can.
     int nextTileToPick(int tile) const;

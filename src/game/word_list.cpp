@@ -27,12 +27,12 @@ std::string packsFolder(std::string_view programFolder)
 
 }  // namespace
 
-bool HoldsPictures(const std::string& folder)
+bool holdsPictures(const std::string& folder)
 {
     return !folder.empty() && !searchDirectory(folder, "*.jpg").empty();
 }
 
-std::string PackFolder(std::string_view programFolder, std::string_view language)
+std::string packFolder(std::string_view programFolder, std::string_view language)
 {
     if (language.empty() || language == "." || language == ".." || language.find('/') != std::string_view::npos)
         return {};
@@ -43,19 +43,19 @@ std::string PackFolder(std::string_view programFolder, std::string_view language
     return packsFolder(programFolder) + name + "/";
 }
 
-std::string WordListFolder(const WordListPlaces& places, std::string_view programFolder, std::string_view language)
+std::string wordListFolder(const WordListPlaces& places, std::string_view programFolder, std::string_view language)
 {
     if (!places.chosenFolder.empty())
         return asFolder(places.chosenFolder);
-    if (HoldsPictures(places.teacherFolder))
+    if (holdsPictures(places.teacherFolder))
         return asFolder(places.teacherFolder);
-    const std::string pack = PackFolder(programFolder, language);
-    if (HoldsPictures(pack))
+    const std::string pack = packFolder(programFolder, language);
+    if (holdsPictures(pack))
         return pack;
     return programPictureFolder(programFolder);
 }
 
-std::string WordListLanguage(std::string_view folder, std::string_view programFolder,
+std::string wordListLanguage(std::string_view folder, std::string_view programFolder,
                              std::string_view interfaceLanguage)
 {
     if (folder == programPictureFolder(programFolder))

@@ -24,20 +24,20 @@ struct WordListPlaces {
 };
 
 // True when the folder lists at least one "*.jpg" entry, in any case.
-bool HoldsPictures(const std::string& folder);
+bool holdsPictures(const std::string& folder);
 
 // The pack of a language: its name lowered over A to Z only, as with the
 // language files. Empty for a name that could reach outside parole/.
-std::string PackFolder(std::string_view programFolder, std::string_view language);
+std::string packFolder(std::string_view programFolder, std::string_view language);
 
 // The word list for the language chosen under the flag (UTF-8, empty while
 // none has been chosen).
-std::string WordListFolder(const WordListPlaces& places, std::string_view programFolder, std::string_view language);
+std::string wordListFolder(const WordListPlaces& places, std::string_view programFolder, std::string_view language);
 
 // The language the words of a word list are in, as lingue.txt names it: a
 // pack's own language, "italiano" for immagini/, and for any other folder
 // (the teacher's, or one named at start) the interface language.
-std::string WordListLanguage(std::string_view folder, std::string_view programFolder,
+std::string wordListLanguage(std::string_view folder, std::string_view programFolder,
                              std::string_view interfaceLanguage);
 
 }  // namespace brindolo

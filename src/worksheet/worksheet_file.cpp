@@ -40,7 +40,7 @@ std::string shown(const QString& text)
 void writeWorksheet(const WorksheetRequest& request, const QString& path)
 {
     ListCatalogue catalogue;
-    ReadCatalogue(catalogue, request.wordFolder);
+    readCatalogue(catalogue, request.wordFolder);
     if (catalogue.count() == 0)
         throw Exception("There are no pictures (*.jpg) in " + request.wordFolder);
     std::unique_ptr<RandomSource> random;
@@ -48,7 +48,7 @@ void writeWorksheet(const WorksheetRequest& request, const QString& path)
         random = std::make_unique<SeededRandom>(*request.seed);
     else
         random = std::make_unique<ClockRandom>();
-    const Worksheet sheet = makeWorksheet(DealWords(catalogue, *random), request.wordFolder, request.capitals,
+    const Worksheet sheet = makeWorksheet(dealWords(catalogue, *random), request.wordFolder, request.capitals,
                                           WorksheetTexts::read(request.languageFile));
 
     // Written beside the file and renamed over it only when whole.

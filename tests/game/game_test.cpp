@@ -150,7 +150,7 @@ TEST_F(GameTest, WrongDropsAndEmptiedTiles)
     EXPECT_EQ(game.foundCount(), 2);
     EXPECT_FALSE(board.panel(slot(3)).enabled);
     EXPECT_EQ(board.text(panelName(slot(3))), "");
-    EXPECT_FALSE(game.PickTile(4)) << "no word without letters is left";
+    EXPECT_FALSE(game.pickTile(4)) << "no word without letters is left";
 }
 
 TEST_F(GameTest, EqualKeysAreAcceptedOnEachOthersSlots)
@@ -352,9 +352,9 @@ TEST(SeededDeal, TheSameSeedDealsTheSameWordsOnTheBoardAndOffIt)
     SeededRandom first(7);
     SeededRandom again(7);
     SeededRandom other(8);
-    const auto dealt = DealWords(catalogue, first);
-    EXPECT_EQ(DealWords(catalogue, again), dealt);
-    EXPECT_NE(DealWords(catalogue, other), dealt);
+    const auto dealt = dealWords(catalogue, first);
+    EXPECT_EQ(dealWords(catalogue, again), dealt);
+    EXPECT_NE(dealWords(catalogue, other), dealt);
     EXPECT_GT(std::set<std::string>(dealt.begin(), dealt.end()).size(), 1U) << "ten draws, not one repeated";
 
     MemoryBoard board;
@@ -367,7 +367,7 @@ TEST(SeededDeal, TheSameSeedDealsTheSameWordsOnTheBoardAndOffIt)
     EXPECT_EQ(game.gameWords(), dealt);
 
     SeededRandom empty(7);
-    for (const std::string& word : DealWords(MemoryCatalogue(), empty))
+    for (const std::string& word : dealWords(MemoryCatalogue(), empty))
         EXPECT_EQ(word, "");
 }
 

@@ -138,21 +138,21 @@ TEST_F(CatalogueFolder, TheWordListComesFromTheFirstPlaceThatApplies)
     const std::string italian = programFolder + "immagini/";
 
     // An empty teacher's folder does not count, nor one without pictures.
-    EXPECT_EQ(WordListFolder({"", teacher}, programFolder, ""), italian);
+    EXPECT_EQ(wordListFolder({"", teacher}, programFolder, ""), italian);
     std::ofstream(teacher + "/notes.txt").put('x');
-    EXPECT_EQ(WordListFolder({"", teacher}, programFolder, "English"), english);
-    EXPECT_EQ(WordListFolder({"", teacher}, programFolder, "italiano"), italian) << "no pack: immagini";
-    EXPECT_EQ(WordListFolder({"", teacher}, programFolder, "../parole/english"), italian);
+    EXPECT_EQ(wordListFolder({"", teacher}, programFolder, "English"), english);
+    EXPECT_EQ(wordListFolder({"", teacher}, programFolder, "italiano"), italian) << "no pack: immagini";
+    EXPECT_EQ(wordListFolder({"", teacher}, programFolder, "../parole/english"), italian);
 
     std::ofstream(teacher + "/Gatto.Jpg").put('x');
-    EXPECT_EQ(WordListFolder({"", teacher}, programFolder, "English"), teacher + "/");
-    EXPECT_EQ(WordListFolder({"/chosen", teacher}, programFolder, "English"), "/chosen/");
+    EXPECT_EQ(wordListFolder({"", teacher}, programFolder, "English"), teacher + "/");
+    EXPECT_EQ(wordListFolder({"/chosen", teacher}, programFolder, "English"), "/chosen/");
 
     // The words are in the pack's language; in a folder of one's own, in the interface language.
-    EXPECT_EQ(WordListLanguage(english, programFolder, "deutsch"), "english");
-    EXPECT_EQ(WordListLanguage(italian, programFolder, "english"), "italiano");
-    EXPECT_EQ(WordListLanguage(teacher + "/", programFolder, "français"), "français");
-    EXPECT_EQ(WordListLanguage(english + "more/", programFolder, "deutsch"), "deutsch");
+    EXPECT_EQ(wordListLanguage(english, programFolder, "deutsch"), "english");
+    EXPECT_EQ(wordListLanguage(italian, programFolder, "english"), "italiano");
+    EXPECT_EQ(wordListLanguage(teacher + "/", programFolder, "français"), "français");
+    EXPECT_EQ(wordListLanguage(english + "more/", programFolder, "deutsch"), "deutsch");
 }
 
 TEST_F(CatalogueFolder, MissingFolderGivesAnEmptyCatalogue)

@@ -68,7 +68,7 @@ int main(int argc, char** argv)
         if (!line.checkFolder.empty())
             return brindolo::checkPictureFolder(line.checkFolder, stdout).errors > 0 ? 1 : 0;
         const std::string folder =
-            brindolo::WordListFolder(places, brindolo::programFolder(), start.language.toStdString());
+            brindolo::wordListFolder(places, brindolo::programFolder(), start.language.toStdString());
         std::printf("Checking the word list the game would use: %s\n", folder.c_str());
         return brindolo::checkPictureFolder(folder, stdout).errors > 0 ? 1 : 0;
     }
