@@ -12,7 +12,7 @@
 
 namespace brindolo {
 
-QMetaProperty RequireProperty(const TControl& control, QStringView name)
+QMetaProperty requireControlProperty(const TControl& control, QStringView name)
 {
     return requireProperty(control.object(), name);
 }
@@ -21,7 +21,7 @@ namespace {
 
 TFont& requireFont(const TControl& control, const QString& name)
 {
-    RequireProperty(control, name);
+    requireControlProperty(control, name);
     // Every widget has Qt's own value-typed "font"; only a published font
     // object can be scaled, so a control without one lacks the property.
     TFont* font = findFontProperty(control.object(), name);
@@ -102,10 +102,10 @@ void TMRControlHandler::RecordBounds(int parentWidth, int parentHeight)
         FLastParentWidth = -1000;
         return;
     }
-    FLeftRatio = Ratio(FControl->left(), parentWidth);
-    FTopRatio = Ratio(FControl->top(), parentHeight);
-    FWidthRatio = Ratio(FControl->width(), parentWidth);
-    FHeightRatio = Ratio(FControl->height(), parentHeight);
+    FLeftRatio = ratioOf(FControl->left(), parentWidth);
+    FTopRatio = ratioOf(FControl->top(), parentHeight);
+    FWidthRatio = ratioOf(FControl->width(), parentWidth);
+    FHeightRatio = ratioOf(FControl->height(), parentHeight);
 }
 
 void TMRControlHandler::RecordProperties()
@@ -121,10 +121,10 @@ void TMRControlHandler::ApplyBounds(QRect& r)
     const int ph = parent->clientHeight();
     FLastParentWidth = pw;
     FLastParentHeight = ph;
-    const int h = RoundProduct(ph, FHeightRatio);
-    const int w = RoundProduct(pw, FWidthRatio);
-    const int t = RoundProduct(ph, FTopRatio);
-    const int l = RoundProduct(pw, FLeftRatio);
+    const int h = roundProduct(ph, FHeightRatio);
+    const int w = roundProduct(pw, FWidthRatio);
+    const int t = roundProduct(ph, FTopRatio);
+    const int l = roundProduct(pw, FLeftRatio);
     r = QRect(l, t, w, h);
     FControl->setBounds(l, t, w, h);
 }
@@ -221,7 +221,7 @@ TMRControlHandler* TCustomResizerPanel::handlerFor(const TControl& control) cons
 
 void TCustomResizerPanel::CreatePropertyHandlers(TControl&, TMRPropertyHandlers&) {}
 
-void TCustomResizerPanel::RecordHandler(TMRControlHandler& handler)
+void TCustomResizerPanel::recordHandler(TMRControlHandler& handler)
 {
     const TControl* parent = handler.control().parentControl();
     if (parent == this)
@@ -242,7 +242,7 @@ void TCustomResizerPanel::ScanControls(TControl& container)
             TMRControlHandler& handler = *FHandlers.back();
             CreatePropertyHandlers(control, handler.propertyHandlers());
             if (!FAllowChanges)
-                RecordHandler(handler);
+                recordHandler(handler);
         }
         if (control.isContainer() && !qobject_cast<TCustomResizerPanel*>(&control.widget()))
             ScanControls(control);
@@ -252,7 +252,7 @@ void TCustomResizerPanel::ScanControls(TControl& container)
 void TCustomResizerPanel::sizeChanged()
 {
     try {
-        Rescale();
+        rescale();
     } catch (...) {
         deliverFailure(std::current_exception());
     }
@@ -269,7 +269,7 @@ void TCustomResizerPanel::deliverFailure(std::exception_ptr failure)
     EventBoundary::run([failure] { std::rethrow_exception(failure); });
 }
 
-void TCustomResizerPanel::Rescale()
+void TCustomResizerPanel::rescale()
 {
     if (isLoading() || !FActive) {
         TPanel::sizeChanged();
@@ -299,7 +299,7 @@ void TCustomResizerPanel::Rescale()
         // size before this change, and deeper parents keep their old size.
         FFontHandler->RecordFor(FRefWidth, FRefHeight);
         for (auto& handler : FHandlers)
-            RecordHandler(*handler);
+            recordHandler(*handler);
     }
     TPanel::sizeChanged();
     FFontHandler->Apply();

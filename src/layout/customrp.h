@@ -29,20 +29,20 @@ namespace brindolo {
 
 // The arithmetic every handler shares. Ratios are single-precision on
 // purpose: the layout they produce, ties included, is defined by them.
-inline float Ratio(int value, int total)
+inline float ratioOf(int value, int total)
 {
     return static_cast<float>(value) / static_cast<float>(total);
 }
 
 // The exact product, rounded to nearest with ties to even (the default
 // floating-point rounding mode).
-inline int RoundProduct(int dimension, float ratio)
+inline int roundProduct(int dimension, float ratio)
 {
     return static_cast<int>(std::nearbyint(static_cast<double>(dimension) * static_cast<double>(ratio)));
 }
 
 // The exact product, truncated toward zero.
-inline int TruncProduct(int dimension, float ratio)
+inline int truncProduct(int dimension, float ratio)
 {
     return static_cast<int>(std::trunc(static_cast<double>(dimension) * static_cast<double>(ratio)));
 }
@@ -73,7 +73,7 @@ protected:
 using TMRPropertyHandlers = std::vector<std::unique_ptr<TMRPropertyHandler>>;
 
 // Raises "No <name> property" when the control publishes no such property.
-QMetaProperty RequireProperty(const TControl& control, QStringView name);
+QMetaProperty requireControlProperty(const TControl& control, QStringView name);
 
 // Keeps a font's point size in proportion to the client size of the control
 // that shows it (not its parent), following the tighter direction.
@@ -182,8 +182,8 @@ protected:
     TMRControlHandlerClass FHandlerClass;
 
 private:
-    void Rescale();
-    void RecordHandler(TMRControlHandler& handler);
+    void rescale();
+    void recordHandler(TMRControlHandler& handler);
     void takeReferenceSize();
     void deliverFailure(std::exception_ptr failure);
 

@@ -43,7 +43,7 @@ void TMRControlHandlerVCL::ApplyBounds(QRect& r)
     // so the cell height is only computed here, not written and read back.
     const int cell = font->height() < 0 ? font->size() * font->pixelsPerInch() / 72 : font->height();
     const int extra = FControl->height() - cell;
-    font->setHeight(RoundProduct(FControl->parentControl()->clientHeight(), FHeightRatio) - extra);
+    font->setHeight(roundProduct(FControl->parentControl()->clientHeight(), FHeightRatio) - extra);
 }
 
 TNoBDEResizerPanel::TNoBDEResizerPanel(TComponent* owner, TControl* parent) : TCustomResizerPanel(owner, parent)
@@ -79,7 +79,7 @@ void TNoBDEResizerPanel::CreatePropertyHandlers(TControl& control, TMRPropertyHa
 }
 
 TMRIntProperty::TMRIntProperty(const TControl& control, QStringView name)
-    : object_(&control.object()), property_(RequireProperty(control, name))
+    : object_(&control.object()), property_(requireControlProperty(control, name))
 {
 }
 
@@ -113,7 +113,7 @@ void TMRAxisProperty::Record()
             FInvalid = true;
             return;
         }
-        FRatio = Ratio(value, dimension);
+        FRatio = ratioOf(value, dimension);
     }
     FInvalid = false;
 }
@@ -122,7 +122,7 @@ void TMRAxisProperty::Apply()
 {
     if (FInvalid)
         return;
-    FLastValue = FProperty.write(TruncProduct(clientDimension(), FRatio));
+    FLastValue = FProperty.write(truncProduct(clientDimension(), FRatio));
 }
 
 namespace {
@@ -170,15 +170,15 @@ void TMRDrawGrid::Record()
         FInvalid = true;
         return;
     }
-    FDefaultColWidthRatio = Ratio(FDefaultColWidth.read(), cw);
-    FDefaultRowHeightRatio = Ratio(FDefaultRowHeight.read(), ch);
-    FGridLineWidthRatio = Ratio(FGridLineWidth.read(), cw);
+    FDefaultColWidthRatio = ratioOf(FDefaultColWidth.read(), cw);
+    FDefaultRowHeightRatio = ratioOf(FDefaultRowHeight.read(), ch);
+    FGridLineWidthRatio = ratioOf(FGridLineWidth.read(), cw);
     FColumns.Clear();
     for (int i = 0; i < FGrid.columnCount(); ++i)
-        FColumns.Add(0, Ratio(FGrid.colWidth(i), cw));
+        FColumns.Add(0, ratioOf(FGrid.colWidth(i), cw));
     FRows.Clear();
     for (int i = 0; i < FGrid.rowCount(); ++i)
-        FRows.Add(0, Ratio(FGrid.rowHeightAt(i), ch));
+        FRows.Add(0, ratioOf(FGrid.rowHeightAt(i), ch));
     FInvalid = false;
 }
 
@@ -188,16 +188,16 @@ void TMRDrawGrid::Apply()
         return;
     const int cw = FControl->clientWidth();
     const int ch = FControl->clientHeight();
-    FLastDefaultColWidth = FDefaultColWidth.write(TruncProduct(cw, FDefaultColWidthRatio));
-    FLastDefaultRowHeight = FDefaultRowHeight.write(TruncProduct(ch, FDefaultRowHeightRatio));
-    FLastGridLineWidth = FGridLineWidth.write(std::max(1, TruncProduct(cw, FGridLineWidthRatio)));
+    FLastDefaultColWidth = FDefaultColWidth.write(truncProduct(cw, FDefaultColWidthRatio));
+    FLastDefaultRowHeight = FDefaultRowHeight.write(truncProduct(ch, FDefaultRowHeightRatio));
+    FLastGridLineWidth = FGridLineWidth.write(std::max(1, truncProduct(cw, FGridLineWidthRatio)));
     // Columns or rows the application removed since the record are skipped.
     const int columns = std::min(FColumns.Count(), FGrid.columnCount());
     const int rows = std::min(FRows.Count(), FGrid.rowCount());
     for (int i = 0; i < columns; ++i)
-        FGrid.setColWidth(i, TruncProduct(cw, FColumns.GetRatio(i)));
+        FGrid.setColWidth(i, truncProduct(cw, FColumns.GetRatio(i)));
     for (int i = 0; i < rows; ++i)
-        FGrid.setRowHeightAt(i, TruncProduct(ch, FRows.GetRatio(i)));
+        FGrid.setRowHeightAt(i, truncProduct(ch, FRows.GetRatio(i)));
     for (int i = 0; i < columns; ++i)
         FColumns.SetValue(i, FGrid.colWidth(i));
     for (int i = 0; i < rows; ++i)
@@ -210,7 +210,7 @@ namespace {
 template <typename T>
 T& requireObject(const TControl& control, QStringView name)
 {
-    const QMetaProperty property = RequireProperty(control, name);
+    const QMetaProperty property = requireControlProperty(control, name);
     auto* object = qobject_cast<T*>(property.read(&control.object()).value<QObject*>());
     if (!object)
         throw Exception("No " + name.toString().toStdString() + " property");
@@ -245,7 +245,7 @@ void TMRWidthItems::Record()
     }
     FWidths.Clear();
     for (int i = 0; i < FItems.count(); ++i)
-        FWidths.Add(0, Ratio(FItems.width(i), cw));
+        FWidths.Add(0, ratioOf(FItems.width(i), cw));
     FInvalid = false;
 }
 
@@ -257,7 +257,7 @@ void TMRWidthItems::Apply()
     // Items the application removed since the record are skipped.
     const int count = std::min(FWidths.Count(), FItems.count());
     for (int i = 0; i < count; ++i) {
-        FItems.setWidth(i, TruncProduct(cw, FWidths.GetRatio(i)));
+        FItems.setWidth(i, truncProduct(cw, FWidths.GetRatio(i)));
         FWidths.SetValue(i, FItems.width(i));
     }
 }
@@ -296,13 +296,13 @@ void TMRHeaderControl::Record()
         FItems.clear();
         for (int i = 0; i < FSections.count(); ++i) {
             TMRLSection item;
-            item.MinWidthRatio = Ratio(FSections.minWidth(i), cw);
-            item.MaxWidthRatio = Ratio(FSections.maxWidth(i), cw);
+            item.MinWidthRatio = ratioOf(FSections.minWidth(i), cw);
+            item.MaxWidthRatio = ratioOf(FSections.maxWidth(i), cw);
             FItems.push_back(item);
         }
     }
     for (size_t i = 0; i < FItems.size(); ++i)
-        FItems[i].WidthRatio = Ratio(FSections.width(static_cast<int>(i)), cw);
+        FItems[i].WidthRatio = ratioOf(FSections.width(static_cast<int>(i)), cw);
     FInvalid = false;
 }
 
@@ -315,10 +315,10 @@ void TMRHeaderControl::Apply()
     const int count = std::min(static_cast<int>(FItems.size()), FSections.count());
     for (int i = 0; i < count; ++i) {
         TMRLSection& item = FItems[static_cast<size_t>(i)];
-        const int width = TruncProduct(cw, item.WidthRatio);
+        const int width = truncProduct(cw, item.WidthRatio);
         FSections.setWidth(i, width);
-        FSections.setMinWidth(i, TruncProduct(cw, item.MinWidthRatio));
-        FSections.setMaxWidth(i, TruncProduct(cw, item.MaxWidthRatio));
+        FSections.setMinWidth(i, truncProduct(cw, item.MinWidthRatio));
+        FSections.setMaxWidth(i, truncProduct(cw, item.MaxWidthRatio));
         // The width was clamped between the limits of the old size; once
         // the limits have followed the size, it may take its own value.
         if (FSections.width(i) != width)
@@ -360,7 +360,7 @@ void TMRMinSize::Record()
         FInvalid = true;
         return;
     }
-    FMinSizeRatio = Ratio(size, dimension);
+    FMinSizeRatio = ratioOf(size, dimension);
     FInvalid = false;
 }
 
@@ -368,18 +368,18 @@ void TMRMinSize::Apply()
 {
     if (FInvalid)
         return;
-    FLastMinSize = FMinSize.write(TruncProduct(dimensionFor(FRecordedAlign), FMinSizeRatio));
+    FLastMinSize = FMinSize.write(truncProduct(dimensionFor(FRecordedAlign), FMinSizeRatio));
 }
 
 QString TMRStretch::GetWarning() const
 {
-    const bool stretch = RequireProperty(*FControl, u"Stretch").read(&FControl->object()).toBool();
+    const bool stretch = requireControlProperty(*FControl, u"Stretch").read(&FControl->object()).toBool();
     return stretch ? QString() : QStringLiteral("Set Stretch to True");
 }
 
 QString TMRAutoSize::GetWarning() const
 {
-    const bool autoSize = RequireProperty(*FControl, u"AutoSize").read(&FControl->object()).toBool();
+    const bool autoSize = requireControlProperty(*FControl, u"AutoSize").read(&FControl->object()).toBool();
     return autoSize ? QStringLiteral("Set AutoSize to False") : QString();
 }
 

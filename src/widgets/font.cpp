@@ -16,7 +16,7 @@
 
 namespace brindolo {
 
-int MulDiv(int a, int b, int c)
+int mulDiv(int a, int b, int c)
 {
     if (c == 0)
         return -1;
@@ -74,12 +74,12 @@ int TFont::pixelsPerInch() const
 
 int TFont::size() const
 {
-    return -MulDiv(height(), 72, pixelsPerInch());
+    return -mulDiv(height(), 72, pixelsPerInch());
 }
 
 void TFont::setSize(int points)
 {
-    setHeight(-MulDiv(points, pixelsPerInch(), 72));
+    setHeight(-mulDiv(points, pixelsPerInch(), 72));
 }
 
 int TFont::height() const

@@ -19,7 +19,7 @@ namespace brindolo {
 
 // a * b / c rounded half away from zero, with a 64-bit intermediate; -1 when
 // c is 0 (the system's MulDiv, which the size/height relation is defined by).
-int MulDiv(int a, int b, int c);
+int mulDiv(int a, int b, int c);
 
 class TFont : public QObject {
     Q_OBJECT
@@ -31,7 +31,7 @@ public:
     static TFont* of(const QWidget& widget);
 
     int pixelsPerInch() const;
-    // Size = -MulDiv(Height, 72, PixelsPerInch).
+    // Size = -mulDiv(Height, 72, PixelsPerInch).
     int size() const;
     void setSize(int points);
     int height() const;

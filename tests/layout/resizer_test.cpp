@@ -59,16 +59,16 @@ struct Board {
 
 TEST(ResizerArithmetic, RoundsTiesToEvenAndMulDivHalfAwayFromZero)
 {
-    EXPECT_EQ(RoundProduct(1001, Ratio(369, 738)), 500);
-    EXPECT_EQ(RoundProduct(1003, Ratio(369, 738)), 502);
-    EXPECT_EQ(TruncProduct(10, Ratio(16, 24)), 6);
-    EXPECT_EQ(TruncProduct(-10, Ratio(16, 24)), -6);
-    EXPECT_EQ(MulDiv(17, 96, 72), 23);
-    EXPECT_EQ(MulDiv(-3, 1, 2), -2);
-    EXPECT_EQ(MulDiv(3, 1, 2), 2);
-    EXPECT_EQ(MulDiv(3, -1, 2), -2);
-    EXPECT_EQ(MulDiv(1, 1, 0), -1);
-    EXPECT_EQ(MulDiv(2000000000, 3, 4), 1500000000);
+    EXPECT_EQ(roundProduct(1001, ratioOf(369, 738)), 500);
+    EXPECT_EQ(roundProduct(1003, ratioOf(369, 738)), 502);
+    EXPECT_EQ(truncProduct(10, ratioOf(16, 24)), 6);
+    EXPECT_EQ(truncProduct(-10, ratioOf(16, 24)), -6);
+    EXPECT_EQ(mulDiv(17, 96, 72), 23);
+    EXPECT_EQ(mulDiv(-3, 1, 2), -2);
+    EXPECT_EQ(mulDiv(3, 1, 2), 2);
+    EXPECT_EQ(mulDiv(3, -1, 2), -2);
+    EXPECT_EQ(mulDiv(1, 1, 0), -1);
+    EXPECT_EQ(mulDiv(2000000000, 3, 4), 1500000000);
 }
 
 TEST(ResizerPanel, ScalesDesignBoundsWithTiesToEven)
@@ -168,7 +168,7 @@ TEST(ResizerPanel, ShrinkingAndRestoringGivesBackTheSameLayout)
     };
     board.resize(1024, 705);
     const auto large = snapshot();
-    EXPECT_EQ(bounds(*hidden), QRect(RoundProduct(1024, Ratio(200, 738)), 17, 46, 58));
+    EXPECT_EQ(bounds(*hidden), QRect(roundProduct(1024, ratioOf(200, 738)), 17, 46, 58));
     // The picture is placed by its alignment inside its resized container.
     EXPECT_EQ(bounds(*picture), box->alignRect());
 

@@ -45,10 +45,10 @@ TEST(WindowScaling, EveryControlFollowsItsDesignProportions)
                 continue;
             }
             ASSERT_EQ(&parent, &panel) << design.name;
-            const QRect expected(RoundProduct(size.width(), Ratio(design.left, 738)),
-                                 RoundProduct(size.height(), Ratio(design.top, 465)),
-                                 RoundProduct(size.width(), Ratio(design.width, 738)),
-                                 RoundProduct(size.height(), Ratio(design.height, 465)));
+            const QRect expected(roundProduct(size.width(), ratioOf(design.left, 738)),
+                                 roundProduct(size.height(), ratioOf(design.top, 465)),
+                                 roundProduct(size.width(), ratioOf(design.width, 738)),
+                                 roundProduct(size.height(), ratioOf(design.height, 465)));
             EXPECT_EQ(control->boundsRect(), expected) << design.name << " at " << size.width();
         }
         EXPECT_EQ(window.SceltaLingua->itemHeight(), 31);
@@ -56,7 +56,7 @@ TEST(WindowScaling, EveryControlFollowsItsDesignProportions)
         EXPECT_EQ(QFontInfo(languages.font()).pixelSize(), QFontInfo(window.SceltaLingua->font()).pixelSize());
         EXPECT_GE(languages.sizeHintForRow(0), std::max(31, QFontMetrics(languages.font()).lineSpacing()));
         EXPECT_EQ(window.ComboBox1->itemHeight(),
-                  TruncProduct(window.ComboBox1->clientHeight(), Ratio(16, 24)));
+                  truncProduct(window.ComboBox1->clientHeight(), ratioOf(16, 24)));
     }
     // The tile font: 16 px is 12 pt in a 171 x 38 tile.
     window.resize(1476, 930);
