@@ -45,7 +45,7 @@ std::vector<std::uint8_t> readWholeFileOrRaise(const std::string& path, const st
     if (file.get() < 0 || ::fstat(file.get(), &status) != 0 || !S_ISREG(status.st_mode))
         throw EFOpenError("Cannot open file " + shownName);
     const auto tooLarge = [&] { return EFOpenError("Cannot open file " + shownName + ": larger than 256 MiB"); };
-    if (static_cast<std::uintmax_t>(status.st_size) > maxFileBytes)
+    if (static_cast<std::uintmax_t>(status.st_size) > kMaxFileBytes)
         throw tooLarge();
 
     std::vector<std::uint8_t> bytes(static_cast<std::size_t>(status.st_size));
@@ -53,7 +53,7 @@ std::vector<std::uint8_t> readWholeFileOrRaise(const std::string& path, const st
     // A file that grew since fstat is read to its end, within the bound.
     std::uint8_t more[4096];
     while (std::size_t got = readUpTo(file.get(), more, sizeof more)) {
-        if (bytes.size() + got > maxFileBytes)
+        if (bytes.size() + got > kMaxFileBytes)
             throw tooLarge();
         bytes.insert(bytes.end(), more, more + got);
     }

@@ -15,12 +15,12 @@ namespace brindolo {
 
 // No picture is anywhere near this size; a larger file (a huge or sparse one
 // named like a picture) is refused before it is read.
-inline constexpr std::size_t maxFileBytes = std::size_t{256} << 20;
+inline constexpr std::size_t kMaxFileBytes = std::size_t{256} << 20;
 
 // The whole content of the file at path (the file system's bytes). Raises
 // EFOpenError "Cannot open file <shownName>" when it cannot be opened or is
 // not a regular file, the same followed by ": larger than 256 MiB" when it is
-// above maxFileBytes, and EInOutError "I/O error <n>" when reading fails.
+// above kMaxFileBytes, and EInOutError "I/O error <n>" when reading fails.
 std::vector<std::uint8_t> readWholeFileOrRaise(const std::string& path, const std::string& shownName);
 
 }  // namespace brindolo

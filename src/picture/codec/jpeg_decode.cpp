@@ -98,7 +98,7 @@ bool readHeader(Decompressor& d, std::span<const std::uint8_t> bytes, const Deco
     if (setjmp(d.errors.jump))
         return false;
     jpeg_create_decompress(&cinfo);
-    cinfo.mem->max_memory_to_use = maxLibjpegMemory;
+    cinfo.mem->max_memory_to_use = kMaxLibjpegMemory;
     jpeg_set_marker_processor(&cinfo, JPEG_COM, skipComment);
     // libjpeg's own memory source already issues "Premature end of JPEG
     // file" when asked for bytes past the end, also when skipping.
@@ -264,7 +264,7 @@ DecodedPicture decodeJpeg(std::span<const std::uint8_t> bytes, const DecodeSetti
     picture.bitsPerPixel = cinfo.output_components == 3 ? 24 : 8;
     const std::size_t dataBytes = std::size_t{cinfo.output_width} * static_cast<std::size_t>(cinfo.output_components);
     picture.rowBytes = (dataBytes + 3) & ~std::size_t{3};
-    if (picture.pixelBytes() > maxDecodedBytes)
+    if (picture.pixelBytes() > kMaxDecodedBytes)
         throw EJPEGException("Picture too large: " + std::to_string(picture.width) + " x "
                              + std::to_string(picture.height));
     if (cinfo.density_unit == 2) {

@@ -67,10 +67,10 @@ inline constexpr int kDefaultProgressStep = 10;
 
 // Decoded rows waiting to become a bitmap: a hostile header can declare up to
 // 65500 x 65500 pixels, so anything whose rows would need more is refused.
-inline constexpr std::size_t maxDecodedBytes = std::size_t{512} << 20;
+inline constexpr std::size_t kMaxDecodedBytes = std::size_t{512} << 20;
 // libjpeg's own working memory (whole-picture buffers of progressive files
 // and of the two-pass quantizer) is capped too.
-inline constexpr long maxLibjpegMemory = 1L << 30;
+inline constexpr long kMaxLibjpegMemory = 1L << 30;
 
 // A decoded picture in the layout of a bottom-up Windows BMP image, except
 // that the rows are kept top-down so that they can back a bitmap directly.
