@@ -87,8 +87,14 @@ QImage worksheetPicture(const std::string& path, int longerSide)
 {
     DecodeSettings settings;
     settings.numOfColors = TNumOfColors::TrueColor;
-    settings.longerSideAtLeast = longerSide;
     const std::vector<std::uint8_t> bytes = readWholeFileOrRaise(path, path);
+    // The longer side is what must be large enough, whichever way the picture
+    // lies: the smaller of the scales that cover longerSide across and down.
+    const DecodeScale across = coveringScale(bytes, settings, longerSide, 1);
+    const DecodeScale down = coveringScale(bytes, settings, 1, longerSide);
+    const DecodeScale scale = across.num * down.denom < down.num * across.denom ? across : down;
+    settings.scaleNum = scale.num;
+    settings.scaleDenom = scale.denom;
     QImage picture = toBitmap(decodeJpeg(bytes, settings));
     if (picture.isNull())
         throw EJPEGException("Empty picture");

@@ -61,8 +61,9 @@ QPageSize::PageSizeId paperOfSize(int widthMillimetres, int heightMillimetres);
 QPageSize localPaper();
 
 // A picture as the sheet prints it: decoded by the game's decoder in full
-// colour, at a reduced size that still gives its longer side at least
-// longerSide pixels. Raises as the game's picture does on a broken file.
+// colour, at the smallest of libjpeg's reductions (eighths) that still gives
+// its longer side at least longerSide pixels. Raises as the game's picture
+// does on a broken file.
 QImage worksheetPicture(const std::string& path, int longerSide);
 
 // Paints the child's page, then the teacher's on a new page, inside the

@@ -10,6 +10,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -61,6 +62,13 @@ TEST(WorksheetContent, PicturesAreDecodedReducedButLargeEnoughAndBrokenOnesRaise
     EXPECT_EQ(worksheetPicture(picture, 30).width(), 57);
 
     QTemporaryDir folder;
+    // Upright, the longer side is the height: three eighths of 300 is 113.
+    const QString upright = folder.path() + "/upright.jpg";
+    QImage tall(100, 300, QImage::Format_RGB32);
+    tall.fill(Qt::darkGreen);
+    ASSERT_TRUE(tall.save(upright, "JPG"));
+    EXPECT_EQ(worksheetPicture(QFile::encodeName(upright).toStdString(), 100).size(), QSize(38, 113));
+
     QFile broken(folder.path() + "/rotto.jpg");
     ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
     broken.write("not a picture");

@@ -78,17 +78,6 @@ void applySettings(jpeg_decompress_struct& cinfo, const DecodeSettings& settings
         cinfo.scale_num = static_cast<unsigned>(settings.scaleNum);
         cinfo.scale_denom = static_cast<unsigned>(settings.scaleDenom);
     }
-    if (settings.longerSideAtLeast > 0) {
-        const unsigned longer = std::max(cinfo.image_width, cinfo.image_height);
-        const auto wanted = static_cast<unsigned>(settings.longerSideAtLeast);
-        // libjpeg rounds a reduced side up.
-        for (unsigned denominator : {8U, 4U, 2U})
-            if ((longer + denominator - 1) / denominator >= wanted) {
-                cinfo.scale_num = 1;
-                cinfo.scale_denom = denominator;
-                break;
-            }
-    }
 }
 
 // Returns false when libjpeg raised; the message is in d.errors.

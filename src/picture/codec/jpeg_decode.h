@@ -46,11 +46,6 @@ struct DecodeSettings {
     // in the DCT, which skips most of the work of a reduction.
     int scaleNum = 1;
     int scaleDenom = 1;
-    // Decode at the smallest of libjpeg's reductions (1/2, 1/4, 1/8) that
-    // still leaves the longer side at least this many pixels; 0 decodes at
-    // full size. A printed worksheet needs a few hundred pixels, not a
-    // camera's thousands.
-    int longerSideAtLeast = 0;
 
     bool operator==(const DecodeSettings&) const = default;
 };
