@@ -75,48 +75,6 @@ void TCustomJPEGImage::setScale(int num, int denom)
     decodeStep();
 }
 
-void TCustomJPEGImage::setNumOfColors(TNumOfColors value)
-{
-    settings_.numOfColors = value;
-    decodeStep();
-}
-
-void TCustomJPEGImage::setDCTMethod(TDCTMethod value)
-{
-    settings_.dctMethod = value;
-    decodeStep();
-}
-
-void TCustomJPEGImage::setDither(TDither value)
-{
-    settings_.dither = value;
-    decodeStep();
-}
-
-void TCustomJPEGImage::setFastProcessing(bool value)
-{
-    settings_.fastProcessing = value;
-    decodeStep();
-}
-
-void TCustomJPEGImage::setGrayScale(bool value)
-{
-    settings_.grayScale = value;
-    decodeStep();
-}
-
-void TCustomJPEGImage::setNoSmooth(bool value)
-{
-    settings_.noSmooth = value;
-    decodeStep();
-}
-
-void TCustomJPEGImage::setOnePass(bool value)
-{
-    settings_.onePass = value;
-    decodeStep();
-}
-
 std::size_t TCustomJPEGImage::cacheLimit() const
 {
     return DecodeCache::shared().limit();

@@ -67,19 +67,19 @@ public:
 
     // Decode properties: storing the value always decodes again.
     TNumOfColors numOfColors() const { return settings_.numOfColors; }
-    void setNumOfColors(TNumOfColors value);
+    void setNumOfColors(TNumOfColors value) { changeSetting(&DecodeSettings::numOfColors, value); }
     TDCTMethod dctMethod() const { return settings_.dctMethod; }
-    void setDCTMethod(TDCTMethod value);
+    void setDCTMethod(TDCTMethod value) { changeSetting(&DecodeSettings::dctMethod, value); }
     TDither dither() const { return settings_.dither; }
-    void setDither(TDither value);
+    void setDither(TDither value) { changeSetting(&DecodeSettings::dither, value); }
     bool fastProcessing() const { return settings_.fastProcessing; }
-    void setFastProcessing(bool value);
+    void setFastProcessing(bool value) { changeSetting(&DecodeSettings::fastProcessing, value); }
     bool grayScale() const { return settings_.grayScale; }
-    void setGrayScale(bool value);
+    void setGrayScale(bool value) { changeSetting(&DecodeSettings::grayScale, value); }
     bool noSmooth() const { return settings_.noSmooth; }
-    void setNoSmooth(bool value);
+    void setNoSmooth(bool value) { changeSetting(&DecodeSettings::noSmooth, value); }
     bool onePass() const { return settings_.onePass; }
-    void setOnePass(bool value);
+    void setOnePass(bool value) { changeSetting(&DecodeSettings::onePass, value); }
     // The decode scale, libjpeg's scale_num / scale_denom: 1/1 (full size)
     // unless set. Each term is 1 to 16; another value raises EConvertError
     // and changes nothing.
@@ -135,6 +135,13 @@ private:
     // The digest of the file copy, worked out once per file content.
     const FileDigest& fileCopyDigest();
     void decodeStep();
+    // Every decode property is stored alike: the value, then a decode.
+    template <typename T>
+    void changeSetting(T DecodeSettings::*field, T value)
+    {
+        settings_.*field = value;
+        decodeStep();
+    }
 
     // Shared with the decode under way, which a progress handler may outlive
     // by assigning a new file.
