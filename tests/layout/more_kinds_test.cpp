@@ -3,6 +3,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "layout/nobderp.h"
+#include "layout/resizer_board.h"
 #include "widgets/more_controls.h"
 
 #include <gtest/gtest.h>
@@ -11,37 +12,9 @@
 namespace brindolo {
 namespace {
 
-// A form whose resizer panel holds controls created while "loading", as a
-// design is read; shown so that size notifications flow.
-struct Form {
-    std::unique_ptr<TForm> form = std::make_unique<TForm>(nullptr);
-    TNoBDEResizerPanel* panel = nullptr;
-
-    Form()
-    {
-        form->resize(738, 465);
-        panel = new TNoBDEResizerPanel(form.get(), form.get());
-        panel->setLoading(true);
-        panel->setBounds(0, 0, 738, 465);
-    }
-    template <typename T>
-    T* add(QRect r)
-    {
-        auto* control = new T(form.get(), panel);
-        control->setBounds(r.x(), r.y(), r.width(), r.height());
-        return control;
-    }
-    void show()
-    {
-        panel->loaded();
-        form->show();
-    }
-    void resize(int w, int h) { panel->setBounds(0, 0, w, h); }
-};
-
 TEST(ResizerWidthLists, StatusPanelsAndListColumnsScaleTruncatedAndSkipRemovedItems)
 {
-    Form f;
+    Board f;
     auto* bar = f.add<TStatusBar>({0, 440, 738, 25});
     bar->addPanel(QStringLiteral("one"), 100);
     bar->addPanel(QStringLiteral("two"), 250);
@@ -107,7 +80,7 @@ TEST(ResizerWidthLists, RecordsAgainWhenItemsOrWidthsChange)
 
 TEST(ResizerHeader, SectionsScaleWidthsAndLimitsTruncated)
 {
-    Form f;
+    Board f;
     auto* header = f.add<THeaderControl>({0, 0, 738, 24});
     THeaderSections& sections = *header->sections();
     sections.add(200, 100, 300);
@@ -172,7 +145,7 @@ TEST(ResizerHeader, RebuildsWhenSectionsOrLimitsChangeAndSkipsRemovedOnes)
 
 TEST(ResizerSplitter, MinSizeFollowsTheSideItLiesOn)
 {
-    Form f;
+    Board f;
     auto* top = f.add<TSplitter>({0, 200, 738, 4});
     top->setSplitterAlign(TSplitter::alTop);
     top->setMinSize(30);

@@ -3,6 +3,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "layout/nobderp.h"
+#include "layout/resizer_board.h"
 #include "system/errors.h"
 #include "widgets/event_boundary.h"
 #include "widgets/more_controls.h"
@@ -34,28 +35,6 @@ TPanel* makePanel(TComponent* owner, TControl* parent, QRect r, int fontPixels =
     p->setFont(f);
     return p;
 }
-
-// A form with a resizer panel built while "loading", as a design is read,
-// then shown so that size notifications flow.
-template <typename Panel = TNoBDEResizerPanel>
-struct Board {
-    std::unique_ptr<TForm> form = std::make_unique<TForm>(nullptr);
-    Panel* panel = nullptr;
-
-    Board()
-    {
-        form->resize(738, 465);
-        panel = new Panel(form.get(), form.get());
-        panel->setLoading(true);
-        panel->setBounds(0, 0, 738, 465);
-    }
-    void show()
-    {
-        panel->loaded();
-        form->show();
-    }
-    void resize(int w, int h) { panel->setBounds(0, 0, w, h); }
-};
 
 TEST(ResizerArithmetic, RoundsTiesToEvenAndMulDivHalfAwayFromZero)
 {
