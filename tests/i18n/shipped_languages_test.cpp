@@ -6,6 +6,7 @@
 #include "i18n/language_chooser.h"
 #include "i18n/language_list.h"
 #include "i18n/spoken_words.h"
+#include "i18n/small_form.h"
 
 #include <gtest/gtest.h>
 
@@ -67,11 +68,8 @@ TEST(ShippedLanguages, EveryLanguageTranslatesTheScreenReadersAndTheWorksheetsWo
     EXPECT_EQ(SpokenWords::read(LanguageFilePath(kDataFolder, "italiano")).slot, "casella");
 
     QTemporaryDir folder;
-    QFile partial(folder.path() + "/partial.lng");
-    ASSERT_TRUE(partial.open(QIODevice::WriteOnly));
-    partial.write("[Accessibility]\nTile=tessera\nSlot=\n");
-    partial.close();
-    const SpokenWords words = SpokenWords::read(partial.fileName());
+    const SpokenWords words =
+        SpokenWords::read(testing::writeFile(folder, "partial.lng", "[Accessibility]\nTile=tessera\nSlot=\n"));
     EXPECT_EQ(words.tile, "tessera");
     EXPECT_EQ(words.slot, "slot");
     EXPECT_EQ(words.language, "language");
