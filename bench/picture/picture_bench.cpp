@@ -52,7 +52,7 @@ void BM_DecodeStep(benchmark::State& state)
     image.setFileNamePath(picturePath(static_cast<int>(state.range(0))));
     for (auto _ : state)
         image.setDither(TDither::FS);  // a decode property: one decode step
-    image.setCacheLimit(DecodeCache::defaultLimit);
+    image.setCacheLimit(DecodeCache::kDefaultLimit);
 }
 
 // libjpeg alone with the same parameters.

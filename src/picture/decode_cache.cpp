@@ -28,7 +28,7 @@ std::size_t physicalMemory()
 
 }  // namespace
 
-const std::size_t DecodeCache::defaultLimit = limitFor(physicalMemory());
+const std::size_t DecodeCache::kDefaultLimit = limitFor(physicalMemory());
 
 // BLAKE2b is Qt's quickest cryptographic hash here: a 4 MB photo in about
 // 5 ms, where SHA-256 takes five times as long. Being cryptographic, it gives

@@ -41,7 +41,7 @@ public:
         return physicalMemory == 0 || physicalMemory / 8 > most ? most : physicalMemory / 8;
     }
     // limitFor this machine's memory.
-    static const std::size_t defaultLimit;
+    static const std::size_t kDefaultLimit;
 
     // The one cache every picture control of the process shares.
     static DecodeCache& shared();
@@ -51,7 +51,7 @@ public:
     // for the entry, the colour table and the heap's own records.
     static std::size_t costOf(const QImage& picture);
 
-    explicit DecodeCache(std::size_t limit = defaultLimit) : limit_(limit) {}
+    explicit DecodeCache(std::size_t limit = kDefaultLimit) : limit_(limit) {}
 
     // Bytes held at most, each entry counted at costOf its bitmap.
     // Lowering the limit evicts at once; 0 turns the cache off.

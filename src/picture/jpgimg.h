@@ -108,7 +108,7 @@ public:
     std::function<void(QObject* sender)> OnProgress;
 
     // The bound of the decode cache that every picture control shares,
-    // DecodeCache::defaultLimit unless set; 0 turns it off.
+    // DecodeCache::kDefaultLimit unless set; 0 turns it off.
     std::size_t cacheLimit() const;
     void setCacheLimit(std::size_t bytes);
 

@@ -29,7 +29,7 @@ protected:
     void SetUp() override { DecodeCache::shared().clear(); }
     void TearDown() override
     {
-        DecodeCache::shared().setLimit(DecodeCache::defaultLimit);
+        DecodeCache::shared().setLimit(DecodeCache::kDefaultLimit);
         DecodeCache::shared().clear();
     }
     QTemporaryDir dir;
@@ -277,7 +277,7 @@ TEST_F(DecodeCacheTest, PrefetchDecodesAheadAndLeavesFailuresToTheirAssignment)
     EXPECT_TRUE(DecodeCache::shared().find(fileDigest(readBytes(path("b.jpg"))), half));
 
     // A progress handler hears of every decode: nothing is decoded behind it.
-    image.setCacheLimit(DecodeCache::defaultLimit);
+    image.setCacheLimit(DecodeCache::kDefaultLimit);
     image.OnProgress = [](QObject*) {};
     image.prefetch({path("a.jpg")}, frame);
     image.waitForPrefetch();

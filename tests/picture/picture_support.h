@@ -28,8 +28,8 @@ namespace brindolo::test {
 // that may change it starts and ends with the default.
 class DefaultCacheLimit : public ::testing::Test {
 protected:
-    void SetUp() override { DecodeCache::shared().setLimit(DecodeCache::defaultLimit); }
-    void TearDown() override { DecodeCache::shared().setLimit(DecodeCache::defaultLimit); }
+    void SetUp() override { DecodeCache::shared().setLimit(DecodeCache::kDefaultLimit); }
+    void TearDown() override { DecodeCache::shared().setLimit(DecodeCache::kDefaultLimit); }
 };
 
 inline std::string corpus(const char* name)
