@@ -22,7 +22,7 @@ int main(int argc, char** argv)
     using namespace brindolo;
     const auto options = jpeg2bmp::parseOptions(argc, argv);
     if (!options) {
-        std::fputs(jpeg2bmp::usage, stderr);
+        std::fputs(jpeg2bmp::kUsage, stderr);
         return 2;
     }
     const ProgressNotify progress = [](int percent) { std::fprintf(stderr, "%d%%\n", percent); };

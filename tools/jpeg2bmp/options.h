@@ -20,7 +20,7 @@ struct Options {
     std::string output;
 };
 
-inline constexpr const char* usage =
+inline constexpr const char* kUsage =
     "usage: jpeg2bmp [--colors 16|256|truecolor] [--dct int|fast|float] [--dither none|fs|ordered]\n"
     "                [--fast] [--grayscale] [--nosmooth] [--onepass] [--scale M/N] [--progress-step N]\n"
     "                IN.jpg OUT.bmp\n";
