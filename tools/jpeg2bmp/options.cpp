@@ -13,30 +13,35 @@ namespace brindolo::jpeg2bmp {
 
 namespace {
 
+// Stores in to the choice that value names; false when it names none.
 template <typename T>
-std::optional<T> pick(std::string_view value, std::initializer_list<std::pair<std::string_view, T>> choices)
+bool pick(std::string_view value, std::initializer_list<std::pair<std::string_view, T>> choices, T& to)
 {
     for (const auto& [name, choice] : choices)
-        if (value == name)
-            return choice;
-    return std::nullopt;
+        if (value == name) {
+            to = choice;
+            return true;
+        }
+    return false;
 }
 
-std::optional<int> percentStep(std::string_view value)
+// A whole percentage from 1 to 100.
+bool percentStep(std::string_view value, int& to)
 {
     int step = 0;
     const auto [end, error] = std::from_chars(value.data(), value.data() + value.size(), step);
     if (error != std::errc() || end != value.data() + value.size() || step < 1 || step > 100)
-        return std::nullopt;
-    return step;
+        return false;
+    to = step;
+    return true;
 }
 
 // M/N, each a whole number from 1 to 16.
-std::optional<std::pair<int, int>> scaleFraction(std::string_view value)
+bool scaleFraction(std::string_view value, DecodeSettings& settings)
 {
     const auto slash = value.find('/');
     if (slash == std::string_view::npos)
-        return std::nullopt;
+        return false;
     const auto whole = [](std::string_view digits, int& to) {
         const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), to);
         return error == std::errc() && end == digits.data() + digits.size();
@@ -44,8 +49,33 @@ std::optional<std::pair<int, int>> scaleFraction(std::string_view value)
     int num = 0;
     int denom = 0;
     if (!whole(value.substr(0, slash), num) || !whole(value.substr(slash + 1), denom) || !validScale(num, denom))
-        return std::nullopt;
-    return std::pair{num, denom};
+        return false;
+    settings.scaleNum = num;
+    settings.scaleDenom = denom;
+    return true;
+}
+
+// For an option that takes a value: whether the value is one it takes, and
+// then stored; nothing for any other option.
+std::optional<bool> storeValue(std::string_view option, std::string_view value, Options& options)
+{
+    DecodeSettings& settings = options.settings;
+    if (option == "--colors")
+        return pick(value,
+                    {{"16", TNumOfColors::_16}, {"256", TNumOfColors::_256}, {"truecolor", TNumOfColors::TrueColor}},
+                    settings.numOfColors);
+    if (option == "--dct")
+        return pick(value,
+                    {{"int", TDCTMethod::Integ}, {"fast", TDCTMethod::FastInteg}, {"float", TDCTMethod::FloatingPoint}},
+                    settings.dctMethod);
+    if (option == "--dither")
+        return pick(value, {{"none", TDither::None}, {"fs", TDither::FS}, {"ordered", TDither::Ordered}},
+                    settings.dither);
+    if (option == "--scale")
+        return scaleFraction(value, settings);
+    if (option == "--progress-step")
+        return percentStep(value, options.progressStep);
+    return std::nullopt;
 }
 
 }  // namespace
@@ -65,38 +95,10 @@ std::optional<Options> parseOptions(int argc, const char* const* argv)
             options.settings.noSmooth = true;
         } else if (arg == "--onepass") {
             options.settings.onePass = true;
-        } else if (arg == "--colors" && hasValue) {
-            const auto colours = pick<TNumOfColors>(argv[++i], {{"16", TNumOfColors::_16},
-                                                                {"256", TNumOfColors::_256},
-                                                                {"truecolor", TNumOfColors::TrueColor}});
-            if (!colours)
+        } else if (const auto stored = hasValue ? storeValue(arg, argv[i + 1], options) : std::nullopt) {
+            if (!*stored)
                 return std::nullopt;
-            options.settings.numOfColors = *colours;
-        } else if (arg == "--dct" && hasValue) {
-            const auto dct = pick<TDCTMethod>(argv[++i], {{"int", TDCTMethod::Integ},
-                                                         {"fast", TDCTMethod::FastInteg},
-                                                         {"float", TDCTMethod::FloatingPoint}});
-            if (!dct)
-                return std::nullopt;
-            options.settings.dctMethod = *dct;
-        } else if (arg == "--dither" && hasValue) {
-            const auto dither = pick<TDither>(argv[++i], {{"none", TDither::None},
-                                                         {"fs", TDither::FS},
-                                                         {"ordered", TDither::Ordered}});
-            if (!dither)
-                return std::nullopt;
-            options.settings.dither = *dither;
-        } else if (arg == "--scale" && hasValue) {
-            const auto scale = scaleFraction(argv[++i]);
-            if (!scale)
-                return std::nullopt;
-            options.settings.scaleNum = scale->first;
-            options.settings.scaleDenom = scale->second;
-        } else if (arg == "--progress-step" && hasValue) {
-            const auto step = percentStep(argv[++i]);
-            if (!step)
-                return std::nullopt;
-            options.progressStep = *step;
+            ++i;
         } else if (arg.starts_with("--")) {
             return std::nullopt;
         } else {
