@@ -53,13 +53,17 @@ QString findLanguage(const QStringList& names, const QString& text)
 
 QString desktopLanguage(const QStringList& names, const QStringList& desktopLanguages)
 {
+    // Naming the list's languages searches Qt's whole locale table, so it
+    // waits for a desktop language worth matching: the C locale of a kiosk
+    // starts without it.
     QList<QLocale::Language> listed;
-    for (const QString& name : names)
-        listed << (name.trimmed().isEmpty() ? QLocale::AnyLanguage : languageNamed(name));
     for (const QString& tag : desktopLanguages) {
         const QLocale::Language language = QLocale(tag).language();
         if (language == QLocale::C || language == QLocale::AnyLanguage)
             continue;
+        if (listed.isEmpty())
+            for (const QString& name : names)
+                listed << (name.trimmed().isEmpty() ? QLocale::AnyLanguage : languageNamed(name));
         if (const qsizetype at = listed.indexOf(language); at >= 0)
             return names.at(at);
     }
