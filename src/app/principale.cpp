@@ -298,7 +298,6 @@ void TPrincipale::FormCreate()
         SceltaLingua->setEditText(startLanguage_);
         chooseLanguage(*SceltaLingua, *Language1, programFolder());
     }
-    const MemoCatalogue::Batch batch(*catalogue_);
     game_->buildCatalogue(wordListFolder(places_, programFolder_, startLanguage_.toStdString()));
     updateVoiceLanguage();
 }
@@ -333,9 +332,6 @@ void TPrincipale::skipSupersededFirstLayout()
 
 void TPrincipale::Panel35Click()
 {
-    std::optional<MemoCatalogue::Batch> batch;
-    if (game_->catalogueOutdated())
-        batch.emplace(*catalogue_);
     const auto refresh = qScopeGuard([this] { tilesChanged(); });
     const QScopedValueRollback changing(changingBoard_, true);
     const auto speakTheList = qScopeGuard([this] { updateVoiceLanguage(); });

@@ -92,47 +92,16 @@ QString displayName(const std::string& name)
 
 }  // namespace
 
-MemoCatalogue::Batch::Batch(MemoCatalogue& catalogue) : catalogue_(catalogue)
-{
-    ++catalogue_.batches_;
-}
-
-MemoCatalogue::Batch::~Batch()
-{
-    if (--catalogue_.batches_ == 0)
-        catalogue_.showAll();
-}
-
 void MemoCatalogue::clear()
 {
     names_.clear();
-    if (batches_ == 0)
-        memo_.clear();
+    memo_.clear();
 }
 
 void MemoCatalogue::append(const std::string& name)
 {
     names_.push_back(name);
-    if (batches_ > 0)
-        return;
-    // The first name takes the place of the empty line a cleared list shows.
-    if (names_.size() == 1)
-        memo_.setPlainText(displayName(name));
-    else
-        memo_.appendPlainText(displayName(name));
-}
-
-void MemoCatalogue::showAll()
-{
-    if (names_.empty()) {
-        memo_.clear();
-        return;
-    }
-    QStringList lines;
-    lines.reserve(static_cast<qsizetype>(names_.size()));
-    for (const std::string& name : names_)
-        lines.append(displayName(name));
-    memo_.setLines(lines);
+    memo_.appendLine(displayName(name));
 }
 
 }  // namespace brindolo

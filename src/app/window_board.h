@@ -61,20 +61,6 @@ private:
 // per line into a text list for display.
 class MemoCatalogue : public Catalogue {
 public:
-    // While a batch lives the names are only collected; the text list takes
-    // them all in one go when it ends, instead of laying itself out again
-    // for every name.
-    class Batch {
-    public:
-        explicit Batch(MemoCatalogue& catalogue);
-        ~Batch();
-        Batch(const Batch&) = delete;
-        Batch& operator=(const Batch&) = delete;
-
-    private:
-        MemoCatalogue& catalogue_;
-    };
-
     explicit MemoCatalogue(TMemo& memo) : memo_(memo) {}
     void clear() override;
     void append(const std::string& name) override;
@@ -83,11 +69,8 @@ public:
     std::string entry(int index) const override { return names_.at(static_cast<size_t>(index)); }
 
 private:
-    void showAll();
-
     TMemo& memo_;
     std::vector<std::string> names_;
-    int batches_ = 0;
 };
 
 }  // namespace brindolo

@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QSignalBlocker>
 #include <QTimer>
 
 namespace brindolo {
@@ -231,7 +232,6 @@ void TCheckBox::keyPressEvent(QKeyEvent* event)
 
 TCustomComboBox::TCustomComboBox(TComponent* owner, TControl* parent) : TWidgetControl(owner)
 {
-    setEditable(true);
     setInsertPolicy(QComboBox::NoInsert);
     view()->setItemDelegate(new ItemHeightDelegate(this, [this] { return itemHeight(); }));
     setParentControl(parent);
@@ -239,6 +239,34 @@ TCustomComboBox::TCustomComboBox(TComponent* owner, TControl* parent) : TWidgetC
     // and by activated() alone when it does not.
     connect(this, &QComboBox::editTextChanged, this, &TCustomComboBox::textChanged);
     connect(this, &QComboBox::activated, this, &TCustomComboBox::picked);
+}
+
+QString TCustomComboBox::currentText() const
+{
+    return isEditable() ? QComboBox::currentText() : text_;
+}
+
+void TCustomComboBox::setEditText(const QString& text)
+{
+    if (isEditable()) {
+        QComboBox::setEditText(text);
+        return;
+    }
+    if (text_ == text)
+        return;
+    text_ = text;
+    // As the text field would: a blocked combo box tells no one.
+    emit editTextChanged(text_);
+}
+
+void TCustomComboBox::showEvent(QShowEvent* event)
+{
+    if (!isEditable()) {
+        const QSignalBlocker quiet(this);
+        setEditable(true);
+        QComboBox::setEditText(text_);
+    }
+    TWidgetControl::showEvent(event);
 }
 
 void TCustomComboBox::textChanged()
@@ -310,12 +338,45 @@ TMemo::TMemo(TComponent* owner, TControl* parent) : TWidgetControl(owner)
 
 QStringList TMemo::lines() const
 {
-    return toPlainText().split(QLatin1Char('\n'));
+    if (editor_)
+        return editor_->toPlainText().split(QLatin1Char('\n'));
+    return lines_.isEmpty() ? QStringList{QString()} : lines_;
 }
 
 void TMemo::setLines(const QStringList& lines)
 {
-    setPlainText(lines.join(QLatin1Char('\n')));
+    lines_ = lines;
+    if (editor_)
+        editor_->setPlainText(lines.join(QLatin1Char('\n')));
+}
+
+void TMemo::appendLine(const QString& line)
+{
+    if (!editor_)
+        lines_.append(line);
+    else if (editor_->document()->isEmpty())
+        editor_->setPlainText(line);
+    else
+        editor_->appendPlainText(line);
+}
+
+void TMemo::showEvent(QShowEvent* event)
+{
+    if (!editor_) {
+        editor_ = new QPlainTextEdit(this);
+        editor_->setPlainText(lines_.join(QLatin1Char('\n')));
+        editor_->setGeometry(rect());
+        setFocusProxy(editor_);
+        editor_->show();
+    }
+    TWidgetControl::showEvent(event);
+}
+
+void TMemo::resizeEvent(QResizeEvent* event)
+{
+    if (editor_)
+        editor_->setGeometry(rect());
+    TWidgetControl::resizeEvent(event);
 }
 
 }  // namespace brindolo

@@ -156,6 +156,12 @@ class TCustomComboBox : public TWidgetControl<QComboBox> {
     Q_PROPERTY(brindolo::TFont* Font READ fontObject)
 public:
     TCustomComboBox(TComponent* owner, TControl* parent);
+    // The text field is made when the drop-down is first shown, so that a
+    // drop-down that starts hidden lays out no text and loads no font at
+    // start-up; until then its text is kept here. These hide QComboBox's own
+    // functions of the same names, which know only the text field.
+    QString currentText() const;
+    void setEditText(const QString& text);
     int itemHeight() const { return itemHeight_; }
     void setItemHeight(int height);
     QStringList items() const;
@@ -167,9 +173,14 @@ public:
     // notifies once, also the pick of the name the text field shows already.
     std::function<void()> OnChange;
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     void textChanged();
     void picked(int index);
+
+    QString text_;  // while there is no text field
 
     int itemHeight_ = 16;
     // Set while the event that changed the text is still being handled, so
@@ -197,15 +208,30 @@ public:
     TRzComboBox(TComponent* owner, TControl* parent);
 };
 
-// Multi-line text list.
-class TMemo : public TWidgetControl<QPlainTextEdit> {
+// Multi-line text list. The editor that shows the lines is made when the
+// list is first shown: a list that stays hidden, as the window's catalogue
+// does, then lays out no text and loads no font.
+class TMemo : public TWidgetControl<QWidget> {
     Q_OBJECT
     Q_PROPERTY(QStringList Lines READ lines WRITE setLines)
     Q_PROPERTY(brindolo::TFont* Font READ fontObject)
 public:
     TMemo(TComponent* owner, TControl* parent);
+    // An empty list has one empty line.
     QStringList lines() const;
     void setLines(const QStringList& lines);
+    void appendLine(const QString& line);
+    void clear() { setLines({}); }
+    // Null until the list is first shown.
+    QPlainTextEdit* editor() const { return editor_; }
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    QStringList lines_;  // while there is no editor
+    QPlainTextEdit* editor_ = nullptr;
 };
 
 }  // namespace brindolo

@@ -10,6 +10,7 @@
 
 #include <QAbstractItemView>
 #include <QDir>
+#include <QLineEdit>
 #include <QTemporaryDir>
 
 namespace brindolo {
@@ -46,12 +47,22 @@ TEST_F(LanguageChooserTest, OpeningListsTheNamesOnceKeepsTheTextAndShowsTheList)
     writeFile(dir, "lingue.txt", "italiano\r\nEnglish\r\n");
     int changes = 0;
     ui.languages->OnChange = [&] { ++changes; };
+    // Hidden, the drop-down has no text field yet and still tells of each
+    // change of its text.
+    EXPECT_EQ(ui.languages->lineEdit(), nullptr);
+    ui.languages->setEditText("English");
+    ui.languages->setEditText("English");
+    ui.languages->setEditText("italiano");
+    EXPECT_EQ(changes, 2);
+    changes = 0;
 
     openLanguageChooser(*ui.languages, folder);
     openLanguageChooser(*ui.languages, folder);
 
     EXPECT_EQ(ui.languages->items(), (QStringList{"italiano", "English"}));
     EXPECT_EQ(ui.languages->currentText(), "italiano");
+    ASSERT_NE(ui.languages->lineEdit(), nullptr);
+    EXPECT_EQ(ui.languages->lineEdit()->text(), "italiano");
     EXPECT_TRUE(ui.languages->isVisible());
     EXPECT_TRUE(ui.languages->view()->isVisible());
     EXPECT_EQ(changes, 0);
