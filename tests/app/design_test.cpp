@@ -127,6 +127,11 @@ TEST_F(DesignTest, EveryControlMatchesThePinnedDesign)
         EXPECT_EQ(control->visible(), row.visible);
         EXPECT_FALSE(control->isLoading());
     }
+    // Last, since painting lays the window out: a panel paints the colour
+    // it holds inside its frame.
+    for (int i = 0; i < static_cast<int>(rows.size()); ++i)
+        if (auto* panel = dynamic_cast<TPanel*>(window->component(i)))
+            EXPECT_EQ(panel->grab().toImage().pixelColor(2, 2), rows[i].colour) << rows[i].name.toStdString();
 }
 
 // The rest of the design: the window itself and the start states that are
