@@ -103,11 +103,6 @@ QImage worksheetPicture(const std::string& path, int longerSide)
 
 namespace {
 
-QString fromUtf8(const std::string& text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 // Lengths in the device's own units.
 class Page {
 public:
@@ -165,16 +160,16 @@ void drawPicture(QPainter& painter, const Page& page, const QRectF& frame, const
     try {
         picture = worksheetPicture(row.picturePath, std::max(pixels.width(), pixels.height()));
     } catch (const Exception& failure) {
-        qCDebug(lcWorksheet) << "No picture for" << fromUtf8(row.word) << ":" << failure.what();
+        qCDebug(lcWorksheet) << "No picture for" << QString::fromStdString(row.word) << ":" << failure.what();
     } catch (const std::bad_alloc&) {
-        qCDebug(lcWorksheet) << "No memory for the picture of" << fromUtf8(row.word);
+        qCDebug(lcWorksheet) << "No memory for the picture of" << QString::fromStdString(row.word);
     }
     if (picture.isNull()) {
         painter.setPen(QPen(Qt::gray, page.mm(0.3)));
         painter.drawRect(frame);
         painter.setPen(Qt::black);
         painter.setFont(sheetFont(28, true));
-        painter.drawText(frame, Qt::AlignCenter, fromUtf8(std::string(utf8FirstCharacter(row.word))));
+        painter.drawText(frame, Qt::AlignCenter, QString::fromStdString(std::string(utf8FirstCharacter(row.word))));
         return;
     }
     const QImage scaled = picture.scaled(pixels, Qt::KeepAspectRatio, Qt::SmoothTransformation);
@@ -241,7 +236,7 @@ void paintChildsPage(QPainter& painter, const Page& page, const Worksheet& sheet
         drawPicture(painter, page, frame, row);
         const QRectF letters(frame.right() + gap, band.top(), lettersWidth, band.height());
         painter.setPen(Qt::black);
-        drawFitted(painter, letters, fromUtf8(row.letters), letterFont(14));
+        drawFitted(painter, letters, QString::fromStdString(row.letters), letterFont(14));
         drawBoxes(painter, page, QRectF(letters.right() + gap, band.top(), page.width() - letters.right() - gap, band.height()),
                   row.word);
     }
@@ -261,9 +256,9 @@ void paintTeachersPage(QPainter& painter, const Page& page, const Worksheet& she
         painter.setFont(sheetFont(12, true));
         painter.drawText(QRectF(0, band.top(), page.mm(9), band.height()), Qt::AlignLeft | Qt::AlignVCenter,
                          QStringLiteral("%1.").arg(number));
-        drawFitted(painter, QRectF(page.mm(9), band.top(), column - page.mm(12), band.height()), fromUtf8(row.letters),
-                   letterFont(12));
-        drawFitted(painter, QRectF(column, band.top(), column, band.height()), fromUtf8(row.word), letterFont(14));
+        drawFitted(painter, QRectF(page.mm(9), band.top(), column - page.mm(12), band.height()),
+                   QString::fromStdString(row.letters), letterFont(12));
+        drawFitted(painter, QRectF(column, band.top(), column, band.height()), QString::fromStdString(row.word), letterFont(14));
     }
 }
 
