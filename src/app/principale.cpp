@@ -19,6 +19,7 @@
 #include <QPalette>
 #include <QScopeGuard>
 #include <QScopedValueRollback>
+#include <QSignalBlocker>
 #include <QWindow>
 #include <exception>
 #include <algorithm>
@@ -293,10 +294,15 @@ void TPrincipale::FormCreate()
 {
     refitPanel();
     // Before the catalogue, so that the first word list is already the
-    // language's own and is read once.
+    // language's own and is read once. The drop-down's change handler would
+    // switch the language a first time: the start does it once, here.
     if (!startLanguage_.isEmpty()) {
-        SceltaLingua->setEditText(startLanguage_);
+        {
+            const QSignalBlocker quiet(SceltaLingua);
+            SceltaLingua->setEditText(startLanguage_);
+        }
         chooseLanguage(*SceltaLingua, *Language1, programFolder());
+        speech_->languageChanged();
     }
     game_->buildCatalogue(wordListFolder(places_, programFolder_, startLanguage_.toStdString()));
     updateVoiceLanguage();
