@@ -3,7 +3,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "speech/text_to_speech_speaker.h"
-#include "system/language_names.h"
 
 #include <QDeadlineTimer>
 #include <QElapsedTimer>
@@ -25,20 +24,6 @@
 
 namespace brindolo {
 namespace {
-
-TEST(TextToSpeechSpeaker, LanguageNamesAsTheLanguageListWritesThem)
-{
-    EXPECT_EQ(languageNamed("italiano"), QLocale::Italian);
-    EXPECT_EQ(languageNamed("english"), QLocale::English);
-    EXPECT_EQ(languageNamed("Français"), QLocale::French);
-    EXPECT_EQ(languageNamed("deutsch"), QLocale::German);
-    EXPECT_EQ(languageNamed("español"), QLocale::Spanish);
-    EXPECT_EQ(languageNamed("português"), QLocale::Portuguese);
-    EXPECT_EQ(languageNamed("German"), QLocale::German);
-    EXPECT_EQ(languageNamed("de"), QLocale::German);
-    EXPECT_EQ(languageNamed("parziale"), QLocale::AnyLanguage);
-    EXPECT_EQ(languageNamed(""), QLocale::AnyLanguage);
-}
 
 // A speech daemon's stand-in on a socket of its own: it speaks as much of
 // SSIP as libspeechd and Qt's engine use, offers a voice for each shipped

@@ -4,6 +4,7 @@
 
 #include "system/collation.h"
 #include "system/directory_search.h"
+#include "system/language_names.h"
 #include "system/program_folder.h"
 #include "system/utf8.h"
 
@@ -70,6 +71,20 @@ TEST(DirectorySearch, UnreadableFoldersGiveNothing)
     EXPECT_TRUE(searchDirectory("/no/such/folder", "*").empty());
     EXPECT_TRUE(searchDirectory("", "*").empty());
     EXPECT_TRUE(searchDirectory("/proc/self/exe", "*").empty());
+}
+
+TEST(LanguageNames, AsTheLanguageListWritesThemOrByNameOrCode)
+{
+    EXPECT_EQ(languageNamed("italiano"), QLocale::Italian);
+    EXPECT_EQ(languageNamed("english"), QLocale::English);
+    EXPECT_EQ(languageNamed("Français"), QLocale::French);
+    EXPECT_EQ(languageNamed("deutsch"), QLocale::German);
+    EXPECT_EQ(languageNamed("español"), QLocale::Spanish);
+    EXPECT_EQ(languageNamed("português"), QLocale::Portuguese);
+    EXPECT_EQ(languageNamed("German"), QLocale::German);
+    EXPECT_EQ(languageNamed("de"), QLocale::German);
+    EXPECT_EQ(languageNamed("parziale"), QLocale::AnyLanguage);
+    EXPECT_EQ(languageNamed(""), QLocale::AnyLanguage);
 }
 
 TEST(ProgramFolder, IsTheExecutablesFolder)
