@@ -469,6 +469,16 @@ void TPrincipale::speakWith(Speaker& speaker, bool muted)
     updateVoiceLanguage();
 }
 
+void TPrincipale::apply(const StartSettings& start, Speaker& speaker)
+{
+    MaiuscoloMinuscolo->setChecked(start.capitals);
+    speakWith(speaker, !start.voice);
+    if (start.fullscreen)
+        showFullScreen();
+    else
+        showMaximized();
+}
+
 void TPrincipale::voicesChanged()
 {
     if (voice_)

@@ -9,6 +9,7 @@
 
 #include "app/board_marks.h"
 #include "app/board_speech.h"
+#include "app/start_settings.h"
 #include "app/window_board.h"
 #include "app/word_voice.h"
 #include "game/game.h"
@@ -94,6 +95,10 @@ public:
     // from now on; muted starts with the voice box unticked. Until then the
     // window is silent.
     void speakWith(Speaker& speaker, bool muted);
+    // Takes what the settings files and the command line chose for this
+    // start, the one place they reach the window: the case box, the voice
+    // (through speaker) and the window shown full screen or maximized.
+    void apply(const StartSettings& start, Speaker& speaker);
     // The speaker has learnt which voices it has.
     void voicesChanged();
     // The hint bar clicked, or Space or Enter pressed on it.

@@ -83,8 +83,6 @@ int main(int argc, char** argv)
     brindolo::TextToSpeechSpeaker speaker;
     auto window =
         std::make_unique<brindolo::TPrincipale>(&application, std::string(), nullptr, places, start.language);
-    window->MaiuscoloMinuscolo->setChecked(start.capitals);
-    window->speakWith(speaker, !start.voice);
     QObject::connect(&speaker, &brindolo::TextToSpeechSpeaker::voicesChanged, window.get(),
                      &brindolo::TPrincipale::voicesChanged);
     // For packaging checks: prove the window comes up on the shipped data,
@@ -95,10 +93,7 @@ int main(int argc, char** argv)
     if (!reportAndQuit)
         brindolo::AfterFirstPaint::watch(*window, [&speaker] { speaker.start(); });
     brindolo::QuitAfterFirstPaint::watch(*window);
-    if (start.fullscreen)
-        window->showFullScreen();
-    else
-        window->showMaximized();
+    window->apply(start, speaker);
 
     if (reportAndQuit) {
         std::printf("catalogue: %d\n", window->catalogue().count());
