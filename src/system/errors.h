@@ -4,7 +4,10 @@
 
 #pragma once
 // The program's failures are exceptions carrying the message the user sees.
-// Handlers never catch them: the event boundary (event_boundary.h) does.
+// The event boundary (event_boundary.h) catches them and shows the message.
+// A handler catches one only to finish its own work first and then throws it
+// on (the deal, whose picture fails after the board is dealt), or where no
+// window shows it: the commands without a window print it instead.
 
 #include <stdexcept>
 #include <string>

@@ -10,6 +10,7 @@
 // failure); BRINDOLO_MONKEY_EVENTS sets how many actions it takes.
 
 #include "app/principale.h"
+#include "game/clock_random.h"
 #include "widgets/event_boundary.h"
 
 #include <QApplication>
@@ -33,18 +34,6 @@
 
 namespace brindolo::testing {
 namespace {
-
-// The game's own draws come from the run's seed, so that a failing run
-// replays exactly.
-class SeededRandom : public RandomSource {
-public:
-    explicit SeededRandom(unsigned seed) : engine_(seed) {}
-    void reseed() override {}
-    int uniform(int n) override { return std::uniform_int_distribution<int>(0, n - 1)(engine_); }
-
-private:
-    std::mt19937 engine_;
-};
 
 unsigned long environmentNumber(const char* name, unsigned long fallback)
 {
@@ -121,6 +110,8 @@ protected:
     void startProgram()
     {
         window.reset();
+        // The game's own draws come from the run's seed, so that a failing
+        // run replays exactly.
         window = std::make_unique<TPrincipale>(&application, folder.path().toStdString() + "/",
                                                std::make_unique<SeededRandom>(static_cast<unsigned>(engine())));
         window->show();
