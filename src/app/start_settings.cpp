@@ -7,11 +7,11 @@
 #include "i18n/language_list.h"
 #include "system/file_path.h"
 #include "system/language_names.h"
+#include "system/logging.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
-#include <QLoggingCategory>
 #include <QSettings>
 #include <QStandardPaths>
 #include <optional>
@@ -19,8 +19,6 @@
 namespace brindolo {
 
 namespace {
-
-Q_LOGGING_CATEGORY(lcSettings, "brindolo.settings", QtInfoMsg)
 
 // What the files and the command line chose; unset ones are left to the
 // weaker places.

@@ -7,8 +7,8 @@
 #include "game/board_map.h"
 #include "game/word_rules.h"
 #include "system/directory_search.h"
+#include "system/logging.h"
 
-#include <QLoggingCategory>
 #include <algorithm>
 #include <exception>
 #include <stdexcept>
@@ -17,10 +17,6 @@
 namespace brindolo {
 
 using namespace board_map;
-
-namespace {
-Q_LOGGING_CATEGORY(pictureLog, "brindolo.picture", QtInfoMsg)
-}
 
 const std::array<std::array<int, kWordsPerGame>, Game::kArrangementCount> Game::kArrangements{{
     {1, 2, 4, 3, 7, 6, 5, 9, 10, 8},
@@ -97,7 +93,7 @@ void Game::showWordPicture(int word)
         bool& failed = pictureFailed_.at(static_cast<size_t>(word - 1));
         if (failed) {
             // Told once per word and game; later failures only to the log.
-            qCDebug(pictureLog) << "picture of word" << word << "failed again";
+            qCDebug(lcPicture) << "picture of word" << word << "failed again";
             return;
         }
         failed = true;

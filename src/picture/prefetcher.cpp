@@ -6,16 +6,13 @@
 
 #include "picture/bitmap.h"
 #include "picture/codec/file_copy.h"
+#include "system/logging.h"
 
-#include <QLoggingCategory>
 #include <exception>
 
 namespace brindolo {
 
 namespace {
-
-// Off unless asked for (QT_LOGGING_RULES="brindolo.picture.debug=true").
-Q_LOGGING_CATEGORY(pictureLog, "brindolo.picture", QtInfoMsg)
 
 // Thrown from the decode's progress notification to end a decode nobody
 // wants any more.
@@ -103,9 +100,9 @@ void DecodePrefetcher::prefetch(const Job& job, std::uint64_t generation, const 
         } catch (const std::exception& error) {
             // Left out of the cache: showing the picture raises as it always
             // does, at the moment the user asks for it.
-            qCDebug(pictureLog, "not decoded ahead: %s: %s", path.c_str(), error.what());
+            qCDebug(lcPicture, "not decoded ahead: %s: %s", path.c_str(), error.what());
         } catch (...) {
-            qCDebug(pictureLog, "not decoded ahead: %s", path.c_str());
+            qCDebug(lcPicture, "not decoded ahead: %s", path.c_str());
         }
     }
 }

@@ -5,21 +5,13 @@
 #include "speech/text_to_speech_speaker.h"
 
 #include "system/language_names.h"
+#include "system/logging.h"
 
 #include <QDeadlineTimer>
-#include <QLoggingCategory>
 #include <QTextToSpeech>
 #include <QThread>
 
 namespace brindolo {
-
-namespace {
-
-// What keeps the game silent, for whoever wonders why: the game itself only
-// greys out its voice box.
-Q_LOGGING_CATEGORY(speechLog, "brindolo.speech", QtWarningMsg)
-
-}  // namespace
 
 void SpeechEngineHome::start()
 {
@@ -33,7 +25,7 @@ void SpeechEngineHome::start()
                 readVoices();
         });
         connect(engine_, &QTextToSpeech::errorOccurred, this,
-                [](QTextToSpeech::ErrorReason, const QString& text) { qCInfo(speechLog) << "engine:" << text; });
+                [](QTextToSpeech::ErrorReason, const QString& text) { qCInfo(lcSpeech) << "engine:" << text; });
     }
     readVoices();
 }
@@ -55,9 +47,9 @@ void SpeechEngineHome::readVoices()
         reason = QStringLiteral("the speech engine has no voice");
     if (!reason.isEmpty()) {
         locales.clear();
-        qCInfo(speechLog) << "silent:" << reason;
+        qCInfo(lcSpeech) << "silent:" << reason;
     } else if (engine_->state() == QTextToSpeech::Error) {
-        qCInfo(speechLog) << "speaking all the same after:" << engine_->errorString();
+        qCInfo(lcSpeech) << "speaking all the same after:" << engine_->errorString();
     }
     emit voicesRead(locales, reason);
 }
@@ -69,7 +61,7 @@ void SpeechEngineHome::say(const QString& text, const QLocale& locale)
     if (engine_->locale() != locale)
         engine_->setLocale(locale);
     if (engine_->locale() != locale) {
-        qCInfo(speechLog) << "no voice taken for" << locale.name() << "to say" << text;
+        qCInfo(lcSpeech) << "no voice taken for" << locale.name() << "to say" << text;
         return;
     }
     // A new word replaces one still being said rather than queueing behind it.
@@ -108,7 +100,7 @@ bool TextToSpeechSpeaker::finish()
     // left to the end of the process; they touch nothing of this speaker.
     const bool finished = thread_->wait(QDeadlineTimer(waited_ ? 0 : 1000));
     if (!finished && !waited_)
-        qCInfo(speechLog) << "the speech engine did not end in time";
+        qCInfo(lcSpeech) << "the speech engine did not end in time";
     waited_ = true;
     return finished;
 }

@@ -5,9 +5,9 @@
 #include "widgets/event_boundary.h"
 
 #include "system/errors.h"
+#include "system/logging.h"
 
 #include <QApplication>
-#include <QLoggingCategory>
 #include <QMessageBox>
 #include <QWidget>
 #include <exception>
@@ -15,8 +15,6 @@
 namespace brindolo {
 
 namespace {
-
-Q_LOGGING_CATEGORY(eventsLog, "brindolo.events", QtInfoMsg)
 
 struct BoundaryState {
     EventBoundary::Reporter reporter;
@@ -54,7 +52,7 @@ void cancelMouse()
 void noteLostFailure(const char* step, const QString& message = {}) noexcept
 {
     try {
-        qCDebug(eventsLog) << "failed while" << step << message;
+        qCDebug(lcEvents) << "failed while" << step << message;
     } catch (...) {
     }
 }

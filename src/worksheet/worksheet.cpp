@@ -10,12 +10,12 @@
 #include "picture/codec/file_copy.h"
 #include "picture/codec/jpeg_decode.h"
 #include "system/errors.h"
+#include "system/logging.h"
 #include "system/utf8.h"
 
 #include <QFile>
 #include <QFontMetricsF>
 #include <QLocale>
-#include <QLoggingCategory>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <algorithm>
@@ -26,8 +26,6 @@
 #if defined(__GLIBC__)
 #include <langinfo.h>
 #endif
-
-Q_LOGGING_CATEGORY(lcWorksheet, "brindolo.worksheet", QtInfoMsg)
 
 namespace brindolo {
 
