@@ -104,10 +104,15 @@ CommandLine readCommandLine(int argc, char** argv)
         QStringLiteral("language"));
     const QCommandLineOption fullscreen(QStringLiteral("fullscreen"),
                                         QStringLiteral("Show the board over the whole screen."));
+    const QCommandLineOption font(
+        QStringLiteral("font"),
+        QStringLiteral("Show the board's words in <family>, an installed font (Andika, OpenDyslexic)."),
+        QStringLiteral("family"));
     const WorksheetParser worksheet(parser);
     parser.addOption(pictures);
     parser.addOption(language);
     parser.addOption(fullscreen);
+    parser.addOption(font);
     parser.addOption(mute);
     parser.addOption(check);
     parser.addPositionalArgument(QStringLiteral("folder"), QStringLiteral("The folder that --check checks."),
@@ -142,6 +147,8 @@ CommandLine readCommandLine(int argc, char** argv)
     line.fullscreen = parser.isSet(fullscreen);
     if (parser.isSet(language))
         line.language = parser.value(language);
+    if (parser.isSet(font))
+        line.font = parser.value(font);
     const QStringList positional = parser.positionalArguments();
     if (!worksheet.read(parser, line))
         return line;

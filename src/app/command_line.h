@@ -28,6 +28,7 @@ struct CommandLine {
     bool mute = false;                // --mute: the voice box starts unticked
     std::optional<QString> language;  // --language, as typed
     bool fullscreen = false;          // --fullscreen
+    std::optional<QString> font;      // --font's family, as typed
     WorksheetOptions worksheet;       // --worksheet and the options that go with it
     QString text;                     // the help or version text, or what is wrong
 };

@@ -15,6 +15,7 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QFontDatabase>
 #include <QKeyEvent>
 #include <QPalette>
 #include <QScopeGuard>
@@ -23,6 +24,7 @@
 #include <QWindow>
 #include <exception>
 #include <algorithm>
+#include <cstdio>
 #include <optional>
 #include <stdexcept>
 
@@ -471,12 +473,36 @@ void TPrincipale::speakWith(Speaker& speaker, bool muted)
 
 void TPrincipale::apply(const StartSettings& start, Speaker& speaker)
 {
+    if (!start.font.isEmpty() && !useFontFamily(start.font))
+        std::fprintf(stderr, "brindolo: font '%s' is not installed; the board keeps %s\n",
+                     start.font.toLocal8Bit().constData(), principaleDesign().fontFamily);
     MaiuscoloMinuscolo->setChecked(start.capitals);
     speakWith(speaker, !start.voice);
     if (start.fullscreen)
         showFullScreen();
     else
         showMaximized();
+}
+
+// A control given a font of its own holds the window's family as its own
+// too, so each one changes family; its size and weight stay, and the
+// layout goes on scaling them.
+bool TPrincipale::useFontFamily(const QString& family)
+{
+    const QStringList installed = QFontDatabase::families();
+    const auto found = std::find_if(installed.begin(), installed.end(), [&](const QString& name) {
+        return name.compare(family.trimmed(), Qt::CaseInsensitive) == 0;
+    });
+    if (found == installed.end())
+        return false;
+    QList<QWidget*> widgets = findChildren<QWidget*>();
+    widgets.prepend(this);
+    for (QWidget* widget : widgets) {
+        QFont changed = widget->font();
+        changed.setFamily(*found);
+        widget->setFont(changed);
+    }
+    return true;
 }
 
 void TPrincipale::voicesChanged()

@@ -96,9 +96,15 @@ public:
     // window is silent.
     void speakWith(Speaker& speaker, bool muted);
     // Takes what the settings files and the command line chose for this
-    // start, the one place they reach the window: the case box, the voice
-    // (through speaker) and the window shown full screen or maximized.
+    // start, the one place they reach the window: the font, the case box,
+    // the voice (through speaker) and the window shown full screen or
+    // maximized. A font family that is not installed is one warning line on
+    // standard error.
     void apply(const StartSettings& start, Speaker& speaker);
+    // Every text of the window in the installed family of that name (case
+    // ignored), at the sizes the layout gives; false, leaving the design's
+    // font, when no such family is installed.
+    bool useFontFamily(const QString& family);
     // The speaker has learnt which voices it has.
     void voicesChanged();
     // The hint bar clicked, or Space or Enter pressed on it.

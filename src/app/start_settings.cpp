@@ -28,6 +28,7 @@ struct Chosen {
     std::optional<bool> capitals;
     std::optional<bool> voice;
     std::optional<bool> fullscreen;
+    std::optional<QString> font;
 };
 
 // The name in names that text stands for: the name itself in any case, or
@@ -112,10 +113,11 @@ void readFile(const QString& path, const QStringList& names, Chosen& chosen, QSt
             warnings << QStringLiteral("%1: %2=%3: %4; ignored").arg(path, key, text, why);
         };
         const bool known = key == QLatin1String("language") || key == QLatin1String("pictures")
-            || key == QLatin1String("capitals") || key == QLatin1String("voice") || key == QLatin1String("fullscreen");
+            || key == QLatin1String("capitals") || key == QLatin1String("voice") || key == QLatin1String("fullscreen")
+            || key == QLatin1String("font");
         if (!known) {
-            ignore(QStringLiteral("no such setting (the settings are language, pictures, capitals, voice and "
-                                  "fullscreen)"));
+            ignore(QStringLiteral("no such setting (the settings are language, pictures, capitals, voice, "
+                                  "fullscreen and font)"));
         } else if (isList) {
             ignore(QStringLiteral("a value with a comma must be written in double quotes"));
         } else if (key == QLatin1String("language")) {
@@ -132,6 +134,12 @@ void readFile(const QString& path, const QStringList& names, Chosen& chosen, QSt
                 ignore(QStringLiteral("no such folder"));
             else
                 chosen.picturesFolder = QFile::encodeName(text).toStdString();
+        } else if (key == QLatin1String("font")) {
+            // Whether the family is installed is known only to the window.
+            if (!text.trimmed().isEmpty())
+                chosen.font = text.trimmed();
+            else
+                ignore(QStringLiteral("no font family given"));
         } else if (const auto flag = readBoolean(text)) {
             std::optional<bool>& box = key == QLatin1String("capitals") ? chosen.capitals
                 : key == QLatin1String("voice")                      ? chosen.voice
@@ -165,6 +173,8 @@ StartSettings resolveStartSettings(const CommandLine& line, const StartSources& 
         chosen.voice = false;
     if (line.fullscreen)
         chosen.fullscreen = true;
+    if (line.font)
+        chosen.font = *line.font;
 
     StartSettings settings;
     if (chosen.language) {
@@ -177,6 +187,7 @@ StartSettings resolveStartSettings(const CommandLine& line, const StartSources& 
     settings.capitals = chosen.capitals.value_or(settings.capitals);
     settings.voice = chosen.voice.value_or(settings.voice);
     settings.fullscreen = chosen.fullscreen.value_or(settings.fullscreen);
+    settings.font = chosen.font.value_or(settings.font);
     return settings;
 }
 

@@ -14,6 +14,7 @@
 //   capitals=false       the a --> A box at start
 //   voice=false          the voce box at start
 //   fullscreen=true      the board over the whole screen
+//   font=Andika          the family of the board's texts, as --font
 
 #include "app/command_line.h"
 #include "system/errors.h"
@@ -31,6 +32,7 @@ struct StartSettings {
     bool capitals = true;
     bool voice = true;
     bool fullscreen = false;
+    QString font;                // a font family for the board's texts; empty keeps the design's
 };
 
 // What the settings are resolved from, besides the command line.

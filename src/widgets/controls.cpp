@@ -8,12 +8,16 @@
 #include "widgets/item_height_delegate.h"
 
 #include <QAbstractItemView>
+#include <QFontInfo>
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QProxyStyle>
 #include <QSignalBlocker>
 #include <QTimer>
+#include <algorithm>
 
 namespace brindolo {
 
@@ -27,6 +31,20 @@ void callHook(const Hook& hook, Args&... args)
     if (hook)
         EventBoundary::run([&] { hook(args...); });
 }
+
+// A check box's indicator as tall as a line of the box's text, within the
+// box: the style's own indicator keeps its pixel size while the layout
+// scales the text with the board, and a child's finger needs the target to
+// grow with it.
+class TextHighIndicatorStyle : public QProxyStyle {
+public:
+    int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override
+    {
+        if (!widget || (metric != PM_IndicatorWidth && metric != PM_IndicatorHeight))
+            return QProxyStyle::pixelMetric(metric, option, widget);
+        return std::min(QFontMetrics(widget->font()).height(), widget->height());
+    }
+};
 
 }  // namespace
 
@@ -113,6 +131,22 @@ void TPanel::setColor(const QColor& color)
     update();
 }
 
+QFont TPanel::captionFont() const
+{
+    QFont fitted = font();
+    const int room = alignRect().width();
+    const int wide = QFontMetrics(fitted).horizontalAdvance(caption_);
+    if (caption_.isEmpty() || wide <= room)
+        return fitted;
+    // The proportion first, then down by pixels: hinting makes the width
+    // grow with the size in steps.
+    int pixels = std::max(1, QFontInfo(fitted).pixelSize() * std::max(room, 0) / wide);
+    fitted.setPixelSize(pixels);
+    while (pixels > 1 && QFontMetrics(fitted).horizontalAdvance(caption_) > room)
+        fitted.setPixelSize(--pixels);
+    return fitted;
+}
+
 void TPanel::paintEvent(QPaintEvent* event)
 {
     QPainter(this).fillRect(rect(), color_);
@@ -120,6 +154,7 @@ void TPanel::paintEvent(QPaintEvent* event)
     if (caption_.isEmpty())
         return;
     QPainter painter(this);
+    painter.setFont(captionFont());
     painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
     const Qt::Alignment h = captionAlignment_ == TCaptionAlignment::Center ? Qt::AlignHCenter : Qt::AlignLeft;
     painter.drawText(alignRect(), int(h | Qt::AlignVCenter | Qt::TextSingleLine), caption_);
@@ -224,6 +259,9 @@ TCheckBox::TCheckBox(TComponent* owner, TControl* parent) : TWidgetControl(owner
     AccessibleRole = QAccessible::CheckBox;
     AccessibleChecked = [this] { return isChecked(); };
     installAccessibleControls();
+    auto* style = new TextHighIndicatorStyle;
+    style->setParent(this);
+    setStyle(style);
     // clicked() comes only from the player, after the state has changed.
     connect(this, &QCheckBox::clicked, this, [this] { callHook(OnClick); });
 }

@@ -84,6 +84,9 @@ public:
     void setColor(const QColor& color);
     TDragMode dragMode() const { return dragMode_; }
     void setDragMode(TDragMode mode) { dragMode_ = mode; }
+    // The font the caption is drawn in: the panel's own, made smaller for a
+    // caption that would not fit between the borders otherwise.
+    QFont captionFont() const;
 
     bool isContainer() const override { return true; }
     // The raised bevel is one pixel wide; aligned children sit inside it.

@@ -49,7 +49,7 @@ TEST(CommandLine, HelpVersionAndMistakesNeedNoWindow)
     const Outcome help = brindolo({"--help"});
     EXPECT_EQ(help.exitCode, 0);
     for (const char* option : {"-p, --pictures <folder>", "--check", "--mute", "--language <language>", "--fullscreen",
-                               "--worksheet <file>"})
+                               "--font <family>", "--worksheet <file>"})
         EXPECT_TRUE(help.out.contains(option)) << option << help.out.toStdString();
     EXPECT_FALSE(help.out.contains("platform")) << "Qt's own options stay out of the help";
 

@@ -7,6 +7,7 @@
 
 #include <QFontInfo>
 #include <QFontMetrics>
+#include <QStyleOptionButton>
 
 namespace brindolo::testing {
 namespace {
@@ -199,6 +200,47 @@ TEST_F(ShownWindowTest, MemoMirrorsTheCatalogueAndResizingRefitsThePanel)
     EXPECT_EQ(window->PannelloPrincipale->boundsRect(), QRect(0, 0, 900, 600));
     window->resize(700, 400);
     EXPECT_EQ(window->PannelloPrincipale->boundsRect(), QRect(0, 0, 700, 400));
+}
+
+// The sizes the board is tried at: smaller than designed, designed, and
+// screens up to 1920 x 1080.
+const QSize kWindowSizes[] = {{500, 320}, {738, 465}, {1024, 600}, {1280, 800}, {1920, 1080}};
+
+TEST_F(ShownWindowTest, AReadingFontReachesEveryTextAtEverySizeAndTheLongestWordsStillFitATile)
+{
+    EXPECT_FALSE(window->useFontFamily("Nonexistent"));
+    EXPECT_TRUE(QFontInfo(window->Panel(1)->font()).fixedPitch()) << "the design's font stays";
+    ASSERT_TRUE(window->useFontFamily("andika"));
+    // The longest shipped words, and as many capitals as the folder check
+    // lets pass, which Andika makes wider than a tile.
+    const QString longest[] = {"WASSERMELONE", "KRANKENWAGEN", "HÉLICOPTÈRE", QString(kTileCharacters, u'W')};
+    for (const QSize size : kWindowSizes) {
+        window->resize(size);
+        SCOPED_TRACE(size.width());
+        for (int panel = 1; panel <= 34; ++panel)
+            EXPECT_EQ(QFontInfo(window->Panel(panel)->captionFont()).family(), "Andika") << "Panel" << panel;
+        EXPECT_EQ(QFontInfo(window->Voce->font()).family(), "Andika");
+        TPanel& tile = *window->Panel(1);
+        for (const QString& word : longest) {
+            tile.setCaption(word);
+            EXPECT_LE(QFontMetrics(tile.captionFont()).horizontalAdvance(word), tile.alignRect().width())
+                << word.toStdString();
+        }
+    }
+}
+
+TEST_F(ShownWindowTest, TheCheckBoxesIndicatorsAreAsTallAsTheirTextAtEverySize)
+{
+    for (const QSize size : kWindowSizes) {
+        window->resize(size);
+        for (TCheckBox* box : {window->Voce, window->MaiuscoloMinuscolo}) {
+            QStyleOptionButton option;
+            option.initFrom(box);
+            const QRect indicator = box->style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, box);
+            EXPECT_EQ(indicator.height(), QFontMetrics(box->font()).height()) << size.width();
+            EXPECT_TRUE(box->rect().contains(indicator)) << size.width();
+        }
+    }
 }
 
 }  // namespace

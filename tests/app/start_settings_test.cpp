@@ -37,10 +37,11 @@ protected:
 TEST_F(StartSettingsTest, EachSettingComesFromTheStrongestPlaceThatHasIt)
 {
     const std::string a = dir.path().toStdString(), b = QDir::tempPath().toStdString(), c = "/";
-    const QByteArray school = "language=deutsch\ncapitals=false\nvoice=false\nfullscreen=true\npictures=/";
-    const QByteArray user = "language=English\nvoice=true\nfullscreen=false\npictures=" + QByteArray::fromStdString(b);
+    const QByteArray school = "language=deutsch\ncapitals=false\nvoice=false\nfullscreen=true\npictures=/\nfont=OpenDyslexic";
+    const QByteArray user = "language=English\nvoice=true\nfullscreen=false\nfont= Andika \npictures="
+                            + QByteArray::fromStdString(b);
     struct Row {
-        bool commandLine;  // --language es --pictures a --mute --fullscreen
+        bool commandLine;  // --language es --pictures a --mute --fullscreen --font "Liberation Mono"
         QByteArray user, school;
         QStringList desktop;
         StartSettings expected;
@@ -50,21 +51,21 @@ TEST_F(StartSettingsTest, EachSettingComesFromTheStrongestPlaceThatHasIt)
         {false, "", "", {"en-GB", "en-Latn-GB"}, {"english", "", true, true, false}},
         {false, "", "", {"ja-JP", "pt-BR", "de"}, {"português", "", true, true, false}},
         {false, "", "", {"ja-JP", "nl"}, {"", "", true, true, false}},
-        {false, "", school, {"fr-FR"}, {"deutsch", c, false, false, true}},
-        {false, user, school, {"fr-FR"}, {"english", b, false, true, false}},
-        {true, user, school, {"fr-FR"}, {"español", a, false, false, true}},
+        {false, "", school, {"fr-FR"}, {"deutsch", c, false, false, true, "OpenDyslexic"}},
+        {false, user, school, {"fr-FR"}, {"english", b, false, true, false, "Andika"}},
+        {true, user, school, {"fr-FR"}, {"español", a, false, false, true, "Liberation Mono"}},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE((row.user + "|" + row.school + "|" + row.desktop.join(' ').toUtf8()).toStdString());
         CommandLine line;
         if (row.commandLine)
-            line = {.picturesFolder = a, .mute = true, .language = "es", .fullscreen = true};
+            line = {.picturesFolder = a, .mute = true, .language = "es", .fullscreen = true, .font = "Liberation Mono"};
         QStringList warnings;
         const StartSettings got = resolveStartSettings(line, {kNames, {write(row.school), write(row.user)}, row.desktop},
                                                        warnings);
-        EXPECT_EQ(std::tie(got.language, got.picturesFolder, got.capitals, got.voice, got.fullscreen),
+        EXPECT_EQ(std::tie(got.language, got.picturesFolder, got.capitals, got.voice, got.fullscreen, got.font),
                   std::tie(row.expected.language, row.expected.picturesFolder, row.expected.capitals,
-                           row.expected.voice, row.expected.fullscreen));
+                           row.expected.voice, row.expected.fullscreen, row.expected.font));
         EXPECT_TRUE(warnings.isEmpty()) << warnings.join('\n').toStdString();
     }
 }
@@ -73,23 +74,24 @@ TEST_F(StartSettingsTest, EachSettingComesFromTheStrongestPlaceThatHasIt)
 // if the line were not there, and nothing is written, not even a lock.
 TEST_F(StartSettingsTest, AFilesMistakesAreEachOneWarningAndTheWeakerPlaceDecides)
 {
-    const QString school = write("language=deutsch\ncapitals=false\npictures=/");
+    const QString school = write("language=deutsch\ncapitals=false\npictures=/\nfont=Andika");
     const QString user = write("; comment\n#language=english\nlanguage=klingon\ncapitals=maybe\npictures=immagini\n"
-                               "colour=red\nvoice false\n");
+                               "colour=red\nvoice false\nfont=\n");
     const QStringList before = QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden);
     QStringList warnings;
     const StartSettings got = resolveStartSettings({}, {kNames, {school, user}, {"en"}}, warnings);
     EXPECT_EQ(warnings, (QStringList{
         user + ": a line that is neither KEY=VALUE nor [SECTION] is ignored (comments begin with ';')",
         user + ": capitals=maybe: neither true nor false; ignored",
-        user + ": colour=red: no such setting (the settings are language, pictures, capitals, voice and "
-               "fullscreen); ignored",
+        user + ": colour=red: no such setting (the settings are language, pictures, capitals, voice, "
+               "fullscreen and font); ignored",
+        user + ": font=: no font family given; ignored",
         user + ": language=klingon: not a language of the list: the languages are italiano, english, français, "
                "deutsch, español, português; ignored",
         user + ": pictures=immagini: not a full path (one that begins with /); ignored",
     }));
-    EXPECT_EQ(std::tie(got.language, got.picturesFolder, got.capitals),
-              (std::tuple<QString, std::string, bool>{"deutsch", "/", false}));
+    EXPECT_EQ(std::tie(got.language, got.picturesFolder, got.capitals, got.font),
+              (std::tuple<QString, std::string, bool, QString>{"deutsch", "/", false, "Andika"}));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden), before);
 
     // The command line is the player's own: a name the list lacks stops the start.
