@@ -111,6 +111,8 @@ set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6gui6, fonts-liberation2")
 # The words are spoken through Qt's speech-dispatcher plugin and espeak-ng's
 # voices; without them the game plays silently.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-speech-speechd-plugin, speech-dispatcher, espeak-ng")
+# Fonts made for early and dyslexic readers, for the font setting.
+set(CPACK_DEBIAN_PACKAGE_SUGGESTS "fonts-sil-andika, fonts-opendyslexic")
 # lintian's remaining notes, all info, are kept: hardening-no-fortify-functions
 # and hardening-no-bindnow, since the package is built with the project's own
 # flags rather than dpkg-buildflags'; binary-has-unneeded-section, for the

@@ -27,6 +27,10 @@ recommends="$(dpkg-deb -f "$deb" Recommends)"
 for wanted in speech-dispatcher espeak-ng; do
     grep -qE "(^|, )$wanted( |,|$)" <<<"$recommends" || fail "Recommends lacks $wanted: $recommends"
 done
+suggests="$(dpkg-deb -f "$deb" Suggests)"
+for font in fonts-sil-andika fonts-opendyslexic; do
+    grep -qE "(^|, )$font( |,|$)" <<<"$suggests" || fail "Suggests lacks $font: $suggests"
+done
 [ "$(dpkg-deb -f "$deb" Section)" = education ] || fail "Section is '$(dpkg-deb -f "$deb" Section)', not education"
 maintainer="$(dpkg-deb -f "$deb" Maintainer)"
 [[ "$maintainer" == "$packager <"*@*">" ]] || fail "Maintainer is '$maintainer', not $packager with an address"
