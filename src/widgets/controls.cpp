@@ -32,17 +32,17 @@ void callHook(const Hook& hook, Args&... args)
         EventBoundary::run([&] { hook(args...); });
 }
 
-// A check box's indicator as tall as a line of the box's text, within the
-// box: the style's own indicator keeps its pixel size while the layout
-// scales the text with the board, and a child's finger needs the target to
-// grow with it.
+// A check box's indicator as tall as the box's characters (the font's pixel
+// size, which the design gave the style's own 13 pixels), within the box:
+// the style's indicator keeps its size while the layout scales the text
+// with the board, and a child's finger needs the target to grow with it.
 class TextHighIndicatorStyle : public QProxyStyle {
 public:
     int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override
     {
         if (!widget || (metric != PM_IndicatorWidth && metric != PM_IndicatorHeight))
             return QProxyStyle::pixelMetric(metric, option, widget);
-        return std::min(QFontMetrics(widget->font()).height(), widget->height());
+        return std::min(QFontInfo(widget->font()).pixelSize(), widget->height());
     }
 };
 
