@@ -76,6 +76,18 @@ std::string fileBytes(const QString& value)
 
 }  // namespace
 
+std::optional<int> readLongest(const QString& text)
+{
+    const QString digits = text.trimmed();
+    bool number = !digits.isEmpty();
+    for (const QChar c : digits)
+        number = number && c >= u'0' && c <= u'9';
+    const int letters = number ? digits.toInt(&number) : 0;
+    if (!number || letters < 1 || letters > kMostLetters)
+        return std::nullopt;
+    return letters;
+}
+
 CommandLine readCommandLine(int argc, char** argv)
 {
     QStringList arguments;
@@ -108,8 +120,19 @@ CommandLine readCommandLine(int argc, char** argv)
         QStringLiteral("font"),
         QStringLiteral("Show the board's words in <family>, an installed font (Andika, OpenDyslexic)."),
         QStringLiteral("family"));
+    const QCommandLineOption theme(QStringLiteral("theme"),
+                                   QStringLiteral("Start with the words of <theme>, a subfolder of the word list."),
+                                   QStringLiteral("theme"));
+    const QCommandLineOption longest(QStringLiteral("longest"),
+                                     QStringLiteral("Deal only words of at most <letters> letters."),
+                                     QStringLiteral("letters"));
+    const QCommandLineOption noRepeats(QStringLiteral("no-repeats"),
+                                       QStringLiteral("Deal ten different words in every game."));
     const WorksheetParser worksheet(parser);
     parser.addOption(pictures);
+    parser.addOption(theme);
+    parser.addOption(longest);
+    parser.addOption(noRepeats);
     parser.addOption(language);
     parser.addOption(fullscreen);
     parser.addOption(font);
@@ -149,6 +172,19 @@ CommandLine readCommandLine(int argc, char** argv)
         line.language = parser.value(language);
     if (parser.isSet(font))
         line.font = parser.value(font);
+    if (parser.isSet(theme))
+        line.theme = parser.value(theme);
+    line.noRepeats = parser.isSet(noRepeats);
+    if (parser.isSet(longest)) {
+        line.longest = readLongest(parser.value(longest));
+        if (!line.longest) {
+            line.action = CommandLine::Action::Error;
+            line.text = QStringLiteral("--longest takes a number of letters from 1 to %1, not '%2'.")
+                            .arg(kMostLetters)
+                            .arg(parser.value(longest));
+            return line;
+        }
+    }
     const QStringList positional = parser.positionalArguments();
     if (!worksheet.read(parser, line))
         return line;

@@ -29,9 +29,17 @@ struct CommandLine {
     std::optional<QString> language;  // --language, as typed
     bool fullscreen = false;          // --fullscreen
     std::optional<QString> font;      // --font's family, as typed
+    std::optional<QString> theme;     // --theme, as typed
+    std::optional<int> longest;       // --longest
+    bool noRepeats = false;           // --no-repeats
     WorksheetOptions worksheet;       // --worksheet and the options that go with it
     QString text;                     // the help or version text, or what is wrong
 };
+
+// The greatest word length --longest and longest= take.
+inline constexpr int kMostLetters = 99;
+// A word length from 1 to kMostLetters, written in decimal digits.
+std::optional<int> readLongest(const QString& text);
 
 // Reads the arguments (argv[0] included). Qt's own window options, such as
 // -platform or -style, are accepted and left for the application object.

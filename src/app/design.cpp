@@ -66,6 +66,7 @@ const ControlDesign kControls[] = {
     {"SceltaLingua", ControlKind::RzComboBox, "PannelloPrincipale", 416, 256, 275, 39, true, qRgb(0, 0, 128), {27, true, qRgb(255, 255, 255)}, "italiano", Hidden, 31},
     {"MaiuscoloMinuscolo", ControlKind::CheckBox, "PannelloPrincipale", 632, 384, 97, 17, false, 0, {}, "a --> A", Checked, 0},
     {"Voce", ControlKind::CheckBox, "PannelloPrincipale", 560, 384, 65, 17, false, 0, {}, "voce", Checked, 0},
+    {"SceltaTema", ControlKind::ComboBox, "PannelloPrincipale", 408, 378, 145, 28, true, qRgb(255, 255, 255), {13, true, qRgb(0, 0, 0)}, "", Hidden, 16},
     {"ComboBox1", ControlKind::ComboBox, "PannelloPrincipale", 400, 8, 297, 24, false, 0, {}, "", Hidden | Sorted, 16},
 };
 

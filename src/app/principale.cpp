@@ -26,6 +26,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <optional>
+#include <cstdio>
 #include <stdexcept>
 
 namespace brindolo {
@@ -182,6 +183,7 @@ TPrincipale::TPrincipale(TComponent* owner, std::string programFolder, std::uniq
     marks_->frameTogether({RichiamaLingua1, RichiamaLingua2, RichiamaLingua3});
     speech_ = std::make_unique<BoardSpeech>(SpokenControls{*this, panels_, *Esci, *RichiamaLingua1, *MaiuscoloMinuscolo,
                                                            *Voce, *SceltaLingua, *Language1, *game_, programFolder_});
+    themes_ = std::make_unique<ThemeChooser>(*SceltaTema, *game_);
     wireEvents();
     setUpKeyboard();
     addWorksheetPrinting(*this);
@@ -246,6 +248,7 @@ void TPrincipale::bindControls()
     MaiuscoloMinuscolo = require<TCheckBox>(*this, "MaiuscoloMinuscolo");
     Voce = require<TCheckBox>(*this, "Voce");
     ComboBox1 = require<TComboBox>(*this, "ComboBox1");
+    SceltaTema = require<TComboBox>(*this, "SceltaTema");
     for (int n = 1; n <= board_map::kPanelCount; ++n)
         panels_[n - 1] = require<TPanel>(*this, board_map::panelName(n).c_str());
 }
@@ -268,6 +271,7 @@ void TPrincipale::wireEvents()
     for (TShape* strip : {RichiamaLingua1, RichiamaLingua2, RichiamaLingua3})
         strip->OnMouseUp = [this](QMouseEvent& event) { RichiamaLingua1MouseUp(event); };
     SceltaLingua->OnChange = [this] { SceltaLinguaChange(); };
+    SceltaTema->OnChange = [this] { themes_->textChanged(); };
 
     for (int n = 1; n <= 10; ++n) {
         TPanel& tile = *Panel(n);
@@ -307,7 +311,14 @@ void TPrincipale::FormCreate()
         speech_->languageChanged();
     }
     game_->buildCatalogue(wordListFolder(places_, programFolder_, startLanguage_.toStdString()));
+    listThemes();
     updateVoiceLanguage();
+}
+
+void TPrincipale::listThemes()
+{
+    themes_->listThemes(game_->chosenWordList(),
+                        SpokenWords::read(LanguageFilePath(programFolder_, SceltaLingua->currentText())));
 }
 
 void TPrincipale::FormResize()
@@ -461,6 +472,7 @@ void TPrincipale::SceltaLinguaChange()
     for (const QWidget* w = QApplication::focusWidget(); w && !fromList; w = w->parentWidget())
         fromList = w == SceltaLingua;
     chooseLanguage(*SceltaLingua, *Language1, programFolder());
+    listThemes();
     if (fromList)
         RichiamaLingua1->setFocus();
 }
@@ -478,6 +490,23 @@ void TPrincipale::apply(const StartSettings& start, Speaker& speaker)
                      start.font.toLocal8Bit().constData(), principaleDesign().fontFamily);
     MaiuscoloMinuscolo->setChecked(start.capitals);
     speakWith(speaker, !start.voice);
+    std::string warning;
+    game_->chooseTheme(themeToPlay(game_->pictureFolder(), start.theme, warning));
+    if (!warning.empty())
+        std::fprintf(stderr, "brindolo: %s\n", warning.c_str());
+    if (game_->catalogueOutdated())
+        game_->buildCatalogue(game_->pictureFolder());
+    listThemes();
+    game_->setDealRules({start.longest, start.repeats});
+    if (start.longest > 0) {
+        const int dealable = dealableCount(*catalogue_, game_->dealRules());
+        if (dealable == 0)
+            std::fprintf(stderr, "brindolo: no word of at most %d letters in %s\n", start.longest,
+                         game_->pictureFolder().c_str());
+        else if (dealable < board_map::kWordsPerGame)
+            std::fprintf(stderr, "brindolo: only %d words of at most %d letters in %s: words will repeat\n",
+                         dealable, start.longest, game_->pictureFolder().c_str());
+    }
     if (start.fullscreen)
         showFullScreen();
     else

@@ -10,6 +10,7 @@
 #include "app/board_marks.h"
 #include "app/board_speech.h"
 #include "app/start_settings.h"
+#include "app/theme_chooser.h"
 #include "app/window_board.h"
 #include "app/word_voice.h"
 #include "game/game.h"
@@ -52,6 +53,8 @@ public:
     TCheckBox* MaiuscoloMinuscolo = nullptr;
     TCheckBox* Voce = nullptr;
     TComboBox* ComboBox1 = nullptr;
+    // The themes of the word list; hidden when it has none.
+    TComboBox* SceltaTema = nullptr;
     // The translator of the window's captions.
     TLanguage* Language1 = nullptr;
 
@@ -97,9 +100,10 @@ public:
     void speakWith(Speaker& speaker, bool muted);
     // Takes what the settings files and the command line chose for this
     // start, the one place they reach the window: the font, the case box,
-    // the voice (through speaker) and the window shown full screen or
-    // maximized. A font family that is not installed is one warning line on
-    // standard error.
+    // the voice (through speaker), the theme and the deal's rules, and the
+    // window shown full screen or maximized. A font family that is not
+    // installed, a theme the word list lacks, or too few words of the
+    // longest length is one warning line on standard error.
     void apply(const StartSettings& start, Speaker& speaker);
     // Every text of the window in the installed family of that name (case
     // ignored), at the sizes the layout gives; false, leaving the design's
@@ -124,6 +128,8 @@ private:
     void wireEvents();
     void setUpKeyboard();
     void openLanguageList();
+    // The theme drop-down follows the word list the next game reads.
+    void listThemes();
     // After the tiles' letters may have changed: only a tile that can be
     // picked takes the focus, and the picked tile's mark follows the game.
     void tilesChanged();
@@ -148,6 +154,7 @@ private:
     // hides or disables; such moves preview nothing.
     bool changingBoard_ = false;
     std::unique_ptr<BoardSpeech> speech_;
+    std::unique_ptr<ThemeChooser> themes_;
     std::unique_ptr<WordVoice> voice_;
 };
 

@@ -21,7 +21,7 @@ void TPrincipale::setUpKeyboard()
     for (int n = 1; n <= 20; ++n)
         order.push_back(Panel(n));
     order.insert(order.end(),
-                 {Panel(board_map::kHintBar), Voce, MaiuscoloMinuscolo, RichiamaLingua1, SceltaLingua, Esci});
+                 {Panel(board_map::kHintBar), SceltaTema, Voce, MaiuscoloMinuscolo, RichiamaLingua1, SceltaLingua, Esci});
     for (QWidget* control : order)
         if (control->focusPolicy() == Qt::NoFocus)
             control->setFocusPolicy(Qt::TabFocus);

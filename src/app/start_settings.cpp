@@ -29,6 +29,9 @@ struct Chosen {
     std::optional<bool> voice;
     std::optional<bool> fullscreen;
     std::optional<QString> font;
+    std::optional<std::string> theme;
+    std::optional<int> longest;
+    std::optional<bool> repeats;
 };
 
 // The name in names that text stands for: the name itself in any case, or
@@ -114,10 +117,11 @@ void readFile(const QString& path, const QStringList& names, Chosen& chosen, QSt
         };
         const bool known = key == QLatin1String("language") || key == QLatin1String("pictures")
             || key == QLatin1String("capitals") || key == QLatin1String("voice") || key == QLatin1String("fullscreen")
-            || key == QLatin1String("font");
+            || key == QLatin1String("font") || key == QLatin1String("theme") || key == QLatin1String("longest")
+            || key == QLatin1String("repeats");
         if (!known) {
             ignore(QStringLiteral("no such setting (the settings are language, pictures, capitals, voice, "
-                                  "fullscreen and font)"));
+                                  "fullscreen, font, theme, longest and repeats)"));
         } else if (isList) {
             ignore(QStringLiteral("a value with a comma must be written in double quotes"));
         } else if (key == QLatin1String("language")) {
@@ -140,9 +144,18 @@ void readFile(const QString& path, const QStringList& names, Chosen& chosen, QSt
                 chosen.font = text.trimmed();
             else
                 ignore(QStringLiteral("no font family given"));
+        } else if (key == QLatin1String("theme")) {
+            // Empty: the whole list, over a weaker file's theme.
+            chosen.theme = QFile::encodeName(text.trimmed()).toStdString();
+        } else if (key == QLatin1String("longest")) {
+            if (const std::optional<int> letters = readLongest(text))
+                chosen.longest = *letters;
+            else
+                ignore(QStringLiteral("not a number of letters from 1 to %1").arg(kMostLetters));
         } else if (const auto flag = readBoolean(text)) {
             std::optional<bool>& box = key == QLatin1String("capitals") ? chosen.capitals
                 : key == QLatin1String("voice")                      ? chosen.voice
+                : key == QLatin1String("repeats")                    ? chosen.repeats
                                                                      : chosen.fullscreen;
             box = *flag;
         } else {
@@ -175,6 +188,12 @@ StartSettings resolveStartSettings(const CommandLine& line, const StartSources& 
         chosen.fullscreen = true;
     if (line.font)
         chosen.font = *line.font;
+    if (line.theme)
+        chosen.theme = QFile::encodeName(*line.theme).toStdString();
+    if (line.longest)
+        chosen.longest = *line.longest;
+    if (line.noRepeats)
+        chosen.repeats = false;
 
     StartSettings settings;
     if (chosen.language) {
@@ -188,6 +207,9 @@ StartSettings resolveStartSettings(const CommandLine& line, const StartSources& 
     settings.voice = chosen.voice.value_or(settings.voice);
     settings.fullscreen = chosen.fullscreen.value_or(settings.fullscreen);
     settings.font = chosen.font.value_or(settings.font);
+    settings.theme = chosen.theme.value_or(settings.theme);
+    settings.longest = chosen.longest.value_or(settings.longest);
+    settings.repeats = chosen.repeats.value_or(settings.repeats);
     return settings;
 }
 

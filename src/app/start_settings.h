@@ -15,6 +15,9 @@
 //   voice=false          the voce box at start
 //   fullscreen=true      the board over the whole screen
 //   font=Andika          the family of the board's texts, as --font
+//   theme=animali        the theme (a subfolder of the word list) at start
+//   longest=5            words of at most 5 letters only
+//   repeats=false        ten different words in every game
 
 #include "app/command_line.h"
 #include "system/errors.h"
@@ -33,6 +36,9 @@ struct StartSettings {
     bool voice = true;
     bool fullscreen = false;
     QString font;                // a font family for the board's texts; empty keeps the design's
+    std::string theme;  // a theme's folder name, UTF-8; empty for the whole list
+    int longest = 0;    // the most letters a dealt word has; 0 for any
+    bool repeats = true;
 };
 
 // What the settings are resolved from, besides the command line.

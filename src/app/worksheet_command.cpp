@@ -63,10 +63,15 @@ bool WorksheetParser::read(const QCommandLineParser& parser, CommandLine& line) 
 }
 
 int runWorksheet(const WorksheetOptions& options, const WordListPlaces& places, const std::string& programFolder,
-                 const QString& language, bool capitals)
+                 const QString& language, bool capitals, const std::string& theme, int longest)
 {
     WorksheetRequest request;
     request.wordFolder = wordListFolder(places, programFolder, language.toStdString());
+    std::string warning;
+    request.theme = themeToPlay(request.wordFolder, theme, warning);
+    if (!warning.empty())
+        std::fprintf(stderr, "brindolo: %s\n", warning.c_str());
+    request.longest = longest;
     if (!language.isEmpty())
         request.languageFile = LanguageFilePath(programFolder, language);
     request.capitals = capitals;

@@ -39,6 +39,6 @@ private:
 // capitals the letter case. Returns the exit status: 0 written, 1 no
 // pictures or a file that cannot be written; messages go to stderr.
 int runWorksheet(const WorksheetOptions& options, const WordListPlaces& places, const std::string& programFolder,
-                 const QString& language, bool capitals);
+                 const QString& language, bool capitals, const std::string& theme = {}, int longest = 0);
 
 }  // namespace brindolo

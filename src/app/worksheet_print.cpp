@@ -21,10 +21,10 @@ void addWorksheetPrinting(TPrincipale& window)
                      [&window] { EventBoundary::run([&window] { printBoardWorksheet(window); }); });
 }
 
-Worksheet boardWorksheet(const TPrincipale& window)
+Worksheet boardWorksheet(TPrincipale& window)
 {
-    const Game& game = window.game();
-    return makeWorksheet(game.gameWords(), game.pictureFolder(), window.MaiuscoloMinuscolo->isChecked(),
+    Game& game = window.game();
+    return makeWorksheet(game.worksheetWords(), game.pictureFolder(), window.MaiuscoloMinuscolo->isChecked(),
                          WorksheetTexts::read(window.Language1->languageFile()));
 }
 

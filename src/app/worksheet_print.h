@@ -17,8 +17,9 @@ class TPrincipale;
 void addWorksheetPrinting(TPrincipale& window);
 
 // The sheet of the deal on the board, in the window's letter case and
-// interface language; no rows before the first deal.
-Worksheet boardWorksheet(const TPrincipale& window);
+// interface language: the deal's words each once, topped up with others to
+// ten different ones when the list has them; no rows before the first deal.
+Worksheet boardWorksheet(TPrincipale& window);
 
 // Asks the print dialog, then prints; before the first deal there is nothing
 // to print, and the window only beeps.

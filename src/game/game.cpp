@@ -5,9 +5,11 @@
 #include "game/game.h"
 
 #include "game/board_map.h"
+#include "game/word_list.h"
 #include "game/word_rules.h"
 #include "system/directory_search.h"
 #include "system/logging.h"
+#include "system/file_path.h"
 
 #include <algorithm>
 #include <exception>
@@ -26,22 +28,91 @@ const std::array<std::array<int, kWordsPerGame>, Game::kArrangementCount> Game::
     {6, 7, 5, 2, 4, 3, 9, 10, 8, 1},
 }};
 
-void readCatalogue(Catalogue& catalogue, const std::string& pictureFolder)
+void readCatalogue(Catalogue& catalogue, const std::string& pictureFolder, const std::string& theme)
 {
     catalogue.clear();
-    for (const std::string& name : searchDirectory(pictureFolder, "*.jpg"))
-        catalogue.append(name);
+    const auto appendFolder = [&](const std::string& prefix) {
+        for (const std::string& name : searchDirectory(joinPath(pictureFolder, prefix), "*.jpg"))
+            catalogue.append(prefix + name);
+    };
+    if (!theme.empty()) {
+        appendFolder(theme + "/");
+        return;
+    }
+    appendFolder("");
+    for (const std::string& each : themesIn(pictureFolder))
+        appendFolder(each + "/");
 }
 
-std::array<std::string, kWordsPerGame> dealWords(const Catalogue& catalogue, RandomSource& random)
+namespace {
+
+// The catalogue's indexes that the rules let a deal take.
+std::vector<int> dealablePool(const Catalogue& catalogue, const DealRules& rules)
+{
+    std::vector<int> pool;
+    for (int index = 0; index < catalogue.count(); ++index)
+        if (rules.longest <= 0 || wordLength(catalogue.entry(index)) <= rules.longest)
+            pool.push_back(index);
+    return pool;
+}
+
+}  // namespace
+
+int dealableCount(const Catalogue& catalogue, const DealRules& rules)
+{
+    return static_cast<int>(dealablePool(catalogue, rules).size());
+}
+
+std::array<std::string, kWordsPerGame> dealWords(const Catalogue& catalogue, RandomSource& random,
+                                                 const DealRules& rules)
 {
     random.reseed();
-    // An empty catalogue has no index to draw: every game word stays empty.
+    // No index to draw: every game word stays empty.
     std::array<std::string, kWordsPerGame> words;
-    const int count = catalogue.count();
-    for (std::string& word : words)
-        word = count > 0 ? catalogue.entry(random.uniform(count)) : std::string();
+    std::vector<int> pool = dealablePool(catalogue, rules);
+    const int count = static_cast<int>(pool.size());
+    if (count == 0)
+        return words;
+    // Ten different words: the first ten places of a shuffle.
+    const bool different = !rules.repeats && count >= kWordsPerGame;
+    for (int k = 0; k < kWordsPerGame; ++k) {
+        if (different) {
+            std::swap(pool[static_cast<size_t>(k)], pool[static_cast<size_t>(k + random.uniform(count - k))]);
+            words[static_cast<size_t>(k)] = catalogue.entry(pool[static_cast<size_t>(k)]);
+        } else {
+            words[static_cast<size_t>(k)] = catalogue.entry(pool[static_cast<size_t>(random.uniform(count))]);
+        }
+    }
     return words;
+}
+
+std::array<std::string, kWordsPerGame> differentWords(const std::array<std::string, kWordsPerGame>& deal,
+                                                      const Catalogue& catalogue, RandomSource& random,
+                                                      const DealRules& rules)
+{
+    // No deal yet: nothing to print.
+    if (std::all_of(deal.begin(), deal.end(), [](const std::string& word) { return word.empty(); }))
+        return deal;
+    std::array<std::string, kWordsPerGame> words;
+    size_t filled = 0;
+    const auto add = [&](const std::string& word) {
+        if (!word.empty() && filled < words.size() && std::find(words.begin(), words.begin() + static_cast<long>(filled), word)
+                == words.begin() + static_cast<long>(filled))
+            words[filled++] = word;
+    };
+    for (const std::string& word : deal)
+        add(word);
+    std::vector<int> others;
+    for (const int index : dealablePool(catalogue, rules))
+        if (std::find(words.begin(), words.begin() + static_cast<long>(filled), catalogue.entry(index))
+            == words.begin() + static_cast<long>(filled))
+            others.push_back(index);
+    while (filled < words.size() && !others.empty()) {
+        const size_t at = static_cast<size_t>(random.uniform(static_cast<int>(others.size())));
+        add(catalogue.entry(others[at]));
+        others.erase(others.begin() + static_cast<long>(at));
+    }
+    return filled == words.size() ? words : deal;
 }
 
 Game::Game(Board& board, Catalogue& catalogue, RandomSource& random)
@@ -53,7 +124,13 @@ void Game::buildCatalogue(const std::string& pictureFolder)
 {
     pictureFolder_ = pictureFolder;
     chosenFolder_ = pictureFolder;
-    readCatalogue(catalogue_, pictureFolder_);
+    theme_ = chosenTheme_;
+    readCatalogue(catalogue_, pictureFolder_, theme_);
+}
+
+std::array<std::string, kWordsPerGame> Game::worksheetWords()
+{
+    return differentWords(words_, catalogue_, random_, rules_);
 }
 
 std::string Game::Recase(std::string_view text) const
@@ -116,7 +193,7 @@ void Game::Panel35Click()
     for (int number = kPlayingPanels.first; number <= kPlayingPanels.last; ++number)
         board_.setText(panelName(number), "");
 
-    words_ = dealWords(catalogue_, random_);
+    words_ = dealWords(catalogue_, random_, rules_);
     wordsWithoutLettersLeft_ = static_cast<int>(
         std::count_if(words_.begin(), words_.end(), [](const std::string& word) { return AnagramKey(word).empty(); }));
 

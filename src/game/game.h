@@ -18,13 +18,35 @@
 
 namespace brindolo {
 
-// The game's catalogue of a folder: its "*.jpg" names in directory order.
-void readCatalogue(Catalogue& catalogue, const std::string& pictureFolder);
+// The game's catalogue of a folder: its "*.jpg" names in directory order,
+// then each theme's (themesIn) as "theme/name". For one theme, that theme's
+// only.
+void readCatalogue(Catalogue& catalogue, const std::string& pictureFolder, const std::string& theme = {});
+
+// Which of the catalogue's words a deal takes.
+struct DealRules {
+    int longest = 0;       // words of at most this many characters; 0: any
+    bool repeats = true;   // false: ten different words whenever there are ten
+    bool operator==(const DealRules&) const = default;
+};
+
+// How many of the catalogue's words the rules let a deal take.
+int dealableCount(const Catalogue& catalogue, const DealRules& rules);
 
 // The ten game words of a deal: the generator re-seeded, then each word drawn
-// from the whole catalogue, so a word may come twice. An empty catalogue
-// deals ten empty words.
-std::array<std::string, board_map::kWordsPerGame> dealWords(const Catalogue& catalogue, RandomSource& random);
+// from the words the rules allow, so a word may come twice unless repeats are
+// off and there are ten to draw. With the default rules each draw is one
+// uniform(count) over the whole catalogue. No word to draw deals ten empty
+// words.
+std::array<std::string, board_map::kWordsPerGame> dealWords(const Catalogue& catalogue, RandomSource& random,
+                                                            const DealRules& rules = {});
+
+// A worksheet's words: the deal's words each once, in their order, then
+// others drawn from the words the rules allow, to ten different ones. A deal
+// that cannot be made ten different words, or no deal yet, stays as it is.
+std::array<std::string, board_map::kWordsPerGame> differentWords(
+    const std::array<std::string, board_map::kWordsPerGame>& deal, const Catalogue& catalogue, RandomSource& random,
+    const DealRules& rules);
 
 // What a tile found on its slot.
 struct Find {
@@ -41,14 +63,22 @@ class Game {
 public:
     Game(Board& board, Catalogue& catalogue, RandomSource& random);
 
-    // Reads the catalogue from the folder of the pictures, whose game words
-    // then load their pictures from it.
+    // Reads the catalogue from the folder of the pictures, for the chosen
+    // theme, whose game words then load their pictures from it.
     void buildCatalogue(const std::string& pictureFolder);
     const std::string& pictureFolder() const { return pictureFolder_; }
-    // Another word list for the games to come: the next "GIOCA" reads the
-    // catalogue from it, while the game in progress keeps its pictures.
+    // Another word list, or theme of it (empty: the whole list), for the
+    // games to come: the next "GIOCA" reads the catalogue from it, while the
+    // game in progress keeps its pictures.
     void chooseWordList(const std::string& pictureFolder) { chosenFolder_ = pictureFolder; }
-    bool catalogueOutdated() const { return chosenFolder_ != pictureFolder_; }
+    const std::string& chosenWordList() const { return chosenFolder_; }
+    void chooseTheme(const std::string& theme) { chosenTheme_ = theme; }
+    const std::string& chosenTheme() const { return chosenTheme_; }
+    bool catalogueOutdated() const { return chosenFolder_ != pictureFolder_ || chosenTheme_ != theme_; }
+    void setDealRules(const DealRules& rules) { rules_ = rules; }
+    const DealRules& dealRules() const { return rules_; }
+    // The words a worksheet of this game shows: differentWords of the deal.
+    std::array<std::string, board_map::kWordsPerGame> worksheetWords();
 
     // "GIOCA" clicked.
     void Panel35Click();
@@ -113,6 +143,9 @@ private:
     RandomSource& random_;
     std::string pictureFolder_;
     std::string chosenFolder_;
+    std::string theme_;
+    std::string chosenTheme_;
+    DealRules rules_;
     std::array<std::string, board_map::kWordsPerGame> words_;
     std::array<bool, board_map::kWordsPerGame> pictureFailed_{};
     int found_ = 0;

@@ -7,6 +7,8 @@
 #include "game/word_rules.h"
 #include "system/directory_search.h"
 
+#include <algorithm>
+
 namespace brindolo {
 
 namespace {
@@ -30,6 +32,35 @@ std::string packsFolder(std::string_view programFolder)
 bool holdsPictures(const std::string& folder)
 {
     return !folder.empty() && !searchDirectory(folder, "*.jpg").empty();
+}
+
+std::vector<std::string> themesIn(const std::string& folder)
+{
+    std::vector<std::string> themes;
+    if (folder.empty())
+        return themes;
+    // Any entry may be listed; a file is no folder and holds no pictures.
+    for (std::string& name : searchDirectory(folder, "*"))
+        if (!name.starts_with('.') && holdsPictures(asFolder(folder) + name + "/"))
+            themes.push_back(std::move(name));
+    std::sort(themes.begin(), themes.end());
+    return themes;
+}
+
+std::string themeToPlay(const std::string& folder, const std::string& wanted, std::string& warning)
+{
+    warning.clear();
+    if (wanted.empty())
+        return {};
+    const std::vector<std::string> themes = themesIn(folder);
+    if (std::find(themes.begin(), themes.end(), wanted) != themes.end())
+        return wanted;
+    std::string known;
+    for (const std::string& theme : themes)
+        known += (known.empty() ? "" : ", ") + theme;
+    warning = "no theme '" + wanted + "' in " + folder + " ("
+        + (known.empty() ? std::string("it has no themes") : "its themes are " + known) + "); playing the whole list";
+    return {};
 }
 
 std::string packFolder(std::string_view programFolder, std::string_view language)

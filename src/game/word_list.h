@@ -14,6 +14,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace brindolo {
 
@@ -25,6 +26,14 @@ struct WordListPlaces {
 
 // True when the folder lists at least one "*.jpg" entry, in any case.
 bool holdsPictures(const std::string& folder);
+
+// The themes of a word list: its subfolders that hold pictures, named by
+// their folders, in byte order. Hidden folders are no themes.
+std::vector<std::string> themesIn(const std::string& folder);
+
+// The theme to play from folder: wanted when the folder has that theme, the
+// whole list (empty) otherwise, with warning telling why.
+std::string themeToPlay(const std::string& folder, const std::string& wanted, std::string& warning);
 
 // The pack of a language: its name lowered over A to Z only, as with the
 // language files. Empty for a name that could reach outside parole/.

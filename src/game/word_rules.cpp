@@ -17,9 +17,20 @@ std::string TextBefore(std::string_view text, std::string_view part)
     return std::string(text.substr(0, text.find(part)));
 }
 
+std::string_view fileNameOf(std::string_view gameWord)
+{
+    const size_t slash = gameWord.rfind('/');
+    return slash == std::string_view::npos ? gameWord : gameWord.substr(slash + 1);
+}
+
 std::string wordStem(std::string_view gameWord)
 {
-    return TextBefore(gameWord, ".jpg");
+    return TextBefore(fileNameOf(gameWord), ".jpg");
+}
+
+int wordLength(std::string_view gameWord)
+{
+    return static_cast<int>(utf8Characters(wordStem(gameWord)).size());
 }
 
 namespace {
@@ -68,7 +79,7 @@ std::string AnagramKey(std::string_view gameWord)
 
 std::string rawHintText(std::string_view gameWord)
 {
-    return std::string(utf8FirstCharacter(gameWord)) + "_____";
+    return std::string(utf8FirstCharacter(fileNameOf(gameWord))) + "_____";
 }
 
 std::string HintText(std::string_view gameWord, bool capitals)

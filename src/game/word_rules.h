@@ -21,9 +21,15 @@ inline constexpr int kTileCharacters = 17;
 // the whole text when part does not occur.
 std::string TextBefore(std::string_view text, std::string_view part);
 
+// A game word is a picture's file name, led by its theme's folder
+// ("animali/gatto.jpg") when it comes from a theme; the folder is never
+// part of the word. The file name: what follows the last "/".
+std::string_view fileNameOf(std::string_view gameWord);
 // The word a picture file name spells: its name before the first ".jpg".
 // CAT.JPG keeps its whole name, since the comparison heeds case.
 std::string wordStem(std::string_view gameWord);
+// The characters of the word the game word spells.
+int wordLength(std::string_view gameWord);
 
 // The game's case conversions: each character on its own, by Unicode's
 // simple one-to-one mapping, so città becomes CITTÀ and a word keeps its

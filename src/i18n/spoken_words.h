@@ -23,6 +23,9 @@ struct SpokenWords {
     QString language = QStringLiteral("language");
     QString capitals = QStringLiteral("capital letters");
     QString sayWord = QStringLiteral("say the word");
+    // The theme drop-down, and its first line: every theme's words together.
+    QString theme = QStringLiteral("theme");
+    QString allWords = QStringLiteral("all words");
     // Told as they happen: a tile picked up or put back, a slot that is not
     // the tile's, the found count after a find ("%1" is the count), and the
     // praise at the end of a game.

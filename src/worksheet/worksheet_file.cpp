@@ -40,15 +40,20 @@ std::string shown(const QString& text)
 void writeWorksheet(const WorksheetRequest& request, const QString& path)
 {
     ListCatalogue catalogue;
-    readCatalogue(catalogue, request.wordFolder);
+    readCatalogue(catalogue, request.wordFolder, request.theme);
+    const std::string folder = request.wordFolder + (request.theme.empty() ? "" : request.theme + "/");
     if (catalogue.count() == 0)
-        throw Exception("There are no pictures (*.jpg) in " + request.wordFolder);
+        throw Exception("There are no pictures (*.jpg) in " + folder);
+    const DealRules rules{request.longest, false};
+    if (dealableCount(catalogue, rules) == 0)
+        throw Exception("There are no pictures (*.jpg) of words of at most " + std::to_string(request.longest)
+                        + " letters in " + folder);
     std::unique_ptr<RandomSource> random;
     if (request.seed)
         random = std::make_unique<SeededRandom>(*request.seed);
     else
         random = std::make_unique<ClockRandom>();
-    const Worksheet sheet = makeWorksheet(dealWords(catalogue, *random), request.wordFolder, request.capitals,
+    const Worksheet sheet = makeWorksheet(dealWords(catalogue, *random, rules), request.wordFolder, request.capitals,
                                           WorksheetTexts::read(request.languageFile));
 
     // Written beside the file and renamed over it only when whole.

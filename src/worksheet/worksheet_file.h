@@ -19,11 +19,14 @@ struct WorksheetRequest {
     QString languageFile;                // the interface language's file; empty for the Italian texts
     bool capitals = true;                // the case box of a game at start
     std::optional<std::uint32_t> seed;  // the same number deals the same words; none: the clock's
+    std::string theme;                   // a theme of the word list; empty for the whole list
+    int longest = 0;                     // the most letters a word has; 0 for any
 };
 
-// Deals ten words as the game does and writes both pages to path. Raises
-// Exception, with a message for the user, when the word list holds no
-// picture or the file cannot be written; a file already at path is then
+// Deals ten words as the game does, ten different ones whenever the list
+// has them, and writes both pages to path. Raises Exception, with a message
+// for the user, when the word list (or the theme) holds no picture of at
+// most the longest letters or the file cannot be written; a file already at path is then
 // left as it was, and nothing half-written is left beside it.
 void writeWorksheet(const WorksheetRequest& request, const QString& path);
 

@@ -94,6 +94,7 @@ std::vector<Pinned> pinnedDesign()
          true, false},
         {"MaiuscoloMinuscolo", board, {632, 384, 97, 17}, {}, 13, false, {}, "a --> A", true, true},
         {"Voce", board, {560, 384, 65, 17}, {}, 13, false, {}, "voce", true, true},
+        {"SceltaTema", board, {408, 378, 145, 28}, QColor(255, 255, 255), 13, true, black, "", true, false},
         {"ComboBox1", board, {400, 8, 297, 24}, {}, 13, false, {}, "", true, false},
     });
     return rows;

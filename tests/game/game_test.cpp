@@ -371,5 +371,45 @@ TEST(SeededDeal, TheSameSeedDealsTheSameWordsOnTheBoardAndOffIt)
         EXPECT_EQ(word, "");
 }
 
+// --longest keeps the words of at most so many characters (CITTÀ has five);
+// --no-repeats deals ten different ones whenever there are ten; a worksheet
+// tops the deal's words up to ten different ones.
+TEST(DealRules, LongestAndNoRepeatsChooseTheWordsDealt)
+{
+    std::vector<std::string> names = {"città.jpg", "elefante.jpg", "ippopotamo.jpg"};
+    for (int n = 0; n < 12; ++n)
+        names.push_back("w" + std::to_string(n) + ".jpg");
+    const MemoryCatalogue catalogue(names);
+    EXPECT_EQ(dealableCount(catalogue, {5, true}), 13);
+    EXPECT_EQ(dealableCount(catalogue, {8, true}), 14);
+    EXPECT_EQ(dealableCount(catalogue, {1, true}), 0);
+
+    SeededRandom random(3);
+    for (int game = 0; game < 200; ++game) {
+        const auto dealt = dealWords(catalogue, random, {5, false});
+        EXPECT_EQ(std::set<std::string>(dealt.begin(), dealt.end()).size(), 10U);
+        for (const std::string& word : dealt)
+            EXPECT_LE(wordLength(word), 5) << word;
+    }
+    // Too few for ten different words: those there are, with repeats; none: an empty deal.
+    const auto few = dealWords(MemoryCatalogue({"a.jpg", "bb.jpg", "ccc.jpg"}), random, {2, false});
+    EXPECT_EQ(std::set<std::string>(few.begin(), few.end()), (std::set<std::string>{"a.jpg", "bb.jpg"}));
+    EXPECT_EQ(dealWords(catalogue, random, {1, true}), (std::array<std::string, kWordsPerGame>{}));
+
+    // The default deal draws as it always did: one uniform(count) a word.
+    ScriptedRandom scripted({14, 0, 14, 0, 14, 0, 14, 0, 14, 0});
+    const auto repeated = dealWords(catalogue, scripted);
+    EXPECT_EQ(repeated[0], "w11.jpg");
+    EXPECT_EQ(repeated[1], "città.jpg");
+    EXPECT_EQ(repeated[2], "w11.jpg");
+
+    const auto sheet = differentWords(repeated, catalogue, random, {});
+    EXPECT_EQ(sheet[0], "w11.jpg");
+    EXPECT_EQ(sheet[1], "città.jpg");
+    EXPECT_EQ(std::set<std::string>(sheet.begin(), sheet.end()).size(), 10U);
+    const std::array<std::string, kWordsPerGame> twice{"a.jpg", "a.jpg"};
+    EXPECT_EQ(differentWords(twice, MemoryCatalogue({"a.jpg", "b.jpg"}), random, {}), twice) << "cannot make ten";
+}
+
 }  // namespace
 }  // namespace brindolo

@@ -31,6 +31,9 @@ TEST(WordRules, StemAndLetterCase)
     EXPECT_EQ(wordStem(".jpg"), "");
     EXPECT_EQ(wordStem("CAT.JPG"), "CAT.JPG");
     EXPECT_EQ(wordStem(""), "");
+    // A theme's folder leads the game word but is no part of the word.
+    EXPECT_EQ(wordStem("animali/gatto.jpg"), "gatto");
+    EXPECT_EQ(wordLength("luoghi/città.jpg"), 5);
     EXPECT_EQ(upperCase("città zebra-1 \xff"), "CITTÀ ZEBRA-1 \xff");
     EXPECT_EQ(lowerCase("CITTÀ ZEBRA-1"), "città zebra-1");
     // One character for one: ß has no capital of its own and stays.
@@ -66,6 +69,8 @@ TEST(WordRules, HintAndPicturePath)
     EXPECT_EQ(HintText("", true), "_____");
     EXPECT_EQ(HintText("àpe.jpg", true), "À_____");
     EXPECT_EQ(HintText("\xff.jpg", true), "\xff_____");
+    EXPECT_EQ(HintText("animali/gatto.jpg", true), "G_____");
+    EXPECT_EQ(picturePathFor("/w/", "animali/gatto.jpg"), "/w/animali/gatto.jpg");
     EXPECT_EQ(picturePathFor(programPictureFolder("/opt/brindolo"), "cat.jpg"), "/opt/brindolo/immagini/cat.jpg");
     EXPECT_EQ(picturePathFor("/home/t/words", "cat.jpg"), "/home/t/words/cat.jpg");
     EXPECT_EQ(picturePathFor("/opt/brindolo/immagini/", ""), "/opt/brindolo/immagini/");
@@ -151,6 +156,34 @@ TEST_F(CatalogueFolder, TheWordListComesFromTheFirstPlaceThatApplies)
     EXPECT_EQ(wordListLanguage(italian, programFolder, "english"), "italiano");
     EXPECT_EQ(wordListLanguage(teacher + "/", programFolder, "français"), "français");
     EXPECT_EQ(wordListLanguage(english + "more/", programFolder, "deutsch"), "deutsch");
+}
+
+// Subfolders with pictures are themes: the whole list is the folder's
+// pictures and every theme's; a chosen theme deals from its own only.
+TEST_F(CatalogueFolder, SubfoldersWithPicturesAreThemes)
+{
+    touch("sole.jpg");
+    for (const char* folder : {"animali", "frutta", "vuota", ".nascosta", "note"})
+        fs::create_directory(program / "immagini" / folder);
+    for (const char* name : {"animali/gatto.jpg", "animali/cane.jpg", "frutta/mela.jpg", ".nascosta/x.jpg",
+                             "note/leggimi.txt"})
+        touch(name);
+    const std::string folder = program.native() + "/immagini/";
+    EXPECT_EQ(themesIn(folder), (std::vector<std::string>{"animali", "frutta"}));
+    EXPECT_EQ(build(), (std::vector<std::string>{"animali/cane.jpg", "animali/gatto.jpg", "frutta/mela.jpg",
+                                                 "sole.jpg"}));
+
+    std::string warning;
+    EXPECT_EQ(themeToPlay(folder, "frutta", warning), "frutta");
+    EXPECT_EQ(warning, "");
+    EXPECT_EQ(themeToPlay(folder, "cibo", warning), "");
+    EXPECT_EQ(warning, "no theme 'cibo' in " + folder + " (its themes are animali, frutta); playing the whole list");
+
+    game.chooseTheme("frutta");
+    game.Panel35Click();
+    EXPECT_EQ(catalogue.names(), std::vector<std::string>{"frutta/mela.jpg"});
+    EXPECT_EQ(board.pictureRequests().back(), folder + "frutta/mela.jpg");
+    EXPECT_EQ(board.text(board_map::panelName(board_map::keyCell(1))), "AELM");
 }
 
 TEST_F(CatalogueFolder, MissingFolderGivesAnEmptyCatalogue)

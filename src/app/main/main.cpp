@@ -74,7 +74,7 @@ int main(int argc, char** argv)
     }
     if (line.action == brindolo::CommandLine::Action::Worksheet)
         return brindolo::runWorksheet(line.worksheet, places, brindolo::programFolder(), start.language,
-                                      start.capitals && !line.worksheet.smallLetters);
+                                      start.capitals && !line.worksheet.smallLetters, start.theme, start.longest);
 
     QApplication qtApplication(argc, argv);
     brindolo::TApplication application;
