@@ -5,6 +5,8 @@
 #include "app/folder_check.h"
 
 #include "app/design.h"
+#include "game/game.h"
+#include "game/word_list.h"
 #include "game/word_rules.h"
 #include "picture/codec/file_copy.h"
 #include "picture/codec/jpeg_decode.h"
@@ -70,9 +72,9 @@ bool validUtf8(std::string_view text)
 void checkName(const std::string& name, Report& report)
 {
     const std::string word = wordStem(name);
-    if (word == name)
+    if (word == fileNameOf(name))
         report.error(name, "the name must end in \".jpg\" in small letters, or the word is the whole name " +
-                               inQuotes(name));
+                               inQuotes(word));
     else if (word.empty())
         report.error(name, "there is no word before \".jpg\"");
     if (!validUtf8(name))
@@ -108,6 +110,21 @@ void checkPicture(const std::string& folder, const std::string& name, Report& re
     }
 }
 
+// A game deals ten words: fewer pictures, in the whole list or in a theme,
+// deal some twice.
+void warnOfRepeats(const std::string& folder, Report& report)
+{
+    const auto warnIfFew = [&report](const std::string& place, size_t pictures) {
+        if (pictures > 0 && pictures < static_cast<size_t>(board_map::kWordsPerGame))
+            report.warning(place, "only " + std::to_string(pictures) + (pictures == 1 ? " picture" : " pictures") +
+                                      ", fewer than the " +
+                                      std::to_string(board_map::kWordsPerGame) + " of a game: words will repeat");
+    };
+    warnIfFew(folder, catalogueNames(folder).size());
+    for (const std::string& theme : themesIn(folder))
+        warnIfFew(theme + "/", catalogueNames(folder, theme).size());
+}
+
 }  // namespace
 
 FolderCheckCounts checkPictureFolder(const std::string& folder, std::FILE* out)
@@ -119,7 +136,7 @@ FolderCheckCounts checkPictureFolder(const std::string& folder, std::FILE* out)
     } else {
         // The first name of each word, by the form case changes leave alike.
         std::map<std::string, std::string> words;
-        for (const std::string& name : searchDirectory(folder, "*.jpg")) {
+        for (const std::string& name : catalogueNames(folder)) {
             ++report.counts.pictures;
             checkName(name, report);
             checkPicture(folder, name, report);
@@ -132,6 +149,8 @@ FolderCheckCounts checkPictureFolder(const std::string& folder, std::FILE* out)
         }
         if (report.counts.pictures == 0)
             report.error(folder, "the folder holds no pictures (*.jpg), so there is nothing to play");
+        else
+            warnOfRepeats(folder, report);
     }
     std::fprintf(out, "%d pictures, %d errors, %d warnings\n", report.counts.pictures, report.counts.errors,
                  report.counts.warnings);

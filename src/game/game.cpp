@@ -28,20 +28,28 @@ const std::array<std::array<int, kWordsPerGame>, Game::kArrangementCount> Game::
     {6, 7, 5, 2, 4, 3, 9, 10, 8, 1},
 }};
 
-void readCatalogue(Catalogue& catalogue, const std::string& pictureFolder, const std::string& theme)
+std::vector<std::string> catalogueNames(const std::string& pictureFolder, const std::string& theme)
 {
-    catalogue.clear();
+    std::vector<std::string> names;
     const auto appendFolder = [&](const std::string& prefix) {
         for (const std::string& name : searchDirectory(joinPath(pictureFolder, prefix), "*.jpg"))
-            catalogue.append(prefix + name);
+            names.push_back(prefix + name);
     };
     if (!theme.empty()) {
         appendFolder(theme + "/");
-        return;
+        return names;
     }
     appendFolder("");
     for (const std::string& each : themesIn(pictureFolder))
         appendFolder(each + "/");
+    return names;
+}
+
+void readCatalogue(Catalogue& catalogue, const std::string& pictureFolder, const std::string& theme)
+{
+    catalogue.clear();
+    for (const std::string& name : catalogueNames(pictureFolder, theme))
+        catalogue.append(name);
 }
 
 namespace {

@@ -22,6 +22,8 @@ namespace brindolo {
 // then each theme's (themesIn) as "theme/name". For one theme, that theme's
 // only.
 void readCatalogue(Catalogue& catalogue, const std::string& pictureFolder, const std::string& theme = {});
+// The names readCatalogue reads, in its order.
+std::vector<std::string> catalogueNames(const std::string& pictureFolder, const std::string& theme = {});
 
 // Which of the catalogue's words a deal takes.
 struct DealRules {

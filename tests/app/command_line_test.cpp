@@ -49,7 +49,8 @@ TEST(CommandLine, HelpVersionAndMistakesNeedNoWindow)
     const Outcome help = brindolo({"--help"});
     EXPECT_EQ(help.exitCode, 0);
     for (const char* option : {"-p, --pictures <folder>", "--check", "--mute", "--language <language>", "--fullscreen",
-                               "--font <family>", "--worksheet <file>"})
+                               "--font <family>", "--worksheet <file>", "--theme <theme>", "--longest <letters>",
+                               "--no-repeats"})
         EXPECT_TRUE(help.out.contains(option)) << option << help.out.toStdString();
     EXPECT_FALSE(help.out.contains("platform")) << "Qt's own options stay out of the help";
 
@@ -58,7 +59,8 @@ TEST(CommandLine, HelpVersionAndMistakesNeedNoWindow)
     EXPECT_TRUE(version.out.startsWith("brindolo 1.")) << version.out.toStdString();
 
     for (const QStringList& wrong : {QStringList{"--bogus"}, QStringList{"somewhere"}, QStringList{"--pictures"},
-                                     QStringList{"--check", "a", "b"}}) {
+                                     QStringList{"--check", "a", "b"}, QStringList{"--longest", "0"},
+                                     QStringList{"--longest", "five"}}) {
         const Outcome run = brindolo(wrong);
         EXPECT_EQ(run.exitCode, 2) << wrong.join(' ').toStdString();
         EXPECT_TRUE(run.err.contains("--help")) << run.err.toStdString();
@@ -230,13 +232,19 @@ TEST(FolderCheck, OneFolderWithEveryFinding)
     EXPECT_EQ(lines, sortedExpected);
 
     // The duplicates go, the rest is mended: only warnings are left, and they
-    // do not fail the check.
+    // do not fail the check. Fewer than ten pictures, in the folder or in a
+    // theme, deal some words twice.
     for (const char* name : {"CAT.JPG", ".jpg", "vuoto.jpg", "mela.jpg", "Gatto.jpg"})
         QFile::remove(dir + name);
     QDir(dir + "cartella.jpg").removeRecursively();
+    ASSERT_TRUE(QDir(dir).mkdir("animali"));
+    savePicture(dir + "animali/cane.jpg", {40, 30});
     const Outcome mended = brindolo({"--check", dir});
     EXPECT_EQ(mended.exitCode, 0) << mended.out.toStdString();
-    EXPECT_TRUE(mended.out.endsWith("5 pictures, 0 errors, 3 warnings\n")) << mended.out.toStdString();
+    EXPECT_TRUE(mended.out.endsWith(dir + ": warning: only 6 pictures, fewer than the 10 of a game: words will repeat\n"
+                                    "animali/: warning: only 1 picture, fewer than the 10 of a game: words will "
+                                    "repeat\n6 pictures, 0 errors, 5 warnings\n"))
+        << mended.out.toStdString();
     std::filesystem::remove(root + "citt\xe0.jpg");
 
     const Outcome missing = brindolo({"--check", dir + "nowhere"});
@@ -270,8 +278,9 @@ TEST(FolderCheck, ChecksTheWordListTheGameWouldUse)
         process.waitForFinished(60000);
         return QString::fromUtf8(process.readAllStandardOutput());
     };
-    EXPECT_EQ(check({}), "Checking the word list the game would use: " + teacher + "/\n"
-                         "2 pictures, 0 errors, 0 warnings\n");
+    EXPECT_EQ(check({}), "Checking the word list the game would use: " + teacher + "/\n" + teacher +
+                             "/: warning: only 2 pictures, fewer than the 10 of a game: words will repeat\n"
+                             "2 pictures, 0 errors, 1 warnings\n");
     EXPECT_TRUE(check({"-p", home.path() + "/data"}).endsWith("holds no pictures (*.jpg), so there is nothing to "
                                                                "play\n0 pictures, 1 errors, 0 warnings\n"));
 
@@ -308,12 +317,15 @@ TEST(FolderCheck, ChecksTheWordListTheGameWouldUse)
         process.waitForFinished(60000);
         return process.readAllStandardOutput().toStdString();
     };
-    const std::string onePicture = "1 pictures, 0 errors, 0 warnings\n";
-    EXPECT_EQ(checkFromShell("exec \"$0\" --check \"$latin\""), onePicture);
+    const auto onePicture = [](const std::string& folder) {
+        return folder + ": warning: only 1 picture, fewer than the 10 of a game: words will repeat\n"
+                        "1 pictures, 0 errors, 1 warnings\n";
+    };
+    EXPECT_EQ(checkFromShell("exec \"$0\" --check \"$latin\""), onePicture(latin));
     const std::string checking = "Checking the word list the game would use: " + latin;
-    EXPECT_EQ(checkFromShell("exec \"$0\" --check --pictures=\"$latin\""), checking + "/\n" + onePicture);
+    EXPECT_EQ(checkFromShell("exec \"$0\" --check --pictures=\"$latin\""), checking + "/\n" + onePicture(latin + "/"));
     EXPECT_EQ(checkFromShell("XDG_DATA_HOME=\"$latin\" exec \"$0\" --check"),
-              checking + "/brindolo/immagini/\n" + onePicture);
+              checking + "/brindolo/immagini/\n" + onePicture(latin + "/brindolo/immagini/"));
 }
 
 }  // namespace
