@@ -47,6 +47,11 @@ std::vector<std::string> themesIn(const std::string& folder)
     return themes;
 }
 
+bool holdsWords(const std::string& folder)
+{
+    return holdsPictures(folder) || !themesIn(folder).empty();
+}
+
 std::string themeToPlay(const std::string& folder, const std::string& wanted, std::string& warning)
 {
     warning.clear();
@@ -78,10 +83,10 @@ std::string wordListFolder(const WordListPlaces& places, std::string_view progra
 {
     if (!places.chosenFolder.empty())
         return asFolder(places.chosenFolder);
-    if (holdsPictures(places.teacherFolder))
+    if (holdsWords(places.teacherFolder))
         return asFolder(places.teacherFolder);
     const std::string pack = packFolder(programFolder, language);
-    if (holdsPictures(pack))
+    if (holdsWords(pack))
         return pack;
     return programPictureFolder(programFolder);
 }

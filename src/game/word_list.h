@@ -6,7 +6,8 @@
 // Where the word list comes from. The first of these places that applies
 // gives the folder the catalogue is read from:
 //   1. the folder named on the command line (--pictures);
-//   2. the teacher's own folder, when it holds at least one picture;
+//   2. the teacher's own folder, when it (or one of its themes) holds at
+//      least one picture;
 //   3. the word pack shipped for the interface language chosen under the
 //      flag, parole/<language>/ beside the program;
 //   4. immagini/ beside the program, the Italian pack.
@@ -26,6 +27,8 @@ struct WordListPlaces {
 
 // True when the folder lists at least one "*.jpg" entry, in any case.
 bool holdsPictures(const std::string& folder);
+// True when the folder, or one of its themes, holds pictures.
+bool holdsWords(const std::string& folder);
 
 // The themes of a word list: its subfolders that hold pictures, named by
 // their folders, in byte order. Hidden folders are no themes.

@@ -147,6 +147,11 @@ TEST_F(CatalogueFolder, TheWordListComesFromTheFirstPlaceThatApplies)
     EXPECT_EQ(wordListFolder({"", teacher}, programFolder, "italiano"), italian) << "no pack: immagini";
     EXPECT_EQ(wordListFolder({"", teacher}, programFolder, "../parole/english"), italian);
 
+    // Pictures in a theme of the teacher's folder are enough.
+    fs::create_directories(teacher + "/animali");
+    std::ofstream(teacher + "/animali/gatto.jpg").put('x');
+    EXPECT_EQ(wordListFolder({"", teacher}, programFolder, "English"), teacher + "/");
+    fs::remove_all(teacher + "/animali");
     std::ofstream(teacher + "/Gatto.Jpg").put('x');
     EXPECT_EQ(wordListFolder({"", teacher}, programFolder, "English"), teacher + "/");
     EXPECT_EQ(wordListFolder({"/chosen", teacher}, programFolder, "English"), "/chosen/");
