@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <exception>
+#include <set>
 #include <stdexcept>
 #include <string>
 
@@ -64,6 +65,21 @@ std::vector<int> dealablePool(const Catalogue& catalogue, const DealRules& rules
     return pool;
 }
 
+// What makes two pictures the same word: gatto.jpg in two themes, or
+// Gatto.jpg beside gatto.jpg.
+std::string sameWordForm(std::string_view gameWord)
+{
+    return caseInsensitiveForm(wordStem(gameWord));
+}
+
+size_t differentWordCount(const Catalogue& catalogue, const std::vector<int>& indexes)
+{
+    std::set<std::string> words;
+    for (const int index : indexes)
+        words.insert(sameWordForm(catalogue.entry(index)));
+    return words.size();
+}
+
 }  // namespace
 
 int dealableCount(const Catalogue& catalogue, const DealRules& rules)
@@ -78,18 +94,18 @@ std::array<std::string, kWordsPerGame> dealWords(const Catalogue& catalogue, Ran
     // No index to draw: every game word stays empty.
     std::array<std::string, kWordsPerGame> words;
     std::vector<int> pool = dealablePool(catalogue, rules);
-    const int count = static_cast<int>(pool.size());
-    if (count == 0)
+    if (pool.empty())
         return words;
-    // Ten different words: the first ten places of a shuffle.
-    const bool different = !rules.repeats && count >= kWordsPerGame;
-    for (int k = 0; k < kWordsPerGame; ++k) {
-        if (different) {
-            std::swap(pool[static_cast<size_t>(k)], pool[static_cast<size_t>(k + random.uniform(count - k))]);
-            words[static_cast<size_t>(k)] = catalogue.entry(pool[static_cast<size_t>(k)]);
-        } else {
-            words[static_cast<size_t>(k)] = catalogue.entry(pool[static_cast<size_t>(random.uniform(count))]);
-        }
+    if (rules.repeats || differentWordCount(catalogue, pool) < static_cast<size_t>(kWordsPerGame)) {
+        for (std::string& word : words)
+            word = catalogue.entry(pool[static_cast<size_t>(random.uniform(static_cast<int>(pool.size())))]);
+        return words;
+    }
+    // Ten different words: each drawn from the pictures whose word is not dealt yet.
+    for (std::string& word : words) {
+        word = catalogue.entry(pool[static_cast<size_t>(random.uniform(static_cast<int>(pool.size())))]);
+        const std::string dealt = sameWordForm(word);
+        std::erase_if(pool, [&](int index) { return sameWordForm(catalogue.entry(index)) == dealt; });
     }
     return words;
 }
@@ -102,19 +118,16 @@ std::array<std::string, kWordsPerGame> differentWords(const std::array<std::stri
     if (std::all_of(deal.begin(), deal.end(), [](const std::string& word) { return word.empty(); }))
         return deal;
     std::array<std::string, kWordsPerGame> words;
+    std::set<std::string> taken;
     size_t filled = 0;
     const auto add = [&](const std::string& word) {
-        if (!word.empty() && filled < words.size() && std::find(words.begin(), words.begin() + static_cast<long>(filled), word)
-                == words.begin() + static_cast<long>(filled))
+        if (!word.empty() && filled < words.size() && taken.insert(sameWordForm(word)).second)
             words[filled++] = word;
     };
     for (const std::string& word : deal)
         add(word);
-    std::vector<int> others;
-    for (const int index : dealablePool(catalogue, rules))
-        if (std::find(words.begin(), words.begin() + static_cast<long>(filled), catalogue.entry(index))
-            == words.begin() + static_cast<long>(filled))
-            others.push_back(index);
+    std::vector<int> others = dealablePool(catalogue, rules);
+    std::erase_if(others, [&](int index) { return taken.count(sameWordForm(catalogue.entry(index))) > 0; });
     while (filled < words.size() && !others.empty()) {
         const size_t at = static_cast<size_t>(random.uniform(static_cast<int>(others.size())));
         add(catalogue.entry(others[at]));

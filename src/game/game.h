@@ -37,7 +37,8 @@ int dealableCount(const Catalogue& catalogue, const DealRules& rules);
 
 // The ten game words of a deal: the generator re-seeded, then each word drawn
 // from the words the rules allow, so a word may come twice unless repeats are
-// off and there are ten to draw. With the default rules each draw is one
+// off and there are ten different words to draw (a word's pictures in two
+// themes, or in two letter cases, are one word). With the default rules each draw is one
 // uniform(count) over the whole catalogue. No word to draw deals ten empty
 // words.
 std::array<std::string, board_map::kWordsPerGame> dealWords(const Catalogue& catalogue, RandomSource& random,

@@ -6,10 +6,12 @@
 // mistyped option and the folder check, none of which may need a display.
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QImage>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QSet>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -105,6 +107,7 @@ TEST(Worksheet, TheSameSeedWritesTheSameTwoPagesOfPackWordsAndTheirAnswers)
         letters << row.captured(2);
     ASSERT_EQ(letters.size(), 10) << pages[0].toStdString();
     int answers = 0;
+    QSet<QString> words;
     for (const QRegularExpressionMatch& row : answerRow.globalMatch(pages[1])) {
         const QString key = row.captured(2);
         const QString word = row.captured(3);
@@ -113,11 +116,15 @@ TEST(Worksheet, TheSameSeedWritesTheSameTwoPagesOfPackWordsAndTheirAnswers)
         std::sort(sorted.begin(), sorted.end());
         EXPECT_EQ(key.toStdString(), sorted) << word.toStdString();
         EXPECT_EQ(word, word.toUpper()) << "capitals, as a game starts";
-        EXPECT_TRUE(QFile::exists(BRINDOLO_SOURCE_DIR "/data/parole/english/" + word.toLower() + ".jpg"))
-            << word.toStdString();
+        // The pack's pictures lie in its themes' folders.
+        QDirIterator pictures(BRINDOLO_SOURCE_DIR "/data/parole/english", {word.toLower() + ".jpg"}, QDir::Files,
+                              QDirIterator::Subdirectories);
+        EXPECT_TRUE(pictures.hasNext()) << word.toStdString();
+        words << word;
         ++answers;
     }
     EXPECT_EQ(answers, 10) << pages[1].toStdString();
+    EXPECT_EQ(words.size(), 10) << "ten different words";
     // Every picture decoded and printed, one image a row.
     EXPECT_EQ(poppler("pdfimages", {"-list", sheet}).split('\n', Qt::SkipEmptyParts).size(), 2 + 10);
 

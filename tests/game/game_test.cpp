@@ -391,6 +391,16 @@ TEST(DealRules, LongestAndNoRepeatsChooseTheWordsDealt)
         for (const std::string& word : dealt)
             EXPECT_LE(wordLength(word), 5) << word;
     }
+    // One word's pictures in two themes are one word.
+    std::vector<std::string> themed = {"natura/sole.jpg", "cielo/Sole.jpg"};
+    for (int n = 0; n < 9; ++n)
+        themed.push_back("w" + std::to_string(n) + ".jpg");
+    for (int game = 0; game < 50; ++game) {
+        std::set<std::string> words;
+        for (const std::string& word : dealWords(MemoryCatalogue(themed), random, {0, false}))
+            words.insert(lowerCase(wordStem(word)));
+        EXPECT_EQ(words.size(), 10U);
+    }
     // Too few for ten different words: those there are, with repeats; none: an empty deal.
     const auto few = dealWords(MemoryCatalogue({"a.jpg", "bb.jpg", "ccc.jpg"}), random, {2, false});
     EXPECT_EQ(std::set<std::string>(few.begin(), few.end()), (std::set<std::string>{"a.jpg", "bb.jpg"}));

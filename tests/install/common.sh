@@ -32,9 +32,9 @@ finish() {
     echo "all checks passed"
 }
 
-# The pictures in FOLDER, the Italian ones by default.
+# The pictures in FOLDER and its themes, the Italian ones by default.
 shipped_count() {
-    find "${1:-$PICTURES}" -maxdepth 1 -type f -name '*.jpg' | wc -l
+    find "${1:-$PICTURES}" -mindepth 1 -maxdepth 2 -type f -name '*.jpg' | wc -l
 }
 
 # The word packs' languages (parole/<language>), one a line.

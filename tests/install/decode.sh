@@ -16,6 +16,7 @@ decode_folder() {
     local folder="$1" out picture name decoded=()
     out="$(mktemp -d "$scratch/bmp.XXXXXX")"
     for picture in "$folder"/*.jpg; do
+        [ -e "$picture" ] || continue
         name="$(basename "$picture" .jpg)"
         if "$tool" "$picture" "$out/$name.bmp" 2>"$scratch/stderr"; then
             decoded+=("$name")
@@ -32,9 +33,18 @@ decode_folder() {
         fail "bitmaps in $folder differ in size from their JPEGs: $(diff <(echo "$declared") <(echo "$got") | grep '^[<>]' | tr '\n' ' ')"
 }
 
-decode_folder "$PICTURES"
+# decode_list FOLDER: the folder's pictures and each of its themes'.
+decode_list() {
+    local theme
+    decode_folder "$1"
+    for theme in "$1"/*/; do
+        [ ! -d "$theme" ] || decode_folder "${theme%/}"
+    done
+}
+
+decode_list "$PICTURES"
 while read -r language; do
-    [ -z "$language" ] || decode_folder "$PACKS/$language"
+    [ -z "$language" ] || decode_list "$PACKS/$language"
 done < <(pack_languages)
 
 finish

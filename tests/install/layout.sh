@@ -26,7 +26,7 @@ for size in 48 64 128 256; do
         fail "the ${size}x${size} icon is missing or has the wrong size"
 done
 
-installed="$(find "$app/immagini" -maxdepth 1 -type f | wc -l)"
+installed="$(find "$app/immagini" -type f | wc -l)"
 [ "$installed" -eq "$(shipped_count)" ] ||
     fail "$installed files in lib/brindolo/immagini, expected the $(shipped_count) shipped pictures and nothing else"
 packs="$(find "$PACKS" -type f -name '*.jpg' -printf '%P\n' | sort)"

@@ -17,7 +17,7 @@ mkdir -p "$emoji" "$scratch/out"
 cat >"$emoji/1f534.svg" <<'SVG'
 <svg xmlns="http://www.w3.org/2000/svg" viewBox="0 0 36 36"><circle cx="18" cy="18" r="12" fill="#dd2e44"/></svg>
 SVG
-printf '# word\temoji\nrosso\t1f534\nperché\t1f534\n' >"$scratch/table.tsv"
+printf '# word\temoji\nrosso\t1f534\n= colori\nperché\t1f534\n' >"$scratch/table.tsv"
 
 # expect_failure DESCRIPTION MESSAGE-PATTERN make-pictures-arguments...: the run
 # fails, says what is wrong, and leaves the output folder as it was.
@@ -43,7 +43,8 @@ if run --table "$scratch/table.tsv" >"$scratch/log" 2>&1; then
         '%wx%h %[interlace] %[fx:int(255*min(p{0,0}.r,min(p{0,0}.g,p{0,0}.b)))]\n' "$scratch/out/rosso.jpg") || true
     [ "${size:-}" = 300x300 ] && [ "${interlace:-}" = None ] && [ "${corner:-0}" -ge 245 ] ||
         fail "rosso.jpg is $size, interlace $interlace, corner $corner: expected a 300x300 baseline picture on white"
-    [ -f "$scratch/out/perché.jpg" ] || fail "no perché.jpg for the accented word: $(ls "$scratch/out")"
+    [ -f "$scratch/out/colori/perché.jpg" ] ||
+        fail "no colori/perché.jpg for the accented word in its theme: $(ls -R "$scratch/out")"
 else
     fail "make-pictures failed on a good table: $(cat "$scratch/log")"
 fi
@@ -52,7 +53,7 @@ printf 'verde\t1f7e2\n' >>"$scratch/table.tsv"
 expect_failure "missing SVG" "1f7e2\.svg.*missing" run --table "$scratch/table.tsv"
 
 for line in 'Rosso\t1f534' 'Él\t1f534' 'ros\xffso\t1f534' 'perche\xcc\x81\t1f534' 'arcobalenoblu\t1f534' \
-            'rosso\t1F534' 'rosso' '../rosso\t1f534' 'rosso\t1f534\nrosso\t1f534'; do
+            'rosso\t1F534' 'rosso' '../rosso\t1f534' 'rosso\t1f534\nrosso\t1f534' '= ../colori\nrosso\t1f534'; do
     printf "$line\n" >"$scratch/bad.tsv"
     expect_failure "table line '$line'" "bad\.tsv:[0-9]+:" run --table "$scratch/bad.tsv"
 done

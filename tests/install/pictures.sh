@@ -20,8 +20,9 @@ expected_packs="$(tr -d '\r' <"$SRC/data/lingue.txt" | grep -v -x -e '' -e itali
 [ "$(pack_languages)" = "$expected_packs" ] ||
     fail "word packs '$(pack_languages | tr '\n' ' ')' differ from the languages '$(tr '\n' ' ' <<<"$expected_packs")'"
 
-# check_words FOLDER TABLE: enough pictures, and exactly the table's words,
-# each one word of small letters that fits a tile. Capitals would make the game
+# check_words FOLDER TABLE: enough pictures, and exactly the table's words in
+# their themes' folders ("= theme" lines), each one word of small letters that
+# fits a tile. Capitals would make the game
 # spell the extension too (CAT.JPG), and a picture the table does not list
 # cannot be remade.
 check_words() {
@@ -29,12 +30,13 @@ check_words() {
     [ -r "$table" ] || { fail "$folder has no word table $table"; return 0; }
     count="$(shipped_count "$folder")"
     [ "$count" -ge 80 ] || fail "only $count pictures in $folder, expected at least 80"
-    table_words="$(grep -v -e '^#' -e '^$' "$table" | cut -f1 | sort)"
-    folder_words="$(cd "$folder" && ls | grep -v '^CREDITS$' | sort)"
+    table_words="$(awk -F'\t' '/^= / { theme = substr($0, 3) "/"; next } !/^#/ && NF { print theme $1 }' "$table" | sort)"
+    folder_words="$(cd "$folder" && find . -type f ! -name CREDITS -printf '%P\n' | sort)"
     [ "$folder_words" = "$(sed 's/$/.jpg/' <<<"$table_words")" ] ||
         fail "$folder and $table differ: $(diff <(sed 's/$/.jpg/' <<<"$table_words") <(echo "$folder_words") | grep '^[<>]' | tr '\n' ' ')"
     while read -r word; do
         word="${word%.jpg}"
+        word="${word##*/}"
         [[ "$word" =~ ^[[:lower:]]+$ ]] || fail "$folder/$word.jpg: not one word of small UTF-8 letters"
         [ ${#word} -le "$TILE_LETTERS" ] || fail "$folder/$word.jpg: ${#word} letters, a tile shows $TILE_LETTERS"
     done <<<"$folder_words"
@@ -53,14 +55,16 @@ done < <(pack_languages)
 corner='min(p{X,Y}.r,min(p{X,Y}.g,p{X,Y}.b))'
 corners="int(255*min(min(${corner//X,Y/0,0},${corner//X,Y/w-1,0}),min(${corner//X,Y/0,h-1},${corner//X,Y/w-1,h-1})))"
 for folder in "${folders[@]}"; do
-    while read -r name format width height interlace bytes white; do
+    # The name last: a theme's folder may hold blanks.
+    while read -r format width height interlace bytes white name; do
         name="$folder/$name"
         [ "$format" = JPEG ] || fail "$name is $format, not JPEG"
         { [ "$width" -le 321 ] && [ "$height" -le 318 ]; } || fail "$name is ${width}x${height}, larger than 321x318"
         [ "$interlace" = None ] || fail "$name is progressive ($interlace), not baseline"
         [ "${bytes%B}" -le 30720 ] || fail "$name has ${bytes%B} bytes, more than 30 KB"
         [ "$white" -ge 245 ] || fail "$name has a corner of brightness $white, not a white background"
-    done < <(identify -format "%f %m %w %h %[interlace] %B %[fx:$corners]\n" "$folder"/*.jpg)
+    done < <(cd "$folder" && find . -name '*.jpg' -printf '%P\0' |
+             xargs -0 identify -format "%m %w %h %[interlace] %B %[fx:$corners] %d/%f\n")
 done
 
 finish
