@@ -375,6 +375,39 @@ TEST_F(PlayTest, CtrlPPrintsTheDealOnTheBoardAndLeavesTheGameAsItWas)
     EXPECT_EQ(sheet.rows[0].letters, AnagramKey(window->game().gameWord(1))) << "the case box's small letters";
 }
 
+// Subfolders with pictures are themes: a drop-down, reached by Tab and named
+// for the screen reader, chooses the theme the next game deals from.
+TEST_F(PlayTest, AChosenThemeDealsTheNextGameFromItsPicturesOnly)
+{
+    EXPECT_FALSE(window->SceltaTema->isVisible()) << "no themes, no drop-down";
+    QDir pictures(folder.path() + "/immagini");
+    ASSERT_TRUE(pictures.mkdir("frutta") && pictures.mkdir("animali"));
+    for (const char* name : {"frutta/mela.jpg", "animali/gatto.jpg", "animali/topo.jpg"})
+        ASSERT_TRUE(pictures.rename(QString(name).section('/', 1), name));
+    RecordingSpeaker speaker;
+    StartSettings start;
+    start.theme = "animali";
+    window->apply(start, speaker);
+    ASSERT_TRUE(window->SceltaTema->isVisible());
+    EXPECT_EQ(window->SceltaTema->items().mid(1), (QStringList{"animali", "frutta"}));
+    EXPECT_EQ(window->SceltaTema->currentText(), "animali");
+    EXPECT_EQ(window->SceltaTema->accessibleName(), "theme");
+    EXPECT_EQ(window->Panel(kHintBar)->nextInFocusChain(), window->SceltaTema);
+
+    window->Panel35Click();
+    for (const std::string& word : window->game().gameWords())
+        EXPECT_TRUE(word == "animali/gatto.jpg" || word == "animali/topo.jpg") << word;
+    window->SceltaTema->setEditText("frutta");
+    window->Panel35Click();
+    for (const std::string& word : window->game().gameWords())
+        EXPECT_EQ(word, "frutta/mela.jpg");
+    EXPECT_EQ(text(keyCell(1)), "AELM");
+    window->SceltaTema->setEditText(window->SceltaTema->items().first());
+    window->Panel35Click();
+    EXPECT_EQ(window->catalogue().count(), 10) << "the whole list";
+    EXPECT_TRUE(reports.empty());
+}
+
 TEST_F(PlayTest, EsciClosesTheWindow)
 {
     click(*window->Esci);
