@@ -411,11 +411,9 @@ TEST(DealRules, LongestAndNoRepeatsChooseTheWordsDealt)
     const auto repeated = dealWords(catalogue, scripted);
     EXPECT_EQ(repeated[0], "w11.jpg");
     EXPECT_EQ(repeated[1], "città.jpg");
-    EXPECT_EQ(repeated[2], "w11.jpg");
 
     const auto sheet = differentWords(repeated, catalogue, random, {});
     EXPECT_EQ(sheet[0], "w11.jpg");
-    EXPECT_EQ(sheet[1], "città.jpg");
     EXPECT_EQ(std::set<std::string>(sheet.begin(), sheet.end()).size(), 10U);
     const std::array<std::string, kWordsPerGame> twice{"a.jpg", "a.jpg"};
     EXPECT_EQ(differentWords(twice, MemoryCatalogue({"a.jpg", "b.jpg"}), random, {}), twice) << "cannot make ten";
