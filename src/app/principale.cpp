@@ -317,8 +317,13 @@ void TPrincipale::FormCreate()
 
 void TPrincipale::listThemes()
 {
-    themes_->listThemes(game_->chosenWordList(),
-                        SpokenWords::read(LanguageFilePath(programFolder_, SceltaLingua->currentText())));
+    const SpokenWords words = SpokenWords::read(LanguageFilePath(programFolder_, SceltaLingua->currentText()));
+    themes_->listThemes(game_->chosenWordList(), words);
+    // The level is heard with the controls that start a game and choose its words.
+    const int longest = game_->dealRules().longest;
+    const QString level = longest > 0 ? words.longest.arg(longest) : QString();
+    Panel(board_map::kPlayButton)->setAccessibleDescription(level);
+    SceltaTema->setAccessibleDescription(level);
 }
 
 void TPrincipale::FormResize()
@@ -496,8 +501,8 @@ void TPrincipale::apply(const StartSettings& start, Speaker& speaker)
         std::fprintf(stderr, "brindolo: %s\n", warning.c_str());
     if (game_->catalogueOutdated())
         game_->buildCatalogue(game_->pictureFolder());
-    listThemes();
     game_->setDealRules({start.longest, start.repeats});
+    listThemes();
     if (start.longest > 0) {
         const int dealable = dealableCount(*catalogue_, game_->dealRules());
         if (dealable == 0)

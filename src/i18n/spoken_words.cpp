@@ -17,7 +17,7 @@ SpokenWords SpokenWords::read(const QString& languageFile)
     SpokenWords words;
     for (auto [key, word] : {std::pair{"Tile", &words.tile}, {"Slot", &words.slot}, {"Empty", &words.empty},
                              {"Language", &words.language}, {"Capitals", &words.capitals},
-                             {"SayWord", &words.sayWord}, {"Theme", &words.theme}, {"AllWords", &words.allWords}, {"Picked", &words.picked}, {"PutBack", &words.putBack},
+                             {"SayWord", &words.sayWord}, {"Theme", &words.theme}, {"AllWords", &words.allWords}, {"Longest", &words.longest}, {"Picked", &words.picked}, {"PutBack", &words.putBack},
                              {"NotHere", &words.notHere}, {"FoundOne", &words.foundOne},
                              {"FoundMany", &words.foundMany}, {"Bravo", &words.bravo}}) {
         const QString value = file.readString(section, QLatin1String(key));

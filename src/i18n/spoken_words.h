@@ -26,6 +26,8 @@ struct SpokenWords {
     // The theme drop-down, and its first line: every theme's words together.
     QString theme = QStringLiteral("theme");
     QString allWords = QStringLiteral("all words");
+    // The level, told with GIOCA and the theme list ("%1" is --longest).
+    QString longest = QStringLiteral("words of at most %1 letters");
     // Told as they happen: a tile picked up or put back, a slot that is not
     // the tile's, the found count after a find ("%1" is the count), and the
     // praise at the end of a game.

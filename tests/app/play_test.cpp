@@ -387,7 +387,9 @@ TEST_F(PlayTest, AChosenThemeDealsTheNextGameFromItsPicturesOnly)
     RecordingSpeaker speaker;
     StartSettings start;
     start.theme = "animali";
+    start.longest = 5;
     window->apply(start, speaker);
+    EXPECT_EQ(window->Panel(kPlayButton)->accessibleDescription(), "words of at most 5 letters");
     ASSERT_TRUE(window->SceltaTema->isVisible());
     EXPECT_EQ(window->SceltaTema->items().mid(1), (QStringList{"animali", "frutta"}));
     EXPECT_EQ(window->SceltaTema->currentText(), "animali");
