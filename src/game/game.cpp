@@ -40,8 +40,16 @@ std::vector<std::string> catalogueNames(const std::string& pictureFolder, const 
         appendFolder(theme + "/");
         return names;
     }
-    appendFolder("");
-    for (const std::string& each : themesIn(pictureFolder))
+    // One listing gives the pictures beside the themes and the themes.
+    std::vector<std::string> themes;
+    for (std::string& name : searchDirectory(pictureFolder, "*")) {
+        if (wildcardMatch("*.jpg", name))
+            names.push_back(std::move(name));
+        else if (isTheme(pictureFolder, name))
+            themes.push_back(std::move(name));
+    }
+    std::sort(themes.begin(), themes.end());
+    for (const std::string& each : themes)
         appendFolder(each + "/");
     return names;
 }

@@ -39,12 +39,19 @@ std::vector<std::string> themesIn(const std::string& folder)
     std::vector<std::string> themes;
     if (folder.empty())
         return themes;
-    // Any entry may be listed; a file is no folder and holds no pictures.
     for (std::string& name : searchDirectory(folder, "*"))
-        if (!name.starts_with('.') && holdsPictures(asFolder(folder) + name + "/"))
+        if (isTheme(folder, name))
             themes.push_back(std::move(name));
     std::sort(themes.begin(), themes.end());
     return themes;
+}
+
+bool isTheme(const std::string& folder, const std::string& name)
+{
+    // Any entry may be asked about; a file is no folder and holds no
+    // pictures. The pictures themselves, a folder's many entries, are not
+    // opened to see.
+    return !name.starts_with('.') && !wildcardMatch("*.jpg", name) && holdsPictures(asFolder(folder) + name + "/");
 }
 
 bool holdsWords(const std::string& folder)

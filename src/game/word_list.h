@@ -31,8 +31,11 @@ bool holdsPictures(const std::string& folder);
 bool holdsWords(const std::string& folder);
 
 // The themes of a word list: its subfolders that hold pictures, named by
-// their folders, in byte order. Hidden folders are no themes.
+// their folders, in byte order. Hidden folders are no themes, nor are
+// entries named as pictures ("*.jpg").
 std::vector<std::string> themesIn(const std::string& folder);
+// Whether the folder's entry name is one of its themes.
+bool isTheme(const std::string& folder, const std::string& name);
 
 // The theme to play from folder: wanted when the folder has that theme, the
 // whole list (empty) otherwise, with warning telling why.
