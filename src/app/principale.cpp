@@ -10,6 +10,7 @@
 #include "i18n/language_chooser.h"
 #include "layout/nobderp.h"
 #include "system/program_folder.h"
+#include "system/utf8.h"
 #include "widgets/drag_controller.h"
 #include "widgets/event_boundary.h"
 
@@ -492,7 +493,7 @@ void TPrincipale::apply(const StartSettings& start, Speaker& speaker)
 {
     if (!start.font.isEmpty() && !useFontFamily(start.font))
         std::fprintf(stderr, "brindolo: font '%s' is not installed; the board keeps %s\n",
-                     start.font.toLocal8Bit().constData(), principaleDesign().fontFamily);
+                     terminalSafe(start.font.toStdString()).c_str(), principaleDesign().fontFamily);
     MaiuscoloMinuscolo->setChecked(start.capitals);
     speakWith(speaker, !start.voice);
     std::string warning;

@@ -4,17 +4,19 @@
 
 #include "app/start_settings.h"
 
+#include "app/settings_file.h"
+#include "i18n/file_reader.h"
 #include "i18n/language_list.h"
 #include "system/file_path.h"
 #include "system/language_names.h"
+#include "system/utf8.h"
 #include "system/logging.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <QLocale>
-#include <QSettings>
-#include <QStandardPaths>
+#include <cstring>
 #include <optional>
+#include <sys/stat.h>
 
 namespace brindolo {
 
@@ -88,32 +90,52 @@ std::optional<bool> readBoolean(const QString& text)
     return std::nullopt;
 }
 
+// Bytes of a file name or a settings line as they may be shown on a terminal.
+QString shown(const QByteArray& bytes)
+{
+    return QString::fromStdString(terminalSafe(bytes.toStdString()));
+}
+
+// Why a settings file that is there cannot be read; none when there is no
+// file at all, which is the usual case and no mistake.
+std::optional<QString> whyUnreadable(const std::string& path, int error)
+{
+    struct stat link {};
+    if (error == ENOENT && ::lstat(path.c_str(), &link) != 0)
+        return std::nullopt;
+    if (error == ENOENT)
+        return QStringLiteral("a link to a file that does not exist");
+    if (error == kFileTooLarge)
+        return QStringLiteral("larger than 1 MiB, which no settings file is");
+    if (error == kNotARegularFile)
+        return QStringLiteral("not a regular file");
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
 void readFile(const QString& path, const QStringList& names, Chosen& chosen, QStringList& warnings)
 {
-    const QFileInfo info(path);
-    if (!info.exists())
-        return;
-    if (!info.isFile() || !info.isReadable()) {
-        warnings << path + QStringLiteral(": cannot be read; ignored");
+    const QByteArray pathBytes = QFile::encodeName(path);
+    const FileContents contents = readWholeFileOrErrno(pathBytes.toStdString());
+    if (contents.error != 0) {
+        if (const auto why = whyUnreadable(pathBytes.toStdString(), contents.error))
+            warnings << shown(pathBytes) + QStringLiteral(": cannot be read: ") + *why + QStringLiteral("; ignored");
         return;
     }
     qCDebug(lcSettings) << "reading" << path;
-    const QSettings file(path, QSettings::IniFormat);
-    // The file is read on the first question, and only then is its status known.
-    const QStringList keys = file.allKeys();
-    if (file.status() == QSettings::FormatError)
-        warnings << path + QStringLiteral(": a line that is neither KEY=VALUE nor [SECTION] is ignored "
-                                          "(comments begin with ';')");
-    for (const QString& key : keys) {
+    const SettingsText file = parseSettings(contents.bytes);
+    if (file.malformed)
+        warnings << shown(pathBytes)
+                + QStringLiteral(": a line that is neither KEY=VALUE nor [SECTION] is ignored "
+                                 "(comments begin with ';')");
+    for (const auto& [key, value] : file.values) {
         // Commented out as in a shell script: what the writer meant.
         if (key.startsWith(u'#'))
             continue;
-        const QVariant value = file.value(key);
-        // Qt reads a value with commas as a list, unless it is quoted.
-        const bool isList = value.typeId() == QMetaType::QStringList;
-        const QString text = isList ? value.toStringList().join(QStringLiteral(", ")) : value.toString();
+        const bool isList = value.isList;
+        const QString text = QString::fromUtf8(value.bytes);
         const auto ignore = [&](const QString& why) {
-            warnings << QStringLiteral("%1: %2=%3: %4; ignored").arg(path, key, text, why);
+            warnings << QStringLiteral("%1: %2=%3: %4; ignored")
+                            .arg(shown(pathBytes), shown(key.toUtf8()), shown(value.bytes), why);
         };
         const bool known = key == QLatin1String("language") || key == QLatin1String("pictures")
             || key == QLatin1String("capitals") || key == QLatin1String("voice") || key == QLatin1String("fullscreen")
@@ -124,29 +146,34 @@ void readFile(const QString& path, const QStringList& names, Chosen& chosen, QSt
                                   "fullscreen, font, theme, longest and repeats)"));
         } else if (isList) {
             ignore(QStringLiteral("a value with a comma must be written in double quotes"));
+        } else if (key == QLatin1String("pictures")) {
+            // A folder's name is the file system's bytes, whatever their
+            // encoding. A relative path would depend on where the game is
+            // started from.
+            struct stat folder {};
+            if (!value.bytes.startsWith('/'))
+                ignore(QStringLiteral("not a full path (one that begins with /)"));
+            else if (::stat(value.bytes.constData(), &folder) != 0 || !S_ISDIR(folder.st_mode))
+                ignore(QStringLiteral("no such folder"));
+            else
+                chosen.picturesFolder = value.bytes.toStdString();
+        } else if (key == QLatin1String("theme")) {
+            // A theme is a folder's name, in the file system's bytes. Empty:
+            // the whole list, over a weaker file's theme.
+            chosen.theme = value.bytes.toStdString();
+        } else if (text.toUtf8() != value.bytes) {
+            ignore(QStringLiteral("not UTF-8 text"));
         } else if (key == QLatin1String("language")) {
             if (const QString name = findLanguage(names, text); !name.isEmpty())
                 chosen.language = name;
             else
                 ignore(QStringLiteral("not a language of the list: ") + listedNames(names));
-        } else if (key == QLatin1String("pictures")) {
-            // A relative path would depend on where the game is started from.
-            const QFileInfo folder(text);
-            if (!folder.isAbsolute())
-                ignore(QStringLiteral("not a full path (one that begins with /)"));
-            else if (!folder.isDir())
-                ignore(QStringLiteral("no such folder"));
-            else
-                chosen.picturesFolder = QFile::encodeName(text).toStdString();
         } else if (key == QLatin1String("font")) {
             // Whether the family is installed is known only to the window.
             if (!text.trimmed().isEmpty())
                 chosen.font = text.trimmed();
             else
                 ignore(QStringLiteral("no font family given"));
-        } else if (key == QLatin1String("theme")) {
-            // Empty: the whole list, over a weaker file's theme.
-            chosen.theme = QFile::encodeName(text.trimmed()).toStdString();
         } else if (key == QLatin1String("longest")) {
             if (const std::optional<int> letters = readLongest(text))
                 chosen.longest = *letters;
@@ -180,8 +207,15 @@ StartSettings resolveStartSettings(const CommandLine& line, const StartSources& 
                                   .toStdString());
         chosen.language = name;
     }
-    if (!line.picturesFolder.empty())
+    if (!line.picturesFolder.empty()) {
+        // Kept all the same: the player named it, and the window says it
+        // holds no pictures.
+        struct stat folder {};
+        if (::stat(line.picturesFolder.c_str(), &folder) != 0 || !S_ISDIR(folder.st_mode))
+            warnings << QStringLiteral("--pictures %1: no such folder")
+                            .arg(shown(QByteArray::fromStdString(line.picturesFolder)));
         chosen.picturesFolder = line.picturesFolder;
+    }
     if (line.mute)
         chosen.voice = false;
     if (line.fullscreen)
@@ -215,7 +249,22 @@ StartSettings resolveStartSettings(const CommandLine& line, const StartSources& 
 
 QStringList settingsFiles()
 {
-    QStringList folders = QStandardPaths::standardLocations(QStandardPaths::GenericConfigLocation);
+    // The XDG base directories: a relative entry is ignored, as the
+    // specification asks, since it would depend on where the game starts.
+    const auto absolute = [](const QByteArray& folder) { return folder.startsWith('/'); };
+    QStringList folders;
+    const QByteArray home = qgetenv("XDG_CONFIG_HOME");
+    if (absolute(home))
+        folders << QFile::decodeName(home);
+    else if (const QByteArray user = qgetenv("HOME"); absolute(user))
+        folders << QFile::decodeName(user + "/.config");
+    QStringList system;
+    for (const QByteArray& folder : qgetenv("XDG_CONFIG_DIRS").split(':'))
+        if (absolute(folder))
+            system << QFile::decodeName(folder);
+    if (system.isEmpty())
+        system << QStringLiteral("/etc/xdg");
+    folders << system;
     folders.removeDuplicates();
     QStringList files;
     for (auto folder = folders.crbegin(); folder != folders.crend(); ++folder)
@@ -237,7 +286,7 @@ StartSettings readStartSettings(const CommandLine& line, const std::string& prog
     QStringList warnings;
     const StartSettings settings = resolveStartSettings(line, sources, warnings);
     for (const QString& warning : warnings)
-        std::fprintf(err, "brindolo: %s\n", warning.toLocal8Bit().constData());
+        std::fprintf(err, "brindolo: %s\n", terminalSafe(warning.toStdString()).c_str());
     return settings;
 }
 

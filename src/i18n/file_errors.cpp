@@ -4,6 +4,8 @@
 
 #include "i18n/file_errors.h"
 
+#include "i18n/file_reader.h"
+
 #include <cerrno>
 #include <sys/stat.h>
 
@@ -35,6 +37,11 @@ std::string fileErrorMessage(int errorNumber, const std::string& path)
     case EACCES:
     case EPERM:
         return "File access denied";
+    // Refused for what the file is, so the message names it.
+    case kFileTooLarge:
+        return path + " is larger than 1 MiB";
+    case kNotARegularFile:
+        return path + " is not a regular file";
     default:
         return "I/O error " + std::to_string(errorNumber);
     }

@@ -13,7 +13,8 @@ namespace brindolo {
 
 // The message for errno: "File not found", "Invalid filename" when the
 // folder of path does not exist, "Too many open files", "File access
-// denied", otherwise "I/O error <errno>".
+// denied", the path with why for the reader's refusals (too large, not a
+// regular file), otherwise "I/O error <errno>".
 std::string fileErrorMessage(int errorNumber, const std::string& path);
 
 // Raises EInOutError with that message and errno as its error code.

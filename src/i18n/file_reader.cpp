@@ -8,6 +8,7 @@
 
 #include <cerrno>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace brindolo {
@@ -20,14 +21,26 @@ FileContents readWholeFileOrErrno(const std::string& path)
         contents.error = errno;
         return contents;
     }
+    struct stat info {};
+    if (::fstat(file.get(), &info) != 0) {
+        contents.error = errno;
+        return contents;
+    }
+    if (!S_ISREG(info.st_mode)) {
+        contents.error = S_ISDIR(info.st_mode) ? EISDIR : kNotARegularFile;
+        return contents;
+    }
     char buffer[64 * 1024];
     for (;;) {
         const ssize_t got = ::read(file.get(), buffer, sizeof buffer);
         if (got > 0) {
             contents.bytes.append(buffer, got);
+            if (contents.bytes.size() > kMaxTextFileBytes) {
+                contents.error = kFileTooLarge;
+                contents.bytes.clear();
+                return contents;
+            }
         } else if (got == 0) {
-            return contents;
-        } else if (errno == EAGAIN) {
             return contents;
         } else if (errno != EINTR) {
             contents.error = errno;

@@ -4,10 +4,12 @@
 
 #include "i18n/ini_reader.h"
 
+#include "i18n/file_errors.h"
 #include "i18n/file_reader.h"
 #include "i18n/text_decoding.h"
 #include "i18n/value_parsing.h"
 #include "system/ascii_case.h"
+#include "system/logging.h"
 
 namespace brindolo {
 
@@ -41,6 +43,8 @@ IniReader::IniReader(const std::string& path)
     const FileContents contents = readWholeFileOrErrno(path);
     if (contents.error == 0)
         parse(decodeUtf8Or1252(contents.bytes));
+    else if (contents.error != ENOENT)
+        qCInfo(lcSettings, "%s", fileErrorMessage(contents.error, path).c_str());
 }
 
 IniReader IniReader::fromText(const QString& text)

@@ -22,8 +22,8 @@
 //   around it is removed, so a value can keep blanks at its ends;
 // - the first occurrence of a key wins, also across repeated sections;
 // - a value is cut to its first 1023 characters (code points).
-// A file that is missing or unreadable reads as empty: every key gives the
-// default.
+// A file that is missing, unreadable, larger than 1 MiB or not a regular
+// file reads as empty: every key gives the default (and the log says why).
 
 #include <QHash>
 #include <QString>

@@ -85,4 +85,25 @@ void appendUtf8(std::string& text, char32_t codePoint)
     }
 }
 
+std::string terminalSafe(std::string_view text)
+{
+    static constexpr char kDigits[] = "0123456789abcdef";
+    std::string safe;
+    safe.reserve(text.size());
+    for (const Utf8Character& character : utf8Characters(text)) {
+        const char32_t code = character.codePoint;
+        if (character.valid && code >= 0x20 && (code < 0x7f || code > 0x9f)) {
+            safe += character.bytes;
+            continue;
+        }
+        for (const char byte : character.bytes) {
+            const auto value = static_cast<unsigned char>(byte);
+            safe += "\\x";
+            safe += kDigits[value >> 4];
+            safe += kDigits[value & 0xf];
+        }
+    }
+    return safe;
+}
+
 }  // namespace brindolo

@@ -32,4 +32,10 @@ std::string_view utf8FirstCharacter(std::string_view text);
 // Appends the UTF-8 form of a code point (at most 0x10FFFF, no surrogate).
 void appendUtf8(std::string& text, char32_t codePoint);
 
+// The text to quote on a terminal: each byte of a control character (C0,
+// DEL, C1) and each byte that is not UTF-8 written as \xNN, so that a file
+// name or a settings line can never move the cursor, clear the screen or
+// change the terminal's settings.
+std::string terminalSafe(std::string_view text);
+
 }  // namespace brindolo

@@ -7,8 +7,10 @@
 #include "app/start_settings.h"
 
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <tuple>
 
 namespace brindolo::testing {
@@ -100,8 +102,56 @@ TEST_F(StartSettingsTest, AFilesMistakesAreEachOneWarningAndTheWeakerPlaceDecide
               (std::tuple<QString, std::string, bool, QString, int>{"deutsch", "/", false, "Andika", 5}));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden), before);
 
+    // Read as plain text: a value in Qt's serialized form is a word like any
+    // other; a comment may follow a value; a name in another encoding is
+    // kept as its bytes; control bytes are shown escaped.
+    const QByteArray latin1Folder = QFile::encodeName(dir.path()) + "/caf\xe9";
+    ASSERT_EQ(::mkdir(latin1Folder.constData(), 0700), 0);
+    const QString bytes = write("pictures=" + latin1Folder + "  ; the class's\nlanguage=@Variant(\\0\\0\\0\\x7f)\n"
+                                "colour=\x1b[2J\nvoice=fals\xe9\n");
+    warnings.clear();
+    EXPECT_EQ(resolveStartSettings({}, {kNames, {bytes}, {}}, warnings).picturesFolder, latin1Folder.toStdString());
+    EXPECT_EQ(warnings, (QStringList{
+        bytes + ": colour=\\x1b[2J: no such setting (the settings are language, pictures, capitals, voice, "
+                "fullscreen, font, theme, longest and repeats); ignored",
+        bytes + ": language=@Variant(\\0\\0\\0\\x7f): not a language of the list: the languages are italiano, "
+                "english, français, deutsch, español, português; ignored",
+        bytes + ": voice=fals\\xe9: not UTF-8 text; ignored",
+    }));
+
     // The command line is the player's own: a name the list lacks stops the start.
     EXPECT_THROW(resolveStartSettings({.language = "klingon"}, {kNames, {}, {}}, warnings), EUsageError);
+}
+
+// A file that is there but cannot be read is named with why, however it
+// fails; only a file that is not there at all is no mistake.
+TEST_F(StartSettingsTest, EveryFileThatCannotBeReadIsOneWarning)
+{
+    const QString loop = dir.filePath("loop"), dangling = dir.filePath("dangling"), large = dir.filePath("large");
+    ASSERT_TRUE(QFile::link(loop, loop));
+    ASSERT_TRUE(QFile::link(dir.filePath("nowhere"), dangling));
+    QFile file(large);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(file.resize(100 << 20));
+    file.close();
+    QStringList warnings;
+    resolveStartSettings({.picturesFolder = "/missing"},
+                         {kNames, {dir.filePath("absent"), loop, dangling, large, dir.path()}, {}}, warnings);
+    EXPECT_EQ(warnings, (QStringList{
+        loop + ": cannot be read: Too many levels of symbolic links; ignored",
+        dangling + ": cannot be read: a link to a file that does not exist; ignored",
+        large + ": cannot be read: larger than 1 MiB, which no settings file is; ignored",
+        dir.path() + ": cannot be read: Is a directory; ignored",
+        "--pictures /missing: no such folder",
+    }));
+
+    // Relative base folders are ignored, as the XDG base directories ask.
+    qputenv("XDG_CONFIG_HOME", "relative");
+    qputenv("XDG_CONFIG_DIRS", "also/relative:/etc/school");
+    EXPECT_EQ(settingsFiles(), (QStringList{"/etc/school/brindolo/brindolo.conf",
+                                            QDir::homePath() + "/.config/brindolo/brindolo.conf"}));
+    qunsetenv("XDG_CONFIG_HOME");
+    qunsetenv("XDG_CONFIG_DIRS");
 }
 
 }  // namespace

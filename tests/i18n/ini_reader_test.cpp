@@ -57,12 +57,14 @@ TEST(IniReader, ReadsFilesInEitherEncodingAndMissingOnesAsEmpty)
     QTemporaryDir dir;
     const QString utf8 = testing::writeFile(dir, "u.lng", "[Translations]\r\nK=fran\xC3\xA7" "ais\r\n");
     const QString ansi = testing::writeFile(dir, "a.lng", "[Translations]\r\nK=fran\xE7" "ais \x80\r\n");
-    const QString huge = testing::writeFile(dir, "h.lng", "[Translations]\r\nK=" + QByteArray(1 << 20, 'x'));
+    const QString huge = testing::writeFile(dir, "h.lng", "[Translations]\r\nK=" + QByteArray(1000000, 'x'));
+    const QString tooLarge = testing::writeFile(dir, "t.lng", "[Translations]\r\nK=" + QByteArray(1 << 20, 'x'));
     auto read = [](const QString& path) { return IniReader(QFile::encodeName(path).toStdString()).readString(kSection, "K"); };
 
     EXPECT_EQ(read(utf8), QString::fromUtf8("français"));
     EXPECT_EQ(read(ansi), QString::fromUtf8("français €"));
     EXPECT_EQ(read(huge), QString(1023, 'x'));
+    EXPECT_EQ(read(tooLarge), "");
     EXPECT_EQ(read(dir.filePath("missing.lng")), "");
     EXPECT_EQ(read(dir.path()), "");  // a folder is no file
 }

@@ -3,6 +3,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "i18n/file_errors.h"
+#include "i18n/file_reader.h"
 #include "i18n/language_list.h"
 #include "i18n/small_form.h"
 
@@ -10,6 +11,7 @@
 
 #include <QTemporaryDir>
 #include <cerrno>
+#include <sys/stat.h>
 
 namespace brindolo {
 namespace {
@@ -65,6 +67,12 @@ TEST(LanguageList, FailuresToOpenNameTheirCause)
     testing::writeFile(dir, "plain", "x");
     EXPECT_EQ(messageFor(folder + "plain/lingue.txt"), "Invalid filename " + std::to_string(ENOTDIR));
     EXPECT_EQ(messageFor(folder), "I/O error " + std::to_string(EISDIR) + " " + std::to_string(EISDIR));
+    // Files no language list is are refused by name before they are read:
+    // a pipe would wait for ever, /dev/zero would fill the memory.
+    ASSERT_EQ(::mkfifo((folder + "pipe").c_str(), 0600), 0);
+    EXPECT_EQ(messageFor(folder + "pipe"), folder + "pipe is not a regular file " + std::to_string(ENODEV));
+    testing::writeFile(dir, "large", QByteArray(kMaxTextFileBytes + 1, '\n'));
+    EXPECT_EQ(messageFor(folder + "large"), folder + "large is larger than 1 MiB " + std::to_string(EFBIG));
 
     // Causes a test cannot bring about as the superuser it may run as.
     EXPECT_EQ(fileErrorMessage(EACCES, "/x"), "File access denied");

@@ -1,0 +1,86 @@
+// SPDX-FileCopyrightText: 2026 The Brindolo developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "app/settings_file.h"
+
+#include <QList>
+
+namespace brindolo {
+
+namespace {
+
+QByteArray blanksTrimmed(const QByteArray& text)
+{
+    qsizetype first = 0, last = text.size();
+    while (first < last && (text[first] == ' ' || text[first] == '\t'))
+        ++first;
+    while (last > first && (text[last - 1] == ' ' || text[last - 1] == '\t'))
+        --last;
+    return text.mid(first, last - first);
+}
+
+// The value after "=": quotes taken off, a comment cut, and commas outside
+// quotes noted. Blanks around each part go, blanks inside quotes stay.
+SettingsValue readValue(const QByteArray& written)
+{
+    SettingsValue value;
+    QByteArray part;
+    qsizetype keep = 0;  // the part's length up to its last quoted or non-blank byte
+    bool quoted = false;
+    const auto endPart = [&] {
+        value.bytes += part.left(keep);
+        part.clear();
+        keep = 0;
+    };
+    for (const char c : written) {
+        if (c == '"') {
+            quoted = !quoted;
+            keep = part.size();
+        } else if (!quoted && c == ';') {
+            break;
+        } else if (!quoted && c == ',') {
+            endPart();
+            value.bytes += ", ";
+            value.isList = true;
+        } else if (quoted || (c != ' ' && c != '\t') || !part.isEmpty()) {
+            part += c;
+            if (quoted || (c != ' ' && c != '\t'))
+                keep = part.size();
+        }
+    }
+    endPart();
+    return value;
+}
+
+}  // namespace
+
+SettingsText parseSettings(const QByteArray& text)
+{
+    SettingsText settings;
+    QString section;
+    for (QByteArray line : text.split('\n')) {
+        if (line.endsWith('\r'))
+            line.chop(1);
+        line = blanksTrimmed(line);
+        if (line.isEmpty() || line.startsWith(';'))
+            continue;
+        if (line.startsWith('[') && line.endsWith(']')) {
+            section = QString::fromUtf8(line.mid(1, line.size() - 2)).trimmed();
+            if (section.compare(QLatin1String("General"), Qt::CaseInsensitive) == 0)
+                section.clear();
+            continue;
+        }
+        const qsizetype equals = line.indexOf('=');
+        const QByteArray key = blanksTrimmed(line.left(equals));
+        if (equals < 0 || key.isEmpty()) {
+            settings.malformed = true;
+            continue;
+        }
+        const QString name = QString::fromUtf8(key);
+        settings.values[section.isEmpty() ? name : section + u'/' + name] = readValue(line.mid(equals + 1));
+    }
+    return settings;
+}
+
+}  // namespace brindolo
