@@ -8,6 +8,7 @@
 #include "game/word_list.h"
 #include "game/word_rules.h"
 #include "system/directory_search.h"
+#include "system/errors.h"
 #include "system/logging.h"
 #include "system/file_path.h"
 
@@ -15,6 +16,7 @@
 #include <exception>
 #include <set>
 #include <stdexcept>
+#include <sys/stat.h>
 #include <string>
 
 namespace brindolo {
@@ -211,6 +213,15 @@ void Game::Panel35Click()
 {
     if (catalogueOutdated())
         buildCatalogue(chosenFolder_);
+    // A folder named at start that is not there: said as what it is, before
+    // the board changes, so that the board stays as it was and another
+    // language (and its words) can still be chosen.
+    if (catalogue_.count() == 0) {
+        struct stat folder {};
+        if (::stat(pictureFolder_.c_str(), &folder) != 0 || !S_ISDIR(folder.st_mode))
+            throw Exception("There are no pictures (*.jpg) to play with: the folder " + pictureFolder_
+                            + " does not exist");
+    }
     pictureFailed_.fill(false);
     found_ = 0;
     picked_ = 0;

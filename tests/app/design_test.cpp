@@ -173,6 +173,7 @@ TEST(DesignEmptyFolder, AFolderWithoutPicturesGivesAnEmptyCatalogueAndAReportedS
     std::vector<std::string> reports;
     EventBoundary::setReporter([&](const QString&, const QString& text) { reports.push_back(text.toStdString()); });
     QTemporaryDir empty;
+    ASSERT_TRUE(QDir(empty.path()).mkdir("immagini"));
     const std::string folder = empty.path().toStdString() + "/";
     TPrincipale window(nullptr, folder);
     window.show();

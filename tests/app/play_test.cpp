@@ -795,5 +795,22 @@ TEST_F(PlayWithoutDragTest, AScreenReaderHearsTheBoardInTheInterfaceLanguage)
     QTRY_VERIFY_WITH_TIMEOUT(window->marks().message().isEmpty(), 5000);
 }
 
+// A folder named at start that is not there is told as a folder, and the
+// board stays as it was: GIOCA, and the flag for another language's words.
+TEST_F(PlayTest, AMissingFolderIsToldAndTheBoardStaysAsItWas)
+{
+    window = std::make_unique<TPrincipale>(nullptr, folder.path().toStdString() + "/", nullptr,
+                                           WordListPlaces{"/missing", ""});
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    click(*window->Panel(kPlayButton));
+    EXPECT_EQ(reports, std::vector<std::string>{
+                           "Brindolo 1.0 | There are no pictures (*.jpg) to play with: the folder /missing/ does "
+                           "not exist."});
+    EXPECT_TRUE(window->Panel(kPlayButton)->isVisible());
+    EXPECT_FALSE(window->Panel(tile(1))->isEnabled());
+    EXPECT_TRUE(window->RichiamaLingua1->isVisible());
+}
+
 }  // namespace
 }  // namespace brindolo::testing
