@@ -201,6 +201,12 @@ CommandLine readCommandLine(int argc, char** argv)
             line.text = QStringLiteral("--check takes one folder, not %1.").arg(positional.size());
             return line;
         }
+        if (!positional.isEmpty() && positional.first().isEmpty()) {
+            line.action = CommandLine::Action::Error;
+            line.text = QStringLiteral("--check was given an empty folder name; leave the folder out to check the "
+                                       "word list the game would use.");
+            return line;
+        }
         line.action = CommandLine::Action::Check;
         if (!positional.isEmpty())
             line.checkFolder = fileBytes(positional.first());

@@ -12,13 +12,16 @@
 #include "picture/codec/jpeg_decode.h"
 #include "system/directory_search.h"
 #include "system/errors.h"
+#include "system/file_path.h"
 #include "system/utf8.h"
 
 #include <QFile>
-#include <filesystem>
+#include <cerrno>
+#include <cstring>
+#include <dirent.h>
 #include <map>
 #include <new>
-#include <system_error>
+#include <sys/stat.h>
 
 namespace brindolo {
 
@@ -42,15 +45,12 @@ public:
     FolderCheckCounts counts;
 
 private:
-    // A name is printed with its own bytes, but a control character would
-    // break the one-line-a-finding form.
+    // A name is printed as its bytes are, escaped where they are control
+    // characters or not UTF-8: those would break the one-line-a-finding form
+    // or work on the terminal.
     void line(const std::string& name, const char* kind, const std::string& text)
     {
-        std::string shown = name;
-        for (char& c : shown)
-            if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
-                c = '?';
-        std::fprintf(out_, "%s: %s: %s\n", shown.c_str(), kind, text.c_str());
+        std::fprintf(out_, "%s: %s: %s\n", terminalSafe(name).c_str(), kind, terminalSafe(text).c_str());
     }
 
     std::FILE* out_;
@@ -110,6 +110,28 @@ void checkPicture(const std::string& folder, const std::string& name, Report& re
     }
 }
 
+// Pictures the word list leaves out, which the teacher may think are in it:
+// the game takes only names that end in ".jpg".
+void nameLeftOutPictures(const std::string& folder, const std::string& prefix, Report& report)
+{
+    static constexpr std::string_view kOtherJpegEndings[] = {".jpeg", ".jpe", ".jfif"};
+    static constexpr std::string_view kOtherPictureEndings[] = {".png", ".gif", ".bmp", ".webp", ".heic", ".tif",
+                                                                ".tiff"};
+    const auto endsWith = [](const std::string& name, std::string_view ending) {
+        return name.size() > ending.size() && wildcardMatch(std::string("*") + std::string(ending), name);
+    };
+    for (const std::string& name : searchDirectory(joinPath(folder, prefix), "*.*")) {
+        for (std::string_view ending : kOtherJpegEndings)
+            if (endsWith(name, ending))
+                report.warning(prefix + name, "left out of the word list, which takes only names ending in \".jpg\": "
+                                                  "rename it to " + inQuotes(name.substr(0, name.size() - ending.size()) + ".jpg"));
+        for (std::string_view ending : kOtherPictureEndings)
+            if (endsWith(name, ending))
+                report.warning(prefix + name, "left out of the word list, which takes only JPEG pictures ending in "
+                                              "\".jpg\": save it as a JPEG picture");
+    }
+}
+
 // A game deals ten words: fewer pictures, in the whole list or in a theme,
 // deal some twice.
 void warnOfRepeats(const std::string& folder, Report& report)
@@ -130,9 +152,18 @@ void warnOfRepeats(const std::string& folder, Report& report)
 FolderCheckCounts checkPictureFolder(const std::string& folder, std::FILE* out)
 {
     Report report(out);
-    std::error_code error;
-    if (!std::filesystem::is_directory(folder, error)) {
+    struct stat info {};
+    const bool there = ::stat(folder.c_str(), &info) == 0;
+    DIR* listing = there && S_ISDIR(info.st_mode) ? ::opendir(folder.c_str()) : nullptr;
+    const int listingError = errno;
+    if (listing)
+        ::closedir(listing);
+    if (!there) {
         report.error(folder, "there is no such folder");
+    } else if (!S_ISDIR(info.st_mode)) {
+        report.error(folder, "this is a file, not a folder: name the folder that holds the pictures");
+    } else if (!listing) {
+        report.error(folder, std::string("the folder cannot be read: ") + std::strerror(listingError));
     } else {
         // The first name of each word, by the form case changes leave alike.
         std::map<std::string, std::string> words;
@@ -147,6 +178,9 @@ FolderCheckCounts checkPictureFolder(const std::string& folder, std::FILE* out)
             if (!added)
                 report.warning(name, "it gives the same word as " + inQuotes(first->second));
         }
+        nameLeftOutPictures(folder, "", report);
+        for (const std::string& theme : themesIn(folder))
+            nameLeftOutPictures(folder, theme + "/", report);
         if (report.counts.pictures == 0)
             report.error(folder, "the folder holds no pictures (*.jpg), so there is nothing to play");
         else

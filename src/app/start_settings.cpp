@@ -93,7 +93,7 @@ std::optional<bool> readBoolean(const QString& text)
 // Bytes of a file name or a settings line as they may be shown on a terminal.
 QString shown(const QByteArray& bytes)
 {
-    return QString::fromStdString(terminalSafe(bytes.toStdString()));
+    return QString::fromStdString(terminalSafe(bytes.toStdString(), StrayBytes::Escaped));
 }
 
 // Why a settings file that is there cannot be read; none when there is no

@@ -85,14 +85,19 @@ void appendUtf8(std::string& text, char32_t codePoint)
     }
 }
 
-std::string terminalSafe(std::string_view text)
+std::string terminalSafe(std::string_view text, StrayBytes stray)
 {
     static constexpr char kDigits[] = "0123456789abcdef";
     std::string safe;
     safe.reserve(text.size());
     for (const Utf8Character& character : utf8Characters(text)) {
         const char32_t code = character.codePoint;
-        if (character.valid && code >= 0x20 && (code < 0x7f || code > 0x9f)) {
+        // A stray byte of another encoding (Latin-1's é) is kept: a file's
+        // name shows as the terminal shows it. Those that an 8-bit terminal
+        // takes as controls are not.
+        const auto first = static_cast<unsigned char>(character.bytes.front());
+        if (character.valid ? code >= 0x20 && (code < 0x7f || code > 0x9f)
+                            : stray == StrayBytes::Kept && first > 0x9f) {
             safe += character.bytes;
             continue;
         }

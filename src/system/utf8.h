@@ -33,9 +33,12 @@ std::string_view utf8FirstCharacter(std::string_view text);
 void appendUtf8(std::string& text, char32_t codePoint);
 
 // The text to quote on a terminal: each byte of a control character (C0,
-// DEL, C1) and each byte that is not UTF-8 written as \xNN, so that a file
-// name or a settings line can never move the cursor, clear the screen or
-// change the terminal's settings.
-std::string terminalSafe(std::string_view text);
+// DEL, C1, and the bytes 0x80 to 0x9F outside UTF-8) written as \xNN, so
+// that a file name or a settings line can never move the cursor, clear the
+// screen or change the terminal's settings. Other bytes stay as they are,
+// unless stray bytes are to be escaped too: in a text that becomes a
+// QString, which cannot hold them.
+enum class StrayBytes { Kept, Escaped };
+std::string terminalSafe(std::string_view text, StrayBytes stray = StrayBytes::Kept);
 
 }  // namespace brindolo

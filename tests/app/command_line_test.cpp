@@ -62,7 +62,7 @@ TEST(CommandLine, HelpVersionAndMistakesNeedNoWindow)
 
     for (const QStringList& wrong : {QStringList{"--bogus"}, QStringList{"somewhere"}, QStringList{"--pictures"},
                                      QStringList{"--check", "a", "b"}, QStringList{"--longest", "0"},
-                                     QStringList{"--longest", "five"}}) {
+                                     QStringList{"--longest", "five"}, QStringList{"--check", ""}}) {
         const Outcome run = brindolo(wrong);
         EXPECT_EQ(run.exitCode, 2) << wrong.join(' ').toStdString();
         EXPECT_TRUE(run.err.contains("--help")) << run.err.toStdString();
@@ -212,6 +212,8 @@ TEST(FolderCheck, OneFolderWithEveryFinding)
     QFile(dir + "vuoto.jpg").open(QIODevice::WriteOnly);
     ASSERT_TRUE(QDir(dir).mkdir("cartella.jpg"));
     QFile(dir + "notes.txt").open(QIODevice::WriteOnly);
+    QFile(dir + "topo.JPEG").open(QIODevice::WriteOnly);
+    QFile(dir + "foto.png").open(QIODevice::WriteOnly);
     const std::string root = QFile::encodeName(dir).toStdString();
     std::filesystem::copy_file(root + "gatto.jpg", root + "citt\xe0.jpg");
 
@@ -219,7 +221,7 @@ TEST(FolderCheck, OneFolderWithEveryFinding)
     EXPECT_EQ(run.exitCode, 1) << run.err.toStdString();
     QStringList lines = run.out.split('\n', Qt::SkipEmptyParts);
     ASSERT_FALSE(lines.isEmpty());
-    EXPECT_EQ(lines.takeLast(), "11 pictures, 5 errors, 4 warnings");
+    EXPECT_EQ(lines.takeLast(), "11 pictures, 5 errors, 6 warnings");
     lines.sort();
     const QString replaced = QString::fromUtf8("citt\xef\xbf\xbd.jpg");  // how the terminal shows 0xE0
     const QStringList expected = {
@@ -232,6 +234,10 @@ TEST(FolderCheck, OneFolderWithEveryFinding)
         replaced + ": warning: the name is not valid UTF-8, so some of its letters cannot be shown",
         "ippopotamopiccolos.jpg: warning: the word has 18 letters, more than the 17 a tile shows",
         "mela.jpg: error: Premature end of JPEG file",
+        "topo.JPEG: warning: left out of the word list, which takes only names ending in \".jpg\": rename it to "
+        "\"topo.jpg\"",
+        "foto.png: warning: left out of the word list, which takes only JPEG pictures ending in \".jpg\": save it "
+        "as a JPEG picture",
         "vuoto.jpg: error: the file is empty, so it shows no picture",
     };
     QStringList sortedExpected = expected;
@@ -241,7 +247,7 @@ TEST(FolderCheck, OneFolderWithEveryFinding)
     // The duplicates go, the rest is mended: only warnings are left, and they
     // do not fail the check. Fewer than ten pictures, in the folder or in a
     // theme, deal some words twice.
-    for (const char* name : {"CAT.JPG", ".jpg", "vuoto.jpg", "mela.jpg", "Gatto.jpg"})
+    for (const char* name : {"CAT.JPG", ".jpg", "vuoto.jpg", "mela.jpg", "Gatto.jpg", "topo.JPEG", "foto.png"})
         QFile::remove(dir + name);
     QDir(dir + "cartella.jpg").removeRecursively();
     ASSERT_TRUE(QDir(dir).mkdir("animali"));
@@ -257,6 +263,8 @@ TEST(FolderCheck, OneFolderWithEveryFinding)
     const Outcome missing = brindolo({"--check", dir + "nowhere"});
     EXPECT_EQ(missing.exitCode, 1);
     EXPECT_EQ(missing.out, dir + "nowhere: error: there is no such folder\n0 pictures, 1 errors, 0 warnings\n");
+    EXPECT_TRUE(brindolo({"--check", dir + "notes.txt"}).out.startsWith(
+        dir + "notes.txt: error: this is a file, not a folder"));
 }
 
 // Without a folder the check takes the word list the game would use, and
