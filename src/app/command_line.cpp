@@ -60,6 +60,9 @@ bool isKeptByte(const QString& text, qsizetype i)
     return code >= 0xDC80 && code <= 0xDCFF && (i == 0 || !text[i - 1].isHighSurrogate());
 }
 
+
+}  // namespace
+
 std::string fileBytes(const QString& value)
 {
     bool kept = false;
@@ -73,8 +76,6 @@ std::string fileBytes(const QString& value)
         bytes += static_cast<char>(c.unicode() >= 0xDC80 ? c.unicode() - 0xDC00 : c.unicode());
     return bytes;
 }
-
-}  // namespace
 
 std::optional<int> readLongest(const QString& text)
 {

@@ -15,7 +15,7 @@
 namespace brindolo {
 
 struct WorksheetOptions {
-    QString file;                       // --worksheet's PDF file
+    std::string file;                   // --worksheet's PDF file, the file system's bytes; "-" for standard output
     std::optional<std::uint32_t> seed;  // --seed
     bool smallLetters = false;          // --small-letters
 };
@@ -40,6 +40,10 @@ struct CommandLine {
 inline constexpr int kMostLetters = 99;
 // A word length from 1 to kMostLetters, written in decimal digits.
 std::optional<int> readLongest(const QString& text);
+
+// The file system's bytes of an argument as readCommandLine keeps it: an
+// argument that is not UTF-8 comes back byte for byte.
+std::string fileBytes(const QString& argument);
 
 // Reads the arguments (argv[0] included). Qt's own window options, such as
 // -platform or -style, are accepted and left for the application object.

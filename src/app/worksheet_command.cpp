@@ -45,8 +45,8 @@ bool WorksheetParser::read(const QCommandLineParser& parser, CommandLine& line) 
                 return mistake(QStringLiteral("--%1 goes with --worksheet.").arg(option->names().first()));
         return true;
     }
-    line.worksheet.file = parser.value(worksheet_);
-    if (line.worksheet.file.isEmpty())
+    line.worksheet.file = fileBytes(parser.value(worksheet_));
+    if (line.worksheet.file.empty())
         return mistake(QStringLiteral("--worksheet needs the name of the file to write."));
     if (parser.isSet(seed_)) {
         bool number = false;

@@ -7,11 +7,11 @@
 #include "game/clock_random.h"
 #include "game/game.h"
 #include "system/errors.h"
+#include "system/output_file.h"
 #include "worksheet/worksheet.h"
 
-#include <QFile>
+#include <QBuffer>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <memory>
 #include <vector>
 
@@ -30,14 +30,9 @@ private:
     std::vector<std::string> names_;
 };
 
-std::string shown(const QString& text)
-{
-    return text.toLocal8Bit().toStdString();
-}
-
 }  // namespace
 
-void writeWorksheet(const WorksheetRequest& request, const QString& path)
+void writeWorksheet(const WorksheetRequest& request, const std::string& path)
 {
     ListCatalogue catalogue;
     readCatalogue(catalogue, request.wordFolder, request.theme);
@@ -56,12 +51,12 @@ void writeWorksheet(const WorksheetRequest& request, const QString& path)
     const Worksheet sheet = makeWorksheet(dealWords(catalogue, *random, rules), request.wordFolder, request.capitals,
                                           WorksheetTexts::read(request.languageFile));
 
-    // Written beside the file and renamed over it only when whole.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        throw Exception("Cannot write " + shown(path) + ": " + shown(file.errorString()));
+    // Made whole in memory first (a few hundred kilobytes), so that the
+    // file, a pipe or standard output gets all of it or nothing.
+    QBuffer pdf;
+    pdf.open(QIODevice::WriteOnly);
     {
-        QPdfWriter writer(&file);
+        QPdfWriter writer(&pdf);
         writer.setResolution(300);
         writer.setPageSize(localPaper());
         writer.setPageOrientation(QPageLayout::Portrait);
@@ -70,8 +65,9 @@ void writeWorksheet(const WorksheetRequest& request, const QString& path)
         writer.setCreator(QStringLiteral("Brindolo"));
         paintWorksheet(sheet, writer);
     }
-    if (!file.commit())
-        throw Exception("Cannot write " + shown(path) + ": " + shown(file.errorString()));
+    OutputFile file(path);
+    file.write(pdf.data().constData(), static_cast<std::size_t>(pdf.data().size()));
+    file.commit();
 }
 
 }  // namespace brindolo

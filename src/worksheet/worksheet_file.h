@@ -28,6 +28,8 @@ struct WorksheetRequest {
 // for the user, when the word list (or the theme) holds no picture of at
 // most the longest letters or the file cannot be written; a file already at path is then
 // left as it was, and nothing half-written is left beside it.
-void writeWorksheet(const WorksheetRequest& request, const QString& path);
+// path is in the file system's bytes, and written by the rules of
+// system/output_file.h ("-" is standard output).
+void writeWorksheet(const WorksheetRequest& request, const std::string& path);
 
 }  // namespace brindolo

@@ -341,6 +341,11 @@ TEST(FolderCheck, ChecksTheWordListTheGameWouldUse)
     EXPECT_EQ(checkFromShell("exec \"$0\" --check --pictures=\"$latin\""), checking + "/\n" + onePicture(latin + "/"));
     EXPECT_EQ(checkFromShell("XDG_DATA_HOME=\"$latin\" exec \"$0\" --check"),
               checking + "/brindolo/immagini/\n" + onePicture(latin + "/brindolo/immagini/"));
+
+    // A worksheet goes to exactly the bytes named, and "-" is standard output.
+    checkFromShell("exec \"$0\" --worksheet \"$latin.pdf\" --seed 1 --pictures \"$latin\"");
+    EXPECT_TRUE(std::filesystem::is_regular_file(latin + ".pdf"));
+    EXPECT_EQ(checkFromShell("exec \"$0\" --worksheet - --seed 1 --pictures \"$latin\"").substr(0, 5), "%PDF-");
 }
 
 }  // namespace

@@ -43,6 +43,11 @@ TEST(Jpeg2bmp, WritesWhatDjpegWritesWithTheMatchingSwitches)
         EXPECT_EQ(readBytes(folder.file("ours.bmp")), readBytes(folder.file("djpeg.bmp")))
             << c.ours.join(' ').toStdString();
     }
+
+    // "-" is standard input and standard output, as for djpeg.
+    const QString piped = "\"$0\" --scale 3/4 --colors truecolor - - < \"$1\" > \"$2\"";
+    EXPECT_EQ(runProgram("/bin/sh", {"-c", piped, tool, in, folder.path("piped.bmp")}).exitCode, 0);
+    EXPECT_EQ(readBytes(folder.file("piped.bmp")), readBytes(folder.file("djpeg.bmp")));
 }
 
 TEST(Jpeg2bmp, FailurePrintsTheMessageAloneAndWritesNothing)

@@ -92,16 +92,16 @@ TEST(WorksheetFile, WrittenWholeOrNotAtAll)
     WorksheetRequest request;
     request.wordFolder = QFile::encodeName(pictures).toStdString();
     request.seed = 3;
-    EXPECT_THROW(writeWorksheet(request, old), Exception) << "a folder with no pictures";
+    EXPECT_THROW(writeWorksheet(request, QFile::encodeName(old).toStdString()), Exception) << "a folder with no pictures";
     ASSERT_TRUE(QFile::copy(QString::fromUtf8(BRINDOLO_CORPUS_DIR "/testorig.jpg"), pictures + "gatto.jpg"));
-    EXPECT_THROW(writeWorksheet(request, old + "/inside.pdf"), Exception) << "a file is no folder";
-    EXPECT_THROW(writeWorksheet(request, folder.path() + "/pictures"), Exception) << "a folder is no file";
+    EXPECT_THROW(writeWorksheet(request, QFile::encodeName(old + "/inside.pdf").toStdString()), Exception) << "a file is no folder";
+    EXPECT_THROW(writeWorksheet(request, QFile::encodeName(folder.path() + "/pictures").toStdString()), Exception) << "a folder is no file";
     ASSERT_TRUE(existing.open(QIODevice::ReadOnly));
     EXPECT_EQ(existing.readAll(), "kept");
     existing.close();
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList({"old.pdf", "pictures"}));
 
-    writeWorksheet(request, old);
+    writeWorksheet(request, QFile::encodeName(old).toStdString());
     ASSERT_TRUE(existing.open(QIODevice::ReadOnly));
     const QByteArray pdf = existing.readAll();
     EXPECT_TRUE(pdf.startsWith("%PDF")) << pdf.left(20).toStdString();

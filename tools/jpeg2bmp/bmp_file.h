@@ -3,7 +3,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #pragma once
-// Writing a decoded picture as a BMP file that appears only when complete.
+// Writing a decoded picture as a BMP file.
 
 #include "picture/codec/jpeg_decode.h"
 
@@ -11,9 +11,10 @@
 
 namespace brindolo::jpeg2bmp {
 
-// Writes the BMP image (nothing for the empty picture) to a temporary file
-// beside path and renames it into place, so a failure never leaves a partial
-// file. Raises brindolo::Exception with the system's reason.
+// Writes the BMP image (nothing for the empty picture) to path by the rules
+// of system/output_file.h: "-" for standard output, a device or pipe written
+// straight, a file renamed into place only when whole. Raises
+// brindolo::Exception with the system's reason.
 void writeBmpFile(const DecodedPicture& picture, const std::string& path);
 
 }  // namespace brindolo::jpeg2bmp

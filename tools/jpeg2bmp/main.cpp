@@ -27,7 +27,9 @@ int main(int argc, char** argv)
     }
     const ProgressNotify progress = [](int percent) { std::fprintf(stderr, "%d%%\n", percent); };
     try {
-        const std::vector<std::uint8_t> bytes = readWholeFileOrRaise(options->input, options->input);
+        const std::vector<std::uint8_t> bytes = options->input == "-"
+            ? readStandardInputOrRaise()
+            : readWholeFileOrRaise(options->input, options->input);
         const DecodedPicture picture = decodeJpeg(bytes, options->settings, progress, options->progressStep);
         jpeg2bmp::writeBmpFile(picture, options->output);
     } catch (const std::bad_alloc&) {

@@ -33,7 +33,25 @@ std::size_t readUpTo(int fd, std::uint8_t* to, std::size_t count)
     return filled;
 }
 
+// Reads on to the end of the file, within kMaxFileBytes.
+void readRest(int fd, std::vector<std::uint8_t>& bytes, const std::string& shownName)
+{
+    std::uint8_t more[4096];
+    while (std::size_t got = readUpTo(fd, more, sizeof more)) {
+        if (bytes.size() + got > kMaxFileBytes)
+            throw EFOpenError("Cannot open file " + shownName + ": larger than 256 MiB");
+        bytes.insert(bytes.end(), more, more + got);
+    }
+}
+
 }  // namespace
+
+std::vector<std::uint8_t> readStandardInputOrRaise()
+{
+    std::vector<std::uint8_t> bytes;
+    readRest(STDIN_FILENO, bytes, "-");
+    return bytes;
+}
 
 // POSIX calls rather than a stream: the size is known up front, so the copy
 // is sized once and filled with as few reads as the system allows.
@@ -51,12 +69,7 @@ std::vector<std::uint8_t> readWholeFileOrRaise(const std::string& path, const st
     std::vector<std::uint8_t> bytes(static_cast<std::size_t>(status.st_size));
     bytes.resize(readUpTo(file.get(), bytes.data(), bytes.size()));
     // A file that grew since fstat is read to its end, within the bound.
-    std::uint8_t more[4096];
-    while (std::size_t got = readUpTo(file.get(), more, sizeof more)) {
-        if (bytes.size() + got > kMaxFileBytes)
-            throw tooLarge();
-        bytes.insert(bytes.end(), more, more + got);
-    }
+    readRest(file.get(), bytes, shownName);
     return bytes;
 }
 

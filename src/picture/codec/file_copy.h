@@ -23,4 +23,7 @@ inline constexpr std::size_t kMaxFileBytes = std::size_t{256} << 20;
 // above kMaxFileBytes, and EInOutError "I/O error <n>" when reading fails.
 std::vector<std::uint8_t> readWholeFileOrRaise(const std::string& path, const std::string& shownName);
 
+// All of standard input ("-" on a command line), within the same bound.
+std::vector<std::uint8_t> readStandardInputOrRaise();
+
 }  // namespace brindolo
