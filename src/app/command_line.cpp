@@ -128,6 +128,9 @@ CommandLine readCommandLine(int argc, char** argv)
                                      QStringLiteral("letters"));
     const QCommandLineOption noRepeats(QStringLiteral("no-repeats"),
                                        QStringLiteral("Deal ten different words in every game."));
+    const QCommandLineOption locked(QStringLiteral("locked"),
+                                    QStringLiteral("Hide the exit and the language flag and keep the window open; "
+                                                   "Ctrl+Alt+Shift+Q ends the game."));
     const WorksheetParser worksheet(parser);
     parser.addOption(pictures);
     parser.addOption(theme);
@@ -135,6 +138,7 @@ CommandLine readCommandLine(int argc, char** argv)
     parser.addOption(noRepeats);
     parser.addOption(language);
     parser.addOption(fullscreen);
+    parser.addOption(locked);
     parser.addOption(font);
     parser.addOption(mute);
     parser.addOption(check);
@@ -168,6 +172,7 @@ CommandLine readCommandLine(int argc, char** argv)
     line.picturesFolder = fileBytes(parser.value(pictures));
     line.mute = parser.isSet(mute);
     line.fullscreen = parser.isSet(fullscreen);
+    line.locked = parser.isSet(locked);
     if (parser.isSet(language))
         line.language = parser.value(language);
     if (parser.isSet(font))
