@@ -114,7 +114,7 @@ TEST_F(StartSettingsTest, AFilesMistakesAreEachOneWarningAndTheWeakerPlaceDecide
     EXPECT_EQ(resolveStartSettings({}, {kNames, {bytes}, {}}, warnings).picturesFolder, latin1Folder.toStdString());
     EXPECT_EQ(warnings, (QStringList{
         bytes + ": colour=\\x1b[2J: no such setting (the settings are language, pictures, capitals, voice, "
-                "fullscreen, font, theme, longest and repeats); ignored",
+                "fullscreen, font, theme, longest, repeats and locked); ignored",
         bytes + ": language=@Variant(\\0\\0\\0\\x7f): not a language of the list: the languages are italiano, "
                 "english, français, deutsch, español, português; ignored",
         bytes + ": voice=fals\\xe9: not UTF-8 text; ignored",
