@@ -129,6 +129,9 @@ CommandLine readCommandLine(int argc, char** argv)
                                      QStringLiteral("letters"));
     const QCommandLineOption noRepeats(QStringLiteral("no-repeats"),
                                        QStringLiteral("Deal ten different words in every game."));
+    const QCommandLineOption locked(QStringLiteral("locked"),
+                                    QStringLiteral("Hide the exit and the language flag and keep the window open; "
+                                                   "Ctrl+Alt+Shift+Q ends the game."));
     const WorksheetParser worksheet(parser);
     parser.addOption(pictures);
     parser.addOption(theme);
@@ -136,6 +139,7 @@ CommandLine readCommandLine(int argc, char** argv)
     parser.addOption(noRepeats);
     parser.addOption(language);
     parser.addOption(fullscreen);
+    parser.addOption(locked);
     parser.addOption(font);
     parser.addOption(mute);
     parser.addOption(check);
@@ -169,6 +173,7 @@ CommandLine readCommandLine(int argc, char** argv)
     line.picturesFolder = fileBytes(parser.value(pictures));
     line.mute = parser.isSet(mute);
     line.fullscreen = parser.isSet(fullscreen);
+    line.locked = parser.isSet(locked);
     if (parser.isSet(language))
         line.language = parser.value(language);
     if (parser.isSet(font))

@@ -32,6 +32,7 @@ struct CommandLine {
     std::optional<QString> theme;     // --theme, as typed
     std::optional<int> longest;       // --longest
     bool noRepeats = false;           // --no-repeats
+    bool locked = false;              // --locked
     WorksheetOptions worksheet;       // --worksheet and the options that go with it
     QString text;                     // the help or version text, or what is wrong
 };

@@ -21,6 +21,7 @@
 #include <QPalette>
 #include <QScopeGuard>
 #include <QScopedValueRollback>
+#include <QShortcut>
 #include <QSignalBlocker>
 #include <QWindow>
 #include <exception>
@@ -378,6 +379,10 @@ void TPrincipale::Panel35Click()
 // window that has gone.
 void TPrincipale::closeEvent(QCloseEvent* event)
 {
+    if (locked_) {
+        event->ignore();
+        return;
+    }
     Immagine->stopPrefetch();
     TForm::closeEvent(event);
 }
@@ -513,6 +518,8 @@ void TPrincipale::apply(const StartSettings& start, Speaker& speaker)
             std::fprintf(stderr, "brindolo: only %d words of at most %d letters in %s: words will repeat\n",
                          dealable, start.longest, game_->pictureFolder().c_str());
     }
+    if (start.locked)
+        lock();
     if (start.fullscreen)
         showFullScreen();
     else
@@ -538,6 +545,18 @@ bool TPrincipale::useFontFamily(const QString& family)
         widget->setFont(changed);
     }
     return true;
+}
+
+void TPrincipale::lock()
+{
+    for (QWidget* way : std::initializer_list<QWidget*>{Esci, RichiamaLingua1, RichiamaLingua2, RichiamaLingua3})
+        way->hide();
+    locked_ = true;
+    auto* unlock = new QShortcut(QKeySequence(kUnlockChord), this);
+    connect(unlock, &QShortcut::activated, this, [this] {
+        locked_ = false;
+        close();
+    });
 }
 
 void TPrincipale::voicesChanged()

@@ -100,8 +100,8 @@ public:
     void speakWith(Speaker& speaker, bool muted);
     // Takes what the settings files and the command line chose for this
     // start, the one place they reach the window: the font, the case box,
-    // the voice (through speaker), the theme and the deal's rules, and the
-    // window shown full screen or maximized. A font family that is not
+    // the voice (through speaker), the theme and the deal's rules, the
+    // classroom lock, and the window shown full screen or maximized. A font family that is not
     // installed, a theme the word list lacks, or too few words of the
     // longest length is one warning line on standard error.
     void apply(const StartSettings& start, Speaker& speaker);
@@ -111,6 +111,11 @@ public:
     bool useFontFamily(const QString& family);
     // The speaker has learnt which voices it has.
     void voicesChanged();
+    // A classroom machine: ESCI and the flag hidden (so neither the Tab
+    // order nor a screen reader meets them) and every close refused, until
+    // the teacher's chord, kUnlockChord, ends the game.
+    void lock();
+    static constexpr QKeyCombination kUnlockChord{Qt::ControlModifier | Qt::AltModifier | Qt::ShiftModifier, Qt::Key_Q};
     // The hint bar clicked, or Space or Enter pressed on it.
     void Panel31Click();
     void VoceClick();
@@ -156,6 +161,7 @@ private:
     std::unique_ptr<BoardSpeech> speech_;
     std::unique_ptr<ThemeChooser> themes_;
     std::unique_ptr<WordVoice> voice_;
+    bool locked_ = false;
 };
 
 }  // namespace brindolo

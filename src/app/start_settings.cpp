@@ -34,6 +34,7 @@ struct Chosen {
     std::optional<std::string> theme;
     std::optional<int> longest;
     std::optional<bool> repeats;
+    std::optional<bool> locked;
 };
 
 // The name in names that text stands for: the name itself in any case, or
@@ -140,10 +141,10 @@ void readFile(const QString& path, const QStringList& names, Chosen& chosen, QSt
         const bool known = key == QLatin1String("language") || key == QLatin1String("pictures")
             || key == QLatin1String("capitals") || key == QLatin1String("voice") || key == QLatin1String("fullscreen")
             || key == QLatin1String("font") || key == QLatin1String("theme") || key == QLatin1String("longest")
-            || key == QLatin1String("repeats");
+            || key == QLatin1String("repeats") || key == QLatin1String("locked");
         if (!known) {
             ignore(QStringLiteral("no such setting (the settings are language, pictures, capitals, voice, "
-                                  "fullscreen, font, theme, longest and repeats)"));
+                                  "fullscreen, font, theme, longest, repeats and locked)"));
         } else if (isList) {
             ignore(QStringLiteral("a value with a comma must be written in double quotes"));
         } else if (key == QLatin1String("pictures")) {
@@ -183,6 +184,7 @@ void readFile(const QString& path, const QStringList& names, Chosen& chosen, QSt
             std::optional<bool>& box = key == QLatin1String("capitals") ? chosen.capitals
                 : key == QLatin1String("voice")                      ? chosen.voice
                 : key == QLatin1String("repeats")                    ? chosen.repeats
+                : key == QLatin1String("locked")                     ? chosen.locked
                                                                      : chosen.fullscreen;
             box = *flag;
         } else {
@@ -228,6 +230,8 @@ StartSettings resolveStartSettings(const CommandLine& line, const StartSources& 
         chosen.longest = *line.longest;
     if (line.noRepeats)
         chosen.repeats = false;
+    if (line.locked)
+        chosen.locked = true;
 
     StartSettings settings;
     if (chosen.language) {
@@ -244,6 +248,7 @@ StartSettings resolveStartSettings(const CommandLine& line, const StartSources& 
     settings.theme = chosen.theme.value_or(settings.theme);
     settings.longest = chosen.longest.value_or(settings.longest);
     settings.repeats = chosen.repeats.value_or(settings.repeats);
+    settings.locked = chosen.locked.value_or(settings.locked);
     return settings;
 }
 

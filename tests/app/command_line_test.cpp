@@ -52,7 +52,7 @@ TEST(CommandLine, HelpVersionAndMistakesNeedNoWindow)
     EXPECT_EQ(help.exitCode, 0);
     for (const char* option : {"-p, --pictures <folder>", "--check", "--mute", "--language <language>", "--fullscreen",
                                "--font <family>", "--worksheet <file>", "--theme <theme>", "--longest <letters>",
-                               "--no-repeats"})
+                               "--no-repeats", "--locked"})
         EXPECT_TRUE(help.out.contains(option)) << option << help.out.toStdString();
     EXPECT_FALSE(help.out.contains("platform")) << "Qt's own options stay out of the help";
 

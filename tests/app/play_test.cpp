@@ -415,6 +415,23 @@ TEST_F(PlayTest, EsciClosesTheWindow)
     EXPECT_FALSE(window->isVisible());
 }
 
+// A classroom machine: no way out a child can reach, the teacher's chord ends it.
+TEST_F(PlayTest, ALockedWindowHidesItsWaysOutAndClosesOnlyOnTheTeachersChord)
+{
+    RecordingSpeaker speaker;
+    StartSettings start;
+    start.locked = true;
+    window->apply(start, speaker);
+    for (const QWidget* way : std::initializer_list<const QWidget*>{window->Esci, window->RichiamaLingua1,
+                                                                     window->RichiamaLingua2, window->RichiamaLingua3})
+        EXPECT_FALSE(way->isVisible()) << way->objectName().toStdString();
+    EXPECT_FALSE(window->close());
+    QTest::keyClick(handle(), Qt::Key_Q, Qt::ControlModifier | Qt::ShiftModifier);
+    ASSERT_TRUE(window->isVisible()) << "only the whole chord";
+    QTest::keyClick(handle(), Qt::Key_Q, Qt::ControlModifier | Qt::AltModifier | Qt::ShiftModifier);
+    EXPECT_FALSE(window->isVisible());
+}
+
 }  // namespace
 }  // namespace brindolo::testing
 

@@ -40,12 +40,13 @@ TEST_F(StartSettingsTest, EachSettingComesFromTheStrongestPlaceThatHasIt)
 {
     const std::string a = dir.path().toStdString(), b = QDir::tempPath().toStdString(), c = "/";
     const QByteArray school = "language=deutsch\ncapitals=false\nvoice=false\nfullscreen=true\npictures=/\nfont=OpenDyslexic"
-                              "\ntheme=animali\nlongest=6";
+                              "\ntheme=animali\nlongest=6\nlocked=true";
     const QByteArray user = "language=English\nvoice=true\nfullscreen=false\nfont= Andika \ntheme=frutta\nrepeats=false"
+                            "\nlocked=false"
                             "\npictures=" + QByteArray::fromStdString(b);
     struct Row {
         bool commandLine;  // --language es --pictures a --mute --fullscreen --font "Liberation Mono" --theme cibo
-                           // --longest 4 --no-repeats
+                           // --longest 4 --no-repeats --locked
         QByteArray user, school;
         QStringList desktop;
         StartSettings expected;
@@ -55,24 +56,24 @@ TEST_F(StartSettingsTest, EachSettingComesFromTheStrongestPlaceThatHasIt)
         {false, "", "", {"en-GB", "en-Latn-GB"}, {"english", "", true, true, false}},
         {false, "", "", {"ja-JP", "pt-BR", "de"}, {"português", "", true, true, false}},
         {false, "", "", {"ja-JP", "nl"}, {"", "", true, true, false}},
-        {false, "", school, {"fr-FR"}, {"deutsch", c, false, false, true, "OpenDyslexic", "animali", 6, true}},
-        {false, user, school, {"fr-FR"}, {"english", b, false, true, false, "Andika", "frutta", 6, false}},
-        {true, user, school, {"fr-FR"}, {"español", a, false, false, true, "Liberation Mono", "cibo", 4, false}},
+        {false, "", school, {"fr-FR"}, {"deutsch", c, false, false, true, "OpenDyslexic", "animali", 6, true, true}},
+        {false, user, school, {"fr-FR"}, {"english", b, false, true, false, "Andika", "frutta", 6, false, false}},
+        {true, user, school, {"fr-FR"}, {"español", a, false, false, true, "Liberation Mono", "cibo", 4, false, true}},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE((row.user + "|" + row.school + "|" + row.desktop.join(' ').toUtf8()).toStdString());
         CommandLine line;
         if (row.commandLine)
             line = {.picturesFolder = a, .mute = true, .language = "es", .fullscreen = true, .font = "Liberation Mono",
-                    .theme = "cibo", .longest = 4, .noRepeats = true};
+                    .theme = "cibo", .longest = 4, .noRepeats = true, .locked = true};
         QStringList warnings;
         const StartSettings got = resolveStartSettings(line, {kNames, {write(row.school), write(row.user)}, row.desktop},
                                                        warnings);
         EXPECT_EQ(std::tie(got.language, got.picturesFolder, got.capitals, got.voice, got.fullscreen, got.font,
-                           got.theme, got.longest, got.repeats),
+                           got.theme, got.longest, got.repeats, got.locked),
                   std::tie(row.expected.language, row.expected.picturesFolder, row.expected.capitals,
                            row.expected.voice, row.expected.fullscreen, row.expected.font, row.expected.theme,
-                           row.expected.longest, row.expected.repeats));
+                           row.expected.longest, row.expected.repeats, row.expected.locked));
         EXPECT_TRUE(warnings.isEmpty()) << warnings.join('\n').toStdString();
     }
 }
@@ -91,7 +92,7 @@ TEST_F(StartSettingsTest, AFilesMistakesAreEachOneWarningAndTheWeakerPlaceDecide
         user + ": a line that is neither KEY=VALUE nor [SECTION] is ignored (comments begin with ';')",
         user + ": capitals=maybe: neither true nor false; ignored",
         user + ": colour=red: no such setting (the settings are language, pictures, capitals, voice, "
-               "fullscreen, font, theme, longest and repeats); ignored",
+               "fullscreen, font, theme, longest, repeats and locked); ignored",
         user + ": font=: no font family given; ignored",
         user + ": language=klingon: not a language of the list: the languages are italiano, english, français, "
                "deutsch, español, português; ignored",
@@ -113,7 +114,7 @@ TEST_F(StartSettingsTest, AFilesMistakesAreEachOneWarningAndTheWeakerPlaceDecide
     EXPECT_EQ(resolveStartSettings({}, {kNames, {bytes}, {}}, warnings).picturesFolder, latin1Folder.toStdString());
     EXPECT_EQ(warnings, (QStringList{
         bytes + ": colour=\\x1b[2J: no such setting (the settings are language, pictures, capitals, voice, "
-                "fullscreen, font, theme, longest and repeats); ignored",
+                "fullscreen, font, theme, longest, repeats and locked); ignored",
         bytes + ": language=@Variant(\\0\\0\\0\\x7f): not a language of the list: the languages are italiano, "
                 "english, français, deutsch, español, português; ignored",
         bytes + ": voice=fals\\xe9: not UTF-8 text; ignored",
