@@ -128,6 +128,13 @@ CommandLine readCommandLine(int argc, char** argv)
                                      QStringLiteral("letters"));
     const QCommandLineOption noRepeats(QStringLiteral("no-repeats"),
                                        QStringLiteral("Deal ten different words in every game."));
+    const QCommandLineOption results(
+        QStringLiteral("results"),
+        QStringLiteral("Write each game's result to <folder>/LOGIN.csv, for the teacher."), QStringLiteral("folder"));
+    const QCommandLineOption summary(
+        QStringLiteral("summary"),
+        QStringLiteral("Print a table of the results in <folder>, one row per pupil, without opening the window."),
+        QStringLiteral("folder"));
     const WorksheetParser worksheet(parser);
     parser.addOption(pictures);
     parser.addOption(theme);
@@ -138,6 +145,8 @@ CommandLine readCommandLine(int argc, char** argv)
     parser.addOption(font);
     parser.addOption(mute);
     parser.addOption(check);
+    parser.addOption(results);
+    parser.addOption(summary);
     parser.addPositionalArgument(QStringLiteral("folder"), QStringLiteral("The folder that --check checks."),
                                  QStringLiteral("[folder]"));
     acceptQtOptions(parser);
@@ -166,6 +175,7 @@ CommandLine readCommandLine(int argc, char** argv)
         return line;
     }
     line.picturesFolder = fileBytes(parser.value(pictures));
+    line.resultsFolder = fileBytes(parser.value(results));
     line.mute = parser.isSet(mute);
     line.fullscreen = parser.isSet(fullscreen);
     if (parser.isSet(language))
@@ -195,6 +205,16 @@ CommandLine readCommandLine(int argc, char** argv)
     }
     if (line.action == CommandLine::Action::Worksheet)
         return line;
+    if (parser.isSet(summary)) {
+        if (parser.isSet(check) || !positional.isEmpty()) {
+            line.action = CommandLine::Action::Error;
+            line.text = QStringLiteral("--summary takes one folder and does not go with --check.");
+            return line;
+        }
+        line.action = CommandLine::Action::Summary;
+        line.summaryFolder = fileBytes(parser.value(summary));
+        return line;
+    }
     if (parser.isSet(check)) {
         if (positional.size() > 1) {
             line.action = CommandLine::Action::Error;

@@ -18,6 +18,7 @@
 //   theme=animali        the theme (a subfolder of the word list) at start
 //   longest=5            words of at most 5 letters only
 //   repeats=false        ten different words in every game
+//   results=/srv/classe  where each pupil's results are written, as --results
 
 #include "app/command_line.h"
 #include "system/errors.h"
@@ -39,6 +40,7 @@ struct StartSettings {
     std::string theme;  // a theme's folder name, UTF-8; empty for the whole list
     int longest = 0;    // the most letters a dealt word has; 0 for any
     bool repeats = true;
+    std::string resultsFolder;   // the file system's bytes; empty writes no results
 };
 
 // What the settings are resolved from, besides the command line.
