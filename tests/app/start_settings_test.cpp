@@ -56,7 +56,7 @@ TEST_F(StartSettingsTest, EachSettingComesFromTheStrongestPlaceThatHasIt)
         {false, "", "", {"ja-JP", "pt-BR", "de"}, {"português", "", true, true, false}},
         {false, "", "", {"ja-JP", "nl"}, {"", "", true, true, false}},
         {false, "", school, {"fr-FR"}, {"deutsch", c, false, false, true, "OpenDyslexic", "animali", 6, true, "/srv/classe"}},
-        {false, user, school, {"fr-FR"}, {"english", b, false, true, false, "Andika", "frutta", 6, false, ""}},
+        {false, user, school, {"fr-FR"}, {"english", b, false, true, false, "Andika", "frutta", 6, false, "/srv/classe"}},
         {true, user, school, {"fr-FR"}, {"español", a, false, false, true, "Liberation Mono", "cibo", 4, false, a}},
     };
     for (const Row& row : rows) {
@@ -114,7 +114,7 @@ TEST_F(StartSettingsTest, AFilesMistakesAreEachOneWarningAndTheWeakerPlaceDecide
     EXPECT_EQ(resolveStartSettings({}, {kNames, {bytes}, {}}, warnings).picturesFolder, latin1Folder.toStdString());
     EXPECT_EQ(warnings, (QStringList{
         bytes + ": colour=\\x1b[2J: no such setting (the settings are language, pictures, capitals, voice, "
-                "fullscreen, font, theme, longest and repeats); ignored",
+                "fullscreen, font, theme, longest, repeats and results); ignored",
         bytes + ": language=@Variant(\\0\\0\\0\\x7f): not a language of the list: the languages are italiano, "
                 "english, français, deutsch, español, português; ignored",
         bytes + ": voice=fals\\xe9: not UTF-8 text; ignored",
