@@ -132,6 +132,13 @@ CommandLine readCommandLine(int argc, char** argv)
     const QCommandLineOption locked(QStringLiteral("locked"),
                                     QStringLiteral("Hide the exit and the language flag and keep the window open; "
                                                    "Ctrl+Alt+Shift+Q ends the game."));
+    const QCommandLineOption results(
+        QStringLiteral("results"),
+        QStringLiteral("Write each game's result to <folder>/LOGIN.csv, for the teacher."), QStringLiteral("folder"));
+    const QCommandLineOption summary(
+        QStringLiteral("summary"),
+        QStringLiteral("Print a table of the results in <folder>, one row per pupil, without opening the window."),
+        QStringLiteral("folder"));
     const WorksheetParser worksheet(parser);
     parser.addOption(pictures);
     parser.addOption(theme);
@@ -143,6 +150,8 @@ CommandLine readCommandLine(int argc, char** argv)
     parser.addOption(font);
     parser.addOption(mute);
     parser.addOption(check);
+    parser.addOption(results);
+    parser.addOption(summary);
     parser.addPositionalArgument(QStringLiteral("folder"), QStringLiteral("The folder that --check checks."),
                                  QStringLiteral("[folder]"));
     acceptQtOptions(parser);
@@ -171,6 +180,7 @@ CommandLine readCommandLine(int argc, char** argv)
         return line;
     }
     line.picturesFolder = fileBytes(parser.value(pictures));
+    line.resultsFolder = fileBytes(parser.value(results));
     line.mute = parser.isSet(mute);
     line.fullscreen = parser.isSet(fullscreen);
     line.locked = parser.isSet(locked);
@@ -201,6 +211,16 @@ CommandLine readCommandLine(int argc, char** argv)
     }
     if (line.action == CommandLine::Action::Worksheet)
         return line;
+    if (parser.isSet(summary)) {
+        if (parser.isSet(check) || !positional.isEmpty()) {
+            line.action = CommandLine::Action::Error;
+            line.text = QStringLiteral("--summary takes one folder and does not go with --check.");
+            return line;
+        }
+        line.action = CommandLine::Action::Summary;
+        line.summaryFolder = fileBytes(parser.value(summary));
+        return line;
+    }
     if (parser.isSet(check)) {
         if (positional.size() > 1) {
             line.action = CommandLine::Action::Error;

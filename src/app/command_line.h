@@ -21,10 +21,12 @@ struct WorksheetOptions {
 };
 
 struct CommandLine {
-    enum class Action { Play, Check, Worksheet, Help, Version, Error };
+    enum class Action { Play, Check, Worksheet, Summary, Help, Version, Error };
     Action action = Action::Play;
     std::string picturesFolder;       // --pictures, the file system's bytes; empty when not given
     std::string checkFolder;          // --check's folder; empty for the word list the game would use
+    std::string resultsFolder;        // --results, the file system's bytes; empty when not given
+    std::string summaryFolder;        // --summary's results folder
     bool mute = false;                // --mute: the voice box starts unticked
     std::optional<QString> language;  // --language, as typed
     bool fullscreen = false;          // --fullscreen

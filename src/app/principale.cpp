@@ -7,6 +7,7 @@
 #include "app/design.h"
 #include "app/worksheet_print.h"
 #include "game/clock_random.h"
+#include "game/word_rules.h"
 #include "i18n/language_chooser.h"
 #include "layout/nobderp.h"
 #include "system/program_folder.h"
@@ -369,6 +370,16 @@ void TPrincipale::Panel35Click()
     } catch (...) {
         failure = std::current_exception();
     }
+    if (Panel(35)->isHidden()) {
+        std::array<std::string, board_map::kWordsPerGame> words;
+        std::transform(game_->gameWords().begin(), game_->gameWords().end(), words.begin(), wordStem);
+        // The theme dealt from, or the word list's folder name for the whole list.
+        const std::string& folder = game_->pictureFolder();
+        const size_t end = folder.find_last_not_of('/');
+        const std::string trimmed = end == std::string::npos ? folder : folder.substr(0, end + 1);
+        const std::string& theme = game_->chosenTheme();
+        tally_.dealt(theme.empty() ? trimmed.substr(trimmed.rfind('/') + 1) : theme, words);
+    }
     if (const int first = game_->nextTileToPick(10); first != 0 && Panel(35)->isHidden())
         Panel(first)->setFocus();
     if (failure)
@@ -384,6 +395,7 @@ void TPrincipale::closeEvent(QCloseEvent* event)
         return;
     }
     Immagine->stopPrefetch();
+    recordGame();
     TForm::closeEvent(event);
 }
 
@@ -409,7 +421,7 @@ void TPrincipale::PanelDragDrop(int slot, TControl& source)
         const QScopedValueRollback changing(changingBoard_, true);
         found = game_->SlotDragDrop(slot, tile);
     }
-    afterDrop(found, tile);
+    afterDrop(found, tile, slot);
 }
 
 void TPrincipale::TileClick(int tile)
@@ -432,11 +444,14 @@ void TPrincipale::SlotClick(int slot)
         const QScopedValueRollback changing(changingBoard_, true);
         found = game_->dropPicked(slot);
     }
-    afterDrop(found, tile);
+    afterDrop(found, tile, slot);
 }
 
-void TPrincipale::afterDrop(const std::optional<Find>& found, int tile)
+void TPrincipale::afterDrop(const std::optional<Find>& found, int tile, int slot)
 {
+    tally_.dropped(slot, found.has_value());
+    if (found && found->gameOver)
+        recordGame();
     tilesChanged();
     speech_->dropped(found);
     if (!found)
@@ -520,6 +535,8 @@ void TPrincipale::apply(const StartSettings& start, Speaker& speaker)
     }
     if (start.locked)
         lock();
+    if (!start.resultsFolder.empty())
+        results_ = std::make_unique<ResultsWriter>(start.resultsFolder, loginName());
     if (start.fullscreen)
         showFullScreen();
     else
@@ -557,6 +574,13 @@ void TPrincipale::lock()
         locked_ = false;
         close();
     });
+}
+
+void TPrincipale::recordGame()
+{
+    const std::optional<GameResult> result = tally_.take();
+    if (result && results_)
+        results_->write(*result);
 }
 
 void TPrincipale::voicesChanged()

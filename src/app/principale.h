@@ -14,6 +14,8 @@
 #include "app/window_board.h"
 #include "app/word_voice.h"
 #include "game/game.h"
+#include "game/game_tally.h"
+#include "game/results_writer.h"
 #include "game/word_list.h"
 #include "i18n/tlanguage.h"
 #include "picture/jpgimg.h"
@@ -101,7 +103,8 @@ public:
     // Takes what the settings files and the command line chose for this
     // start, the one place they reach the window: the font, the case box,
     // the voice (through speaker), the theme and the deal's rules, the
-    // classroom lock, and the window shown full screen or maximized. A font family that is not
+    // classroom lock, the results folder, and the window shown full screen
+    // or maximized. A font family that is not
     // installed, a theme the word list lacks, or too few words of the
     // longest length is one warning line on standard error.
     void apply(const StartSettings& start, Speaker& speaker);
@@ -138,7 +141,9 @@ private:
     // After the tiles' letters may have changed: only a tile that can be
     // picked takes the focus, and the picked tile's mark follows the game.
     void tilesChanged();
-    void afterDrop(const std::optional<Find>& found, int tile);
+    void afterDrop(const std::optional<Find>& found, int tile, int slot);
+    // The game under way, if any, written where the school wants results.
+    void recordGame();
     // The words' language follows the word list, and for a list of one's
     // own the interface language.
     void updateVoiceLanguage();
@@ -162,6 +167,9 @@ private:
     std::unique_ptr<ThemeChooser> themes_;
     std::unique_ptr<WordVoice> voice_;
     bool locked_ = false;
+    GameTally tally_;
+    // None unless a results folder was set.
+    std::unique_ptr<ResultsWriter> results_;
 };
 
 }  // namespace brindolo

@@ -35,6 +35,7 @@ struct Chosen {
     std::optional<int> longest;
     std::optional<bool> repeats;
     std::optional<bool> locked;
+    std::optional<std::string> resultsFolder;
 };
 
 // The name in names that text stands for: the name itself in any case, or
@@ -141,10 +142,10 @@ void readFile(const QString& path, const QStringList& names, Chosen& chosen, QSt
         const bool known = key == QLatin1String("language") || key == QLatin1String("pictures")
             || key == QLatin1String("capitals") || key == QLatin1String("voice") || key == QLatin1String("fullscreen")
             || key == QLatin1String("font") || key == QLatin1String("theme") || key == QLatin1String("longest")
-            || key == QLatin1String("repeats") || key == QLatin1String("locked");
+            || key == QLatin1String("repeats") || key == QLatin1String("locked") || key == QLatin1String("results");
         if (!known) {
             ignore(QStringLiteral("no such setting (the settings are language, pictures, capitals, voice, "
-                                  "fullscreen, font, theme, longest, repeats and locked)"));
+                                  "fullscreen, font, theme, longest, repeats, locked and results)"));
         } else if (isList) {
             ignore(QStringLiteral("a value with a comma must be written in double quotes"));
         } else if (key == QLatin1String("pictures")) {
@@ -162,6 +163,13 @@ void readFile(const QString& path, const QStringList& names, Chosen& chosen, QSt
             // A theme is a folder's name, in the file system's bytes. Empty:
             // the whole list, over a weaker file's theme.
             chosen.theme = value.bytes.toStdString();
+        } else if (key == QLatin1String("results")) {
+            // Empty turns results off again; whether the folder can be
+            // written to is told when the game starts.
+            if (!value.bytes.isEmpty() && !value.bytes.startsWith('/'))
+                ignore(QStringLiteral("not a full path (one that begins with /)"));
+            else
+                chosen.resultsFolder = value.bytes.toStdString();
         } else if (text.toUtf8() != value.bytes) {
             ignore(QStringLiteral("not UTF-8 text"));
         } else if (key == QLatin1String("language")) {
@@ -218,6 +226,8 @@ StartSettings resolveStartSettings(const CommandLine& line, const StartSources& 
                             .arg(shown(QByteArray::fromStdString(line.picturesFolder)));
         chosen.picturesFolder = line.picturesFolder;
     }
+    if (!line.resultsFolder.empty())
+        chosen.resultsFolder = line.resultsFolder;
     if (line.mute)
         chosen.voice = false;
     if (line.fullscreen)
@@ -249,6 +259,7 @@ StartSettings resolveStartSettings(const CommandLine& line, const StartSources& 
     settings.longest = chosen.longest.value_or(settings.longest);
     settings.repeats = chosen.repeats.value_or(settings.repeats);
     settings.locked = chosen.locked.value_or(settings.locked);
+    settings.resultsFolder = chosen.resultsFolder.value_or(settings.resultsFolder);
     return settings;
 }
 

@@ -19,6 +19,7 @@
 //   longest=5            words of at most 5 letters only
 //   repeats=false        ten different words in every game
 //   locked=true          a classroom machine: no way out but the teacher's chord
+//   results=/srv/classe  where each pupil's results are written, as --results
 
 #include "app/command_line.h"
 #include "system/errors.h"
@@ -41,6 +42,7 @@ struct StartSettings {
     int longest = 0;    // the most letters a dealt word has; 0 for any
     bool repeats = true;
     bool locked = false;  // ESCI and the flag hidden, the window not closed
+    std::string resultsFolder;   // the file system's bytes; empty writes no results
 };
 
 // What the settings are resolved from, besides the command line.

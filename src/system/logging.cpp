@@ -8,6 +8,7 @@ namespace brindolo {
 
 Q_LOGGING_CATEGORY(lcEvents, "brindolo.events", QtInfoMsg)
 Q_LOGGING_CATEGORY(lcPicture, "brindolo.picture", QtInfoMsg)
+Q_LOGGING_CATEGORY(lcResults, "brindolo.results", QtWarningMsg)
 Q_LOGGING_CATEGORY(lcSettings, "brindolo.settings", QtInfoMsg)
 Q_LOGGING_CATEGORY(lcSpeech, "brindolo.speech", QtWarningMsg)
 Q_LOGGING_CATEGORY(lcWorksheet, "brindolo.worksheet", QtInfoMsg)

@@ -4,7 +4,7 @@
 
 #pragma once
 // The program's diagnostics, one category per subsystem, for failures it
-// gets over without a word. Only warnings of the speech category show by
+// gets over without a word. Only warnings of the speech and results categories show by
 // default; QT_LOGGING_RULES='brindolo.*=true' shows them all.
 
 #include <QLoggingCategory>
@@ -15,6 +15,8 @@ namespace brindolo {
 Q_DECLARE_LOGGING_CATEGORY(lcEvents)
 // Pictures not decoded ahead, or failing again.
 Q_DECLARE_LOGGING_CATEGORY(lcPicture)
+// Pupils' results that could not be written.
+Q_DECLARE_LOGGING_CATEGORY(lcResults)
 // Settings files and the language list read at start.
 Q_DECLARE_LOGGING_CATEGORY(lcSettings)
 // What the speech engine reported.

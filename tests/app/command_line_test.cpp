@@ -52,7 +52,7 @@ TEST(CommandLine, HelpVersionAndMistakesNeedNoWindow)
     EXPECT_EQ(help.exitCode, 0);
     for (const char* option : {"-p, --pictures <folder>", "--check", "--mute", "--language <language>", "--fullscreen",
                                "--font <family>", "--worksheet <file>", "--theme <theme>", "--longest <letters>",
-                               "--no-repeats", "--locked"})
+                               "--no-repeats", "--locked", "--results <folder>", "--summary <folder>"})
         EXPECT_TRUE(help.out.contains(option)) << option << help.out.toStdString();
     EXPECT_FALSE(help.out.contains("platform")) << "Qt's own options stay out of the help";
 
@@ -62,12 +62,44 @@ TEST(CommandLine, HelpVersionAndMistakesNeedNoWindow)
 
     for (const QStringList& wrong : {QStringList{"--bogus"}, QStringList{"somewhere"}, QStringList{"--pictures"},
                                      QStringList{"--check", "a", "b"}, QStringList{"--longest", "0"},
-                                     QStringList{"--longest", "five"}, QStringList{"--check", ""}}) {
+                                     QStringList{"--longest", "five"}, QStringList{"--check", ""},
+                                     QStringList{"--summary", "a", "--check"}}) {
         const Outcome run = brindolo(wrong);
         EXPECT_EQ(run.exitCode, 2) << wrong.join(' ').toStdString();
         EXPECT_TRUE(run.err.contains("--help")) << run.err.toStdString();
     }
     EXPECT_TRUE(brindolo({"--bogus"}).err.contains("bogus"));
+}
+
+// The teacher's table from files of two versions of the results format: the
+// columns found by name, a line that cannot be read named and skipped.
+TEST(Summary, OneRowPerPupilThenTheWordsTheClassMissedMost)
+{
+    const QTemporaryDir folder;
+    const auto write = [&](const char* name, const char* text) {
+        std::ofstream(folder.filePath(name).toStdString()) << text;
+    };
+    write("anna.csv",
+          "date,word list,words found,wrong drops,seconds,words not found\n"
+          "2026-03-02T09:15:00+01:00,animali,10,2,95,\n"
+          "2026-03-02T09:20:00+01:00,animali,3,5,40,\"gatto, oca\"\n"
+          "2026-03-02T09:25:00+01:00,animali,0,1,,\"gatto, oca, ape\"\n");
+    write("bruno.csv",
+          "words not found,mood,seconds,wrong drops,words found,word list,date\n"
+          "\"gatto, rana\",happy,30,0,8,cibo,2026-03-03T10:00:00+01:00\n"
+          "oca,sad,x,0,9,cibo,2026-03-03T10:05:00+01:00\n");
+    write("notes.txt", "not a results file");
+    const Outcome run = brindolo({"--summary", folder.path()});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.err.toStdString(), (folder.filePath("bruno.csv") + ":3: a count that is not a number; skipped\n")
+                                         .toStdString());
+    const QStringList lines = run.out.split('\n');
+    ASSERT_GE(lines.size(), 5) << run.out.toStdString();
+    EXPECT_EQ(lines[1].simplified(), "anna 3 13 8 67.5 gatto (2), oca (2), ape (1)");
+    EXPECT_EQ(lines[2].simplified(), "bruno 1 8 0 30 gatto (1), rana (1)");
+    EXPECT_EQ(lines[4], "The words the class missed most: gatto (3), oca (2), ape (1), rana (1)");
+
+    EXPECT_EQ(brindolo({"--summary", folder.filePath("missing")}).exitCode, 1);
 }
 
 // What a poppler tool prints about the file, or nothing when it is missing.

@@ -19,6 +19,8 @@
 #include <QTimer>
 #include <QScopeGuard>
 #include <filesystem>
+#include <fstream>
+#include <regex>
 
 namespace brindolo::testing {
 namespace {
@@ -409,10 +411,33 @@ TEST_F(PlayTest, AChosenThemeDealsTheNextGameFromItsPicturesOnly)
     EXPECT_TRUE(reports.empty());
 }
 
-TEST_F(PlayTest, EsciClosesTheWindow)
+// With a results folder, a finished game and one left by ESCI each add
+// their line; a game's wrong drops and finds are counted as played.
+TEST_F(PlayTest, EsciClosesTheWindowAndRecordsTheGameUnderWay)
 {
+    const QTemporaryDir results;
+    RecordingSpeaker speaker;
+    StartSettings start;
+    start.resultsFolder = results.path().toStdString();
+    window->apply(start, speaker);
+    click(*window->Panel(kPlayButton));
+    drag(tileFor(1), slot(2));  // every key differs
+    for (int word = 1; word <= kWordsPerGame; ++word)
+        drag(tileFor(word), slot(word));
+    click(*window->Panel(kPlayButton));
+    for (int word = 1; word <= 3; ++word)
+        drag(tileFor(word), slot(word));
+
     click(*window->Esci);
     EXPECT_FALSE(window->isVisible());
+    std::ifstream file(results.filePath(QString::fromStdString(loginName() + ".csv")).toStdString());
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(file, line);)
+        lines.push_back(line);
+    ASSERT_EQ(lines.size(), 3u);
+    EXPECT_TRUE(std::regex_match(lines[1], std::regex(R"(\d{4}-\d\d-\d\dT\d\d:\d\d:\d\d[+-]\d\d:\d\d,immagini,10,1,\d+,)")))
+        << lines[1];
+    EXPECT_TRUE(std::regex_search(lines[2], std::regex(",immagini,3,0,\\d+,\"?[^,]+(, [^,]+){6}\"?$"))) << lines[2];
 }
 
 // A classroom machine: no way out a child can reach, the teacher's chord ends it.

@@ -4,13 +4,22 @@
 
 #include "system/collation.h"
 #include "system/directory_search.h"
+#include "system/errors.h"
 #include "system/language_names.h"
+#include "system/line_appender.h"
 #include "system/program_folder.h"
 #include "system/utf8.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <csignal>
 #include <filesystem>
+#include <fstream>
+#include <regex>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
 
 namespace brindolo {
 namespace {
@@ -93,6 +102,101 @@ TEST(ProgramFolder, IsTheExecutablesFolder)
     ASSERT_FALSE(folder.empty());
     EXPECT_EQ(folder.back(), '/');
     EXPECT_TRUE(std::filesystem::equivalent(folder, std::filesystem::path(BRINDOLO_BINARY_DIR) / "tests"));
+}
+
+}  // namespace
+}  // namespace brindolo
+
+namespace brindolo {
+namespace {
+
+std::vector<std::string> fileLines(const std::string& path)
+{
+    std::ifstream file(path);
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(file, line);)
+        lines.push_back(line);
+    return lines;
+}
+
+// Each line whole however many processes append at once, to their own files
+// or to one; the header once, at the file's start.
+TEST(LineAppender, ConcurrentWritersNeverInterleaveOrLoseLines)
+{
+    const std::string folder = ::testing::TempDir() + "appender_concurrent";
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directory(folder);
+    const std::string filler(300, 'x');
+    std::vector<pid_t> children;
+    const auto spawn = [&](const std::string& name, int lines) {
+        const pid_t pid = ::fork();
+        if (pid == 0) {
+            const LineAppender appender(folder);
+            for (int i = 0; i < lines; ++i)
+                appender.append(name, "header\n", name + ' ' + std::to_string(i) + ' ' + filler + '\n');
+            std::_Exit(0);
+        }
+        children.push_back(pid);
+    };
+    for (int pupil = 0; pupil < 30; ++pupil)
+        spawn("pupil" + std::to_string(pupil) + ".csv", 100);
+    spawn("twice.csv", 500);
+    spawn("twice.csv", 500);
+    for (const pid_t child : children) {
+        int status = 0;
+        ::waitpid(child, &status, 0);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    }
+    const std::regex whole(R"(\S+\.csv \d+ x{300})");
+    for (int pupil = 0; pupil <= 30; ++pupil) {
+        const std::string name = pupil < 30 ? "pupil" + std::to_string(pupil) + ".csv" : "twice.csv";
+        const std::vector<std::string> lines = fileLines(folder + '/' + name);
+        ASSERT_EQ(lines.size(), pupil < 30 ? 101u : 1001u) << name;
+        EXPECT_EQ(lines.front(), "header");
+        EXPECT_EQ(std::count_if(lines.begin() + 1, lines.end(),
+                                [&](const std::string& line) { return std::regex_match(line, whole); }),
+                  static_cast<long>(lines.size() - 1));
+    }
+    struct stat status {};
+    ASSERT_EQ(::stat((folder + "/pupil0.csv").c_str(), &status), 0);
+    EXPECT_EQ(status.st_mode & 0777, 0640 & ~[] { const mode_t mask = ::umask(0); ::umask(mask); return mask; }());
+    std::filesystem::remove_all(folder);
+}
+
+// A failure is thrown, never half a line left for the next to run into.
+TEST(LineAppender, FailuresThrowAndLeaveTheFileWhole)
+{
+    const std::string folder = ::testing::TempDir() + "appender_failures";
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directory(folder);
+    EXPECT_THROW(LineAppender(folder + "/missing"), EInOutError);
+    const LineAppender appender(folder);
+    std::filesystem::create_symlink(folder + "/target.csv", folder + "/planted.csv");
+    EXPECT_THROW(appender.append("planted.csv", "", "line\n"), EInOutError);
+    EXPECT_FALSE(std::filesystem::exists(folder + "/target.csv"));
+    EXPECT_THROW(appender.append("../escape.csv", "", "line\n"), EInOutError);
+    ::mkfifo((folder + "/fifo.csv").c_str(), 0600);
+    EXPECT_THROW(appender.append("fifo.csv", "", "line\n"), EInOutError);
+
+    // A disk that fills in the middle of a line, as a file size limit does.
+    appender.append("full.csv", "header\n", "first\n");
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{16, 16};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        try {
+            appender.append("full.csv", "header\n", "a line longer than the limit\n");
+        } catch (const EInOutError&) {
+            std::_Exit(0);
+        }
+        std::_Exit(1);
+    }
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    EXPECT_EQ(fileLines(folder + "/full.csv"), (std::vector<std::string>{"header", "first"}));
+    std::filesystem::remove_all(folder);
 }
 
 }  // namespace

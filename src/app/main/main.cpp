@@ -8,6 +8,7 @@
 #include "app/principale.h"
 #include "app/start_settings.h"
 #include "app/worksheet_command.h"
+#include "game/class_summary.h"
 #include "game/word_list.h"
 #include "speech/text_to_speech_speaker.h"
 #include "system/program_folder.h"
@@ -51,6 +52,13 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "brindolo: %s\nTry 'brindolo --help' for more information.\n",
                      line.text.toLocal8Bit().constData());
         return 2;
+    case brindolo::CommandLine::Action::Summary:
+        try {
+            return brindolo::printClassSummary(line.summaryFolder, stdout, stderr) > 0 ? 1 : 0;
+        } catch (const brindolo::EInOutError& error) {
+            std::fprintf(stderr, "brindolo: %s\n", error.what());
+            return 1;
+        }
     case brindolo::CommandLine::Action::Check:
     case brindolo::CommandLine::Action::Worksheet:
     case brindolo::CommandLine::Action::Play:
