@@ -216,6 +216,14 @@ TEST(FolderCheck, OneFolderWithEveryFinding)
     QFile(dir + "foto.png").open(QIODevice::WriteOnly);
     const std::string root = QFile::encodeName(dir).toStdString();
     std::filesystem::copy_file(root + "gatto.jpg", root + "citt\xe0.jpg");
+    // Recordings are judged by their container's first bytes only.
+    for (const auto& [name, bytes] : {std::pair{"gatto.ogg", QByteArray("OggS\2")},
+                                      std::pair{"balena.WAV", QByteArray("RIFF\x24\1\1\1WAVEfmt ")},
+                                      std::pair{"mela.mp3", QByteArray("<html>")}, std::pair{"vuoto.ogg", QByteArray()}}) {
+        QFile recording(dir + name);
+        ASSERT_TRUE(recording.open(QIODevice::WriteOnly));
+        recording.write(bytes);
+    }
 
     const Outcome run = brindolo({"--check", dir});
     EXPECT_EQ(run.exitCode, 1) << run.err.toStdString();
@@ -239,6 +247,10 @@ TEST(FolderCheck, OneFolderWithEveryFinding)
         "foto.png: warning: left out of the word list, which takes only JPEG pictures ending in \".jpg\": save it "
         "as a JPEG picture",
         "vuoto.jpg: error: the file is empty, so it shows no picture",
+        "4 of 11 words have a recording",
+        "mela.mp3: warning: the recording is not Ogg, WAV, FLAC or MP3 audio, so the synthetic voice says the word "
+        "instead",
+        "vuoto.ogg: warning: the recording is empty, so the synthetic voice says the word instead",
     };
     QStringList sortedExpected = expected;
     sortedExpected.sort();

@@ -2,11 +2,13 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "speech/media_recording_player.h"
 #include "speech/text_to_speech_speaker.h"
 
 #include <QDeadlineTimer>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QProcess>
 #include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -15,11 +17,13 @@
 #include <cstring>
 #include <gtest/gtest.h>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <thread>
 #include <unistd.h>
+#include <utility>
 #include <vector>
 
 namespace brindolo {
@@ -202,6 +206,32 @@ TEST(TextToSpeechSpeaker, TheInstalledEngineSpeaksTheShippedLanguagesOrStaysSile
         EXPECT_FALSE(early.finish());
     }
     EXPECT_LT(closing.elapsed(), 2000);
+}
+
+// The real player through GStreamer, on whatever output this machine has
+// (with no sound card, GStreamer's automatic sink plays into a fake one):
+// words spoken by espeak-ng as WAV and again as Ogg Vorbis play to their end;
+// a file that is no audio is reported unplayable.
+TEST(MediaRecordingPlayer, PlaysRecordedWordsToTheirEndAndReportsTheUnplayable)
+{
+    QTemporaryDir folder;
+    const QString wav = folder.filePath("gatto.wav");
+    const QString ogg = folder.filePath("gatto.ogg");
+    const QString broken = folder.filePath("cane.ogg");
+    ASSERT_EQ(QProcess::execute("espeak-ng", {"-v", "it", "-w", wav, "gatto"}), 0);
+    ASSERT_EQ(QProcess::execute("sox", {wav, ogg}), 0);
+    QFile notAudio(broken);
+    ASSERT_TRUE(notAudio.open(QIODevice::WriteOnly));
+    notAudio.write("OggS but not really");
+    notAudio.close();
+
+    MediaRecordingPlayer player;
+    for (const auto& [path, playable] : {std::pair{wav, true}, std::pair{ogg, true}, std::pair{broken, false}}) {
+        std::optional<bool> played;
+        player.play(path, [&played](bool done) { played = done; });
+        EXPECT_TRUE(QTest::qWaitFor([&] { return played.has_value(); }, 10000)) << path.toStdString();
+        EXPECT_EQ(played, std::optional<bool>(playable)) << path.toStdString();
+    }
 }
 
 }  // namespace

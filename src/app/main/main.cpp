@@ -9,6 +9,7 @@
 #include "app/start_settings.h"
 #include "app/worksheet_command.h"
 #include "game/word_list.h"
+#include "speech/media_recording_player.h"
 #include "speech/text_to_speech_speaker.h"
 #include "system/program_folder.h"
 
@@ -81,6 +82,7 @@ int main(int argc, char** argv)
     application.setTitle(QStringLiteral("Brindolo 1.0"));
     // Declared before the window, which speaks through it to the end.
     brindolo::TextToSpeechSpeaker speaker;
+    brindolo::MediaRecordingPlayer recordings;
     auto window =
         std::make_unique<brindolo::TPrincipale>(&application, std::string(), nullptr, places, start.language);
     QObject::connect(&speaker, &brindolo::TextToSpeechSpeaker::voicesChanged, window.get(),
@@ -93,7 +95,7 @@ int main(int argc, char** argv)
     if (!reportAndQuit)
         brindolo::AfterFirstPaint::watch(*window, [&speaker] { speaker.start(); });
     brindolo::QuitAfterFirstPaint::watch(*window);
-    window->apply(start, speaker);
+    window->apply(start, speaker, &recordings);
 
     if (reportAndQuit) {
         std::printf("catalogue: %d\n", window->catalogue().count());
