@@ -264,11 +264,14 @@ TEST(FolderCheck, OneFolderWithEveryFinding)
     QDir(dir + "cartella.jpg").removeRecursively();
     ASSERT_TRUE(QDir(dir).mkdir("animali"));
     savePicture(dir + "animali/cane.jpg", {40, 30});
+    QFile(dir + "animali/cane.ogg").open(QIODevice::WriteOnly);
     const Outcome mended = brindolo({"--check", dir});
     EXPECT_EQ(mended.exitCode, 0) << mended.out.toStdString();
+    EXPECT_TRUE(mended.out.contains(
+        "animali/cane.ogg: warning: the recording is empty, so the synthetic voice says the word instead\n"));
     EXPECT_TRUE(mended.out.endsWith(dir + ": warning: only 6 pictures, fewer than the 10 of a game: words will repeat\n"
                                     "animali/: warning: only 1 picture, fewer than the 10 of a game: words will "
-                                    "repeat\n6 pictures, 0 errors, 5 warnings\n"))
+                                    "repeat\n3 of 6 words have a recording\n6 pictures, 0 errors, 6 warnings\n"))
         << mended.out.toStdString();
     std::filesystem::remove(root + "citt\xe0.jpg");
 
