@@ -109,8 +109,12 @@ set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6gui6, fonts-liberation2")
 # The words are spoken through Qt's speech-dispatcher plugin and espeak-ng's
-# voices; without them the game plays silently.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-speech-speechd-plugin, speech-dispatcher, espeak-ng")
+# voices; without them the game plays silently. The teacher's recordings play
+# through Qt Multimedia's GStreamer plugin: plugins-base holds the Ogg, Vorbis
+# and Opus decoders, plugins-good the WAV, FLAC and MP3 ones and the automatic
+# audio output; without them the synthetic voice says the words instead.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-speech-speechd-plugin, speech-dispatcher, espeak-ng, \
+gstreamer1.0-plugins-base, gstreamer1.0-plugins-good")
 # Fonts made for early and dyslexic readers, for the font setting.
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "fonts-sil-andika, fonts-opendyslexic")
 # lintian's remaining notes, all info, are kept: hardening-no-fortify-functions

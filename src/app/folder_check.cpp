@@ -10,6 +10,7 @@
 #include "game/word_rules.h"
 #include "picture/codec/file_copy.h"
 #include "picture/codec/jpeg_decode.h"
+#include "speech/recording_files.h"
 #include "system/directory_search.h"
 #include "system/errors.h"
 #include "system/file_path.h"
@@ -147,6 +148,19 @@ void warnOfRepeats(const std::string& folder, Report& report)
         warnIfFew(theme + "/", catalogueNames(folder, theme).size());
 }
 
+// The recording beside the picture, if any, as the game would play it.
+void checkRecording(const std::string& folder, const std::string& name, Report& report)
+{
+    const QString recording = recordingFor(QFile::decodeName(QByteArray::fromStdString(picturePathFor(folder, name))));
+    if (recording.isEmpty())
+        return;
+    ++report.counts.recordings;
+    if (const QString problem = recordingProblem(recording); !problem.isEmpty())
+        report.warning(name.substr(0, name.rfind('/') + 1) +
+                           QFile::encodeName(recording.section(QLatin1Char('/'), -1)).toStdString(),
+                       "the recording " + problem.toStdString() + ", so the synthetic voice says the word instead");
+}
+
 }  // namespace
 
 FolderCheckCounts checkPictureFolder(const std::string& folder, std::FILE* out)
@@ -171,6 +185,7 @@ FolderCheckCounts checkPictureFolder(const std::string& folder, std::FILE* out)
             ++report.counts.pictures;
             checkName(name, report);
             checkPicture(folder, name, report);
+            checkRecording(folder, name, report);
             const std::string word = wordStem(name);
             if (word.empty())
                 continue;
@@ -186,6 +201,8 @@ FolderCheckCounts checkPictureFolder(const std::string& folder, std::FILE* out)
         else
             warnOfRepeats(folder, report);
     }
+    if (report.counts.recordings > 0)
+        std::fprintf(out, "%d of %d words have a recording\n", report.counts.recordings, report.counts.pictures);
     std::fprintf(out, "%d pictures, %d errors, %d warnings\n", report.counts.pictures, report.counts.errors,
                  report.counts.warnings);
     return report.counts;

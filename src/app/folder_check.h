@@ -8,7 +8,9 @@
 // catalogue reads it. One line for each finding,
 //   NAME: error: TEXT      (the game cannot show it, or its word is wrong)
 //   NAME: warning: TEXT    (it works, but probably not as meant)
-// then a last line "N pictures, E errors, W warnings". No window and no
+// then, when some words have a recording beside their picture (gatto.ogg),
+// "R of N words have a recording", and a last line
+// "N pictures, E errors, W warnings". No window and no
 // display: only the codec and the text rules are used.
 
 #include <cstdio>
@@ -24,6 +26,8 @@ struct FolderCheckCounts {
     int pictures = 0;
     int errors = 0;
     int warnings = 0;
+    // Pictures with a recording beside them, playable or not.
+    int recordings = 0;
 };
 
 // Checks the folder (the file system's bytes) and writes the report to out.

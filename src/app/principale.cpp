@@ -17,6 +17,7 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QFile>
 #include <QFontDatabase>
 #include <QKeyEvent>
 #include <QPalette>
@@ -457,7 +458,8 @@ void TPrincipale::afterDrop(const std::optional<Find>& found, int tile, int slot
     if (!found)
         return;
     if (voice_)
-        voice_->sayFound(QString::fromStdString(found->word), found->gameOver);
+        voice_->sayFound(QString::fromStdString(found->word), found->gameOver,
+                         QFile::decodeName(QByteArray::fromStdString(found->picture)));
     if (found->gameOver)
         marks_->showMessage(speech_->praise(), *ImmagineContenitore, kPraiseMilliseconds);
     if (!Panel(35)->isHidden())
@@ -503,19 +505,19 @@ void TPrincipale::SceltaLinguaChange()
         RichiamaLingua1->setFocus();
 }
 
-void TPrincipale::speakWith(Speaker& speaker, bool muted)
+void TPrincipale::speakWith(Speaker& speaker, bool muted, RecordingPlayer* recordings)
 {
-    voice_ = std::make_unique<WordVoice>(speaker, *Voce, muted);
+    voice_ = std::make_unique<WordVoice>(speaker, *Voce, muted, recordings);
     updateVoiceLanguage();
 }
 
-void TPrincipale::apply(const StartSettings& start, Speaker& speaker)
+void TPrincipale::apply(const StartSettings& start, Speaker& speaker, RecordingPlayer* recordings)
 {
     if (!start.font.isEmpty() && !useFontFamily(start.font))
         std::fprintf(stderr, "brindolo: font '%s' is not installed; the board keeps %s\n",
                      terminalSafe(start.font.toStdString()).c_str(), principaleDesign().fontFamily);
     MaiuscoloMinuscolo->setChecked(start.capitals);
-    speakWith(speaker, !start.voice);
+    speakWith(speaker, !start.voice, recordings);
     std::string warning;
     game_->chooseTheme(themeToPlay(game_->pictureFolder(), start.theme, warning));
     if (!warning.empty())
@@ -601,7 +603,8 @@ void TPrincipale::updateVoiceLanguage()
 void TPrincipale::Panel31Click()
 {
     if (voice_)
-        voice_->say(QString::fromStdString(game_->previewedWord()));
+        voice_->say(QString::fromStdString(game_->previewedWord()),
+                    QFile::decodeName(QByteArray::fromStdString(game_->previewedPicture())));
 }
 
 void TPrincipale::VoceClick()

@@ -98,8 +98,9 @@ public:
 
     // Says the found words, and the shown one on request, through speaker
     // from now on; muted starts with the voice box unticked. Until then the
-    // window is silent.
-    void speakWith(Speaker& speaker, bool muted);
+    // window is silent. A word the teacher recorded beside its picture is
+    // played through recordings instead, when given.
+    void speakWith(Speaker& speaker, bool muted, RecordingPlayer* recordings = nullptr);
     // Takes what the settings files and the command line chose for this
     // start, the one place they reach the window: the font, the case box,
     // the voice (through speaker), the theme and the deal's rules, the
@@ -107,7 +108,7 @@ public:
     // or maximized. A font family that is not
     // installed, a theme the word list lacks, or too few words of the
     // longest length is one warning line on standard error.
-    void apply(const StartSettings& start, Speaker& speaker);
+    void apply(const StartSettings& start, Speaker& speaker, RecordingPlayer* recordings = nullptr);
     // Every text of the window in the installed family of that name (case
     // ignored), at the sizes the layout gives; false, leaving the design's
     // font, when no such family is installed.

@@ -4,13 +4,23 @@
 
 #include "app/word_voice.h"
 
+#include "speech/recording_files.h"
+
 #include <QCheckBox>
 
 namespace brindolo {
 
-WordVoice::WordVoice(Speaker& speaker, QCheckBox& box, bool muted) : speaker_(speaker), box_(box), wanted_(!muted)
+WordVoice::WordVoice(Speaker& speaker, QCheckBox& box, bool muted, RecordingPlayer* recordings)
+    : speaker_(speaker), recordings_(recordings), box_(box), wanted_(!muted)
 {
     showBox();
+}
+
+// A recording still playing would tell a voice that is gone.
+WordVoice::~WordVoice()
+{
+    if (recordings_)
+        recordings_->stop();
 }
 
 void WordVoice::setLanguage(const QString& language, const QString& praise)
@@ -31,19 +41,37 @@ void WordVoice::boxClicked()
     wanted_ = box_.isChecked();
 }
 
-void WordVoice::say(const QString& word)
+void WordVoice::say(const QString& word, const QString& picture)
 {
-    if (wanted_ && canSpeak() && !word.isEmpty())
-        speaker_.say(word, language_);
+    sayOrPlay(word, picture, {});
 }
 
-// One utterance: a second one would cut the word short.
-void WordVoice::sayFound(const QString& word, bool gameOver)
+void WordVoice::sayFound(const QString& word, bool gameOver, const QString& picture)
 {
-    if (!gameOver)
-        say(word);
-    else
-        say(word.isEmpty() ? praise_ : word + QStringLiteral(". ") + praise_);
+    sayOrPlay(word, picture, gameOver ? praise_ : QString());
+}
+
+// One utterance: a second one would cut the word short. The praise follows
+// a recording once it has played.
+void WordVoice::sayOrPlay(const QString& word, const QString& picture, const QString& praise)
+{
+    if (!wanted_ || !canSpeak())
+        return;
+    const QString spoken = praise.isEmpty() || word.isEmpty() ? word + praise : word + QStringLiteral(". ") + praise;
+    const QString recording = recordings_ && !word.isEmpty() && !picture.isEmpty() ? recordingFor(picture) : QString();
+    if (recording.isEmpty()) {
+        if (recordings_)
+            recordings_->stop();
+        if (!spoken.isEmpty())
+            speaker_.say(spoken, language_);
+        return;
+    }
+    recordings_->play(recording, [this, spoken, praise, language = language_](bool played) {
+        if (!played)
+            speaker_.say(spoken, language);
+        else if (!praise.isEmpty())
+            speaker_.say(praise, language);
+    });
 }
 
 bool WordVoice::canSpeak() const

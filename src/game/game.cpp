@@ -290,7 +290,7 @@ std::optional<Find> Game::SlotDragDrop(int slotNumber, int tileNumber)
     }
     ++found_;
     board_.setText(panelName(kFoundCounter), std::to_string(found_));
-    const Find find{Recase(wordStem(word)), found_, found_ == kWordsPerGame};
+    const Find find{Recase(wordStem(word)), found_, found_ == kWordsPerGame, picturePathFor(pictureFolder_, word)};
     if (find.gameOver)
         board_.setVisible(panelName(kPlayButton), true);
     board_.setEnabled(target, false);
@@ -344,6 +344,11 @@ void Game::SlotMouseMove(int word)
 std::string Game::previewedWord() const
 {
     return previewed_ == 0 ? std::string() : Recase(wordStem(gameWord(previewed_)));
+}
+
+std::string Game::previewedPicture() const
+{
+    return previewed_ == 0 ? std::string() : picturePathFor(pictureFolder_, gameWord(previewed_));
 }
 
 void Game::MaiuscoloMinuscoloClick()

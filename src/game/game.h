@@ -59,6 +59,8 @@ struct Find {
     int count = 0;
     // The tenth word: the game is over and "GIOCA" is back.
     bool gameOver = false;
+    // The path of the word's picture, beside which its recording may lie.
+    std::string picture;
     bool operator==(const Find&) const = default;
 };
 
@@ -118,6 +120,8 @@ public:
     // The word whose picture is shown, as its slot shows it once found;
     // empty before the first deal.
     std::string previewedWord() const;
+    // The path of the previewed word's picture; empty with no word previewed.
+    std::string previewedPicture() const;
     int foundCount() const { return found_; }
     // The picture files that hovers over slots 2..10 of the game dealt will
     // load, in slot order, each once and without word 1's, which the deal

@@ -248,12 +248,20 @@ TEST(FolderCheck, OneFolderWithEveryFinding)
     QFile(dir + "foto.png").open(QIODevice::WriteOnly);
     const std::string root = QFile::encodeName(dir).toStdString();
     std::filesystem::copy_file(root + "gatto.jpg", root + "citt\xe0.jpg");
+    // Recordings are judged by their container's first bytes only.
+    for (const auto& [name, bytes] : {std::pair{"gatto.ogg", QByteArray("OggS\2")},
+                                      std::pair{"balena.WAV", QByteArray("RIFF\x24\1\1\1WAVEfmt ")},
+                                      std::pair{"mela.mp3", QByteArray("<html>")}, std::pair{"vuoto.ogg", QByteArray()}}) {
+        QFile recording(dir + name);
+        ASSERT_TRUE(recording.open(QIODevice::WriteOnly));
+        recording.write(bytes);
+    }
 
     const Outcome run = brindolo({"--check", dir});
     EXPECT_EQ(run.exitCode, 1) << run.err.toStdString();
     QStringList lines = run.out.split('\n', Qt::SkipEmptyParts);
     ASSERT_FALSE(lines.isEmpty());
-    EXPECT_EQ(lines.takeLast(), "11 pictures, 5 errors, 6 warnings");
+    EXPECT_EQ(lines.takeLast(), "11 pictures, 5 errors, 8 warnings");
     lines.sort();
     const QString replaced = QString::fromUtf8("citt\xef\xbf\xbd.jpg");  // how the terminal shows 0xE0
     const QStringList expected = {
@@ -271,6 +279,10 @@ TEST(FolderCheck, OneFolderWithEveryFinding)
         "foto.png: warning: left out of the word list, which takes only JPEG pictures ending in \".jpg\": save it "
         "as a JPEG picture",
         "vuoto.jpg: error: the file is empty, so it shows no picture",
+        "4 of 11 words have a recording",
+        "mela.mp3: warning: the recording is not Ogg, WAV, FLAC or MP3 audio, so the synthetic voice says the word "
+        "instead",
+        "vuoto.ogg: warning: the recording is empty, so the synthetic voice says the word instead",
     };
     QStringList sortedExpected = expected;
     sortedExpected.sort();
@@ -284,11 +296,14 @@ TEST(FolderCheck, OneFolderWithEveryFinding)
     QDir(dir + "cartella.jpg").removeRecursively();
     ASSERT_TRUE(QDir(dir).mkdir("animali"));
     savePicture(dir + "animali/cane.jpg", {40, 30});
+    QFile(dir + "animali/cane.ogg").open(QIODevice::WriteOnly);
     const Outcome mended = brindolo({"--check", dir});
     EXPECT_EQ(mended.exitCode, 0) << mended.out.toStdString();
+    EXPECT_TRUE(mended.out.contains(
+        "animali/cane.ogg: warning: the recording is empty, so the synthetic voice says the word instead\n"));
     EXPECT_TRUE(mended.out.endsWith(dir + ": warning: only 6 pictures, fewer than the 10 of a game: words will repeat\n"
                                     "animali/: warning: only 1 picture, fewer than the 10 of a game: words will "
-                                    "repeat\n6 pictures, 0 errors, 5 warnings\n"))
+                                    "repeat\n3 of 6 words have a recording\n6 pictures, 0 errors, 6 warnings\n"))
         << mended.out.toStdString();
     std::filesystem::remove(root + "citt\xe0.jpg");
 

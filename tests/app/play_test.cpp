@@ -248,6 +248,39 @@ TEST_F(PlayTest, TheVoiceSaysFoundWordsAndTheShownWordOnRequestUnlessMutedOrMiss
     EXPECT_TRUE(another.said.empty()) << "--mute";
 }
 
+// A word recorded beside its picture is played instead of spoken, from the
+// hint bar and on a find; one that cannot play gives way to the voice, and
+// the voice box silences both.
+TEST_F(PlayTest, ARecordedWordIsPlayedInsteadOfSpokenUnlessItCannotPlay)
+{
+    RecordingSpeaker speaker;
+    speaker.voices = {"italiano"};
+    RecordingPlayerDouble recordings;
+    window->speakWith(speaker, false, &recordings);
+    // The window's voice stops the player as it goes.
+    const auto forget = qScopeGuard([&] { window->speakWith(speaker, true); });
+    window->voicesChanged();
+    click(*window->Panel(35));
+    const QString recording =
+        folder.path() + "/immagini/" + QString::fromStdString(window->game().gameWord(1)).chopped(4) + ".ogg";
+    ASSERT_TRUE(QFile(recording).open(QIODevice::WriteOnly));
+    hover(11);
+    click(*window->Panel(31));
+    EXPECT_EQ(recordings.played, QStringList{recording});
+    recordings.finish(true);
+    EXPECT_TRUE(speaker.said.empty());
+
+    drag(tileFor(1), 11);
+    EXPECT_EQ(recordings.played.size(), 2);
+    recordings.finish(false);
+    using Said = std::vector<RecordingSpeaker::Utterance>;
+    EXPECT_EQ(speaker.said, (Said{{window->Panel(11)->caption(), "italiano"}}));
+
+    click(*window->Voce);
+    click(*window->Panel(31));
+    EXPECT_EQ(recordings.played.size(), 2) << "muted";
+}
+
 // Once dealt, the other nine pictures are decoded ahead on a background
 // thread; each hover still reads its file and shows what a fresh decode of it
 // gives, and a broken picture is told of at its hover only.

@@ -86,7 +86,8 @@ TEST_F(GameTest, WholeGameToTheTenthWordThenASecondGame)
         const int tileNumber = tileShowing(upperCase(AnagramKey(kTenWords[k - 1])));
         ASSERT_NE(tileNumber, 0) << k;
         EXPECT_FALSE(board.panel(kPlayButton).visible) << "before word " << k;
-        EXPECT_EQ(game.SlotDragDrop(k, tileNumber), (Find{upperCase(wordStem(kTenWords[k - 1])), k, k == 10}));
+        EXPECT_EQ(game.SlotDragDrop(k, tileNumber), (Find{upperCase(wordStem(kTenWords[k - 1])), k, k == 10,
+                                                          "/no/such/prog/immagini/" + std::string(kTenWords[k - 1])}));
         EXPECT_EQ(game.foundCount(), k);
         EXPECT_EQ(board.text(panelName(kFoundCounter)), std::to_string(k));
         EXPECT_EQ(board.text(panelName(slot(k))), upperCase(wordStem(kTenWords[k - 1])));
@@ -325,6 +326,7 @@ TEST_F(GameTest, CaseBoxRecasesBoardTextsOnly)
     game.SlotMouseMove(5);
     EXPECT_EQ(board.text("Panel31"), "É_____");
     EXPECT_EQ(game.previewedWord(), "ÉLÉPHANT");
+    EXPECT_TRUE(game.previewedPicture().ends_with("/éléphant.jpg")) << game.previewedPicture();
 
     // Recased tiles are still accepted on their slots, accents and all.
     game.SlotDragDrop(2, 2);

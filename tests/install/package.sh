@@ -24,7 +24,7 @@ for needed in libqt6widgets6 libqt6gui6 libqt6core6 libqt6printsupport6 libjpeg6
     grep -qE "(^|, )$needed( |,|$)" <<<"$depends" || fail "Depends lacks $needed: $depends"
 done
 recommends="$(dpkg-deb -f "$deb" Recommends)"
-for wanted in speech-dispatcher espeak-ng; do
+for wanted in speech-dispatcher espeak-ng gstreamer1.0-plugins-base gstreamer1.0-plugins-good; do
     grep -qE "(^|, )$wanted( |,|$)" <<<"$recommends" || fail "Recommends lacks $wanted: $recommends"
 done
 suggests="$(dpkg-deb -f "$deb" Suggests)"

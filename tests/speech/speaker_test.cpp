@@ -2,11 +2,14 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "speech/media_recording_player.h"
 #include "speech/text_to_speech_speaker.h"
 
 #include <QDeadlineTimer>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QLoggingCategory>
+#include <QProcess>
 #include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -15,11 +18,13 @@
 #include <cstring>
 #include <gtest/gtest.h>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <thread>
 #include <unistd.h>
+#include <utility>
 #include <vector>
 
 namespace brindolo {
@@ -202,6 +207,48 @@ TEST(TextToSpeechSpeaker, TheInstalledEngineSpeaksTheShippedLanguagesOrStaysSile
         EXPECT_FALSE(early.finish());
     }
     EXPECT_LT(closing.elapsed(), 2000);
+}
+
+// The real player through GStreamer, on whatever output this machine has
+// (with no sound card, GStreamer's automatic sink plays into a fake one):
+// words spoken by espeak-ng as WAV and again as Ogg Vorbis play to their end;
+// a file that is no audio is reported unplayable.
+TEST(MediaRecordingPlayer, PlaysRecordedWordsToTheirEndAndReportsTheUnplayable)
+{
+    QTemporaryDir folder;
+    const QString wav = folder.filePath("gatto.wav");
+    const QString ogg = folder.filePath("gatto.ogg");
+    const QString broken = folder.filePath("cane.ogg");
+    ASSERT_EQ(QProcess::execute("espeak-ng", {"-v", "it", "-w", wav, "gatto"}), 0);
+    ASSERT_EQ(QProcess::execute("sox", {wav, ogg}), 0);
+    QFile notAudio(broken);
+    ASSERT_TRUE(notAudio.open(QIODevice::WriteOnly));
+    notAudio.write("OggS but not really");
+    notAudio.close();
+
+    static QStringList logged;
+    QLoggingCategory::setFilterRules("brindolo.speech.info=true");
+    const QtMessageHandler previous = qInstallMessageHandler([](QtMsgType, const QMessageLogContext& context,
+                                                                const QString& text) {
+        if (QLatin1String(context.category) == QLatin1String("brindolo.speech"))
+            logged << text;
+    });
+    const auto restore = qScopeGuard([previous] {
+        qInstallMessageHandler(previous);
+        QLoggingCategory::setFilterRules(QString());
+    });
+
+    MediaRecordingPlayer player;
+    // The same recording twice, as when the hint bar is clicked again.
+    for (const auto& [path, playable] :
+         {std::pair{wav, true}, std::pair{ogg, true}, std::pair{ogg, true}, std::pair{broken, false}}) {
+        std::optional<bool> played;
+        player.play(path, [&played](bool done) { played = done; });
+        EXPECT_TRUE(QTest::qWaitFor([&] { return played.has_value(); }, 10000)) << path.toStdString();
+        EXPECT_EQ(played, std::optional<bool>(playable)) << path.toStdString();
+    }
+    EXPECT_TRUE(!logged.filter("cane.ogg").isEmpty() && logged.filter("gatto").isEmpty())
+        << logged.join('\n').toStdString();
 }
 
 }  // namespace

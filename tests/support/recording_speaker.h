@@ -4,8 +4,10 @@
 
 #pragma once
 // A speaker with voices for the languages it is given, which keeps every
-// request to speak instead of saying it.
+// request to speak instead of saying it; and a recording player that keeps
+// every request to play, each finished when the test says.
 
+#include "speech/recording_player.h"
 #include "speech/speaker.h"
 
 #include <QStringList>
@@ -23,6 +25,27 @@ public:
 
     QStringList voices;
     std::vector<Utterance> said;
+};
+
+class RecordingPlayerDouble : public RecordingPlayer {
+public:
+    void play(const QString& path, Done done) override
+    {
+        played.push_back(path);
+        done_ = std::move(done);
+    }
+    void stop() override { done_ = nullptr; }
+    // The recording playing comes to its end, or fails.
+    void finish(bool played)
+    {
+        if (done_)
+            std::exchange(done_, nullptr)(played);
+    }
+
+    QStringList played;
+
+private:
+    Done done_;
 };
 
 }  // namespace brindolo

@@ -1,0 +1,36 @@
+// SPDX-FileCopyrightText: 2026 The Brindolo developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+// The real recording player: Qt Multimedia, which on Debian plays through
+// GStreamer on the default audio output.
+
+#include "speech/recording_player.h"
+
+#include <QObject>
+
+class QAudioOutput;
+class QMediaPlayer;
+
+namespace brindolo {
+
+class MediaRecordingPlayer : public QObject, public RecordingPlayer {
+    Q_OBJECT
+public:
+    MediaRecordingPlayer();
+    ~MediaRecordingPlayer() override;
+
+    void play(const QString& path, Done done) override;
+    void stop() override;
+
+private:
+    void finish(bool played);
+
+    QMediaPlayer* player_;
+    QAudioOutput* output_;
+    QString path_;
+    Done done_;
+};
+
+}  // namespace brindolo
