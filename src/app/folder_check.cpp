@@ -17,12 +17,15 @@
 #include "system/utf8.h"
 
 #include <QFile>
+#include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <cstring>
 #include <dirent.h>
 #include <map>
 #include <new>
 #include <sys/stat.h>
+#include <thread>
 
 namespace brindolo {
 
@@ -86,29 +89,59 @@ void checkName(const std::string& name, Report& report)
                                  std::to_string(kTileCharacters) + " a tile shows");
 }
 
-// Decodes as the picture frame does, with the same settings; a failure's text
-// is the message the game would show.
-void checkPicture(const std::string& folder, const std::string& name, Report& report)
+// What decoding one picture found: an error (the message the game would
+// show) or a warning, or nothing.
+struct PictureFinding {
+    bool error = false;
+    std::string text;
+};
+
+// Decodes as the picture frame does, with the same settings and at the scale
+// the frame at the window's design size asks for: libjpeg still reads every
+// entropy-coded byte, so it meets the same damage, but a photo no longer
+// costs its whole size, and a picture the game shows is never too large here.
+PictureFinding checkPicture(const std::string& folder, const std::string& name)
 {
     const std::string path = picturePathFor(folder, name);
     try {
         const std::vector<std::uint8_t> bytes =
             readWholeFileOrRaise(path, QFile::decodeName(QByteArray::fromStdString(path)).toStdString());
-        if (bytes.empty()) {
-            report.error(name, "the file is empty, so it shows no picture");
-            return;
-        }
-        const DecodedPicture picture = decodeJpeg(bytes, immagineDesign().decode, {}, immagineDesign().progressStep);
-        if (picture.width > kLargestUsefulSide || picture.height > kLargestUsefulSide)
-            report.warning(name, "the picture is " + std::to_string(picture.width) + " x " +
-                                     std::to_string(picture.height) + " pixels, more than " +
-                                     std::to_string(kLargestUsefulSide) +
-                                     " on a side: it is slow to show and to check, and a smaller copy looks the same");
+        if (bytes.empty())
+            return {true, "the file is empty, so it shows no picture"};
+        DecodeSettings settings = immagineDesign().decode;
+        const ControlDesign& frame = *std::find_if(principaleControls().begin(), principaleControls().end(),
+                                                   [](const ControlDesign& c) { return c.kind == ControlKind::Picture; });
+        const DecodeScale scale = coveringScale(bytes, settings, frame.width, frame.height);
+        settings.scaleNum = scale.num;
+        settings.scaleDenom = scale.denom;
+        decodeJpeg(bytes, settings, {}, immagineDesign().progressStep);
+        const JpegSize size = jpegSize(bytes);
+        if (size.width > kLargestUsefulSide || size.height > kLargestUsefulSide)
+            return {false, "the picture is " + std::to_string(size.width) + " x " + std::to_string(size.height)
+                               + " pixels, more than " + std::to_string(kLargestUsefulSide)
+                               + " on a side: it is slow to show and to check, and a smaller copy looks the same"};
     } catch (const Exception& failure) {
-        report.error(name, failure.what());
+        return {true, failure.what()};
     } catch (const std::bad_alloc&) {
-        report.error(name, "Out of memory");
+        return {true, "Out of memory"};
     }
+    return {};
+}
+
+// Every picture decoded on every core, the findings kept in the list's order.
+std::vector<PictureFinding> checkPictures(const std::string& folder, const std::vector<std::string>& names)
+{
+    std::vector<PictureFinding> findings(names.size());
+    std::atomic<std::size_t> next{0};
+    const auto work = [&] {
+        for (std::size_t i = next++; i < names.size(); i = next++)
+            findings[i] = checkPicture(folder, names[i]);
+    };
+    std::vector<std::jthread> workers(std::max(1u, std::thread::hardware_concurrency()) - 1);
+    for (std::jthread& worker : workers)
+        worker = std::jthread(work);
+    work();
+    return findings;
 }
 
 // Pictures the word list leaves out, which the teacher may think are in it:
@@ -181,10 +214,16 @@ FolderCheckCounts checkPictureFolder(const std::string& folder, std::FILE* out)
     } else {
         // The first name of each word, by the form case changes leave alike.
         std::map<std::string, std::string> words;
-        for (const std::string& name : catalogueNames(folder)) {
+        const std::vector<std::string> names = catalogueNames(folder);
+        const std::vector<PictureFinding> findings = checkPictures(folder, names);
+        for (std::size_t i = 0; i < names.size(); ++i) {
+            const std::string& name = names[i];
             ++report.counts.pictures;
             checkName(name, report);
-            checkPicture(folder, name, report);
+            if (findings[i].error)
+                report.error(name, findings[i].text);
+            else if (!findings[i].text.empty())
+                report.warning(name, findings[i].text);
             checkRecording(folder, name, report);
             const std::string word = wordStem(name);
             if (word.empty())

@@ -4,8 +4,10 @@
 
 #pragma once
 // The check of a picture folder before a lesson: every picture is read and
-// decoded exactly as the picture frame does, and every name is read as the
-// catalogue reads it. One line for each finding,
+// decoded with the picture frame's settings, at the scale the frame asks for
+// at the window's design size (every compressed byte is still read, so the
+// same damage shows), on every core; every name is read as the catalogue
+// reads it. One line for each finding,
 //   NAME: error: TEXT      (the game cannot show it, or its word is wrong)
 //   NAME: warning: TEXT    (it works, but probably not as meant)
 // then, when some words have a recording beside their picture (gatto.ogg),

@@ -312,6 +312,18 @@ TEST(FolderCheck, OneFolderWithEveryFinding)
     EXPECT_EQ(missing.out, dir + "nowhere: error: there is no such folder\n0 pictures, 1 errors, 0 warnings\n");
     EXPECT_TRUE(brindolo({"--check", dir + "notes.txt"}).out.startsWith(
         dir + "notes.txt: error: this is a file, not a folder"));
+
+    // A picture the frame shows, decoded as the frame decodes it: whole, it
+    // would need more working memory than the decoder is allowed.
+    ASSERT_TRUE(QDir(dir).mkdir("grande"));
+    QProcess cjpeg;
+    cjpeg.start("/bin/sh", {"-c", "{ printf 'P6 20000 20000 255\\n'; head -c 1200000000 /dev/zero; } | "
+                                  "cjpeg -quality 10 > \"$0\" 2>/dev/null", dir + "grande/mare.jpg"});
+    ASSERT_TRUE(cjpeg.waitForFinished(60000) && cjpeg.exitCode() == 0);
+    const Outcome large = brindolo({"--check", dir + "grande"});
+    EXPECT_TRUE(large.out.startsWith("mare.jpg: warning: the picture is 20000 x 20000 pixels"))
+        << large.out.toStdString();
+    EXPECT_TRUE(large.out.endsWith("1 pictures, 0 errors, 2 warnings\n")) << large.out.toStdString();
 }
 
 // Without a folder the check takes the word list the game would use, and

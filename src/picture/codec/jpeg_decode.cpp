@@ -272,6 +272,16 @@ DecodedPicture decodeJpeg(std::span<const std::uint8_t> bytes, const DecodeSetti
     return picture;
 }
 
+JpegSize jpegSize(std::span<const std::uint8_t> bytes)
+{
+    if (bytes.empty())
+        return {};
+    Decompressor d;
+    if (!readHeader(d, bytes, DecodeSettings{}))
+        return {};
+    return {static_cast<int>(d.cinfo.image_width), static_cast<int>(d.cinfo.image_height)};
+}
+
 DecodeScale coveringScale(std::span<const std::uint8_t> bytes, const DecodeSettings& settings, int frameWidth,
                           int frameHeight)
 {

@@ -110,6 +110,14 @@ DecodedPicture decodeJpeg(std::span<const std::uint8_t> bytes, const DecodeSetti
 // to the frame decides as for the full size; 1/1 when no eighth does (the
 // picture fits the frame, or is narrower or lower than it) and when the
 // header cannot be read, which the decode itself then reports.
+struct JpegSize {
+    int width = 0;
+    int height = 0;
+};
+// The picture's own size, from its header alone; 0 x 0 when the header
+// cannot be read, which a decode then reports.
+JpegSize jpegSize(std::span<const std::uint8_t> bytes);
+
 struct DecodeScale {
     int num = 1;
     int denom = 1;
