@@ -27,16 +27,16 @@ BoardSpeech::BoardSpeech(SpokenControls controls)
             return controls_.game.pickedTile() == row ? name + QStringLiteral(", ") + words().picked : name;
         };
         tile.AccessibleChecked = [this, row] { return controls_.game.pickedTile() == row; };
-        TPanel& slot = panel(10 + row);
+        TPanel& slot = panel(board_map::slot(row));
         slot.AccessibleRole = QAccessible::Button;
         slot.AccessibleName = [this, row, &slot] { return numbered(words().slot, row, slot.caption()); };
     }
-    panel(33).AccessibleName = [this] {
-        const QString count = panel(33).caption();
-        return panel(32).caption() + u' ' + (count.isEmpty() ? QStringLiteral("0") : count) + u' ' +
-               panel(34).caption();
+    panel(board_map::kFoundCounter).AccessibleName = [this] {
+        const QString count = panel(board_map::kFoundCounter).caption();
+        return panel(board_map::kCounterBefore).caption() + u' ' + (count.isEmpty() ? QStringLiteral("0") : count) + u' ' +
+               panel(board_map::kCounterAfter).caption();
     };
-    panel(35).AccessibleRole = QAccessible::Button;
+    panel(board_map::kPlayButton).AccessibleRole = QAccessible::Button;
     controls_.exit.AccessibleRole = QAccessible::Button;
     controls_.flag.AccessibleRole = QAccessible::Button;
     controls_.flag.AccessibleName = [this] {
@@ -73,9 +73,9 @@ void BoardSpeech::languageChanged()
 {
     words_.reset();
     followLocale();
-    for (int number = 1; number <= 20; ++number)
+    for (int number = board_map::kTilesAndSlots.first; number <= board_map::kTilesAndSlots.last; ++number)
         announceNameChange(panel(number));
-    announceNameChange(panel(33));
+    announceNameChange(panel(board_map::kFoundCounter));
     announceNameChange(controls_.flag);
     announceNameChange(controls_.capitals);
     announceNameChange(panel(board_map::kHintBar));

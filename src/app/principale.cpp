@@ -277,9 +277,9 @@ void TPrincipale::wireEvents()
     SceltaLingua->OnChange = [this] { SceltaLinguaChange(); };
     SceltaTema->OnChange = [this] { themes_->textChanged(); };
 
-    for (int n = 1; n <= 10; ++n) {
-        TPanel& tile = *Panel(n);
-        TPanel& slot = *Panel(10 + n);
+    for (int n = 1; n <= board_map::kWordsPerGame; ++n) {
+        TPanel& tile = *Panel(board_map::tile(n));
+        TPanel& slot = *Panel(board_map::slot(n));
         tile.OnClick = [this, n] { TileClick(n); };
         slot.OnClick = [this, n] { SlotClick(n); };
         slot.OnEnter = [this, n] {
@@ -287,7 +287,7 @@ void TPrincipale::wireEvents()
                 PanelMouseMove(n);
         };
         tile.OnKeyDown = [this, n](QKeyEvent& event) { PanelKeyDown(n, event); };
-        slot.OnKeyDown = [this, n](QKeyEvent& event) { PanelKeyDown(10 + n, event); };
+        slot.OnKeyDown = [this, n](QKeyEvent& event) { PanelKeyDown(board_map::slot(n), event); };
     }
     RichiamaLingua1->OnClick = [this] { openLanguageList(); };
     OnKeyDown = [this](QKeyEvent& event) { FormKeyDown(event); };
@@ -371,7 +371,7 @@ void TPrincipale::Panel35Click()
     } catch (...) {
         failure = std::current_exception();
     }
-    if (Panel(35)->isHidden()) {
+    if (Panel(board_map::kPlayButton)->isHidden()) {
         std::array<std::string, board_map::kWordsPerGame> words;
         std::transform(game_->gameWords().begin(), game_->gameWords().end(), words.begin(), wordStem);
         // The theme dealt from, or the word list's folder name for the whole list.
@@ -381,7 +381,7 @@ void TPrincipale::Panel35Click()
         const std::string& theme = game_->chosenTheme();
         tally_.dealt(theme.empty() ? trimmed.substr(trimmed.rfind('/') + 1) : theme, words);
     }
-    if (const int first = game_->nextTileToPick(10); first != 0 && Panel(35)->isHidden())
+    if (const int first = game_->nextTileToPick(board_map::kTiles.last); first != 0 && Panel(board_map::kPlayButton)->isHidden())
         Panel(first)->setFocus();
     if (failure)
         std::rethrow_exception(failure);
@@ -462,8 +462,8 @@ void TPrincipale::afterDrop(const std::optional<Find>& found, int tile, int slot
                          QFile::decodeName(QByteArray::fromStdString(found->picture)));
     if (found->gameOver)
         marks_->showMessage(speech_->praise(), *ImmagineContenitore, kPraiseMilliseconds);
-    if (!Panel(35)->isHidden())
-        Panel(35)->setFocus();
+    if (!Panel(board_map::kPlayButton)->isHidden())
+        Panel(board_map::kPlayButton)->setFocus();
     else if (const int next = game_->nextTileToPick(tile); next != 0)
         Panel(next)->setFocus();
 }

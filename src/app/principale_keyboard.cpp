@@ -17,8 +17,8 @@ namespace brindolo {
 
 void TPrincipale::setUpKeyboard()
 {
-    std::vector<QWidget*> order{Panel(35)};
-    for (int n = 1; n <= 20; ++n)
+    std::vector<QWidget*> order{Panel(board_map::kPlayButton)};
+    for (int n = board_map::kTilesAndSlots.first; n <= board_map::kTilesAndSlots.last; ++n)
         order.push_back(Panel(n));
     order.insert(order.end(),
                  {Panel(board_map::kHintBar), SceltaTema, Voce, MaiuscoloMinuscolo, RichiamaLingua1, SceltaLingua, Esci});
@@ -28,23 +28,25 @@ void TPrincipale::setUpKeyboard()
     for (size_t i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
     tilesChanged();
-    Panel(35)->setFocus();
+    Panel(board_map::kPlayButton)->setFocus();
 }
 
 void TPrincipale::tilesChanged()
 {
-    for (int n = 1; n <= 10; ++n)
-        Panel(n)->setFocusPolicy(game_->canPick(n) ? Qt::TabFocus : Qt::NoFocus);
+    for (int n = 1; n <= board_map::kWordsPerGame; ++n)
+        Panel(board_map::tile(n))->setFocusPolicy(game_->canPick(n) ? Qt::TabFocus : Qt::NoFocus);
     marks_->setPicked(game_->pickedTile() != 0 ? Panel(game_->pickedTile()) : nullptr);
     speech_->followPick();
 }
 
 void TPrincipale::PanelKeyDown(int panel, QKeyEvent& event)
 {
-    const int column = (panel - 1) / 10;
-    const int row = (panel - 1) % 10 + 1;
+    using board_map::inColumn;
+    using board_map::kWordsPerGame;
+    const int column = panel >= board_map::slot(1) ? 1 : 0;
+    const int row = column == 0 ? panel : panel - board_map::slot(1) + 1;
     auto takesFocus = [this](int column, int row) {
-        const QWidget& control = *Panel(column * 10 + row);
+        const QWidget& control = *Panel(inColumn(column, row));
         return control.isEnabled() && control.isVisible() && (control.focusPolicy() & Qt::TabFocus);
     };
     int target = 0;
@@ -52,9 +54,9 @@ void TPrincipale::PanelKeyDown(int panel, QKeyEvent& event)
     case Qt::Key_Up:
     case Qt::Key_Down: {
         const int step = event.key() == Qt::Key_Up ? -1 : 1;
-        for (int r = row + step; r >= 1 && r <= 10 && target == 0; r += step)
+        for (int r = row + step; r >= 1 && r <= kWordsPerGame && target == 0; r += step)
             if (takesFocus(column, r))
-                target = column * 10 + r;
+                target = inColumn(column, r);
         break;
     }
     case Qt::Key_Left:
@@ -62,10 +64,10 @@ void TPrincipale::PanelKeyDown(int panel, QKeyEvent& event)
         // The panel on the same row of the other column, or the nearest one
         // that takes the focus.
         const int other = event.key() == Qt::Key_Right ? 1 : 0;
-        for (int distance = 0; other != column && distance < 10 && target == 0; ++distance)
+        for (int distance = 0; other != column && distance < kWordsPerGame && target == 0; ++distance)
             for (int r : {row - distance, row + distance})
-                if (target == 0 && r >= 1 && r <= 10 && takesFocus(other, r))
-                    target = other * 10 + r;
+                if (target == 0 && r >= 1 && r <= kWordsPerGame && takesFocus(other, r))
+                    target = inColumn(other, r);
         break;
     }
     default:

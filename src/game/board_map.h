@@ -23,7 +23,10 @@ constexpr int slot(int word) { return 10 + word; }
 // Key cell 1..10 holds game word 1..10's key; it is never shown.
 constexpr int keyCell(int word) { return 20 + word; }
 inline constexpr int kHintBar = 31;
+// The counter line: "HAI TROVATO", the count, "PAROLE".
+inline constexpr int kCounterBefore = 32;
 inline constexpr int kFoundCounter = 33;
+inline constexpr int kCounterAfter = 34;
 // GIOCA: starts a game, hidden while one is under way.
 inline constexpr int kPlayButton = 35;
 
@@ -33,6 +36,10 @@ struct PanelRange {
     int last;
 };
 inline constexpr PanelRange kTiles{tile(1), tile(kWordsPerGame)};
+// The two columns the player works in: the tiles, then the slots.
+inline constexpr PanelRange kTilesAndSlots{tile(1), slot(kWordsPerGame)};
+// The panel in row 1..10 of column 0 (the tiles) or 1 (the slots).
+constexpr int inColumn(int column, int row) { return column == 0 ? tile(row) : slot(row); }
 // Tiles, slots and key cells: what a new game enables and empties.
 inline constexpr PanelRange kPlayingPanels{tile(1), keyCell(kWordsPerGame)};
 // What a freshly dealt game recases besides the tiles.
