@@ -12,8 +12,9 @@ const WindowDesign kWindow{
     "Principale", "Brindolo 1.0", 40, 17, 738, 465, "Courier New", 13,
 };
 
+// Photos from a phone show upright, turned as their EXIF tag says.
 const PictureDesign kImmagine{
-    DecodeSettings{}, kDefaultProgressStep, 75,
+    DecodeSettings{.autoTransform = true}, kDefaultProgressStep, 75,
 };
 
 // Tiles 1..10 (Panel1..Panel10) drag; slots 1..10 (Panel11..Panel20) take

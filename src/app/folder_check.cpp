@@ -108,14 +108,13 @@ PictureFinding checkPicture(const std::string& folder, const std::string& name)
             readWholeFileOrRaise(path, QFile::decodeName(QByteArray::fromStdString(path)).toStdString());
         if (bytes.empty())
             return {true, "the file is empty, so it shows no picture"};
-        DecodeSettings settings = immagineDesign().decode;
+        const DecodeSettings& settings = immagineDesign().decode;
         const ControlDesign& frame = *std::find_if(principaleControls().begin(), principaleControls().end(),
                                                    [](const ControlDesign& c) { return c.kind == ControlKind::Picture; });
-        const DecodeScale scale = coveringScale(bytes, settings, frame.width, frame.height);
-        settings.scaleNum = scale.num;
-        settings.scaleDenom = scale.denom;
-        decodeJpeg(bytes, settings, {}, immagineDesign().progressStep);
-        const JpegSize size = jpegSize(bytes);
+        JpegReader reader(bytes, settings);
+        reader.setFrame(frame.width, frame.height);
+        reader.read({}, immagineDesign().progressStep);
+        const JpegSize size = reader.size();
         if (size.width > kLargestUsefulSide || size.height > kLargestUsefulSide)
             return {false, "the picture is " + std::to_string(size.width) + " x " + std::to_string(size.height)
                                + " pixels, more than " + std::to_string(kLargestUsefulSide)

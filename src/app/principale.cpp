@@ -124,6 +124,7 @@ void applyPicture(TJPEGImage& picture, const ControlDesign& design)
     picture.setGrayScale(settings.decode.grayScale);
     picture.setNoSmooth(settings.decode.noSmooth);
     picture.setOnePass(settings.decode.onePass);
+    picture.setAutoTransform(settings.decode.autoTransform);
     picture.setProgressStep(settings.progressStep);
     picture.setQuality(settings.quality);
     picture.setCenter(design.state & PictureCentred);

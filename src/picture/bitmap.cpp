@@ -5,6 +5,7 @@
 #include "picture/bitmap.h"
 
 #include <QList>
+#include <QTransform>
 
 namespace brindolo {
 
@@ -12,6 +13,24 @@ namespace {
 void freeRows(void* rows)
 {
     delete[] static_cast<std::uint8_t*>(rows);
+}
+
+// Quarter turns and mirrors only, which Qt does by moving whole pixels in
+// the picture's own format, so an indexed picture keeps its colour table.
+QImage turned(const QImage& bitmap, Orientation orientation)
+{
+    const auto quarter = [&](qreal degrees) { return bitmap.transformed(QTransform().rotate(degrees)); };
+    switch (orientation) {
+    case Orientation::TopLeft: return bitmap;
+    case Orientation::TopRight: return bitmap.mirrored(true, false);
+    case Orientation::BottomRight: return bitmap.mirrored(true, true);
+    case Orientation::BottomLeft: return bitmap.mirrored(false, true);
+    case Orientation::LeftTop: return quarter(90).mirrored(true, false);
+    case Orientation::RightTop: return quarter(90);
+    case Orientation::RightBottom: return quarter(270).mirrored(true, false);
+    case Orientation::LeftBottom: return quarter(270);
+    }
+    return bitmap;
 }
 }  // namespace
 
@@ -31,7 +50,7 @@ QImage toBitmap(DecodedPicture&& picture)
         }
         bitmap.setColorTable(table);
     }
-    return bitmap;
+    return turned(bitmap, picture.orientation);
 }
 
 }  // namespace brindolo

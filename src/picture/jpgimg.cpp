@@ -42,12 +42,13 @@ void TCustomJPEGImage::setFileNamePathFor(const std::string& nativePath, QSize f
 {
     fileName_ = nativePath;
     using Bytes = std::vector<std::uint8_t>;
-    Bytes bytes = nativePath.empty() ? Bytes() : readWholeFileOrRaise(nativePath, fileName().toStdString());
-    const DecodeScale scale = coveringScale(bytes, settings_, frame.width(), frame.height());
-    settings_.scaleNum = scale.num;
-    settings_.scaleDenom = scale.denom;
-    replaceFileCopy(std::move(bytes));
-    decodeStep();
+    replaceFileCopy(nativePath.empty() ? Bytes() : readWholeFileOrRaise(nativePath, fileName().toStdString()));
+    // The header read for the scale serves the decode too.
+    auto reader = std::make_unique<JpegReader>(*fileCopy_, settings_);
+    reader->setFrame(frame.width(), frame.height());
+    settings_.scaleNum = reader->scale().num;
+    settings_.scaleDenom = reader->scale().denom;
+    decodeStep(std::move(reader));
 }
 
 // Each hover reads its file again: the digest of the same content is not
@@ -115,7 +116,7 @@ void TCustomJPEGImage::waitForPrefetch()
 
 // The picture changes only once a decode has fully succeeded; any failure
 // leaves the previous picture and requests no repaint.
-void TCustomJPEGImage::decodeStep()
+void TCustomJPEGImage::decodeStep(std::unique_ptr<JpegReader> opened)
 {
     if (isLoading())
         return;
@@ -145,7 +146,9 @@ void TCustomJPEGImage::decodeStep()
             if (const auto handler = OnProgress)
                 handler(this);
         };
-    QImage bitmap = toBitmap(decodeJpeg(*bytes, settings, notify, progressStep_));
+    if (!opened)
+        opened = std::make_unique<JpegReader>(*bytes, settings);
+    QImage bitmap = toBitmap(opened->read(notify, progressStep_));
     if (cached)
         cache.insert(digest, settings, bitmap);
     // A step run from the handler has shown the newer file or settings.

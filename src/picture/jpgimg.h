@@ -7,7 +7,9 @@
 // into memory when its file name is assigned and decodes it with libjpeg into
 // its picture (by default 256 colours, Floyd-Steinberg dithering, at full
 // size). Every assignment of the file name or of a decode property decodes
-// again, also when the value is unchanged.
+// again, also when the value is unchanged, unless the decode cache that all
+// picture controls share already holds that picture: a cache hit is shown
+// as it was decoded, and no progress is reported for it.
 
 #include "picture/codec/jpeg_decode.h"
 #include "picture/decode_cache.h"
@@ -38,6 +40,7 @@ class TCustomJPEGImage : public TImage {
     Q_PROPERTY(bool OnePass READ onePass WRITE setOnePass)
     Q_PROPERTY(int ScaleNum READ scaleNum WRITE setScaleNum)
     Q_PROPERTY(int ScaleDenom READ scaleDenom WRITE setScaleDenom)
+    Q_PROPERTY(bool AutoTransform READ autoTransform WRITE setAutoTransform)
     Q_PROPERTY(int ProgressStep READ progressStep WRITE setProgressStep)
     Q_PROPERTY(int Quality READ quality WRITE setQuality)
     Q_PROPERTY(bool Progressive READ progressive WRITE setProgressive)
@@ -58,7 +61,7 @@ public:
     void setFileNamePath(const std::string& nativePath);
 
     // The same with the scale chosen for a frame of that size at once, so
-    // that the file is decoded once: coveringScale of the file's picture,
+    // that the file is decoded once: the scale JpegReader::setFrame picks,
     // full size for an empty frame. A failure to read leaves the scale too.
     void setFileNamePathFor(const std::string& nativePath, QSize frame);
 
@@ -89,6 +92,11 @@ public:
     void setScaleDenom(int value) { setScale(settings_.scaleNum, value); }
     // Both terms with one decode.
     void setScale(int num, int denom);
+    // Off by default, so that the picture holds the decoded rows as stored;
+    // on, the picture is turned as its EXIF orientation says, as a phone's
+    // gallery shows it, and a frame's scale is chosen for the turned size.
+    bool autoTransform() const { return settings_.autoTransform; }
+    void setAutoTransform(bool value) { changeSetting(&DecodeSettings::autoTransform, value); }
     const DecodeSettings& decodeSettings() const { return settings_; }
 
     // Stored values, no decode. ProgressStep is the percentage between two
@@ -134,7 +142,9 @@ private:
     void replaceFileCopy(std::vector<std::uint8_t>&& bytes);
     // The digest of the file copy, worked out once per file content.
     const FileDigest& fileCopyDigest();
-    void decodeStep();
+    // Decodes the file copy with the current settings through opened, when
+    // given, which must have read the file copy with them.
+    void decodeStep(std::unique_ptr<JpegReader> opened = {});
     // Every decode property is stored alike: the value, then a decode.
     template <typename T>
     void changeSetting(T DecodeSettings::*field, T value)

@@ -84,15 +84,16 @@ void DecodePrefetcher::prefetch(const Job& job, std::uint64_t generation, const 
             if (bytes.empty())
                 continue;
             DecodeSettings settings = job.settings;
+            JpegReader reader(bytes, settings);
             if (!job.frame.isEmpty()) {
-                const DecodeScale scale = coveringScale(bytes, settings, job.frame.width(), job.frame.height());
-                settings.scaleNum = scale.num;
-                settings.scaleDenom = scale.denom;
+                reader.setFrame(job.frame.width(), job.frame.height());
+                settings.scaleNum = reader.scale().num;
+                settings.scaleDenom = reader.scale().denom;
             }
             const FileDigest digest = fileDigest(bytes);
             if (cache_.find(digest, settings))
                 continue;
-            const QImage bitmap = toBitmap(decodeJpeg(bytes, settings, checkAbandoned, 1));
+            const QImage bitmap = toBitmap(reader.read(checkAbandoned, 1));
             if (abandoned() || !cache_.insertSparing(digest, settings, bitmap, job.since))
                 return;
         } catch (const Abandoned&) {

@@ -32,11 +32,12 @@ public:
     DecodePrefetcher& operator=(const DecodePrefetcher&) = delete;
 
     // Reads each file (paths are the file system's bytes) and decodes it with
-    // settings, at the coveringScale for frame unless that is empty, into the
-    // cache, in order, unless the cache has it already. A file that cannot be
-    // read or decoded is skipped (and logged under brindolo.picture). Stops
-    // where the cache could only take a picture by evicting one used at or
-    // after since. Replaces the work under way without waiting for it.
+    // settings, at the scale JpegReader::setFrame picks for frame unless that is
+    // empty, into the cache, in order, unless the cache has it already. A file
+    // that cannot be read or decoded is skipped (and logged under
+    // brindolo.picture). Stops where the cache could only take a picture by
+    // evicting one used at or after since. Replaces the work under way without
+    // waiting for it.
     void start(std::vector<std::string> paths, const DecodeSettings& settings, QSize frame,
                DecodeCache::Stamp since);
     // Abandons the work under way and waits until the thread has let go of

@@ -85,15 +85,15 @@ QImage worksheetPicture(const std::string& path, int longerSide)
 {
     DecodeSettings settings;
     settings.numOfColors = TNumOfColors::TrueColor;
+    settings.autoTransform = true;
     const std::vector<std::uint8_t> bytes = readWholeFileOrRaise(path, path);
+    JpegReader reader(bytes, settings);
     // The longer side is what must be large enough, whichever way the picture
-    // lies: the smaller of the scales that cover longerSide across and down.
-    const DecodeScale across = coveringScale(bytes, settings, longerSide, 1);
-    const DecodeScale down = coveringScale(bytes, settings, 1, longerSide);
-    const DecodeScale scale = across.num * down.denom < down.num * across.denom ? across : down;
-    settings.scaleNum = scale.num;
-    settings.scaleDenom = scale.denom;
-    QImage picture = toBitmap(decodeJpeg(bytes, settings));
+    // lies.
+    const JpegSize stored = reader.size();
+    const bool wide = (stored.width >= stored.height) != swapsSides(reader.orientation());
+    reader.setFrame(wide ? longerSide : 1, wide ? 1 : longerSide);
+    QImage picture = toBitmap(reader.read());
     if (picture.isNull())
         throw EJPEGException("Empty picture");
     return picture;

@@ -150,7 +150,7 @@ TEST_F(DesignTest, WindowAndStartStates)
     EXPECT_EQ(window->Panel(11)->dragMode(), TDragMode::Manual);
     EXPECT_EQ(window->Immagine->align(), TAlign::Client);
     EXPECT_TRUE(window->Immagine->stretch() && window->Immagine->center() && window->Immagine->proportional());
-    EXPECT_EQ(window->Immagine->decodeSettings(), DecodeSettings{});
+    EXPECT_EQ(window->Immagine->decodeSettings(), DecodeSettings{.autoTransform = true}) << "phone photos upright";
     EXPECT_EQ(window->Immagine->progressStep(), 10);
     EXPECT_EQ(window->Immagine->quality(), 75);
     EXPECT_EQ(window->SceltaLingua->itemHeight(), 31);

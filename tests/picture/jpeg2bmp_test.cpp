@@ -5,6 +5,7 @@
 // The jpeg2bmp tool: the control's decode step on the command line.
 
 #include "picture_support.h"
+#include "support/exif_orientation.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -48,6 +49,14 @@ TEST(Jpeg2bmp, WritesWhatDjpegWritesWithTheMatchingSwitches)
     const QString piped = "\"$0\" --scale 3/4 --colors truecolor - - < \"$1\" > \"$2\"";
     EXPECT_EQ(runProgram("/bin/sh", {"-c", piped, tool, in, folder.path("piped.bmp")}).exitCode, 0);
     EXPECT_EQ(readBytes(folder.file("piped.bmp")), readBytes(folder.file("djpeg.bmp")));
+
+    // A phone photo's orientation tag changes nothing here: djpeg's bytes.
+    writeBytes(folder.file("turned.jpg"), withExifOrientation(readBytes(corpus("testorig.jpg")), {.value = 6}));
+    EXPECT_EQ(runProgram(tool, {folder.path("turned.jpg"), folder.path("ours.bmp")}).exitCode, 0);
+    EXPECT_EQ(runProgram("djpeg", {"-colors", "256", "-bmp", "-outfile", folder.path("djpeg.bmp"), folder.path("turned.jpg")})
+                  .exitCode,
+              0);
+    EXPECT_EQ(readBytes(folder.file("ours.bmp")), readBytes(folder.file("djpeg.bmp")));
 }
 
 TEST(Jpeg2bmp, FailurePrintsTheMessageAloneAndWritesNothing)

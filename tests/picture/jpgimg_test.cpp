@@ -5,9 +5,11 @@
 // The picture control: its properties, what survives each failure, and
 // progress notifications.
 
+#include "picture/bitmap.h"
 #include "picture/decode_cache.h"
 #include "picture/jpgimg.h"
 #include "picture_support.h"
+#include "support/exif_orientation.h"
 #include "widgets/properties.h"
 
 #include <QTest>
@@ -231,6 +233,7 @@ TEST_F(JpegImageProperties, DefaultsAndPublishedNames)
     EXPECT_EQ(image.progressStep(), 10);
     EXPECT_EQ(image.quality(), 75);
     EXPECT_FALSE(image.progressive());
+    EXPECT_FALSE(image.autoTransform());
     EXPECT_EQ(image.scaleNum(), 1);
     EXPECT_EQ(image.scaleDenom(), 1);
     EXPECT_TRUE(image.fileName().isEmpty());
@@ -242,7 +245,7 @@ TEST_F(JpegImageProperties, DefaultsAndPublishedNames)
     EXPECT_FALSE(findProperty(custom, u"FileName"));
     for (const char16_t* name : {u"FileName", u"NumOfColors", u"DCTMethod", u"Dither", u"FastProcessing",
                                  u"GrayScale", u"NoSmooth", u"OnePass", u"ProgressStep", u"Quality",
-                                 u"Progressive", u"ScaleNum", u"ScaleDenom", u"Stretch", u"Center"})
+                                 u"Progressive", u"ScaleNum", u"ScaleDenom", u"AutoTransform", u"Stretch", u"Center"})
         EXPECT_TRUE(findProperty(image, name)) << QString::fromUtf16(name).toStdString();
 
     // File names go through Qt's file-name encoding both ways.
@@ -297,6 +300,13 @@ TEST_F(JpegImageProperties, DecodePropertiesDecodeOnEveryAssignmentStoredOnesNev
 // For a frame, the picture is decoded at the least eighth of its size that
 // still covers the frame and leaves it larger than the frame exactly when the
 // full size is: whoever fits it to the frame decides as at full size.
+DecodeScale frameScale(const std::vector<std::uint8_t>& bytes, int width, int height)
+{
+    JpegReader reader(bytes, DecodeSettings{});
+    reader.setFrame(width, height);
+    return reader.scale();
+}
+
 TEST_F(JpegImageProperties, AFramesScaleIsTheLeastThatCoversItAndKeepsTheFit)
 {
     const std::vector<std::uint8_t> bytes = readBytes(corpus("testorig.jpg"));
@@ -318,7 +328,7 @@ TEST_F(JpegImageProperties, AFramesScaleIsTheLeastThatCoversItAndKeepsTheFit)
     for (int width = 1; width <= 240; width += 3)
         for (int height = 1; height <= 160; height += 3) {
             const QSize frame(width, height);
-            const DecodeScale scale = coveringScale(bytes, DecodeSettings{}, width, height);
+            const DecodeScale scale = frameScale(bytes, width, height);
             const int eighth = scale == DecodeScale{} ? 8 : scale.num;
             ASSERT_TRUE(scale == DecodeScale{} || (scale.denom == 8 && eighth < 8)) << scale.num << "/" << scale.denom;
             ASSERT_EQ(larger(at[eighth], frame), larger(at[8], frame)) << width << "x" << height;
@@ -329,9 +339,9 @@ TEST_F(JpegImageProperties, AFramesScaleIsTheLeastThatCoversItAndKeepsTheFit)
                     << width << "x" << height << " at " << m << "/8";
         }
     // The exact size of an eighth is not larger than the frame: the next one.
-    EXPECT_EQ(coveringScale(bytes, DecodeSettings{}, at[4].width(), at[4].height()), (DecodeScale{5, 8}));
-    EXPECT_EQ(coveringScale(bytes, DecodeSettings{}, 0, 0), DecodeScale{});
-    EXPECT_EQ(coveringScale(tablesOnly(), DecodeSettings{}, 10, 10), DecodeScale{});
+    EXPECT_EQ(frameScale(bytes, at[4].width(), at[4].height()), (DecodeScale{5, 8}));
+    EXPECT_EQ(frameScale(bytes, 0, 0), DecodeScale{});
+    EXPECT_EQ(frameScale(tablesOnly(), 10, 10), DecodeScale{});
 
     // The control takes the scale with the file, and an empty frame is full size.
     image.setFileNamePathFor(corpus("testorig.jpg"), QSize(50, 50));
@@ -339,6 +349,63 @@ TEST_F(JpegImageProperties, AFramesScaleIsTheLeastThatCoversItAndKeepsTheFit)
     image.setFileNamePathFor(corpus("testorig.jpg"), QSize());
     EXPECT_EQ(image.picture().size(), at[8]);
     EXPECT_EQ(image.scaleNum(), 1);
+}
+
+// A 64 x 32 picture of four colours: red, green / blue, white.
+std::vector<std::uint8_t> fourCorners(const PictureFolder& folder)
+{
+    QImage picture(64, 32, QImage::Format_RGB888);
+    picture.fill(Qt::white);
+    for (int y = 0; y < 32; ++y)
+        for (int x = 0; x < 64; ++x)
+            if (y < 16 || x < 32)
+                picture.setPixelColor(x, y, y >= 16 ? Qt::blue : x < 32 ? Qt::red : Qt::green);
+    EXPECT_TRUE(picture.save(folder.path("corners.jpg"), "JPG", 95));
+    return readBytes(folder.file("corners.jpg"));
+}
+
+TEST_F(JpegImageProperties, AutoTransformTurnsThePictureAsItsOrientationTagSays)
+{
+    PictureFolder folder;
+    const std::vector<std::uint8_t> stored = fourCorners(folder);
+    enum Corner { TL, TR, BR, BL };
+    // Where the stored red (top left) and green (top right) corners show.
+    const Corner redAt[] = {TL, TR, BR, BL, TL, TR, BR, BL};
+    const Corner greenAt[] = {TR, TL, BL, BR, BL, BR, TR, TL};
+    const auto colourAt = [](const QImage& shown, Corner corner) {
+        const int x = corner == TL || corner == BL ? 4 : shown.width() - 5;
+        const int y = corner == TL || corner == TR ? 4 : shown.height() - 5;
+        const QColor c = shown.pixelColor(x, y);
+        return c.red() > 200 && c.green() < 60 ? "red" : c.green() > 200 && c.red() < 60 ? "green" : "other";
+    };
+    DecodeSettings settings;
+    settings.numOfColors = TNumOfColors::TrueColor;
+    settings.autoTransform = true;
+    for (int value = 1; value <= 8; ++value)
+        for (const bool little : {false, true}) {
+            const QImage shown = toBitmap(decodeJpeg(withExifOrientation(stored, {value, little}), settings));
+            EXPECT_EQ(shown.size(), value >= 5 ? QSize(32, 64) : QSize(64, 32)) << value;
+            EXPECT_STREQ(colourAt(shown, redAt[value - 1]), "red") << value;
+            EXPECT_STREQ(colourAt(shown, greenAt[value - 1]), "green") << value;
+        }
+    // Damaged tags read as upright, never as an error.
+    const ExifOrientationTag damaged[] = {{9}, {0}, {.value = 6, .type = 4}, {.value = 6, .cutAfter = 20}};
+    for (const ExifOrientationTag& tag : damaged) {
+        const QImage shown = toBitmap(decodeJpeg(withExifOrientation(stored, tag), settings));
+        EXPECT_EQ(shown.size(), QSize(64, 32)) << tag.value << " " << tag.type << " " << tag.cutAfter;
+    }
+
+    // The control keeps the stored rows unless asked; asked, a frame's scale
+    // is chosen for the turned picture: 5/8 of 32 x 64 covers 16 x 32.
+    const std::string turned = folder.file("turned.jpg");
+    writeBytes(turned, withExifOrientation(stored, {6}));
+    TJPEGImage image(nullptr);
+    image.setFileNamePath(turned);
+    EXPECT_EQ(image.picture().size(), QSize(64, 32));
+    image.setAutoTransform(true);
+    EXPECT_EQ(image.picture().size(), QSize(32, 64));
+    image.setFileNamePathFor(turned, QSize(16, 32));
+    EXPECT_EQ(image.picture().size(), QSize(20, 40));
 }
 
 TEST_F(JpegImageProperties, WhileLoadingTheFileIsReadButNotDecoded)

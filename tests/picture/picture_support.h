@@ -6,6 +6,7 @@
 // Shared by the picture tests: the corpus, pictures made with cjpeg/convert
 // into a temporary folder, running programs, and counting paints.
 
+#include "jpeg2bmp/bmp_header.h"
 #include "picture/codec/jpeg_decode.h"
 #include "picture/decode_cache.h"
 
@@ -133,7 +134,7 @@ private:
 // from the bottom row up.
 inline std::vector<std::uint8_t> bmpImage(const DecodedPicture& picture)
 {
-    std::vector<std::uint8_t> image = picture.bmpHeader();
+    std::vector<std::uint8_t> image = jpeg2bmp::bmpHeader(picture);
     if (picture.empty())
         return image;
     const std::size_t start = image.size();

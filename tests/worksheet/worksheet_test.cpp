@@ -4,6 +4,7 @@
 
 #include "game/word_rules.h"
 #include "i18n/language_chooser.h"
+#include "support/exif_orientation.h"
 #include "system/errors.h"
 #include "worksheet/worksheet.h"
 #include "worksheet/worksheet_file.h"
@@ -68,6 +69,21 @@ TEST(WorksheetContent, PicturesAreDecodedReducedButLargeEnoughAndBrokenOnesRaise
     tall.fill(Qt::darkGreen);
     ASSERT_TRUE(tall.save(upright, "JPG"));
     EXPECT_EQ(worksheetPicture(QFile::encodeName(upright).toStdString(), 100).size(), QSize(38, 113));
+    // A phone's portrait photo, stored on its side, prints upright.
+    QImage side(300, 100, QImage::Format_RGB32);
+    side.fill(Qt::darkGreen);
+    const QString stored = folder.path() + "/side.jpg";
+    ASSERT_TRUE(side.save(stored, "JPG"));
+    QFile file(stored);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    const std::vector<std::uint8_t> turned =
+        withExifOrientation({bytes.begin(), bytes.end()}, {.value = 8});
+    QFile phone(folder.path() + "/phone.jpg");
+    ASSERT_TRUE(phone.open(QIODevice::WriteOnly));
+    phone.write(reinterpret_cast<const char*>(turned.data()), static_cast<qint64>(turned.size()));
+    phone.close();
+    EXPECT_EQ(worksheetPicture(QFile::encodeName(phone.fileName()).toStdString(), 100).size(), QSize(38, 113));
 
     QFile broken(folder.path() + "/rotto.jpg");
     ASSERT_TRUE(broken.open(QIODevice::WriteOnly));

@@ -6,6 +6,8 @@
 
 #include "picture/codec/raising_errors.h"
 
+#include <libexif/exif-data.h>
+
 #include <algorithm>
 #include <cstddef>
 #include <cstring>
@@ -15,23 +17,26 @@
 
 namespace brindolo {
 
-namespace {
-
-// One decompressor, released on every way out of the decode. The phases
+// One decompressor, released on every way out of the reader. The phases
 // below each hold one setjmp boundary and only trivially destructible
 // locals, so a longjmp out of libjpeg skips no C++ destructor; the exception
 // is thrown afterwards, from ordinary C++ frames.
-struct Decompressor {
+struct JpegDecompressor {
     jpeg_decompress_struct cinfo{};
     RaisingErrorManager errors{};
 
-    Decompressor() { installRaisingErrorManager(cinfo, errors); }
-    ~Decompressor() { jpeg_destroy_decompress(&cinfo); }
-    Decompressor(const Decompressor&) = delete;
-    Decompressor& operator=(const Decompressor&) = delete;
+    JpegDecompressor() { installRaisingErrorManager(cinfo, errors); }
+    ~JpegDecompressor() { jpeg_destroy_decompress(&cinfo); }
+    JpegDecompressor(const JpegDecompressor&) = delete;
+    JpegDecompressor& operator=(const JpegDecompressor&) = delete;
 
     [[noreturn]] void raise() const { throw EJPEGException(std::string(errors.message)); }
 };
+
+namespace {
+
+// APP1, where EXIF keeps its tags.
+constexpr int kExifMarker = JPEG_APP0 + 1;
 
 // Later entries overwrite what earlier ones set, as the properties promise.
 void applySettings(jpeg_decompress_struct& cinfo, const DecodeSettings& settings)
@@ -72,16 +77,10 @@ void applySettings(jpeg_decompress_struct& cinfo, const DecodeSettings& settings
         cinfo.do_fancy_upsampling = FALSE;
     if (settings.onePass)
         cinfo.two_pass_quantize = FALSE;
-    // Out of range, libjpeg would compute with a zero or overflowing
-    // fraction: such a scale leaves the full size.
-    if (validScale(settings.scaleNum, settings.scaleDenom)) {
-        cinfo.scale_num = static_cast<unsigned>(settings.scaleNum);
-        cinfo.scale_denom = static_cast<unsigned>(settings.scaleDenom);
-    }
 }
 
 // Returns false when libjpeg raised; the message is in d.errors.
-bool readHeader(Decompressor& d, std::span<const std::uint8_t> bytes, const DecodeSettings& settings)
+bool readHeader(JpegDecompressor& d, std::span<const std::uint8_t> bytes, const DecodeSettings& settings)
 {
     jpeg_decompress_struct& cinfo = d.cinfo;
     if (setjmp(d.errors.jump))
@@ -89,6 +88,9 @@ bool readHeader(Decompressor& d, std::span<const std::uint8_t> bytes, const Deco
     jpeg_create_decompress(&cinfo);
     cinfo.mem->max_memory_to_use = kMaxLibjpegMemory;
     jpeg_set_marker_processor(&cinfo, JPEG_COM, skipComment);
+    // The EXIF block, where the orientation is, is kept only when asked for.
+    if (settings.autoTransform)
+        jpeg_save_markers(&cinfo, kExifMarker, 0xFFFF);
     // libjpeg's own memory source already issues "Premature end of JPEG
     // file" when asked for bytes past the end, also when skipping.
     jpeg_mem_src(&cinfo, bytes.data(), static_cast<unsigned long>(bytes.size()));
@@ -100,11 +102,51 @@ bool readHeader(Decompressor& d, std::span<const std::uint8_t> bytes, const Deco
     // straight into the rows instead of swapping every pixel afterwards.
     if (cinfo.out_color_space == JCS_RGB && !cinfo.quantize_colors)
         cinfo.out_color_space = JCS_EXT_BGR;
+    return true;
+}
+
+// Out of range, libjpeg would compute with a zero or overflowing fraction:
+// such a scale leaves the full size.
+bool calcOutput(JpegDecompressor& d, DecodeScale scale)
+{
+    jpeg_decompress_struct& cinfo = d.cinfo;
+    if (setjmp(d.errors.jump))
+        return false;
+    const bool valid = validScale(scale.num, scale.denom);
+    cinfo.scale_num = valid ? static_cast<unsigned>(scale.num) : 1;
+    cinfo.scale_denom = valid ? static_cast<unsigned>(scale.denom) : 1;
     jpeg_calc_output_dimensions(&cinfo);
     return true;
 }
 
-bool startDecompress(Decompressor& d)
+// The Orientation tag of the first EXIF block, read by libexif. Anything
+// but a single value from 1 to 8 reads as stored. libexif never longjmps,
+// so this runs outside the setjmp phases.
+Orientation exifOrientation(const jpeg_decompress_struct& cinfo)
+{
+    static constexpr unsigned char kExifHeader[] = {'E', 'x', 'i', 'f', 0, 0};
+    for (jpeg_saved_marker_ptr marker = cinfo.marker_list; marker; marker = marker->next) {
+        if (marker->marker != kExifMarker || marker->data_length < sizeof kExifHeader
+            || std::memcmp(marker->data, kExifHeader, sizeof kExifHeader) != 0)
+            continue;
+        ExifData* exif = exif_data_new();
+        if (!exif)
+            return Orientation::TopLeft;
+        // Following the standard would make libexif add the tags it finds
+        // missing, with their defaults, which is not what the file says.
+        exif_data_unset_option(exif, EXIF_DATA_OPTION_FOLLOW_SPECIFICATION);
+        exif_data_load_data(exif, marker->data, marker->data_length);
+        const ExifEntry* entry = exif_content_get_entry(exif->ifd[EXIF_IFD_0], EXIF_TAG_ORIENTATION);
+        int value = 0;
+        if (entry && entry->format == EXIF_FORMAT_SHORT && entry->components == 1 && entry->size >= 2)
+            value = exif_get_short(entry->data, exif_data_get_byte_order(exif));
+        exif_data_unref(exif);
+        return value >= 1 && value <= 8 ? static_cast<Orientation>(value) : Orientation::TopLeft;
+    }
+    return Orientation::TopLeft;
+}
+
+bool startDecompress(JpegDecompressor& d)
 {
     if (setjmp(d.errors.jump))
         return false;
@@ -115,7 +157,7 @@ bool startDecompress(Decompressor& d)
 // One row per call, straight into its place in the picture. The progress
 // notification runs between libjpeg calls, so an exception it throws unwinds
 // only through C++ frames.
-bool readRows(Decompressor& d, DecodedPicture& picture, ProgressMeter& meter, const ProgressNotify& progress)
+bool readRows(JpegDecompressor& d, DecodedPicture& picture, ProgressMeter& meter, const ProgressNotify& progress)
 {
     jpeg_decompress_struct& cinfo = d.cinfo;
     if (setjmp(d.errors.jump))
@@ -151,7 +193,7 @@ void fillColourTable(const jpeg_decompress_struct& cinfo, DecodedPicture& pictur
 }
 
 // The colour map lives in libjpeg's image pool: it is read before finishing.
-bool finishDecompress(Decompressor& d, DecodedPicture& picture)
+bool finishDecompress(JpegDecompressor& d, DecodedPicture& picture)
 {
     if (setjmp(d.errors.jump))
         return false;
@@ -160,49 +202,9 @@ bool finishDecompress(Decompressor& d, DecodedPicture& picture)
     return true;
 }
 
-// Where each field of the BMP headers lies: the 14-byte file header, then
-// the 40-byte info header, then the colour table. Every field is
-// little-endian.
-namespace bmp {
-// BITMAPFILEHEADER
-constexpr std::size_t bfType = 0;        // "BM"
-constexpr std::size_t bfSize = 2;        // the whole file
-constexpr std::size_t bfReserved1 = 6;
-constexpr std::size_t bfReserved2 = 8;
-constexpr std::size_t bfOffBits = 10;    // where the pixel rows start
-// BITMAPINFOHEADER
-constexpr std::size_t biSize = 14;       // the info header's own size
-constexpr std::size_t biWidth = 18;
-constexpr std::size_t biHeight = 22;     // positive: the bottom row comes first
-constexpr std::size_t biPlanes = 26;
-constexpr std::size_t biBitCount = 28;
-constexpr std::size_t biCompression = 30;
-constexpr std::size_t biSizeImage = 34;  // may be 0 for uncompressed rows
-constexpr std::size_t biXPelsPerMeter = 38;
-constexpr std::size_t biYPelsPerMeter = 42;
-constexpr std::size_t biClrUsed = 46;
-constexpr std::size_t biClrImportant = 50;  // 0: every colour
-constexpr std::size_t colourTable = 54;
-
-constexpr std::uint32_t kInfoHeaderBytes = 40;
-constexpr std::uint32_t kUncompressed = 0;  // BI_RGB
-}  // namespace bmp
-
-void put16(std::uint8_t* at, std::uint32_t value)
-{
-    at[0] = static_cast<std::uint8_t>(value);
-    at[1] = static_cast<std::uint8_t>(value >> 8);
-}
-
-void put32(std::uint8_t* at, std::uint32_t value)
-{
-    put16(at, value);
-    put16(at + 2, value >> 16);
-}
-
 // The candidate sizes come from libjpeg itself, so they are the sizes the
 // decode will have, rounding included.
-bool coveringEighth(Decompressor& d, int frameWidth, int frameHeight, int& eighth)
+bool coveringEighth(JpegDecompressor& d, int frameWidth, int frameHeight, int& eighth)
 {
     jpeg_decompress_struct& cinfo = d.cinfo;
     if (setjmp(d.errors.jump))
@@ -237,17 +239,42 @@ bool ProgressMeter::rowDone(unsigned scanline)
     return true;
 }
 
-DecodedPicture decodeJpeg(std::span<const std::uint8_t> bytes, const DecodeSettings& settings,
-                          const ProgressNotify& progress, int progressStep)
+JpegReader::JpegReader(std::span<const std::uint8_t> bytes, const DecodeSettings& settings)
+    : scale_{settings.scaleNum, settings.scaleDenom}
+{
+    if (bytes.empty())
+        return;
+    d_ = std::make_unique<JpegDecompressor>();
+    if (!readHeader(*d_, bytes, settings))
+        return;
+    headerRead_ = true;
+    size_ = {static_cast<int>(d_->cinfo.image_width), static_cast<int>(d_->cinfo.image_height)};
+    if (settings.autoTransform)
+        orientation_ = exifOrientation(d_->cinfo);
+}
+
+JpegReader::~JpegReader() = default;
+
+void JpegReader::setFrame(int frameWidth, int frameHeight)
+{
+    if (swapsSides(orientation_))
+        std::swap(frameWidth, frameHeight);
+    scale_ = {};
+    int eighth = 8;
+    if (!headerRead_ || frameWidth < 1 || frameHeight < 1 || !coveringEighth(*d_, frameWidth, frameHeight, eighth)
+        || eighth == 8)
+        return;
+    scale_ = {eighth, 8};
+}
+
+DecodedPicture JpegReader::read(const ProgressNotify& progress, int progressStep)
 {
     DecodedPicture picture;
-    if (bytes.empty())
+    if (!d_)
         return picture;
-
-    Decompressor d;
-    if (!readHeader(d, bytes, settings))
-        d.raise();
-    const jpeg_decompress_struct& cinfo = d.cinfo;
+    if (!headerRead_ || !calcOutput(*d_, scale_))
+        d_->raise();
+    const jpeg_decompress_struct& cinfo = d_->cinfo;
     picture.width = static_cast<int>(cinfo.output_width);
     picture.height = static_cast<int>(cinfo.output_height);
     picture.bitsPerPixel = cinfo.output_components == 3 ? 24 : 8;
@@ -260,66 +287,23 @@ DecodedPicture decodeJpeg(std::span<const std::uint8_t> bytes, const DecodeSetti
         picture.xPixelsPerMetre = std::uint32_t{cinfo.X_density} * 100;
         picture.yPixelsPerMetre = std::uint32_t{cinfo.Y_density} * 100;
     }
+    picture.orientation = orientation_;
     picture.rows = std::make_unique_for_overwrite<std::uint8_t[]>(std::max<std::size_t>(picture.pixelBytes(), 1));
 
-    if (!startDecompress(d))
-        d.raise();
+    if (!startDecompress(*d_))
+        d_->raise();
     ProgressMeter meter(progressStep, cinfo.output_height);
-    if (!readRows(d, picture, meter, progress))
-        d.raise();
-    if (!finishDecompress(d, picture))
-        d.raise();
+    if (!readRows(*d_, picture, meter, progress))
+        d_->raise();
+    if (!finishDecompress(*d_, picture))
+        d_->raise();
     return picture;
 }
 
-JpegSize jpegSize(std::span<const std::uint8_t> bytes)
+DecodedPicture decodeJpeg(std::span<const std::uint8_t> bytes, const DecodeSettings& settings,
+                          const ProgressNotify& progress, int progressStep)
 {
-    if (bytes.empty())
-        return {};
-    Decompressor d;
-    if (!readHeader(d, bytes, DecodeSettings{}))
-        return {};
-    return {static_cast<int>(d.cinfo.image_width), static_cast<int>(d.cinfo.image_height)};
-}
-
-DecodeScale coveringScale(std::span<const std::uint8_t> bytes, const DecodeSettings& settings, int frameWidth,
-                          int frameHeight)
-{
-    if (bytes.empty() || frameWidth < 1 || frameHeight < 1)
-        return {};
-    Decompressor d;
-    int eighth = 8;
-    if (!readHeader(d, bytes, settings) || !coveringEighth(d, frameWidth, frameHeight, eighth) || eighth == 8)
-        return {};
-    return {eighth, 8};
-}
-
-std::vector<std::uint8_t> DecodedPicture::bmpHeader() const
-{
-    if (empty())
-        return {};
-    std::vector<std::uint8_t> header(headerBytes(), 0);
-    std::uint8_t* h = header.data();
-    h[bmp::bfType] = 'B';
-    h[bmp::bfType + 1] = 'M';
-    put32(h + bmp::bfSize, static_cast<std::uint32_t>(headerBytes() + pixelBytes()));
-    put16(h + bmp::bfReserved1, 0);
-    put16(h + bmp::bfReserved2, 0);
-    put32(h + bmp::bfOffBits, static_cast<std::uint32_t>(headerBytes()));
-    put32(h + bmp::biSize, bmp::kInfoHeaderBytes);
-    put32(h + bmp::biWidth, static_cast<std::uint32_t>(width));
-    put32(h + bmp::biHeight, static_cast<std::uint32_t>(height));
-    put16(h + bmp::biPlanes, 1);
-    put16(h + bmp::biBitCount, static_cast<std::uint32_t>(bitsPerPixel));
-    put32(h + bmp::biCompression, bmp::kUncompressed);
-    put32(h + bmp::biSizeImage, 0);
-    put32(h + bmp::biXPelsPerMeter, xPixelsPerMetre);
-    put32(h + bmp::biYPelsPerMeter, yPixelsPerMetre);
-    put32(h + bmp::biClrUsed, static_cast<std::uint32_t>(colourTableEntries()));
-    put32(h + bmp::biClrImportant, 0);
-    if (colourTableEntries() > 0)
-        std::memcpy(h + bmp::colourTable, colourTable.data(), colourTable.size());
-    return header;
+    return JpegReader(bytes, settings).read(progress, progressStep);
 }
 
 }  // namespace brindolo

@@ -3,10 +3,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #pragma once
-// The decode step shared by the picture control and the jpeg2bmp tool: JPEG
-// bytes in memory, decoded by libjpeg with the control's decode properties,
-// into the rows and colour table of a Windows BMP image. Depends on libjpeg
-// and the standard library only.
+// The picture reader shared by the picture control, the worksheet, the folder
+// check and the jpeg2bmp tool: JPEG bytes in memory, their header read once,
+// then decoded by libjpeg with the control's decode properties into rows laid
+// out as a Windows BMP image's. Depends on libjpeg, libexif and the standard
+// library only.
 
 #include "system/errors.h"
 
@@ -46,6 +47,10 @@ struct DecodeSettings {
     // in the DCT, which skips most of the work of a reduction.
     int scaleNum = 1;
     int scaleDenom = 1;
+    // Whether the picture is to be shown as its EXIF Orientation tag says,
+    // as a phone's gallery shows it. The rows are decoded as stored either
+    // way; the decoded picture then says how to turn them.
+    bool autoTransform = false;
 
     bool operator==(const DecodeSettings&) const = default;
 };
@@ -67,6 +72,25 @@ inline constexpr std::size_t kMaxDecodedBytes = std::size_t{512} << 20;
 // and of the two-pass quantizer) is capped too.
 inline constexpr long kMaxLibjpegMemory = 1L << 30;
 
+// How the stored rows are turned to show the picture upright: the EXIF
+// Orientation values 1 to 8, named by where the stored first row and first
+// column end up.
+enum class Orientation : std::uint8_t {
+    TopLeft = 1,  // as stored
+    TopRight,     // mirrored across
+    BottomRight,  // upside down
+    BottomLeft,   // mirrored top to bottom
+    LeftTop,      // transposed
+    RightTop,     // turned a quarter clockwise
+    RightBottom,  // transposed the other way
+    LeftBottom,   // turned a quarter anticlockwise
+};
+// The turns that swap width and height.
+constexpr bool swapsSides(Orientation o)
+{
+    return o >= Orientation::LeftTop;
+}
+
 // A decoded picture in the layout of a bottom-up Windows BMP image, except
 // that the rows are kept top-down so that they can back a bitmap directly.
 struct DecodedPicture {
@@ -78,53 +102,80 @@ struct DecodedPicture {
     std::array<std::uint8_t, 1024> colourTable{};
     std::uint32_t xPixelsPerMetre = 0;
     std::uint32_t yPixelsPerMetre = 0;
+    // How whoever shows the rows turns them: TopLeft unless the settings
+    // asked for the picture's own orientation.
+    Orientation orientation = Orientation::TopLeft;
     // height rows of rowBytes each, top row first, pad bytes zero.
     std::unique_ptr<std::uint8_t[]> rows;
 
     bool empty() const { return !rows; }
     const std::uint8_t* row(int y) const { return rows.get() + rowBytes * static_cast<std::size_t>(y); }
     std::size_t pixelBytes() const { return rowBytes * static_cast<std::size_t>(height); }
-    int colourTableEntries() const { return bitsPerPixel == 8 ? 256 : 0; }
-    std::size_t headerBytes() const { return 14 + 40 + 4 * static_cast<std::size_t>(colourTableEntries()); }
-
-    // The BMP file header, info header and colour table (empty for the empty
-    // picture); the pixel rows follow them from the bottom row up.
-    std::vector<std::uint8_t> bmpHeader() const;
 };
 
 // Called after a row whenever progress is to be reported, with the whole
 // percentage done; it may throw.
 using ProgressNotify = std::function<void(int percent)>;
 
-// Decodes bytes with settings. Empty bytes give the empty picture. Every
-// failure raises EJPEGException (std::bad_alloc when memory runs out); libjpeg
-// is released in every case. progressStep is the percentage between two
-// notifications; a step outside 1..100 never notifies.
-DecodedPicture decodeJpeg(std::span<const std::uint8_t> bytes, const DecodeSettings& settings,
-                          const ProgressNotify& progress = {}, int progressStep = kDefaultProgressStep);
-
-// The scale at which the picture in bytes is best decoded to be shown in a
-// frame of frameWidth x frameHeight pixels: the smallest eighth (1/8 .. 7/8)
-// whose decode still covers the frame in both directions and is larger than
-// it exactly when the full-size picture is, so that whoever fits the picture
-// to the frame decides as for the full size; 1/1 when no eighth does (the
-// picture fits the frame, or is narrower or lower than it) and when the
-// header cannot be read, which the decode itself then reports.
 struct JpegSize {
     int width = 0;
     int height = 0;
 };
-// The picture's own size, from its header alone; 0 x 0 when the header
-// cannot be read, which a decode then reports.
-JpegSize jpegSize(std::span<const std::uint8_t> bytes);
 
 struct DecodeScale {
     int num = 1;
     int denom = 1;
     bool operator==(const DecodeScale&) const = default;
 };
-DecodeScale coveringScale(std::span<const std::uint8_t> bytes, const DecodeSettings& settings, int frameWidth,
-                          int frameHeight);
+
+struct JpegDecompressor;
+
+// One picture read as QImageReader reads one: the header once, on
+// construction; then what it tells, the scale chosen for a frame, and one
+// decode. The bytes must outlive the reader.
+class JpegReader {
+public:
+    JpegReader(std::span<const std::uint8_t> bytes, const DecodeSettings& settings);
+    ~JpegReader();
+    JpegReader(const JpegReader&) = delete;
+    JpegReader& operator=(const JpegReader&) = delete;
+
+    // The picture's size as stored; 0 x 0 for empty bytes and when the
+    // header cannot be read, which read() then reports.
+    JpegSize size() const { return size_; }
+    // TopLeft unless the settings ask for autoTransform; a damaged or absent
+    // tag is TopLeft too, never an error.
+    Orientation orientation() const { return orientation_; }
+
+    // Chooses the scale for showing the picture, turned as orientation()
+    // says, in a frame of frameWidth x frameHeight pixels: the smallest
+    // eighth (1/8 .. 7/8) whose decode still covers the frame in both
+    // directions and is larger than it exactly when the full-size picture is,
+    // so that whoever fits the picture to the frame decides as for the full
+    // size; 1/1 when no eighth does (the picture fits the frame, or is
+    // narrower or lower than it), for an empty frame, and when the header
+    // cannot be read.
+    void setFrame(int frameWidth, int frameHeight);
+    // The settings' own scale until a frame is set.
+    DecodeScale scale() const { return scale_; }
+
+    // Decodes, once per reader. Empty bytes give the empty picture. Every
+    // failure raises EJPEGException (std::bad_alloc when memory runs out).
+    // progressStep is the percentage between two notifications; a step
+    // outside 1..100 never notifies.
+    DecodedPicture read(const ProgressNotify& progress = {}, int progressStep = kDefaultProgressStep);
+
+private:
+    std::unique_ptr<JpegDecompressor> d_;
+    bool headerRead_ = false;
+    JpegSize size_;
+    Orientation orientation_ = Orientation::TopLeft;
+    DecodeScale scale_;
+};
+
+// A reader's decode with the settings' own scale.
+DecodedPicture decodeJpeg(std::span<const std::uint8_t> bytes, const DecodeSettings& settings,
+                          const ProgressNotify& progress = {}, int progressStep = kDefaultProgressStep);
 
 // Decides after each row whether progress is reported: when the whole
 // percentage done is new and an exact multiple of the step.
