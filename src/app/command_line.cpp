@@ -4,13 +4,12 @@
 
 #include "app/command_line.h"
 
-#include "app/worksheet_command.h"
-
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFile>
 #include <QStringDecoder>
 #include <QStringList>
+#include <limits>
 
 namespace brindolo {
 
@@ -61,6 +60,45 @@ bool isKeptByte(const QString& text, qsizetype i)
 }
 
 
+struct WorksheetOptionNames {
+    QCommandLineOption file;
+    QCommandLineOption seed;
+    QCommandLineOption smallLetters;
+};
+
+// After parsing: fills line.worksheet and, for --worksheet, the action.
+// False, with line's action Error and its text, for a mistake: a seed that
+// is no number, or an option that only goes with --worksheet.
+bool readWorksheetOptions(const QCommandLineParser& parser, const WorksheetOptionNames& names, CommandLine& line)
+{
+    const auto mistake = [&line](const QString& text) {
+        line.action = CommandLine::Action::Error;
+        line.text = text;
+        return false;
+    };
+    if (!parser.isSet(names.file)) {
+        for (const QCommandLineOption* option : {&names.seed, &names.smallLetters})
+            if (parser.isSet(*option))
+                return mistake(QStringLiteral("--%1 goes with --worksheet.").arg(option->names().first()));
+        return true;
+    }
+    line.worksheet.file = fileBytes(parser.value(names.file));
+    if (line.worksheet.file.empty())
+        return mistake(QStringLiteral("--worksheet needs the name of the file to write."));
+    if (parser.isSet(names.seed)) {
+        bool number = false;
+        const qulonglong seed = parser.value(names.seed).toULongLong(&number);
+        if (!number || seed > std::numeric_limits<std::uint32_t>::max())
+            return mistake(QStringLiteral("--seed takes a whole number from 0 to %1, not '%2'.")
+                               .arg(std::numeric_limits<std::uint32_t>::max())
+                               .arg(parser.value(names.seed)));
+        line.worksheet.seed = static_cast<std::uint32_t>(seed);
+    }
+    line.worksheet.smallLetters = parser.isSet(names.smallLetters);
+    line.action = CommandLine::Action::Worksheet;
+    return true;
+}
+
 }  // namespace
 
 std::string fileBytes(const QString& value)
@@ -103,55 +141,40 @@ CommandLine readCommandLine(int argc, char** argv)
         "A vocabulary game: drag each word's sorted letters onto the picture it spells."));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
-    const QCommandLineOption pictures({QStringLiteral("p"), QStringLiteral("pictures")},
-                                      QStringLiteral("Play with the pictures of <folder>."), QStringLiteral("folder"));
-    const QCommandLineOption check(
-        QStringLiteral("check"),
-        QStringLiteral("Check the pictures of the word list, or of [folder], and report what would go wrong "
-                       "in a game, without opening the window. Exit status 1 when there is an error."));
-    const QCommandLineOption mute(QStringLiteral("mute"),
-                                  QStringLiteral("Start with the voice off: found words are not said aloud."));
-    const QCommandLineOption language(
-        QStringLiteral("language"),
-        QStringLiteral("Show the window in <language>, a name from the flag's list or its code (fr)."),
-        QStringLiteral("language"));
-    const QCommandLineOption fullscreen(QStringLiteral("fullscreen"),
-                                        QStringLiteral("Show the board over the whole screen."));
-    const QCommandLineOption font(
-        QStringLiteral("font"),
-        QStringLiteral("Show the board's words in <family>, an installed font (Andika, OpenDyslexic)."),
-        QStringLiteral("family"));
-    const QCommandLineOption theme(QStringLiteral("theme"),
-                                   QStringLiteral("Start with the words of <theme>, a subfolder of the word list."),
-                                   QStringLiteral("theme"));
-    const QCommandLineOption longest(QStringLiteral("longest"),
-                                     QStringLiteral("Deal only words of at most <letters> letters."),
-                                     QStringLiteral("letters"));
-    const QCommandLineOption noRepeats(QStringLiteral("no-repeats"),
-                                       QStringLiteral("Deal ten different words in every game."));
-    const QCommandLineOption locked(QStringLiteral("locked"),
-                                    QStringLiteral("Hide the exit and the language flag and keep the window open; "
-                                                   "Ctrl+Alt+Shift+Q ends the game."));
-    const QCommandLineOption results(
-        QStringLiteral("results"),
-        QStringLiteral("Write each game's result to <folder>/LOGIN.csv, for the teacher."), QStringLiteral("folder"));
-    const QCommandLineOption summary(
-        QStringLiteral("summary"),
-        QStringLiteral("Print a table of the results in <folder>, one row per pupil, without opening the window."),
-        QStringLiteral("folder"));
-    const WorksheetParser worksheet(parser);
-    parser.addOption(pictures);
-    parser.addOption(theme);
-    parser.addOption(longest);
-    parser.addOption(noRepeats);
-    parser.addOption(language);
-    parser.addOption(fullscreen);
-    parser.addOption(locked);
-    parser.addOption(font);
-    parser.addOption(mute);
-    parser.addOption(check);
-    parser.addOption(results);
-    parser.addOption(summary);
+    const auto option = [&parser](QStringList names, const char* description, const char* valueName = nullptr) {
+        const QCommandLineOption added(names, QString::fromUtf8(description), QString::fromLatin1(valueName));
+        parser.addOption(added);
+        return added;
+    };
+    const WorksheetOptionNames worksheet{
+        option({"worksheet"},
+               "Write a worksheet of a fresh deal to <file> (PDF) and exit, without a window: the pictures with "
+               "their sorted letters, and the answers on a second page.",
+               "file"),
+        option({"seed"}, "With --worksheet: deal from <number>, so that the same number gives the same sheet again.",
+               "number"),
+        option({"small-letters"}, "With --worksheet: small letters, not capitals."),
+    };
+    const auto pictures = option({"p", "pictures"}, "Play with the pictures of <folder>.", "folder");
+    const auto theme = option({"theme"}, "Start with the words of <theme>, a subfolder of the word list.", "theme");
+    const auto longest = option({"longest"}, "Deal only words of at most <letters> letters.", "letters");
+    const auto noRepeats = option({"no-repeats"}, "Deal ten different words in every game.");
+    const auto language = option(
+        {"language"}, "Show the window in <language>, a name from the flag's list or its code (fr).", "language");
+    const auto fullscreen = option({"fullscreen"}, "Show the board over the whole screen.");
+    const auto locked = option(
+        {"locked"}, "Hide the exit and the language flag and keep the window open; Ctrl+Alt+Shift+Q ends the game.");
+    const auto font =
+        option({"font"}, "Show the board's words in <family>, an installed font (Andika, OpenDyslexic).", "family");
+    const auto mute = option({"mute"}, "Start with the voice off: found words are not said aloud.");
+    const auto check = option({"check"},
+                              "Check the pictures of the word list, or of [folder], and report what would go wrong "
+                              "in a game, without opening the window. Exit status 1 when there is an error.");
+    const auto results =
+        option({"results"}, "Write each game's result to <folder>/LOGIN.csv, for the teacher.", "folder");
+    const auto summary = option(
+        {"summary"}, "Print a table of the results in <folder>, one row per pupil, without opening the window.",
+        "folder");
     parser.addPositionalArgument(QStringLiteral("folder"), QStringLiteral("The folder that --check checks."),
                                  QStringLiteral("[folder]"));
     acceptQtOptions(parser);
@@ -202,7 +225,7 @@ CommandLine readCommandLine(int argc, char** argv)
         }
     }
     const QStringList positional = parser.positionalArguments();
-    if (!worksheet.read(parser, line))
+    if (!readWorksheetOptions(parser, worksheet, line))
         return line;
     if (line.action == CommandLine::Action::Worksheet && (parser.isSet(check) || !positional.isEmpty())) {
         line.action = CommandLine::Action::Error;

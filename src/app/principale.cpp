@@ -191,7 +191,7 @@ TPrincipale::TPrincipale(TComponent* owner, std::string programFolder, std::uniq
     themes_ = std::make_unique<ThemeChooser>(*SceltaTema, *game_);
     wireEvents();
     setUpKeyboard();
-    addWorksheetPrinting(*this);
+    addWorksheetPrinting(*this, [this] { return boardWorksheet(); });
     EventBoundary::run([this] { FormCreate(); });
 }
 
@@ -584,6 +584,12 @@ void TPrincipale::recordGame()
     const std::optional<GameResult> result = tally_.take();
     if (result && results_)
         results_->write(*result);
+}
+
+Worksheet TPrincipale::boardWorksheet()
+{
+    return makeWorksheet(game_->worksheetWords(), game_->pictureFolder(), MaiuscoloMinuscolo->isChecked(),
+                         WorksheetTexts::read(Language1->languageFile()));
 }
 
 void TPrincipale::voicesChanged()

@@ -19,6 +19,7 @@
 #include "game/word_list.h"
 #include "i18n/tlanguage.h"
 #include "picture/jpgimg.h"
+#include "worksheet/worksheet.h"
 #include "widgets/controls.h"
 
 #include <array>
@@ -95,6 +96,12 @@ public:
     void FormKeyDown(QKeyEvent& event);
 
     const BoardMarks& marks() const { return *marks_; }
+
+    // The sheet of the deal on the board, in the window's letter case and
+    // interface language: the deal's words each once, topped up with others
+    // to ten different ones when the list has them; no rows before the first
+    // deal. Ctrl+P prints it.
+    Worksheet boardWorksheet();
 
     // Says the found words, and the shown one on request, through speaker
     // from now on; muted starts with the voice box unticked. Until then the

@@ -117,7 +117,7 @@ std::optional<QString> whyUnreadable(const std::string& path, int error)
 void readFile(const QString& path, const QStringList& names, Chosen& chosen, QStringList& warnings)
 {
     const QByteArray pathBytes = QFile::encodeName(path);
-    const FileContents contents = readWholeFileOrErrno(pathBytes.toStdString());
+    const FileContents contents = readTextFile(pathBytes.toStdString());
     if (contents.error != 0) {
         if (const auto why = whyUnreadable(pathBytes.toStdString(), contents.error))
             warnings << shown(pathBytes) + QStringLiteral(": cannot be read: ") + *why + QStringLiteral("; ignored");

@@ -12,55 +12,9 @@
 
 #include <QGuiApplication>
 #include <cstdio>
-#include <limits>
 #include <new>
 
 namespace brindolo {
-
-WorksheetParser::WorksheetParser(QCommandLineParser& parser)
-    : worksheet_(QStringLiteral("worksheet"),
-                 QStringLiteral("Write a worksheet of a fresh deal to <file> (PDF) and exit, without a window: "
-                                "the pictures with their sorted letters, and the answers on a second page."),
-                 QStringLiteral("file")),
-      seed_(QStringLiteral("seed"), QStringLiteral("With --worksheet: deal from <number>, so that the same number "
-                                                   "gives the same sheet again."),
-            QStringLiteral("number")),
-      smallLetters_(QStringLiteral("small-letters"), QStringLiteral("With --worksheet: small letters, not capitals."))
-{
-    parser.addOption(worksheet_);
-    parser.addOption(seed_);
-    parser.addOption(smallLetters_);
-}
-
-bool WorksheetParser::read(const QCommandLineParser& parser, CommandLine& line) const
-{
-    const auto mistake = [&line](const QString& text) {
-        line.action = CommandLine::Action::Error;
-        line.text = text;
-        return false;
-    };
-    if (!parser.isSet(worksheet_)) {
-        for (const QCommandLineOption* option : {&seed_, &smallLetters_})
-            if (parser.isSet(*option))
-                return mistake(QStringLiteral("--%1 goes with --worksheet.").arg(option->names().first()));
-        return true;
-    }
-    line.worksheet.file = fileBytes(parser.value(worksheet_));
-    if (line.worksheet.file.empty())
-        return mistake(QStringLiteral("--worksheet needs the name of the file to write."));
-    if (parser.isSet(seed_)) {
-        bool number = false;
-        const qulonglong seed = parser.value(seed_).toULongLong(&number);
-        if (!number || seed > std::numeric_limits<std::uint32_t>::max())
-            return mistake(QStringLiteral("--seed takes a whole number from 0 to %1, not '%2'.")
-                               .arg(std::numeric_limits<std::uint32_t>::max())
-                               .arg(parser.value(seed_)));
-        line.worksheet.seed = static_cast<std::uint32_t>(seed);
-    }
-    line.worksheet.smallLetters = parser.isSet(smallLetters_);
-    line.action = CommandLine::Action::Worksheet;
-    return true;
-}
 
 int runWorksheet(const WorksheetOptions& options, const WordListPlaces& places, const std::string& programFolder,
                  const QString& language, bool capitals, const std::string& theme, int longest)

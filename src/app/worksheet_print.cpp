@@ -4,7 +4,6 @@
 
 #include "app/worksheet_print.h"
 
-#include "app/principale.h"
 #include "widgets/event_boundary.h"
 
 #include <QApplication>
@@ -14,23 +13,10 @@
 
 namespace brindolo {
 
-void addWorksheetPrinting(TPrincipale& window)
-{
-    auto* shortcut = new QShortcut(QKeySequence::Print, &window);
-    QObject::connect(shortcut, &QShortcut::activated, &window,
-                     [&window] { EventBoundary::run([&window] { printBoardWorksheet(window); }); });
-}
+namespace {
 
-Worksheet boardWorksheet(TPrincipale& window)
+void printWorksheet(QWidget& window, const Worksheet& sheet)
 {
-    Game& game = window.game();
-    return makeWorksheet(game.worksheetWords(), game.pictureFolder(), window.MaiuscoloMinuscolo->isChecked(),
-                         WorksheetTexts::read(window.Language1->languageFile()));
-}
-
-void printBoardWorksheet(TPrincipale& window)
-{
-    const Worksheet sheet = boardWorksheet(window);
     if (sheet.rows.empty()) {
         QApplication::beep();
         return;
@@ -43,6 +29,16 @@ void printBoardWorksheet(TPrincipale& window)
     if (dialog.exec() != QDialog::Accepted)
         return;
     paintWorksheet(sheet, printer);
+}
+
+}  // namespace
+
+void addWorksheetPrinting(QWidget& window, std::function<Worksheet()> sheet)
+{
+    auto* shortcut = new QShortcut(QKeySequence::Print, &window);
+    QObject::connect(shortcut, &QShortcut::activated, &window, [&window, sheet = std::move(sheet)] {
+        EventBoundary::run([&] { printWorksheet(window, sheet()); });
+    });
 }
 
 }  // namespace brindolo

@@ -9,20 +9,14 @@
 
 #include "worksheet/worksheet.h"
 
+#include <QWidget>
+#include <functional>
+
 namespace brindolo {
 
-class TPrincipale;
-
-// Binds Ctrl+P (the platform's print key) on the window.
-void addWorksheetPrinting(TPrincipale& window);
-
-// The sheet of the deal on the board, in the window's letter case and
-// interface language: the deal's words each once, topped up with others to
-// ten different ones when the list has them; no rows before the first deal.
-Worksheet boardWorksheet(TPrincipale& window);
-
-// Asks the print dialog, then prints; before the first deal there is nothing
-// to print, and the window only beeps.
-void printBoardWorksheet(TPrincipale& window);
+// Binds Ctrl+P (the platform's print key) on window: asks sheet for the
+// worksheet of the board, then the print dialog, then prints; a sheet
+// without rows (before the first deal) only beeps.
+void addWorksheetPrinting(QWidget& window, std::function<Worksheet()> sheet);
 
 }  // namespace brindolo

@@ -5,7 +5,9 @@
 #include "game/word_list.h"
 
 #include "game/word_rules.h"
+#include "system/ascii_case.h"
 #include "system/directory_search.h"
+#include "system/file_path.h"
 
 #include <algorithm>
 
@@ -13,18 +15,16 @@ namespace brindolo {
 
 namespace {
 
+// The folder's path ending in "/", as every folder here is kept.
 std::string asFolder(std::string_view path)
 {
-    std::string folder(path);
-    if (folder.empty() || folder.back() != '/')
-        folder += '/';
-    return folder;
+    return joinPath(path, "");
 }
 
 // Where the word packs lie, one folder per language.
 std::string packsFolder(std::string_view programFolder)
 {
-    return asFolder(programFolder) + "parole/";
+    return joinPath(programFolder, "parole/");
 }
 
 }  // namespace
@@ -51,7 +51,7 @@ bool isTheme(const std::string& folder, const std::string& name)
     // Any entry may be asked about; a file is no folder and holds no
     // pictures. The pictures themselves, a folder's many entries, are not
     // opened to see.
-    return !name.starts_with('.') && !wildcardMatch("*.jpg", name) && holdsPictures(asFolder(folder) + name + "/");
+    return !name.starts_with('.') && !wildcardMatch("*.jpg", name) && holdsPictures(joinPath(folder, name + "/"));
 }
 
 bool holdsWords(const std::string& folder)
@@ -79,11 +79,7 @@ std::string packFolder(std::string_view programFolder, std::string_view language
 {
     if (language.empty() || language == "." || language == ".." || language.find('/') != std::string_view::npos)
         return {};
-    std::string name(language);
-    for (char& c : name)
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c + 32);
-    return packsFolder(programFolder) + name + "/";
+    return packsFolder(programFolder) + asciiLowerText(std::string(language)) + "/";
 }
 
 std::string wordListFolder(const WordListPlaces& places, std::string_view programFolder, std::string_view language)

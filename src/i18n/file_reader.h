@@ -3,32 +3,26 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #pragma once
-// Reads a whole file with plain POSIX calls so that a failure leaves the
-// system's own error number (errno) for the message the player sees.
+// The text files read whole (settings, language files, the language list),
+// as Qt bytes for their parsers.
+
+#include "system/whole_file.h"
 
 #include <QByteArray>
-#include <cerrno>
 #include <string>
 
 namespace brindolo {
 
-// The files read whole are a few lines written by hand (settings, language
-// files): a larger one, or a link to /dev/zero, is refused before it takes
-// the machine's memory.
+// They are a few lines written by hand: a larger one, or a link to
+// /dev/zero, is refused before it takes the machine's memory.
 inline constexpr qsizetype kMaxTextFileBytes = 1024 * 1024;
-
-// The error numbers of a file refused for what it is.
-inline constexpr int kFileTooLarge = EFBIG;
-inline constexpr int kNotARegularFile = ENODEV;
 
 struct FileContents {
     QByteArray bytes;
-    int error = 0;  // errno of the failed open or read, or a refusal above; 0 on success
+    int error = 0;  // as WholeFile's
 };
 
-// path is in the file system's bytes. Opening never blocks; a file that is
-// not a regular file (a device, a pipe) is refused, and a folder fails as
-// reading it would (EISDIR).
-FileContents readWholeFileOrErrno(const std::string& path);
+// readWholeFile within kMaxTextFileBytes.
+FileContents readTextFile(const std::string& path);
 
 }  // namespace brindolo

@@ -40,7 +40,7 @@ QString cutValue(const QString& value)
 
 IniReader::IniReader(const std::string& path)
 {
-    const FileContents contents = readWholeFileOrErrno(path);
+    const FileContents contents = readTextFile(path);
     if (contents.error == 0)
         parse(decodeUtf8Or1252(contents.bytes));
     else if (contents.error != ENOENT)

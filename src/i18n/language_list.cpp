@@ -34,7 +34,7 @@ QStringList parseLanguageList(const QByteArray& bytes)
 
 QStringList readLanguageList(const std::string& path)
 {
-    const FileContents contents = readWholeFileOrErrno(path);
+    const FileContents contents = readTextFile(path);
     if (contents.error != 0)
         raiseFileError(contents.error, path);
     return parseLanguageList(contents.bytes);

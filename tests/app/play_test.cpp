@@ -6,7 +6,6 @@
 #include "widgets/drag_controller.h"
 #include "window_fixture.h"
 
-#include "app/worksheet_print.h"
 #include "game/word_rules.h"
 #include "picture/bitmap.h"
 #include "picture/decode_cache.h"
@@ -397,7 +396,7 @@ TEST_F(PlayTest, CtrlPPrintsTheDealOnTheBoardAndLeavesTheGameAsItWas)
         EXPECT_EQ(text(panel), before[static_cast<size_t>(panel - 1)]) << "Panel" << panel;
     EXPECT_TRUE(reports.empty());
 
-    Worksheet sheet = boardWorksheet(*window);
+    Worksheet sheet = window->boardWorksheet();
     ASSERT_EQ(sheet.rows.size(), 10U);
     for (int k = 1; k <= 10; ++k) {
         const std::string& word = window->game().gameWord(k);
@@ -406,7 +405,7 @@ TEST_F(PlayTest, CtrlPPrintsTheDealOnTheBoardAndLeavesTheGameAsItWas)
     }
     EXPECT_EQ(sheet.texts.title, "Trova la parola");
     click(*window->MaiuscoloMinuscolo);
-    sheet = boardWorksheet(*window);
+    sheet = window->boardWorksheet();
     EXPECT_EQ(sheet.rows[0].letters, AnagramKey(window->game().gameWord(1))) << "the case box's small letters";
 }
 
