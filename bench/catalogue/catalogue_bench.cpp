@@ -8,7 +8,7 @@
 
 #include "game/game.h"
 #include "support/memory_board.h"
-#include "support/memory_catalogue.h"
+#include "game/name_catalogue.h"
 #include "support/ratio.h"
 #include "support/scripted_random.h"
 
@@ -67,7 +67,7 @@ void BM_CatalogueBuild(benchmark::State& state)
 {
     const std::string pictureFolder = folder().programFolder() + "immagini/";
     MemoryBoard board;
-    MemoryCatalogue catalogue;
+    NameCatalogue catalogue;
     ScriptedRandom random;
     Game game(board, catalogue, random);
     for (auto _ : state) {

@@ -4,6 +4,14 @@
 
 #include "app/design.h"
 
+#include "i18n/tlanguage.h"
+#include "layout/nobderp.h"
+#include "picture/jpgimg.h"
+#include "widgets/controls.h"
+
+#include <QFont>
+#include <QPalette>
+
 namespace brindolo {
 
 namespace {
@@ -86,6 +94,158 @@ const PictureDesign& immagineDesign()
 std::span<const ControlDesign> principaleControls()
 {
     return kControls;
+}
+
+namespace {
+
+// The one place that decides the class of the panel holding every control.
+TControl* makeResizerPanel(TComponent* owner, TControl* parent)
+{
+    auto* panel = new TNoBDEResizerPanel(owner, parent);
+    panel->setAllowChanges(false);
+    panel->setActive(true);
+    return panel;
+}
+
+template <typename Control>
+TControl* make(TComponent* owner, TControl* parent)
+{
+    return new Control(owner, parent);
+}
+
+// Indexed by ControlKind, in its order.
+TControl* (*const kMakers[])(TComponent*, TControl*) = {
+    makeResizerPanel,   make<TShape>,      make<TPanel>,    make<TJPEGImage>,
+    make<TMemo>,        make<TRzComboBox>, make<TCheckBox>, make<TComboBox>,
+};
+
+TControl* makeControl(ControlKind kind, TComponent* owner, TControl* parent)
+{
+    return kMakers[static_cast<int>(kind)](owner, parent);
+}
+
+void applyColour(TControl& control, QRgb colour)
+{
+    if (auto* panel = dynamic_cast<TPanel*>(&control)) {
+        panel->setColor(QColor(colour));
+        return;
+    }
+    if (auto* shape = dynamic_cast<TShape*>(&control)) {
+        shape->setBrushColor(QColor(colour));
+        return;
+    }
+    // A drop-down's colour is that of its text field and its list.
+    QWidget& widget = control.widget();
+    QPalette palette = widget.palette();
+    for (QPalette::ColorRole role : {QPalette::Base, QPalette::Window, QPalette::Button})
+        palette.setColor(role, QColor(colour));
+    widget.setPalette(palette);
+    widget.setAutoFillBackground(true);
+}
+
+void applyFont(TControl& control, const DesignFont& design)
+{
+    QWidget& widget = control.widget();
+    QFont font = widget.font();
+    font.setPixelSize(design.pixels);
+    font.setBold(design.bold);
+    widget.setFont(font);
+    QPalette palette = widget.palette();
+    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        palette.setColor(role, QColor(design.colour));
+    widget.setPalette(palette);
+}
+
+void applyCaption(TControl& control, const QString& caption)
+{
+    if (auto* panel = dynamic_cast<TPanel*>(&control))
+        panel->setCaption(caption);
+    else if (auto* box = dynamic_cast<TCheckBox*>(&control))
+        box->setText(caption);
+    else if (auto* combo = dynamic_cast<TCustomComboBox*>(&control))
+        combo->setEditText(caption);
+}
+
+void applyPicture(TJPEGImage& picture, const ControlDesign& design)
+{
+    const PictureDesign& settings = immagineDesign();
+    picture.setNumOfColors(settings.decode.numOfColors);
+    picture.setDCTMethod(settings.decode.dctMethod);
+    picture.setDither(settings.decode.dither);
+    picture.setFastProcessing(settings.decode.fastProcessing);
+    picture.setGrayScale(settings.decode.grayScale);
+    picture.setNoSmooth(settings.decode.noSmooth);
+    picture.setOnePass(settings.decode.onePass);
+    picture.setAutoTransform(settings.decode.autoTransform);
+    picture.setProgressStep(settings.progressStep);
+    picture.setQuality(settings.quality);
+    picture.setCenter(design.state & PictureCentred);
+    picture.setStretch(design.state & PictureStretched);
+    picture.setProportional(design.state & PictureProportional);
+}
+
+void applyState(TControl& control, const ControlDesign& design)
+{
+    if (auto* panel = dynamic_cast<TPanel*>(&control)) {
+        if (design.state & DragSource)
+            panel->setDragMode(TDragMode::Automatic);
+        if (design.state & CaptionLeft)
+            panel->setCaptionAlignment(TCaptionAlignment::LeftJustify);
+    }
+    if (auto* box = dynamic_cast<TCheckBox*>(&control))
+        box->setChecked(design.state & Checked);
+    if (auto* combo = dynamic_cast<TCustomComboBox*>(&control))
+        combo->setItemHeight(design.itemHeight);
+    if (auto* sorted = dynamic_cast<TComboBox*>(&control))
+        sorted->setSorted(design.state & Sorted);
+    if (auto* picture = dynamic_cast<TJPEGImage*>(&control))
+        applyPicture(*picture, design);
+    if (design.state & FillsParent)
+        control.setAlign(TAlign::Client);
+    if (design.state & Disabled)
+        control.setEnabled(false);
+    if (design.state & Hidden)
+        control.setVisible(false);
+}
+
+}  // namespace
+
+void buildFromDesign(TForm& form)
+{
+    const WindowDesign& window = principaleDesign();
+    form.setLoading(true);
+    form.setName(QLatin1String(window.name));
+    form.setCaption(QString::fromUtf8(window.caption));
+    QFont font(QString::fromLatin1(window.fontFamily));
+    font.setPixelSize(window.fontPixels);
+    form.setFont(font);
+    form.setGeometry(window.left, window.top, window.clientWidth, window.clientHeight);
+
+    for (const ControlDesign& design : principaleControls()) {
+        TControl* parent = sameTextAscii(QString::fromLatin1(design.parent), form.name())
+            ? &form
+            : require<TControl>(form, design.parent);
+        TControl& control = *makeControl(design.kind, &form, parent);
+        control.setLoading(true);
+        control.setName(QLatin1String(design.name));
+        control.setBounds(design.left, design.top, design.width, design.height);
+        if (design.hasColour)
+            applyColour(control, design.colour);
+        if (design.font.pixels > 0)
+            applyFont(control, design.font);
+        applyCaption(control, QString::fromUtf8(design.caption));
+        applyState(control, design);
+    }
+
+    auto* language = new TLanguage(&form);
+    language->setName(QStringLiteral("Language1"));
+    language->setProperties({QStringLiteral("Principale.Esci.Caption"), QStringLiteral("Principale.Panel32.Caption"),
+                              QStringLiteral("Principale.Panel34.Caption"), QStringLiteral("Principale.Panel35.Caption"),
+                              QStringLiteral("Principale.Voce.Caption"), QStringLiteral("Principale.Caption")});
+
+    for (int i = 0; i < form.componentCount(); ++i)
+        form.component(i)->loaded();
+    form.loaded();
 }
 
 }  // namespace brindolo

@@ -10,9 +10,12 @@
 // these names, so the values matter beyond looks.
 
 #include "picture/codec/jpeg_decode.h"
+#include "widgets/tcomponent.h"
 
 #include <QRgb>
 #include <span>
+#include <stdexcept>
+#include <string>
 
 namespace brindolo {
 
@@ -72,5 +75,24 @@ struct PictureDesign {
 const WindowDesign& principaleDesign();
 const PictureDesign& immagineDesign();
 std::span<const ControlDesign> principaleControls();
+
+class TForm;
+
+// Builds form as the design says, as a form file loads: its name, caption,
+// font and client area, then every control in the design's order, owned by
+// form whatever container it lies on, and the translator Language1; each is
+// told at the end that it is loaded.
+void buildFromDesign(TForm& form);
+
+// The component of the design named name; its absence is a programming
+// error.
+template <typename T>
+T* require(const TComponent& owner, const char* name)
+{
+    auto* found = dynamic_cast<T*>(owner.findComponent(QString::fromLatin1(name)));
+    if (!found)
+        throw std::logic_error(std::string("The design lacks ") + name);
+    return found;
+}
 
 }  // namespace brindolo

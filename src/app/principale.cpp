@@ -40,131 +40,6 @@ namespace {
 // How long the praise stays over the picture at the end of a game.
 constexpr int kPraiseMilliseconds = 2500;
 
-// The one place that decides the class of the panel holding every control.
-TPanel* makeResizerPanel(TComponent* owner, TControl* parent)
-{
-    auto* panel = new TNoBDEResizerPanel(owner, parent);
-    panel->setAllowChanges(false);
-    panel->setActive(true);
-    return panel;
-}
-
-TControl* makeControl(ControlKind kind, TComponent* owner, TControl* parent)
-{
-    switch (kind) {
-    case ControlKind::ResizerPanel:
-        return makeResizerPanel(owner, parent);
-    case ControlKind::Shape:
-        return new TShape(owner, parent);
-    case ControlKind::Panel:
-        return new TPanel(owner, parent);
-    case ControlKind::Picture:
-        return new TJPEGImage(owner, parent);
-    case ControlKind::Memo:
-        return new TMemo(owner, parent);
-    case ControlKind::RzComboBox:
-        return new TRzComboBox(owner, parent);
-    case ControlKind::CheckBox:
-        return new TCheckBox(owner, parent);
-    case ControlKind::ComboBox:
-        return new TComboBox(owner, parent);
-    }
-    throw std::logic_error("Unknown control kind");
-}
-
-void applyColour(TControl& control, QRgb colour)
-{
-    if (auto* panel = dynamic_cast<TPanel*>(&control)) {
-        panel->setColor(QColor(colour));
-        return;
-    }
-    if (auto* shape = dynamic_cast<TShape*>(&control)) {
-        shape->setBrushColor(QColor(colour));
-        return;
-    }
-    // A drop-down's colour is that of its text field and its list.
-    QWidget& widget = control.widget();
-    QPalette palette = widget.palette();
-    for (QPalette::ColorRole role : {QPalette::Base, QPalette::Window, QPalette::Button})
-        palette.setColor(role, QColor(colour));
-    widget.setPalette(palette);
-    widget.setAutoFillBackground(true);
-}
-
-void applyFont(TControl& control, const DesignFont& design)
-{
-    QWidget& widget = control.widget();
-    QFont font = widget.font();
-    font.setPixelSize(design.pixels);
-    font.setBold(design.bold);
-    widget.setFont(font);
-    QPalette palette = widget.palette();
-    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
-        palette.setColor(role, QColor(design.colour));
-    widget.setPalette(palette);
-}
-
-void applyCaption(TControl& control, const QString& caption)
-{
-    if (auto* panel = dynamic_cast<TPanel*>(&control))
-        panel->setCaption(caption);
-    else if (auto* box = dynamic_cast<TCheckBox*>(&control))
-        box->setText(caption);
-    else if (auto* combo = dynamic_cast<TCustomComboBox*>(&control))
-        combo->setEditText(caption);
-}
-
-void applyPicture(TJPEGImage& picture, const ControlDesign& design)
-{
-    const PictureDesign& settings = immagineDesign();
-    picture.setNumOfColors(settings.decode.numOfColors);
-    picture.setDCTMethod(settings.decode.dctMethod);
-    picture.setDither(settings.decode.dither);
-    picture.setFastProcessing(settings.decode.fastProcessing);
-    picture.setGrayScale(settings.decode.grayScale);
-    picture.setNoSmooth(settings.decode.noSmooth);
-    picture.setOnePass(settings.decode.onePass);
-    picture.setAutoTransform(settings.decode.autoTransform);
-    picture.setProgressStep(settings.progressStep);
-    picture.setQuality(settings.quality);
-    picture.setCenter(design.state & PictureCentred);
-    picture.setStretch(design.state & PictureStretched);
-    picture.setProportional(design.state & PictureProportional);
-}
-
-void applyState(TControl& control, const ControlDesign& design)
-{
-    if (auto* panel = dynamic_cast<TPanel*>(&control)) {
-        if (design.state & DragSource)
-            panel->setDragMode(TDragMode::Automatic);
-        if (design.state & CaptionLeft)
-            panel->setCaptionAlignment(TCaptionAlignment::LeftJustify);
-    }
-    if (auto* box = dynamic_cast<TCheckBox*>(&control))
-        box->setChecked(design.state & Checked);
-    if (auto* combo = dynamic_cast<TCustomComboBox*>(&control))
-        combo->setItemHeight(design.itemHeight);
-    if (auto* sorted = dynamic_cast<TComboBox*>(&control))
-        sorted->setSorted(design.state & Sorted);
-    if (auto* picture = dynamic_cast<TJPEGImage*>(&control))
-        applyPicture(*picture, design);
-    if (design.state & FillsParent)
-        control.setAlign(TAlign::Client);
-    if (design.state & Disabled)
-        control.setEnabled(false);
-    if (design.state & Hidden)
-        control.setVisible(false);
-}
-
-template <typename T>
-T* require(const TComponent& owner, const char* name)
-{
-    auto* found = dynamic_cast<T*>(owner.findComponent(QString::fromLatin1(name)));
-    if (!found)
-        throw std::logic_error(std::string("The design lacks ") + name);
-    return found;
-}
-
 }  // namespace
 
 TPrincipale::TPrincipale(TComponent* owner, std::string programFolder, std::unique_ptr<RandomSource> random,
@@ -179,7 +54,7 @@ TPrincipale::TPrincipale(TComponent* owner, std::string programFolder, std::uniq
         programFolder_ = brindolo::programFolder();
     if (!random_)
         random_ = std::make_unique<ClockRandom>();
-    buildFromDesign();
+    buildFromDesign(*this);
     bindControls();
     board_ = std::make_unique<WindowBoard>(panels_, *MaiuscoloMinuscolo, *Immagine, *ImmagineContenitore);
     catalogue_ = std::make_unique<MemoCatalogue>(*Memo1);
@@ -201,44 +76,6 @@ TPrincipale::~TPrincipale()
     DragController::instance().cancel();
 }
 
-void TPrincipale::buildFromDesign()
-{
-    const WindowDesign& window = principaleDesign();
-    setLoading(true);
-    setName(QLatin1String(window.name));
-    setCaption(QString::fromUtf8(window.caption));
-    QFont font(QString::fromLatin1(window.fontFamily));
-    font.setPixelSize(window.fontPixels);
-    setFont(font);
-    setGeometry(window.left, window.top, window.clientWidth, window.clientHeight);
-
-    for (const ControlDesign& design : principaleControls()) {
-        TControl* parent = sameTextAscii(QString::fromLatin1(design.parent), name())
-            ? this
-            : require<TControl>(*this, design.parent);
-        TControl& control = *makeControl(design.kind, this, parent);
-        control.setLoading(true);
-        control.setName(QLatin1String(design.name));
-        control.setBounds(design.left, design.top, design.width, design.height);
-        if (design.hasColour)
-            applyColour(control, design.colour);
-        if (design.font.pixels > 0)
-            applyFont(control, design.font);
-        applyCaption(control, QString::fromUtf8(design.caption));
-        applyState(control, design);
-    }
-
-    Language1 = new TLanguage(this);
-    Language1->setName(QStringLiteral("Language1"));
-    Language1->setProperties({QStringLiteral("Principale.Esci.Caption"), QStringLiteral("Principale.Panel32.Caption"),
-                              QStringLiteral("Principale.Panel34.Caption"), QStringLiteral("Principale.Panel35.Caption"),
-                              QStringLiteral("Principale.Voce.Caption"), QStringLiteral("Principale.Caption")});
-
-    for (int i = 0; i < componentCount(); ++i)
-        component(i)->loaded();
-    loaded();
-}
-
 void TPrincipale::bindControls()
 {
     PannelloPrincipale = require<TPanel>(*this, "PannelloPrincipale");
@@ -248,6 +85,7 @@ void TPrincipale::bindControls()
     ImmagineContenitore = require<TPanel>(*this, "ImmagineContenitore");
     Immagine = require<TJPEGImage>(*this, "Immagine");
     Memo1 = require<TMemo>(*this, "Memo1");
+    Language1 = require<TLanguage>(*this, "Language1");
     Esci = require<TPanel>(*this, "Esci");
     SceltaLingua = require<TRzComboBox>(*this, "SceltaLingua");
     MaiuscoloMinuscolo = require<TCheckBox>(*this, "MaiuscoloMinuscolo");
@@ -317,7 +155,6 @@ void TPrincipale::FormCreate()
     }
     game_->buildCatalogue(wordListFolder(places_, programFolder_, startLanguage_.toStdString()));
     listThemes();
-    updateVoiceLanguage();
 }
 
 void TPrincipale::listThemes()

@@ -139,7 +139,6 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void buildFromDesign();
     void bindControls();
     void wireEvents();
     void setUpKeyboard();

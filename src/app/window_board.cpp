@@ -94,13 +94,13 @@ QString displayName(const std::string& name)
 
 void MemoCatalogue::clear()
 {
-    names_.clear();
+    NameCatalogue::clear();
     memo_.clear();
 }
 
 void MemoCatalogue::append(const std::string& name)
 {
-    names_.push_back(name);
+    NameCatalogue::append(name);
     memo_.appendLine(displayName(name));
 }
 

@@ -10,6 +10,7 @@
 // its UTF-8 form.
 
 #include "game/board_map.h"
+#include "game/name_catalogue.h"
 #include "game/ports.h"
 
 #include <QString>
@@ -57,20 +58,16 @@ private:
     TPanel& container_;
 };
 
-// The picture catalogue: the names as the file system's bytes, mirrored one
+// The picture catalogue, its names (the file system's bytes) mirrored one
 // per line into a text list for display.
-class MemoCatalogue : public Catalogue {
+class MemoCatalogue : public NameCatalogue {
 public:
     explicit MemoCatalogue(TMemo& memo) : memo_(memo) {}
     void clear() override;
     void append(const std::string& name) override;
-    int count() const override { return static_cast<int>(names_.size()); }
-    // Throws std::out_of_range outside 0 .. count() - 1.
-    std::string entry(int index) const override { return names_.at(static_cast<size_t>(index)); }
 
 private:
     TMemo& memo_;
-    std::vector<std::string> names_;
 };
 
 }  // namespace brindolo

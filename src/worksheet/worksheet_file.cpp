@@ -6,6 +6,7 @@
 
 #include "game/clock_random.h"
 #include "game/game.h"
+#include "game/name_catalogue.h"
 #include "system/errors.h"
 #include "system/output_file.h"
 #include "worksheet/worksheet.h"
@@ -17,24 +18,9 @@
 
 namespace brindolo {
 
-namespace {
-
-class ListCatalogue : public Catalogue {
-public:
-    void clear() override { names_.clear(); }
-    void append(const std::string& name) override { names_.push_back(name); }
-    int count() const override { return static_cast<int>(names_.size()); }
-    std::string entry(int index) const override { return names_.at(static_cast<size_t>(index)); }
-
-private:
-    std::vector<std::string> names_;
-};
-
-}  // namespace
-
 void writeWorksheet(const WorksheetRequest& request, const std::string& path)
 {
-    ListCatalogue catalogue;
+    NameCatalogue catalogue;
     readCatalogue(catalogue, request.wordFolder, request.theme);
     const std::string folder = request.wordFolder + (request.theme.empty() ? "" : request.theme + "/");
     if (catalogue.count() == 0)

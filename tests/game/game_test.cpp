@@ -7,7 +7,7 @@
 #include "game/game.h"
 #include "game/word_rules.h"
 #include "support/memory_board.h"
-#include "support/memory_catalogue.h"
+#include "game/name_catalogue.h"
 #include "support/scripted_random.h"
 #include "system/errors.h"
 
@@ -60,7 +60,7 @@ protected:
     std::string tileText(int n) const { return board.text(panelName(tile(n))); }
 
     MemoryBoard board;
-    MemoryCatalogue catalogue;
+    NameCatalogue catalogue;
     ScriptedRandom random;
     Game game{board, catalogue, random};
 };
@@ -348,7 +348,7 @@ TEST(SeededDeal, TheSameSeedDealsTheSameWordsOnTheBoardAndOffIt)
     std::vector<std::string> names;
     for (int n = 0; n < 40; ++n)
         names.push_back("word" + std::to_string(n) + ".jpg");
-    const MemoryCatalogue catalogue(names);
+    const NameCatalogue catalogue(names);
     SeededRandom first(7);
     SeededRandom again(7);
     SeededRandom other(8);
@@ -358,7 +358,7 @@ TEST(SeededDeal, TheSameSeedDealsTheSameWordsOnTheBoardAndOffIt)
     EXPECT_GT(std::set<std::string>(dealt.begin(), dealt.end()).size(), 1U) << "ten draws, not one repeated";
 
     MemoryBoard board;
-    MemoryCatalogue boardCatalogue;
+    NameCatalogue boardCatalogue;
     SeededRandom seeded(7);
     Game game(board, boardCatalogue, seeded);
     for (const std::string& name : names)
@@ -367,7 +367,7 @@ TEST(SeededDeal, TheSameSeedDealsTheSameWordsOnTheBoardAndOffIt)
     EXPECT_EQ(game.gameWords(), dealt);
 
     SeededRandom empty(7);
-    for (const std::string& word : dealWords(MemoryCatalogue(), empty))
+    for (const std::string& word : dealWords(NameCatalogue(), empty))
         EXPECT_EQ(word, "");
 }
 
@@ -379,7 +379,7 @@ TEST(DealRules, LongestAndNoRepeatsChooseTheWordsDealt)
     std::vector<std::string> names = {"città.jpg", "elefante.jpg", "ippopotamo.jpg"};
     for (int n = 0; n < 12; ++n)
         names.push_back("w" + std::to_string(n) + ".jpg");
-    const MemoryCatalogue catalogue(names);
+    const NameCatalogue catalogue(names);
     EXPECT_EQ(dealableCount(catalogue, {5, true}), 13);
     EXPECT_EQ(dealableCount(catalogue, {8, true}), 14);
     EXPECT_EQ(dealableCount(catalogue, {1, true}), 0);
@@ -397,12 +397,12 @@ TEST(DealRules, LongestAndNoRepeatsChooseTheWordsDealt)
         themed.push_back("w" + std::to_string(n) + ".jpg");
     for (int game = 0; game < 50; ++game) {
         std::set<std::string> words;
-        for (const std::string& word : dealWords(MemoryCatalogue(themed), random, {0, false}))
+        for (const std::string& word : dealWords(NameCatalogue(themed), random, {0, false}))
             words.insert(lowerCase(wordStem(word)));
         EXPECT_EQ(words.size(), 10U);
     }
     // Too few for ten different words: those there are, with repeats; none: an empty deal.
-    const auto few = dealWords(MemoryCatalogue({"a.jpg", "bb.jpg", "ccc.jpg"}), random, {2, false});
+    const auto few = dealWords(NameCatalogue({"a.jpg", "bb.jpg", "ccc.jpg"}), random, {2, false});
     EXPECT_EQ(std::set<std::string>(few.begin(), few.end()), (std::set<std::string>{"a.jpg", "bb.jpg"}));
     EXPECT_EQ(dealWords(catalogue, random, {1, true}), (std::array<std::string, kWordsPerGame>{}));
 
@@ -416,7 +416,7 @@ TEST(DealRules, LongestAndNoRepeatsChooseTheWordsDealt)
     EXPECT_EQ(sheet[0], "w11.jpg");
     EXPECT_EQ(std::set<std::string>(sheet.begin(), sheet.end()).size(), 10U);
     const std::array<std::string, kWordsPerGame> twice{"a.jpg", "a.jpg"};
-    EXPECT_EQ(differentWords(twice, MemoryCatalogue({"a.jpg", "b.jpg"}), random, {}), twice) << "cannot make ten";
+    EXPECT_EQ(differentWords(twice, NameCatalogue({"a.jpg", "b.jpg"}), random, {}), twice) << "cannot make ten";
 }
 
 }  // namespace

@@ -6,7 +6,7 @@
 #include "game/word_list.h"
 #include "game/word_rules.h"
 #include "support/memory_board.h"
-#include "support/memory_catalogue.h"
+#include "game/name_catalogue.h"
 #include "support/scripted_random.h"
 
 #include <gtest/gtest.h>
@@ -101,7 +101,7 @@ protected:
 
     fs::path program;
     MemoryBoard board;
-    MemoryCatalogue catalogue;
+    NameCatalogue catalogue;
     ScriptedRandom random;
     Game game{board, catalogue, random};
 };

@@ -3,6 +3,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #pragma once
+// The picture catalogue held as a list of names in memory: the window's
+// (which also shows it), the worksheet's, and the tests'.
 
 #include "game/ports.h"
 
@@ -11,16 +13,15 @@
 
 namespace brindolo {
 
-// The picture catalogue held in memory, in the order names were appended.
-class MemoryCatalogue : public Catalogue {
+class NameCatalogue : public Catalogue {
 public:
-    MemoryCatalogue() = default;
-    explicit MemoryCatalogue(std::vector<std::string> names) : names_(std::move(names)) {}
+    NameCatalogue() = default;
+    explicit NameCatalogue(std::vector<std::string> names) : names_(std::move(names)) {}
 
     void clear() override { names_.clear(); }
     void append(const std::string& name) override { names_.push_back(name); }
     int count() const override { return static_cast<int>(names_.size()); }
-    // Throws std::out_of_range for an index outside 0 .. count() - 1.
+    // Throws std::out_of_range outside 0 .. count() - 1.
     std::string entry(int index) const override;
 
     const std::vector<std::string>& names() const { return names_; }

@@ -2,13 +2,13 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "support/memory_catalogue.h"
+#include "game/name_catalogue.h"
 
 #include <stdexcept>
 
 namespace brindolo {
 
-std::string MemoryCatalogue::entry(int index) const
+std::string NameCatalogue::entry(int index) const
 {
     if (index < 0)
         throw std::out_of_range("catalogue index " + std::to_string(index));
