@@ -132,6 +132,11 @@ CommandLine readCommandLine(int argc, char** argv)
     const QCommandLineOption locked(QStringLiteral("locked"),
                                     QStringLiteral("Hide the exit and the language flag and keep the window open; "
                                                    "Ctrl+Alt+Shift+Q ends the game."));
+    const QCommandLineOption scan(
+        QStringLiteral("scan"),
+        QStringLiteral("Step the focus by itself every <seconds> (0.5 to 10), for play with one or two switches: "
+                       "Space, Return or a click chooses, Tab or a right click steps on."),
+        QStringLiteral("seconds"));
     const QCommandLineOption results(
         QStringLiteral("results"),
         QStringLiteral("Write each game's result to <folder>/LOGIN.csv, for the teacher."), QStringLiteral("folder"));
@@ -147,6 +152,7 @@ CommandLine readCommandLine(int argc, char** argv)
     parser.addOption(language);
     parser.addOption(fullscreen);
     parser.addOption(locked);
+    parser.addOption(scan);
     parser.addOption(font);
     parser.addOption(mute);
     parser.addOption(check);
@@ -188,6 +194,8 @@ CommandLine readCommandLine(int argc, char** argv)
         line.language = parser.value(language);
     if (parser.isSet(font))
         line.font = parser.value(font);
+    if (parser.isSet(scan))
+        line.scan = parser.value(scan);
     if (parser.isSet(theme))
         line.theme = parser.value(theme);
     line.noRepeats = parser.isSet(noRepeats);
