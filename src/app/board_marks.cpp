@@ -18,6 +18,7 @@ namespace {
 // Widths at the design size, in pixels. The focus frame is a dark band with
 // a white one inside it, so that it shows on light and dark controls alike.
 constexpr double kFocusWidth = 3;
+constexpr double kBoldFocusWidth = 5;
 constexpr double kPickedWidth = 5;
 const QColor kFocusColour{0, 0, 160};
 const QColor kPickedColour{Qt::black};
@@ -48,9 +49,16 @@ BoardMarks::BoardMarks(QWidget& board, int designHeight) : QWidget(&board), boar
     raise();
 }
 
+void BoardMarks::setBoldFocus(bool bold)
+{
+    boldFocus_ = bold;
+    followFocus();
+}
+
 int BoardMarks::focusWidth() const
 {
-    return std::max(2, qRound(height() * kFocusWidth / designHeight_));
+    const double design = boldFocus_ ? kBoldFocusWidth : kFocusWidth;
+    return std::max(boldFocus_ ? 3 : 2, qRound(height() * design / designHeight_));
 }
 
 int BoardMarks::pickedWidth() const

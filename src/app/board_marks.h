@@ -29,6 +29,8 @@ public:
     // The control of the board that holds the window's focus, or none.
     QWidget* focused() const;
 
+    // A bolder focus frame, for a player who follows a switch scan from afar.
+    void setBoldFocus(bool bold);
     int focusWidth() const;
     int pickedWidth() const;
     // Where the focus frame lies, in the board's coordinates; empty when none.
@@ -53,6 +55,7 @@ private:
     int designHeight_;
     QPointer<QWidget> picked_;
     QRect focusShown_;
+    bool boldFocus_ = false;
     std::vector<std::vector<QWidget*>> groups_;
     QString message_;
     QPointer<const QWidget> messageOver_;

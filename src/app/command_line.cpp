@@ -164,6 +164,10 @@ CommandLine readCommandLine(int argc, char** argv)
     const auto fullscreen = option({"fullscreen"}, "Show the board over the whole screen.");
     const auto locked = option(
         {"locked"}, "Hide the exit and the language flag and keep the window open; Ctrl+Alt+Shift+Q ends the game.");
+    const auto scan = option({"scan"},
+                             "Step the focus by itself every <seconds> (0.5 to 10), for play with one or two "
+                             "switches: Space, Return or a click chooses, Tab or a right click steps on.",
+                             "seconds");
     const auto font =
         option({"font"}, "Show the board's words in <family>, an installed font (Andika, OpenDyslexic).", "family");
     const auto mute = option({"mute"}, "Start with the voice off: found words are not said aloud.");
@@ -211,6 +215,8 @@ CommandLine readCommandLine(int argc, char** argv)
         line.language = parser.value(language);
     if (parser.isSet(font))
         line.font = parser.value(font);
+    if (parser.isSet(scan))
+        line.scan = parser.value(scan);
     if (parser.isSet(theme))
         line.theme = parser.value(theme);
     line.noRepeats = parser.isSet(noRepeats);

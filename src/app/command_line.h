@@ -35,6 +35,7 @@ struct CommandLine {
     std::optional<int> longest;       // --longest
     bool noRepeats = false;           // --no-repeats
     bool locked = false;              // --locked
+    std::optional<QString> scan;      // --scan's seconds, as typed
     WorksheetOptions worksheet;       // --worksheet and the options that go with it
     QString text;                     // the help or version text, or what is wrong
 };

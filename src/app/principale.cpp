@@ -221,6 +221,8 @@ void TPrincipale::Panel35Click()
     }
     if (const int first = game_->nextTileToPick(board_map::kTiles.last); first != 0 && Panel(board_map::kPlayButton)->isHidden())
         Panel(first)->setFocus();
+    if (scanner_)
+        scanner_->restart();
     if (failure)
         std::rethrow_exception(failure);
 }
@@ -300,7 +302,9 @@ void TPrincipale::afterDrop(const std::optional<Find>& found, int tile, int slot
                          QFile::decodeName(QByteArray::fromStdString(found->picture)));
     if (found->gameOver)
         marks_->showMessage(speech_->praise(), *ImmagineContenitore, kPraiseMilliseconds);
-    if (!Panel(board_map::kPlayButton)->isHidden())
+    if (scanner_)
+        scanner_->restart();
+    else if (!Panel(board_map::kPlayButton)->isHidden())
         Panel(board_map::kPlayButton)->setFocus();
     else if (const int next = game_->nextTileToPick(tile); next != 0)
         Panel(next)->setFocus();
@@ -377,6 +381,8 @@ void TPrincipale::apply(const StartSettings& start, Speaker& speaker, RecordingP
         lock();
     if (!start.resultsFolder.empty())
         results_ = std::make_unique<ResultsWriter>(start.resultsFolder, loginName());
+    if (start.scanBeat > 0)
+        startScanning(start.scanBeat);
     if (start.fullscreen)
         showFullScreen();
     else

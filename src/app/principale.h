@@ -10,6 +10,7 @@
 #include "app/board_marks.h"
 #include "app/board_speech.h"
 #include "app/start_settings.h"
+#include "app/switch_scanner.h"
 #include "app/theme_chooser.h"
 #include "app/window_board.h"
 #include "app/word_voice.h"
@@ -26,6 +27,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace brindolo {
 
@@ -111,8 +113,8 @@ public:
     // Takes what the settings files and the command line chose for this
     // start, the one place they reach the window: the font, the case box,
     // the voice (through speaker), the theme and the deal's rules, the
-    // classroom lock, the results folder, and the window shown full screen
-    // or maximized. A font family that is not
+    // classroom lock, the results folder, the switch scan, and the window
+    // shown full screen or maximized. A font family that is not
     // installed, a theme the word list lacks, or too few words of the
     // longest length is one warning line on standard error.
     void apply(const StartSettings& start, Speaker& speaker, RecordingPlayer* recordings = nullptr);
@@ -127,6 +129,9 @@ public:
     // the teacher's chord, kUnlockChord, ends the game.
     void lock();
     static constexpr QKeyCombination kUnlockChord{Qt::ControlModifier | Qt::AltModifier | Qt::ShiftModifier, Qt::Key_Q};
+    // The switch scan that the settings asked for (scan=, --scan); none
+    // without one.
+    SwitchScanner* scanner() const { return scanner_.get(); }
     // The hint bar clicked, or Space or Enter pressed on it.
     void Panel31Click();
     void VoceClick();
@@ -151,6 +156,12 @@ private:
     void afterDrop(const std::optional<Find>& found, int tile, int slot);
     // The game under way, if any, written where the school wants results.
     void recordGame();
+    // The focus steps by itself every beat milliseconds, with a bold frame.
+    void startScanning(int beat);
+    // What a switch can choose now: GIOCA between games; the tiles that can
+    // be picked; once one is, the slots still to find, then the picked tile,
+    // which chosen again is put back.
+    std::vector<QWidget*> scanChoices() const;
     // The words' language follows the word list, and for a list of one's
     // own the interface language.
     void updateVoiceLanguage();
@@ -177,6 +188,8 @@ private:
     GameTally tally_;
     // None unless a results folder was set.
     std::unique_ptr<ResultsWriter> results_;
+    // None unless scanning was asked for.
+    std::unique_ptr<SwitchScanner> scanner_;
 };
 
 }  // namespace brindolo

@@ -3,8 +3,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The window's keyboard and focus: the tab order, which tiles take the
-// focus, the arrows over the two columns, and putting a picked tile back
-// with Escape or a click elsewhere.
+// focus, the arrows over the two columns, putting a picked tile back with
+// Escape or a click elsewhere, and the switch scan.
 
 #include "app/principale.h"
 
@@ -87,8 +87,39 @@ void TPrincipale::FormKeyDown(QKeyEvent& event)
     tilesChanged();
 }
 
+void TPrincipale::startScanning(int beat)
+{
+    scanner_ = std::make_unique<SwitchScanner>(*this, beat, [this] { return scanChoices(); },
+                                               [this] { return voice_ && voice_->speaking(); });
+    marks_->setBoldFocus(true);
+}
+
+std::vector<QWidget*> TPrincipale::scanChoices() const
+{
+    if (!Panel(board_map::kPlayButton)->isHidden())
+        return {Panel(board_map::kPlayButton)};
+    std::vector<QWidget*> choices;
+    const int picked = game_->pickedTile();
+    if (picked == 0) {
+        for (int n = 1; n <= board_map::kWordsPerGame; ++n)
+            if (game_->canPick(n))
+                choices.push_back(Panel(board_map::tile(n)));
+        return choices;
+    }
+    for (int n = 1; n <= board_map::kWordsPerGame; ++n)
+        if (Panel(board_map::slot(n))->isEnabled())
+            choices.push_back(Panel(board_map::slot(n)));
+    choices.push_back(Panel(picked));
+    return choices;
+}
+
 bool TPrincipale::eventFilter(QObject* watched, QEvent* event)
 {
+    if (scanner_) {
+        const auto* widget = qobject_cast<QWidget*>(watched);
+        if (widget && widget->window() == this && scanner_->takeSwitch(*event))
+            return true;
+    }
     if (event->type() == QEvent::MouseButtonPress && game_->pickedTile() != 0) {
         const auto* widget = qobject_cast<QWidget*>(watched);
         const auto* mouse = static_cast<QMouseEvent*>(event);

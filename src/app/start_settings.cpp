@@ -14,6 +14,7 @@
 
 #include <QFile>
 #include <QLocale>
+#include <algorithm>
 #include <cstring>
 #include <optional>
 #include <sys/stat.h>
@@ -36,7 +37,14 @@ struct Chosen {
     std::optional<bool> repeats;
     std::optional<bool> locked;
     std::optional<std::string> resultsFolder;
+    std::optional<int> scanBeat;
 };
+
+QString scanRange()
+{
+    return QStringLiteral("not a number of seconds from %1 to %2")
+        .arg(QString::number(kFastestScan / 1000.0), QString::number(kSlowestScan / 1000.0));
+}
 
 // The name in names that text stands for: the name itself in any case, or
 // its language's code or name ("fr", "French"). Empty when none.
@@ -142,10 +150,11 @@ void readFile(const QString& path, const QStringList& names, Chosen& chosen, QSt
         const bool known = key == QLatin1String("language") || key == QLatin1String("pictures")
             || key == QLatin1String("capitals") || key == QLatin1String("voice") || key == QLatin1String("fullscreen")
             || key == QLatin1String("font") || key == QLatin1String("theme") || key == QLatin1String("longest")
-            || key == QLatin1String("repeats") || key == QLatin1String("locked") || key == QLatin1String("results");
+            || key == QLatin1String("repeats") || key == QLatin1String("locked") || key == QLatin1String("results")
+            || key == QLatin1String("scan");
         if (!known) {
             ignore(QStringLiteral("no such setting (the settings are language, pictures, capitals, voice, "
-                                  "fullscreen, font, theme, longest, repeats, locked and results)"));
+                                  "fullscreen, font, theme, longest, repeats, locked, results and scan)"));
         } else if (isList) {
             ignore(QStringLiteral("a value with a comma must be written in double quotes"));
         } else if (key == QLatin1String("pictures")) {
@@ -188,6 +197,14 @@ void readFile(const QString& path, const QStringList& names, Chosen& chosen, QSt
                 chosen.longest = *letters;
             else
                 ignore(QStringLiteral("not a number of letters from 1 to %1").arg(kMostLetters));
+        } else if (key == QLatin1String("scan")) {
+            // Empty turns off a weaker file's scan.
+            if (text.trimmed().isEmpty())
+                chosen.scanBeat = 0;
+            else if (const std::optional<int> beat = readScanBeat(text))
+                chosen.scanBeat = *beat;
+            else
+                ignore(scanRange());
         } else if (const auto flag = readBoolean(text)) {
             std::optional<bool>& box = key == QLatin1String("capitals") ? chosen.capitals
                 : key == QLatin1String("voice")                      ? chosen.voice
@@ -202,6 +219,21 @@ void readFile(const QString& path, const QStringList& names, Chosen& chosen, QSt
 }
 
 }  // namespace
+
+std::optional<int> readScanBeat(const QString& seconds)
+{
+    // Plain decimals only: no sign, exponent, infinity or "nan", which a
+    // number reader would take.
+    const QString text = seconds.trimmed();
+    const auto digit = [](QChar c) { return c >= u'0' && c <= u'9'; };
+    const bool decimal = text.count(u'.') <= 1 && std::any_of(text.begin(), text.end(), digit)
+        && std::all_of(text.begin(), text.end(), [&](QChar c) { return c == u'.' || digit(c); });
+    bool number = false;
+    const double value = decimal ? QLocale::c().toDouble(text, &number) : 0;
+    if (!number || value * 1000 < kFastestScan || value * 1000 > kSlowestScan)
+        return std::nullopt;
+    return qRound(value * 1000);
+}
 
 StartSettings resolveStartSettings(const CommandLine& line, const StartSources& sources, QStringList& warnings)
 {
@@ -242,6 +274,12 @@ StartSettings resolveStartSettings(const CommandLine& line, const StartSources& 
         chosen.repeats = false;
     if (line.locked)
         chosen.locked = true;
+    if (line.scan) {
+        // The player asked for this pace: none other is put in its place.
+        chosen.scanBeat = readScanBeat(*line.scan).value_or(0);
+        if (*chosen.scanBeat == 0)
+            warnings << QStringLiteral("--scan %1: %2; no switch scan").arg(shown(line.scan->toUtf8()), scanRange());
+    }
 
     StartSettings settings;
     if (chosen.language) {
@@ -260,6 +298,7 @@ StartSettings resolveStartSettings(const CommandLine& line, const StartSources& 
     settings.repeats = chosen.repeats.value_or(settings.repeats);
     settings.locked = chosen.locked.value_or(settings.locked);
     settings.resultsFolder = chosen.resultsFolder.value_or(settings.resultsFolder);
+    settings.scanBeat = chosen.scanBeat.value_or(settings.scanBeat);
     return settings;
 }
 

@@ -20,6 +20,7 @@
 //   repeats=false        ten different words in every game
 //   locked=true          a classroom machine: no way out but the teacher's chord
 //   results=/srv/classe  where each pupil's results are written, as --results
+//   scan=1.5             the focus steps by itself every 1.5 s, for a switch
 
 #include "app/command_line.h"
 #include "system/errors.h"
@@ -27,6 +28,7 @@
 #include <QString>
 #include <QStringList>
 #include <cstdio>
+#include <optional>
 #include <string>
 
 namespace brindolo {
@@ -43,7 +45,15 @@ struct StartSettings {
     bool repeats = true;
     bool locked = false;  // ESCI and the flag hidden, the window not closed
     std::string resultsFolder;   // the file system's bytes; empty writes no results
+    int scanBeat = 0;            // the switch scan's pace in milliseconds; 0 for no scan
 };
+
+// The pace a switch scan takes, in milliseconds.
+inline constexpr int kFastestScan = 500;
+inline constexpr int kSlowestScan = 10000;
+// The scan's pace in milliseconds from seconds written as a decimal number
+// (1, 1.5) from kFastestScan to kSlowestScan; none for anything else.
+std::optional<int> readScanBeat(const QString& seconds);
 
 // What the settings are resolved from, besides the command line.
 struct StartSources {

@@ -74,6 +74,11 @@ void WordVoice::sayOrPlay(const QString& word, const QString& picture, const QSt
     });
 }
 
+bool WordVoice::speaking() const
+{
+    return speaker_.speaking() || (recordings_ && recordings_->playing());
+}
+
 bool WordVoice::canSpeak() const
 {
     return !voicesKnown_ || speaker_.canSpeak(language_);

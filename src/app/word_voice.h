@@ -42,6 +42,8 @@ public:
     void say(const QString& word, const QString& picture = {});
     // A word found; the tenth is followed by the praise.
     void sayFound(const QString& word, bool gameOver, const QString& picture = {});
+    // A word is being said or played now.
+    bool speaking() const;
 
 private:
     void sayOrPlay(const QString& word, const QString& picture, const QString& praise);

@@ -23,6 +23,7 @@ public:
 
     void play(const QString& path, Done done) override;
     void stop() override;
+    bool playing() const override { return static_cast<bool>(done_); }
 
 private:
     void finish(bool played);

@@ -24,6 +24,8 @@ public:
     virtual void play(const QString& path, Done done) = 0;
     // Cuts short whatever is playing, untold.
     virtual void stop() = 0;
+    // True from play() until its done is told or it is stopped.
+    virtual bool playing() const = 0;
 };
 
 }  // namespace brindolo

@@ -21,6 +21,9 @@ public:
     // Says text in the language, cutting short whatever is still being said.
     // Does nothing when no voice for the language can speak.
     virtual void say(const QString& text, const QString& language) = 0;
+    // True from a say() that found a voice until its text has been said (or
+    // cut short, or failed): what a switch scan waits for.
+    virtual bool speaking() const = 0;
 };
 
 }  // namespace brindolo

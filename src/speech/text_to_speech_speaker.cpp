@@ -17,13 +17,8 @@ void SpeechEngineHome::start()
 {
     if (!QTextToSpeech::availableEngines().isEmpty()) {
         engine_ = new QTextToSpeech(this);
-        // The speech-dispatcher engine may only learn later that its daemon
-        // failed. Other changes (speaking, ready again) leave the voices as
-        // they were.
-        connect(engine_, &QTextToSpeech::stateChanged, this, [this](QTextToSpeech::State state) {
-            if (state == QTextToSpeech::Error)
-                readVoices();
-        });
+        connect(engine_, &QTextToSpeech::stateChanged, this,
+                [this](QTextToSpeech::State state) { followState(state); });
         connect(engine_, &QTextToSpeech::errorOccurred, this,
                 [](QTextToSpeech::ErrorReason, const QString& text) { qCInfo(lcSpeech) << "engine:" << text; });
     }
@@ -54,18 +49,35 @@ void SpeechEngineHome::readVoices()
     emit voicesRead(locales, reason);
 }
 
-void SpeechEngineHome::say(const QString& text, const QLocale& locale)
+void SpeechEngineHome::followState(int state)
 {
-    if (!engine_)
-        return;
-    if (engine_->locale() != locale)
+    // The speech-dispatcher engine may only learn later that its daemon
+    // failed. Speaking and being ready again leave the voices as they were.
+    if (state == QTextToSpeech::Error)
+        readVoices();
+    if (state == QTextToSpeech::Speaking) {
+        begun_ = true;
+    } else if (begun_ || state == QTextToSpeech::Error) {
+        begun_ = false;
+        emit utteranceOver(utterance_);
+    }
+}
+
+void SpeechEngineHome::say(const QString& text, const QLocale& locale, int utterance)
+{
+    if (engine_ && engine_->locale() != locale)
         engine_->setLocale(locale);
-    if (engine_->locale() != locale) {
-        qCInfo(lcSpeech) << "no voice taken for" << locale.name() << "to say" << text;
+    if (!engine_ || engine_->locale() != locale) {
+        if (engine_)
+            qCInfo(lcSpeech) << "no voice taken for" << locale.name() << "to say" << text;
+        emit utteranceOver(utterance);
         return;
     }
-    // A new word replaces one still being said rather than queueing behind it.
+    // A new word replaces one still being said rather than queueing behind
+    // it; the word cut short is told over as the one it was.
     engine_->stop();
+    utterance_ = utterance;
+    begun_ = false;
     engine_->say(text);
 }
 
@@ -78,6 +90,10 @@ TextToSpeechSpeaker::TextToSpeechSpeaker() : thread_(new QThread), home_(new Spe
         locales_ = locales;
         unavailableReason_ = reason;
         emit voicesChanged();
+    });
+    connect(home_, &SpeechEngineHome::utteranceOver, this, [this](int utterance) {
+        if (utterance == utterances_)
+            speaking_ = false;
     });
 }
 
@@ -92,6 +108,7 @@ TextToSpeechSpeaker::~TextToSpeechSpeaker()
 bool TextToSpeechSpeaker::finish()
 {
     locales_.clear();
+    speaking_ = false;
     if (!thread_->isRunning())
         return true;
     thread_->quit();
@@ -142,7 +159,10 @@ void TextToSpeechSpeaker::say(const QString& text, const QString& language)
     const auto locale = localeFor(language);
     if (!locale)
         return;
-    QMetaObject::invokeMethod(home_, [home = home_, text, locale = *locale] { home->say(text, locale); });
+    speaking_ = true;
+    QMetaObject::invokeMethod(home_, [home = home_, text, locale = *locale, utterance = ++utterances_] {
+        home->say(text, locale, utterance);
+    });
 }
 
 }  // namespace brindolo

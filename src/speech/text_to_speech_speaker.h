@@ -27,16 +27,24 @@ class SpeechEngineHome : public QObject {
 public:
     // Starts the default engine, if any, and tells its voices.
     void start();
-    void say(const QString& text, const QLocale& locale);
+    // utterance: the speaker's number for the text, told back once it is over.
+    void say(const QString& text, const QLocale& locale, int utterance);
 
 signals:
     // unavailableReason is empty when locales can be spoken.
     void voicesRead(const QList<QLocale>& locales, const QString& unavailableReason);
+    // The utterance has been said, cut short, or could not be said.
+    void utteranceOver(int utterance);
 
 private:
     void readVoices();
+    void followState(int state);
 
     QTextToSpeech* engine_ = nullptr;
+    int utterance_ = 0;
+    // The engine has begun to speak the utterance: the ready state that
+    // follows ends it, and not the one left over from the text cut short.
+    bool begun_ = false;
 };
 
 class TextToSpeechSpeaker : public QObject, public Speaker {
@@ -59,6 +67,7 @@ public:
 
     bool canSpeak(const QString& language) const override;
     void say(const QString& text, const QString& language) override;
+    bool speaking() const override { return speaking_; }
 
 signals:
     void voicesChanged();
@@ -76,6 +85,10 @@ private:
     QList<QLocale> locales_;
     // finish() has waited for the thread once.
     bool waited_ = false;
+    // The number of the last text given to the engine, and whether the
+    // engine is still on it.
+    int utterances_ = 0;
+    bool speaking_ = false;
     QString unavailableReason_ = QStringLiteral("the speech engine was not started");
 };
 

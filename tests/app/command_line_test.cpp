@@ -52,7 +52,8 @@ TEST(CommandLine, HelpVersionAndMistakesNeedNoWindow)
     EXPECT_EQ(help.exitCode, 0);
     for (const char* option : {"-p, --pictures <folder>", "--check", "--mute", "--language <language>", "--fullscreen",
                                "--font <family>", "--worksheet <file>", "--theme <theme>", "--longest <letters>",
-                               "--no-repeats", "--locked", "--results <folder>", "--summary <folder>"})
+                               "--no-repeats", "--locked", "--results <folder>", "--summary <folder>",
+                               "--scan <seconds>"})
         EXPECT_TRUE(help.out.contains(option)) << option << help.out.toStdString();
     EXPECT_FALSE(help.out.contains("platform")) << "Qt's own options stay out of the help";
 

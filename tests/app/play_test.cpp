@@ -6,6 +6,7 @@
 #include "widgets/drag_controller.h"
 #include "window_fixture.h"
 
+#include "app/design.h"
 #include "game/word_rules.h"
 #include "picture/bitmap.h"
 #include "picture/decode_cache.h"
@@ -686,6 +687,89 @@ TEST_F(PlayWithoutDragTest, AWrongSlotKeepsTheTilePickedAndEscapeOrAClickElsewhe
     click(*window->Panel(emptied));
     EXPECT_EQ(window->game().pickedTile(), 0) << "a tile without letters";
     EXPECT_EQ(text(tile), letters);
+}
+
+// A switch player's game: the focus steps by itself through what can be
+// chosen now, and Space alone plays a whole game; Tab and a right click step
+// on at once, a click anywhere chooses, a held switch chooses once, and the
+// focus waits while a word is being said.
+TEST_F(PlayWithoutDragTest, AWholeGamePlayedWithOneSwitchAsTheFocusStepsByItself)
+{
+    RecordingSpeaker speaker;
+    speaker.voices = {"italiano"};
+    StartSettings start;
+    start.scanBeat = 10000;  // the test beats the time itself
+    window->apply(start, speaker);
+    window->voicesChanged();
+    SwitchScanner& scan = *window->scanner();
+    EXPECT_GT(window->marks().focusWidth() * principaleDesign().clientHeight, 4 * window->marks().height())
+        << "a bolder frame than the keyboard's 3 design pixels";
+    std::vector<std::string> told;
+    setAnnouncementListener([&told](QAccessibleEvent& event) {
+        if (event.type() == QAccessible::ObjectShow && event.accessibleInterface()->role() == QAccessible::Notification)
+            told.push_back(event.accessibleInterface()->text(QAccessible::Name).toStdString());
+    });
+    const auto restore = qScopeGuard([] { setAnnouncementListener(nullptr); });
+    auto at = [this](int panel) { return focused() == window->Panel(panel); };
+    // The panels the focus visits in so many beats.
+    auto visits = [&](int beats) {
+        std::vector<int> visited;
+        for (int beat = 0; beat < beats; ++beat) {
+            scan.beatElapsed();
+            visited.push_back(panelNumber(focused()->objectName().toStdString()));
+        }
+        return visited;
+    };
+
+    EXPECT_EQ(visits(1), std::vector{kPlayButton}) << "GIOCA alone before a game";
+    key(Qt::Key_Space);
+    ASSERT_TRUE(window->Panel(kPlayButton)->isHidden());
+    EXPECT_TRUE(at(1));
+    EXPECT_EQ(visits(10), (std::vector{2, 3, 4, 5, 6, 7, 8, 9, 10, 1}));
+    key(Qt::Key_Space);
+    EXPECT_EQ(window->game().pickedTile(), 1);
+    EXPECT_EQ(visits(11), (std::vector{11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 1})) << "the slots, then put back";
+    QTest::mouseClick(handle(), Qt::LeftButton, {}, centreOf(*window->ImmagineContenitore));
+    EXPECT_EQ(window->game().pickedTile(), 0);
+    EXPECT_EQ(told, (std::vector<std::string>{"picked up", "put back"}));
+    QTest::mouseClick(handle(), Qt::LeftButton, {}, centreOf(5));
+    EXPECT_EQ(window->game().pickedTile(), 1) << "a click chooses the focus, not what it lands on";
+    key(Qt::Key_Tab);
+    EXPECT_TRUE(at(11));
+    QTest::mouseClick(handle(), Qt::RightButton, {}, centreOf(15));
+    EXPECT_TRUE(at(12));
+    QKeyEvent held(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "), true);
+    QApplication::sendEvent(window->Panel(12), &held);
+    EXPECT_EQ(told.size(), 3u) << "a switch held down chooses once: no \"not here\"";
+    key(Qt::Key_Escape);
+
+    for (int word = 1; word <= kWordsPerGame; ++word) {
+        const int tile = tileFor(word);
+        for (int beat = 0; beat < 10 && !at(tile); ++beat)
+            scan.beatElapsed();
+        key(Qt::Key_Space);
+        ASSERT_EQ(window->game().pickedTile(), tile);
+        for (int beat = 0; beat < 10 && !at(slot(word)); ++beat)
+            scan.beatElapsed();
+        key(Qt::Key_Return);
+        ASSERT_EQ(text(kFoundCounter), std::to_string(word));
+        const int first = window->game().nextTileToPick(kTiles.last);
+        EXPECT_TRUE(at(word < kWordsPerGame ? first : kPlayButton)) << "the next scan starts at the first tile";
+        if (word == 1) {
+            speaker.talking = true;
+            EXPECT_EQ(visits(2), (std::vector{first, first})) << "the focus waits while the word is said";
+            speaker.talking = false;
+            EXPECT_EQ(visits(1), std::vector{window->game().nextTileToPick(first)});
+        }
+    }
+    EXPECT_EQ(told.back(), text(slot(10)) + ". Well done! You found 10 words.");
+    EXPECT_EQ(visits(2), (std::vector{kPlayButton, kPlayButton})) << "the scan returns to GIOCA";
+    EXPECT_TRUE(reports.empty());
+
+    // The timer beats by itself.
+    const auto two = [this] { return std::vector<QWidget*>{window->Panel(kPlayButton), window->Panel(kHintBar)}; };
+    SwitchScanner quick(*window, kFastestScan, two, [] { return false; });
+    QTRY_VERIFY_WITH_TIMEOUT(at(kHintBar), 3 * kFastestScan);
 }
 
 // A picture named ".jpg" is a word without letters: its empty tile is still

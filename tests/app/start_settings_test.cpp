@@ -40,13 +40,13 @@ TEST_F(StartSettingsTest, EachSettingComesFromTheStrongestPlaceThatHasIt)
 {
     const std::string a = dir.path().toStdString(), b = QDir::tempPath().toStdString(), c = "/";
     const QByteArray school = "language=deutsch\ncapitals=false\nvoice=false\nfullscreen=true\npictures=/\nfont=OpenDyslexic"
-                              "\ntheme=animali\nlongest=6\nlocked=true\nresults=/srv/classe";
+                              "\ntheme=animali\nlongest=6\nlocked=true\nresults=/srv/classe\nscan=2.5";
     const QByteArray user = "language=English\nvoice=true\nfullscreen=false\nfont= Andika \ntheme=frutta\nrepeats=false"
-                            "\nlocked=false"
+                            "\nlocked=false\nscan="
                             "\npictures=" + QByteArray::fromStdString(b);
     struct Row {
         bool commandLine;  // --language es --pictures a --mute --fullscreen --font "Liberation Mono" --theme cibo
-                           // --longest 4 --no-repeats --locked --results a
+                           // --longest 4 --no-repeats --locked --results a --scan .75
         QByteArray user, school;
         QStringList desktop;
         StartSettings expected;
@@ -56,24 +56,26 @@ TEST_F(StartSettingsTest, EachSettingComesFromTheStrongestPlaceThatHasIt)
         {false, "", "", {"en-GB", "en-Latn-GB"}, {"english", "", true, true, false}},
         {false, "", "", {"ja-JP", "pt-BR", "de"}, {"português", "", true, true, false}},
         {false, "", "", {"ja-JP", "nl"}, {"", "", true, true, false}},
-        {false, "", school, {"fr-FR"}, {"deutsch", c, false, false, true, "OpenDyslexic", "animali", 6, true, true, "/srv/classe"}},
-        {false, user, school, {"fr-FR"}, {"english", b, false, true, false, "Andika", "frutta", 6, false, false, "/srv/classe"}},
-        {true, user, school, {"fr-FR"}, {"español", a, false, false, true, "Liberation Mono", "cibo", 4, false, true, a}},
+        {false, "", school, {"fr-FR"}, {"deutsch", c, false, false, true, "OpenDyslexic", "animali", 6, true, true, "/srv/classe", 2500}},
+        {false, user, school, {"fr-FR"}, {"english", b, false, true, false, "Andika", "frutta", 6, false, false, "/srv/classe", 0}},
+        {true, user, school, {"fr-FR"}, {"español", a, false, false, true, "Liberation Mono", "cibo", 4, false, true, a, 750}},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE((row.user + "|" + row.school + "|" + row.desktop.join(' ').toUtf8()).toStdString());
         CommandLine line;
         if (row.commandLine)
             line = {.picturesFolder = a, .resultsFolder = a, .mute = true, .language = "es", .fullscreen = true,
-                    .font = "Liberation Mono", .theme = "cibo", .longest = 4, .noRepeats = true, .locked = true};
+                    .font = "Liberation Mono", .theme = "cibo", .longest = 4, .noRepeats = true, .locked = true,
+                    .scan = ".75"};
         QStringList warnings;
         const StartSettings got = resolveStartSettings(line, {kNames, {write(row.school), write(row.user)}, row.desktop},
                                                        warnings);
         EXPECT_EQ(std::tie(got.language, got.picturesFolder, got.capitals, got.voice, got.fullscreen, got.font,
-                           got.theme, got.longest, got.repeats, got.locked, got.resultsFolder),
+                           got.theme, got.longest, got.repeats, got.locked, got.resultsFolder, got.scanBeat),
                   std::tie(row.expected.language, row.expected.picturesFolder, row.expected.capitals,
                            row.expected.voice, row.expected.fullscreen, row.expected.font, row.expected.theme,
-                           row.expected.longest, row.expected.repeats, row.expected.locked, row.expected.resultsFolder));
+                           row.expected.longest, row.expected.repeats, row.expected.locked, row.expected.resultsFolder,
+                           row.expected.scanBeat));
         EXPECT_TRUE(warnings.isEmpty()) << warnings.join('\n').toStdString();
     }
 }
@@ -82,9 +84,9 @@ TEST_F(StartSettingsTest, EachSettingComesFromTheStrongestPlaceThatHasIt)
 // if the line were not there, and nothing is written, not even a lock.
 TEST_F(StartSettingsTest, AFilesMistakesAreEachOneWarningAndTheWeakerPlaceDecides)
 {
-    const QString school = write("language=deutsch\ncapitals=false\npictures=/\nfont=Andika\nlongest=5");
+    const QString school = write("language=deutsch\ncapitals=false\npictures=/\nfont=Andika\nlongest=5\nscan=3");
     const QString user = write("; comment\n#language=english\nlanguage=klingon\ncapitals=maybe\npictures=immagini\n"
-                               "colour=red\nvoice false\nfont=\nlongest=0\nresults=risultati\n");
+                               "colour=red\nvoice false\nfont=\nlongest=0\nresults=risultati\nscan=0.49\n");
     const QStringList before = QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden);
     QStringList warnings;
     const StartSettings got = resolveStartSettings({}, {kNames, {school, user}, {"en"}}, warnings);
@@ -92,16 +94,17 @@ TEST_F(StartSettingsTest, AFilesMistakesAreEachOneWarningAndTheWeakerPlaceDecide
         user + ": a line that is neither KEY=VALUE nor [SECTION] is ignored (comments begin with ';')",
         user + ": capitals=maybe: neither true nor false; ignored",
         user + ": colour=red: no such setting (the settings are language, pictures, capitals, voice, "
-               "fullscreen, font, theme, longest, repeats, locked and results); ignored",
+               "fullscreen, font, theme, longest, repeats, locked, results and scan); ignored",
         user + ": font=: no font family given; ignored",
         user + ": language=klingon: not a language of the list: the languages are italiano, english, français, "
                "deutsch, español, português; ignored",
         user + ": longest=0: not a number of letters from 1 to 99; ignored",
         user + ": pictures=immagini: not a full path (one that begins with /); ignored",
         user + ": results=risultati: not a full path (one that begins with /); ignored",
+        user + ": scan=0.49: not a number of seconds from 0.5 to 10; ignored",
     }));
-    EXPECT_EQ(std::tie(got.language, got.picturesFolder, got.capitals, got.font, got.longest),
-              (std::tuple<QString, std::string, bool, QString, int>{"deutsch", "/", false, "Andika", 5}));
+    EXPECT_EQ(std::tie(got.language, got.picturesFolder, got.capitals, got.font, got.longest, got.scanBeat),
+              (std::tuple<QString, std::string, bool, QString, int, int>{"deutsch", "/", false, "Andika", 5, 3000}));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden), before);
 
     // Read as plain text: a value in Qt's serialized form is a word like any
@@ -115,14 +118,22 @@ TEST_F(StartSettingsTest, AFilesMistakesAreEachOneWarningAndTheWeakerPlaceDecide
     EXPECT_EQ(resolveStartSettings({}, {kNames, {bytes}, {}}, warnings).picturesFolder, latin1Folder.toStdString());
     EXPECT_EQ(warnings, (QStringList{
         bytes + ": colour=\\x1b[2J: no such setting (the settings are language, pictures, capitals, voice, "
-                "fullscreen, font, theme, longest, repeats, locked and results); ignored",
+                "fullscreen, font, theme, longest, repeats, locked, results and scan); ignored",
         bytes + ": language=@Variant(\\0\\0\\0\\x7f): not a language of the list: the languages are italiano, "
                 "english, français, deutsch, español, português; ignored",
         bytes + ": voice=fals\\xe9: not UTF-8 text; ignored",
     }));
 
-    // The command line is the player's own: a name the list lacks stops the start.
+    // The command line is the player's own: a name the list lacks stops the
+    // start, and a pace the scan cannot take scans at no other.
     EXPECT_THROW(resolveStartSettings({.language = "klingon"}, {kNames, {}, {}}, warnings), EUsageError);
+    for (const char* pace : {"10.01", "-1", "1e1", "inf", "nan", "1,5", "1.2.3", ".", ""}) {
+        warnings.clear();
+        EXPECT_EQ(resolveStartSettings({.scan = pace}, {kNames, {school}, {}}, warnings).scanBeat, 0) << pace;
+        EXPECT_EQ(warnings, QStringList{QStringLiteral("--scan %1: not a number of seconds from 0.5 to 10; "
+                                                       "no switch scan").arg(pace)});
+    }
+    EXPECT_EQ(resolveStartSettings({.scan = " 10 "}, {kNames, {}, {}}, warnings).scanBeat, 10000);
 }
 
 // A file that is there but cannot be read is named with why, however it

@@ -115,7 +115,8 @@ private:
                     }
                     text.clear();
                     const std::string id = std::to_string(++messages);
-                    reply = "225-" + id + "\r\n225 OK MESSAGE QUEUED\r\n701-" + id + "\r\n701-1\r\n701 BEGIN\r\n";
+                    reply = "225-" + id + "\r\n225 OK MESSAGE QUEUED\r\n701-" + id + "\r\n701-1\r\n701 BEGIN\r\n702-"
+                            + id + "\r\n702-1\r\n702 END\r\n";
                 } else if (const QByteArray command = QByteArray::fromStdString(line).toUpper(); command == "SPEAK") {
                     receiving = true;
                     reply = "230 OK RECEIVING DATA\r\n";
@@ -175,8 +176,12 @@ TEST(TextToSpeechSpeaker, TheInstalledEngineSpeaksTheShippedLanguagesOrStaysSile
             EXPECT_TRUE(speaker.canSpeak(language)) << language;
             speaker.say(word, language);
         }
+        EXPECT_TRUE(speaker.speaking());
         EXPECT_EQ(saidOnceThere(daemon, 5),
                   (QStringList{"Italian: gatto", "English: cat", "French: chat", "German: Katze", "Spanish: gato"}));
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !speaker.speaking(); }, 10000)) << "the last word's end was told";
+        speaker.say("gatto", "klingon");
+        EXPECT_FALSE(speaker.speaking()) << "no voice, nothing said";
         EXPECT_TRUE(speaker.finish());
         EXPECT_FALSE(speaker.canSpeak("italiano")) << "nothing once finished";
     }

@@ -22,9 +22,12 @@ public:
 
     bool canSpeak(const QString& language) const override { return voices.contains(language, Qt::CaseInsensitive); }
     void say(const QString& text, const QString& language) override { said.emplace_back(text, language); }
+    bool speaking() const override { return talking; }
 
     QStringList voices;
     std::vector<Utterance> said;
+    // What speaking() tells, as the test sets it.
+    bool talking = false;
 };
 
 class RecordingPlayerDouble : public RecordingPlayer {
@@ -35,6 +38,7 @@ public:
         done_ = std::move(done);
     }
     void stop() override { done_ = nullptr; }
+    bool playing() const override { return static_cast<bool>(done_); }
     // The recording playing comes to its end, or fails.
     void finish(bool played)
     {
