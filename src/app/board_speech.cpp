@@ -19,7 +19,7 @@ namespace brindolo {
 BoardSpeech::BoardSpeech(SpokenControls controls)
     : controls_(std::move(controls)), notice_(new AccessibleNotice(controls_.window))
 {
-    for (int row = 1; row <= 10; ++row) {
+    for (int row = 1; row <= board_map::kWordsPerGame; ++row) {
         TPanel& tile = panel(row);
         tile.AccessibleRole = QAccessible::Button;
         tile.AccessibleName = [this, row, &tile] {

@@ -67,11 +67,11 @@ void TNoBDEResizerPanel::CreatePropertyHandlers(TControl& control, TMRPropertyHa
     if (dynamic_cast<TLabel*>(&control))
         list.push_back(std::make_unique<TMRAutoSize>(control));
     if (dynamic_cast<TStatusBar*>(&control))
-        list.push_back(std::make_unique<TMRStatusBar>(control));
+        list.push_back(std::make_unique<TMRWidthItems>(control, u"Panels"));
     if (dynamic_cast<THeaderControl*>(&control))
         list.push_back(std::make_unique<TMRHeaderControl>(control));
     if (dynamic_cast<TListView*>(&control))
-        list.push_back(std::make_unique<TMRListView>(control));
+        list.push_back(std::make_unique<TMRWidthItems>(control, u"Columns"));
     if (dynamic_cast<TTreeView*>(&control))
         list.push_back(std::make_unique<TMRTreeView>(control));
     if (dynamic_cast<TSplitter*>(&control))
@@ -148,7 +148,7 @@ TMRDrawGrid::TMRDrawGrid(TControl& control)
 
 bool TMRDrawGrid::unchanged() const
 {
-    if (FDefaultColWidth.read() != FLastDefaultColWidth || FDefaultRowHeight.read() != FLastDefaultRowHeight
+    if (FDefaultColWidth.read() != FColWidthScale.last || FDefaultRowHeight.read() != FRowHeightScale.last
         || FGrid.columnCount() != FColumns.Count() || FGrid.rowCount() != FRows.Count())
         return false;
     for (int i = 0; i < FColumns.Count(); ++i)
@@ -170,9 +170,9 @@ void TMRDrawGrid::Record()
         FInvalid = true;
         return;
     }
-    FDefaultColWidthRatio = ratioOf(FDefaultColWidth.read(), cw);
-    FDefaultRowHeightRatio = ratioOf(FDefaultRowHeight.read(), ch);
-    FGridLineWidthRatio = ratioOf(FGridLineWidth.read(), cw);
+    FColWidthScale.ratio = ratioOf(FDefaultColWidth.read(), cw);
+    FRowHeightScale.ratio = ratioOf(FDefaultRowHeight.read(), ch);
+    FLineWidthScale.ratio = ratioOf(FGridLineWidth.read(), cw);
     FColumns.Clear();
     for (int i = 0; i < FGrid.columnCount(); ++i)
         FColumns.Add(0, ratioOf(FGrid.colWidth(i), cw));
@@ -188,9 +188,9 @@ void TMRDrawGrid::Apply()
         return;
     const int cw = FControl->clientWidth();
     const int ch = FControl->clientHeight();
-    FLastDefaultColWidth = FDefaultColWidth.write(truncProduct(cw, FDefaultColWidthRatio));
-    FLastDefaultRowHeight = FDefaultRowHeight.write(truncProduct(ch, FDefaultRowHeightRatio));
-    FLastGridLineWidth = FGridLineWidth.write(std::max(1, truncProduct(cw, FGridLineWidthRatio)));
+    FColWidthScale.last = FDefaultColWidth.write(truncProduct(cw, FColWidthScale.ratio));
+    FRowHeightScale.last = FDefaultRowHeight.write(truncProduct(ch, FRowHeightScale.ratio));
+    FLineWidthScale.last = FGridLineWidth.write(std::max(1, truncProduct(cw, FLineWidthScale.ratio)));
     // Columns or rows the application removed since the record are skipped.
     const int columns = std::min(FColumns.Count(), FGrid.columnCount());
     const int rows = std::min(FRows.Count(), FGrid.rowCount());

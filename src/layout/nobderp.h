@@ -22,10 +22,10 @@
 //                                                 picture
 //   TLabel                      TMRAutoSize       nothing: advises turning AutoSize
 //                                                 off
-//   TStatusBar                  TMRStatusBar      every panel's width
+//   TStatusBar                  TMRWidthItems     every panel's width
 //   THeaderControl              TMRHeaderControl  every section's width, minimum
 //                                                 and maximum width
-//   TListView                   TMRListView       every column's width
+//   TListView                   TMRWidthItems     every column's width
 //   TTreeView                   TMRTreeView       the indent of each level, to the
 //                                                 client width
 //   TSplitter                   TMRMinSize        the minimum size it leaves, to
@@ -150,12 +150,12 @@ private:
     TMRIntProperty FDefaultColWidth;
     TMRIntProperty FDefaultRowHeight;
     TMRIntProperty FGridLineWidth;
-    int FLastDefaultColWidth = 0;
-    int FLastDefaultRowHeight = 0;
-    int FLastGridLineWidth = 0;
-    float FDefaultColWidthRatio = 0;
-    float FDefaultRowHeightRatio = 0;
-    float FGridLineWidthRatio = 0;
+    // Each of the three as last applied, and its ratio to the client size.
+    struct Scaled {
+        int last = 0;
+        float ratio = 0;
+    };
+    Scaled FColWidthScale, FRowHeightScale, FLineWidthScale;
     TMRLValues FColumns;
     TMRLValues FRows;
 };
@@ -176,16 +176,6 @@ private:
 
     TWidthItems& FItems;
     TMRLValues FWidths;
-};
-
-class TMRStatusBar : public TMRWidthItems {
-public:
-    explicit TMRStatusBar(TControl& control) : TMRWidthItems(control, u"Panels") {}
-};
-
-class TMRListView : public TMRWidthItems {
-public:
-    explicit TMRListView(TControl& control) : TMRWidthItems(control, u"Columns") {}
 };
 
 // One header section as last applied, and its three ratios to the client

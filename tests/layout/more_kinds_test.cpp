@@ -56,7 +56,7 @@ TEST(ResizerWidthLists, RecordsAgainWhenItemsOrWidthsChange)
     list->setBounds(0, 0, 400, 100);
     list->setColumnCount(1);
     list->setColumnWidth(0, 100);
-    TMRListView columns(*list);
+    TMRWidthItems columns(*list, u"Columns");
     columns.Record();
     list->setBounds(0, 0, 800, 100);
     columns.Apply();

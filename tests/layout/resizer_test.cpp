@@ -228,8 +228,8 @@ TEST(ResizerPanel, InactivePanelFollowsItsSizeAndRestartsFromTheMovedLayout)
 TEST(ResizerPanel, DestroyedControlLosesItsHandler)
 {
     Board board;
-    TPanel* gone = makePanel(board.form.get(), board.panel, {6, 11, 171, 38});
-    TPanel* stays = makePanel(board.form.get(), board.panel, {6, 60, 171, 38});
+    TPanel* gone = board.add<TPanel>({6, 11, 171, 38});
+    TPanel* stays = board.add<TPanel>({6, 60, 171, 38});
     board.show();
     board.resize(1024, 705);
     ASSERT_EQ(board.panel->handlerCount(), 2);
