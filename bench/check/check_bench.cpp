@@ -2,12 +2,15 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// `brindolo --check` over a folder of 1,000 pictures of 300 x 300, timed as a
-// whole process from start to exit, against the least any check must do:
-// read each file and decode it with libjpeg with the picture frame's
-// settings, in one loop in this process.
+// `brindolo --check` timed as a whole process from start to exit: over a
+// folder of 1,000 pictures of 300 x 300, against the least any check must
+// do (read each file and decode it with libjpeg with the picture frame's
+// settings, in one loop in this process); and over 100 phone photos of
+// 4000 x 3000, against decoding each at its full size on one thread, as the
+// check once did.
 
 #include "support/bare_decode.h"
+#include "support/photo.h"
 #include "support/ratio.h"
 
 #include <benchmark/benchmark.h>
@@ -52,9 +55,32 @@ const std::vector<std::string>& pictures()
     return paths;
 }
 
-void BM_CheckFolder(benchmark::State& state)
+constexpr int kPhotos = 100;
+
+// One photo, made once and kept in the build folder, linked under a hundred
+// names so that the folder costs the disk one photo.
+const std::vector<std::string>& photos()
 {
-    const std::string folder = fs::path(pictures().front()).parent_path();
+    static const std::vector<std::string> paths = [] {
+        const std::string folder = BRINDOLO_BINARY_DIR "/bench-data/check-photos";
+        const std::string source = BRINDOLO_BINARY_DIR "/bench-data/photo4000x3000.jpg";
+        fs::create_directories(folder);
+        if (!fs::exists(source))
+            photoLikePicture(4000, 3000).save(QString::fromStdString(source), "JPG", 90);
+        std::vector<std::string> all;
+        for (int i = 0; i < kPhotos; ++i) {
+            const std::string path = folder + "/foto" + std::to_string(i) + ".jpg";
+            if (!fs::exists(path))
+                fs::create_hard_link(source, path);
+            all.push_back(path);
+        }
+        return all;
+    }();
+    return paths;
+}
+
+void runCheck(benchmark::State& state, const std::string& folder)
+{
     for (auto _ : state) {
         const pid_t child = fork();
         if (child == 0) {
@@ -72,11 +98,22 @@ void BM_CheckFolder(benchmark::State& state)
     }
 }
 
-void BM_BareDecodeLoop(benchmark::State& state)
+void BM_CheckFolder(benchmark::State& state)
+{
+    runCheck(state, fs::path(pictures().front()).parent_path());
+}
+
+void BM_CheckPhotos(benchmark::State& state)
+{
+    runCheck(state, fs::path(photos().front()).parent_path());
+}
+
+// Every file read and decoded at full size with the frame's settings.
+void bareDecodeLoop(benchmark::State& state, const std::vector<std::string>& paths)
 {
     std::vector<unsigned char> rows;
     for (auto _ : state) {
-        for (const std::string& path : pictures()) {
+        for (const std::string& path : paths) {
             std::ifstream in(path, std::ios::binary);
             const std::vector<unsigned char> bytes{std::istreambuf_iterator<char>(in), {}};
             if (!bareLibjpegDecode(bytes, rows)) {
@@ -88,12 +125,27 @@ void BM_BareDecodeLoop(benchmark::State& state)
     }
 }
 
-// A few seconds each: one pass a repetition is plenty.
+void BM_BareDecodeLoop(benchmark::State& state)
+{
+    bareDecodeLoop(state, pictures());
+}
+
+void BM_FullSizePhotos(benchmark::State& state)
+{
+    bareDecodeLoop(state, photos());
+}
+
+// A few seconds each: one pass a repetition is plenty. The full-size
+// decodes of the photos take half a minute a pass, so they have three.
 BENCHMARK(BM_CheckFolder)->Iterations(1)->Repetitions(5)->UseRealTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_BareDecodeLoop)->Iterations(1)->Repetitions(5)->UseRealTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CheckPhotos)->Iterations(1)->Repetitions(3)->UseRealTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FullSizePhotos)->Iterations(1)->Repetitions(3)->UseRealTime()->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace brindolo::bench
 
 BRINDOLO_GOAL(CheckFolder, "BM_CheckFolder/iterations:1/repeats:5/real_time",
               "BM_BareDecodeLoop/iterations:1/repeats:5/real_time", 1.3);
+BRINDOLO_GOAL(CheckPhotos, "BM_CheckPhotos/iterations:1/repeats:3/real_time",
+              "BM_FullSizePhotos/iterations:1/repeats:3/real_time", 0.3);
