@@ -2,7 +2,10 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "app/design.h"
+#include "game/name_catalogue.h"
 #include "game/word_rules.h"
+#include "support/memory_board.h"
 #include "window_fixture.h"
 
 #include <QFontInfo>
@@ -23,117 +26,81 @@ protected:
         std::make_unique<TPrincipale>(nullptr, folder.path().toStdString() + "/");
 };
 
-QColor colourOf(const TControl& control)
+// Every row of the design table built as it says, in creation order, with
+// the translator last: the interpreter, not the table, is under test here.
+TEST_F(DesignTest, EveryControlIsBuiltAsItsDesignRowSays)
 {
-    if (auto* panel = dynamic_cast<const TPanel*>(&control))
-        return panel->color();
-    if (auto* shape = dynamic_cast<const TShape*>(&control))
-        return shape->brushColor();
-    return control.widget().palette().color(QPalette::Base);
-}
-
-QString captionOf(const TControl& control)
-{
-    if (auto* panel = dynamic_cast<const TPanel*>(&control))
-        return panel->caption();
-    if (auto* box = dynamic_cast<const TCheckBox*>(&control))
-        return box->text();
-    if (auto* combo = dynamic_cast<const TCustomComboBox*>(&control))
-        return combo->currentText();
-    return {};
-}
-
-// One designed control as the window must show it before it is first shown.
-struct Pinned {
-    QString name;
-    QString parent;
-    QRect bounds;
-    QColor colour;      // invalid where the design gives none
-    int fontPixels;     // 13, the window's, where the design gives none
-    bool bold;
-    QColor fontColour;  // invalid where the design gives none
-    QString caption;
-    bool enabled;
-    bool visible;
-};
-
-// The design written out here on its own, so that a slip in the window's
-// design table shows as a difference.
-std::vector<Pinned> pinnedDesign()
-{
-    const QString board = "PannelloPrincipale";
-    const QColor green(192, 220, 192), label(240, 251, 255), button(240, 202, 166), black(Qt::black);
-    std::vector<Pinned> rows = {
-        {board, "Principale", {0, 0, 738, 465}, green, 13, false, {}, "", true, true},
-        {"RichiamaLingua1", board, {359, 424, 12, 28}, QColor(0, 128, 0), 13, false, {}, "", true, true},
-        {"RichiamaLingua2", board, {370, 424, 12, 28}, QColor(255, 255, 255), 13, false, {}, "", true, true},
-        {"RichiamaLingua3", board, {382, 424, 12, 28}, QColor(255, 0, 0), 13, false, {}, "", true, true},
-        {"Panel1", board, {6, 11, 171, 38}, green, 16, true, black, "", false, true},
-        {"ImmagineContenitore", board, {408, 11, 321, 318}, QColor(255, 255, 255), 13, false, {}, "", true, true},
-        {"Immagine", "ImmagineContenitore", {1, 1, 319, 316}, {}, 13, false, {}, "", true, true},
-    };
-    const auto row = [](int n) { return 11 + 40 * (n - 1); };
-    for (int n = 2; n <= 10; ++n)
-        rows.push_back({QString("Panel%1").arg(n), board, {6, row(n), 171, 38}, green, 16, true, black, "", false,
-                        true});
-    for (int n = 1; n <= 10; ++n)
-        rows.push_back({QString("Panel%1").arg(10 + n), board, {232, row(n), 169, 38}, green, 16, true, black, "",
-                        false, true});
-    for (int n = 1; n <= 10; ++n)
-        rows.push_back({QString("Panel%1").arg(20 + n), board, {200, row(n), 33, 38}, green, 16, true, black, "",
-                        false, false});
-    rows.insert(rows.end(), {
-        {"Panel31", board, {408, 331, 321, 38}, QColor(192, 192, 192), 21, true, black, "", true, true},
-        {"Panel32", board, {6, 419, 171, 38}, label, 19, true, black, "HAI TROVATO", true, true},
-        {"Panel33", board, {176, 419, 33, 38}, label, 19, true, black, "", true, true},
-        {"Panel34", board, {208, 419, 137, 38}, label, 19, true, black, "PAROLE", true, true},
-        {"Panel35", board, {408, 418, 233, 39}, button, 27, true, black, "GIOCA", true, true},
-        {"Memo1", board, {208, 264, 505, 41}, {}, 13, false, {}, "", true, false},
-        {"Esci", board, {648, 418, 81, 39}, button, 27, true, black, "ESCI", true, true},
-        {"SceltaLingua", board, {416, 256, 275, 39}, QColor(0, 0, 128), 27, true, QColor(Qt::white), "italiano",
-         true, false},
-        {"MaiuscoloMinuscolo", board, {632, 384, 97, 17}, {}, 13, false, {}, "a --> A", true, true},
-        {"Voce", board, {560, 384, 65, 17}, {}, 13, false, {}, "voce", true, true},
-        {"SceltaTema", board, {408, 378, 145, 28}, QColor(255, 255, 255), 13, true, black, "", true, false},
-        {"ComboBox1", board, {400, 8, 297, 24}, {}, 13, false, {}, "", true, false},
-    });
-    return rows;
-}
-
-// Every control as designed, in creation order.
-TEST_F(DesignTest, EveryControlMatchesThePinnedDesign)
-{
-    const std::vector<Pinned> rows = pinnedDesign();
-    // Every designed control, then the translator, the one non-visual component.
+    const std::span<const ControlDesign> rows = principaleControls();
     ASSERT_EQ(window->componentCount(), static_cast<int>(rows.size()) + 1);
     EXPECT_EQ(window->component(static_cast<int>(rows.size())), window->Language1);
     for (int i = 0; i < static_cast<int>(rows.size()); ++i) {
-        const Pinned& row = rows[i];
-        SCOPED_TRACE(row.name.toStdString());
+        const ControlDesign& row = rows[i];
+        SCOPED_TRACE(row.name);
         auto* control = dynamic_cast<TControl*>(window->component(i));
         ASSERT_NE(control, nullptr);
         EXPECT_EQ(control->name(), row.name);
         ASSERT_NE(control->parentControl(), nullptr);
         EXPECT_EQ(control->parentControl()->name(), row.parent);
-        EXPECT_EQ(control->boundsRect(), row.bounds);
-        if (row.colour.isValid())
-            EXPECT_EQ(colourOf(*control), row.colour);
-        const QWidget& widget = control->widget();
-        EXPECT_EQ(widget.font().family(), "Courier New");
-        EXPECT_EQ(widget.font().pixelSize(), row.fontPixels);
-        EXPECT_EQ(widget.font().bold(), row.bold);
-        if (row.fontColour.isValid())
-            EXPECT_EQ(widget.palette().color(QPalette::Text), row.fontColour);
-        EXPECT_EQ(captionOf(*control), row.caption);
-        EXPECT_EQ(control->enabled(), row.enabled);
-        EXPECT_EQ(control->visible(), row.visible);
+        EXPECT_EQ(control->boundsRect(), QRect(row.left, row.top, row.width, row.height));
+        EXPECT_EQ(control->widget().font().pixelSize(), row.font.pixels > 0 ? row.font.pixels : 13);
+        EXPECT_EQ(control->enabled(), !(row.state & Disabled));
+        EXPECT_EQ(control->visible(), !(row.state & Hidden));
         EXPECT_FALSE(control->isLoading());
+        if (auto* panel = dynamic_cast<TPanel*>(control))
+            EXPECT_EQ(panel->caption(), QString::fromUtf8(row.caption));
     }
     // Last, since painting lays the window out: a panel paints the colour
     // it holds inside its frame.
     for (int i = 0; i < static_cast<int>(rows.size()); ++i)
         if (auto* panel = dynamic_cast<TPanel*>(window->component(i)))
-            EXPECT_EQ(panel->grab().toImage().pixelColor(2, 2), rows[i].colour) << rows[i].name.toStdString();
+            EXPECT_EQ(panel->grab().toImage().pixelColor(2, 2), QColor(rows[i].colour)) << rows[i].name;
+}
+
+// The window's board, as the design builds it, and the memory board the
+// game's own tests play on go through the same short game, each under its
+// own game with the same words and draws, and agree panel by panel at every
+// step: what the design shows, enables and writes is what the game's tests
+// take the window to do.
+TEST_F(ShownWindowTest, TheWindowsBoardAndTheMemoryBoardAgreeThroughAGame)
+{
+    MemoryBoard memory;
+    memory.setPictureLoader([](const std::string&) { return PictureSize{120, 90}; });
+    NameCatalogue names;
+    ScriptedRandom random({0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 2});
+    Game game(memory, names, random);
+    game.buildCatalogue(window->programFolder() + "immagini/");
+    Game& shown = window->game();
+    const auto agree = [&](const char* step) {
+        for (int n = 1; n <= board_map::kPanelCount; ++n) {
+            const TPanel& panel = *window->Panel(n);
+            const PanelState& expected = memory.panel(n);
+            EXPECT_EQ(panel.caption().toStdString(), expected.text) << step << ", Panel" << n;
+            EXPECT_EQ(panel.enabled(), expected.enabled) << step << ", Panel" << n;
+            EXPECT_EQ(panel.visible(), expected.visible) << step << ", Panel" << n;
+        }
+    };
+    agree("at start");
+    for (Game* each : {&shown, &game})
+        each->Panel35Click();
+    agree("dealt");
+    for (Game* each : {&shown, &game})
+        each->SlotMouseMove(3);
+    agree("a slot previewed");
+    int home = 1;
+    while (upperCase(AnagramKey(game.gameWord(home))) != memory.panel(board_map::tile(1)).text)
+        ++home;
+    const int wrong = home == 1 ? 2 : 1;
+    for (Game* each : {&shown, &game})
+        each->SlotDragDrop(wrong, 1);
+    agree("a wrong drop");
+    for (Game* each : {&shown, &game})
+        each->SlotDragDrop(home, 1);
+    agree("a find");
+    window->MaiuscoloMinuscolo->setChecked(false);
+    memory.setCaseBoxChecked(false);
+    for (Game* each : {&shown, &game})
+        each->MaiuscoloMinuscoloClick();
+    agree("small letters");
 }
 
 // The rest of the design: the window itself and the start states that are

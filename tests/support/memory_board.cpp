@@ -15,6 +15,10 @@ MemoryBoard::MemoryBoard()
         panels_[static_cast<size_t>(number - 1)].enabled = false;
     for (int word = 1; word <= kWordsPerGame; ++word)
         panels_[static_cast<size_t>(keyCell(word) - 1)].visible = false;
+    // The captions the game never writes, as the Italian window starts.
+    panels_[kCounterBefore - 1].text = "HAI TROVATO";
+    panels_[kCounterAfter - 1].text = "PAROLE";
+    panels_[kPlayButton - 1].text = "GIOCA";
 }
 
 const PanelState& MemoryBoard::at(std::string_view name) const

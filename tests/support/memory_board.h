@@ -30,8 +30,9 @@ public:
     using PictureLoader = std::function<PictureSize(const std::string& path)>;
 
     // The window's state at start-up: tiles and slots disabled, key cells
-    // disabled and hidden, every text empty, the case box checked, the
-    // container at its design size 321 x 318, pictures loading as 0 x 0.
+    // disabled and hidden, every text empty but the counter's labels and
+    // GIOCA, the case box checked, the container at its design size
+    // 321 x 318, pictures loading as 0 x 0.
     MemoryBoard();
 
     // Board. Panels are "Panel1" .. "Panel35"; any other name throws
