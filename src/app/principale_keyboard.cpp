@@ -10,7 +10,6 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <algorithm>
 #include <vector>
 
 namespace brindolo {
@@ -127,9 +126,9 @@ bool TPrincipale::eventFilter(QObject* watched, QEvent* event)
             // Decided by what lies under the pointer, not by the receiver: a
             // press that a disabled slot does not take goes on to the board.
             const QWidget* under = childAt(mapFromGlobal(mouse->globalPosition().toPoint()));
-            const bool onTileOrSlot = std::any_of(panels_.begin(), panels_.begin() + 20, [under](const TPanel* panel) {
-                return under == panel || panel->isAncestorOf(under);
-            });
+            bool onTileOrSlot = false;
+            for (int n = board_map::kTilesAndSlots.first; n <= board_map::kTilesAndSlots.last && !onTileOrSlot; ++n)
+                onTileOrSlot = under == Panel(n) || Panel(n)->isAncestorOf(under);
             if (!onTileOrSlot) {
                 game_->putBack();
                 tilesChanged();
