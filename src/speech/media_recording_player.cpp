@@ -13,8 +13,16 @@
 
 namespace brindolo {
 
-MediaRecordingPlayer::MediaRecordingPlayer() : player_(new QMediaPlayer(this)), output_(new QAudioOutput(this))
+MediaRecordingPlayer::MediaRecordingPlayer() = default;
+
+// Qt Multimedia starts GStreamer, loads its plugins and looks for the audio
+// outputs when its first player is made, which would hold up the window's
+// first paint by about as long as the rest of the start: the first recording
+// pays for it instead.
+void MediaRecordingPlayer::makePlayer()
 {
+    player_ = new QMediaPlayer(this);
+    output_ = new QAudioOutput(this);
     player_->setAudioOutput(output_);
     connect(player_, &QMediaPlayer::mediaStatusChanged, this, [this](QMediaPlayer::MediaStatus status) {
         if (status == QMediaPlayer::EndOfMedia)
@@ -33,6 +41,8 @@ MediaRecordingPlayer::~MediaRecordingPlayer() = default;
 void MediaRecordingPlayer::play(const QString& path, Done done)
 {
     stop();
+    if (!player_)
+        makePlayer();
     path_ = path;
     done_ = std::move(done);
     player_->setSource(QUrl::fromLocalFile(path));
@@ -42,7 +52,8 @@ void MediaRecordingPlayer::play(const QString& path, Done done)
 void MediaRecordingPlayer::stop()
 {
     done_ = nullptr;
-    player_->stop();
+    if (player_)
+        player_->stop();
 }
 
 // Told once: an invalid file may bring both an error and its status.

@@ -26,10 +26,12 @@ public:
     bool playing() const override { return static_cast<bool>(done_); }
 
 private:
+    void makePlayer();
     void finish(bool played);
 
-    QMediaPlayer* player_;
-    QAudioOutput* output_;
+    // Made for the first recording played.
+    QMediaPlayer* player_ = nullptr;
+    QAudioOutput* output_ = nullptr;
     QString path_;
     Done done_;
 };
