@@ -21,35 +21,35 @@ QByteArray blanksTrimmed(const QByteArray& text)
 }
 
 // The value after "=": quotes taken off, a comment cut, and commas outside
-// quotes noted. Blanks around each part go, blanks inside quotes stay.
+// quotes noted. Blanks around each list item go, blanks inside quotes stay.
 SettingsValue readValue(const QByteArray& written)
 {
     SettingsValue value;
-    QByteArray part;
-    qsizetype keep = 0;  // the part's length up to its last quoted or non-blank byte
+    QByteArray item;
+    qsizetype keep = 0;  // the item's length up to its last quoted or non-blank byte
     bool quoted = false;
-    const auto endPart = [&] {
-        value.bytes += part.left(keep);
-        part.clear();
+    const auto endItem = [&] {
+        value.bytes += item.left(keep);
+        item.clear();
         keep = 0;
     };
     for (const char c : written) {
         if (c == '"') {
             quoted = !quoted;
-            keep = part.size();
+            keep = item.size();
         } else if (!quoted && c == ';') {
             break;
         } else if (!quoted && c == ',') {
-            endPart();
+            endItem();
             value.bytes += ", ";
             value.isList = true;
-        } else if (quoted || (c != ' ' && c != '\t') || !part.isEmpty()) {
-            part += c;
+        } else if (quoted || (c != ' ' && c != '\t') || !item.isEmpty()) {
+            item += c;
             if (quoted || (c != ' ' && c != '\t'))
-                keep = part.size();
+                keep = item.size();
         }
     }
-    endPart();
+    endItem();
     return value;
 }
 

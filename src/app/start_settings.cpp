@@ -304,8 +304,9 @@ StartSettings resolveStartSettings(const CommandLine& line, const StartSources& 
 
 QStringList settingsFiles()
 {
-    // The XDG base directories: a relative entry is ignored, as the
-    // specification asks, since it would depend on where the game starts.
+    // The XDG base directories: a relative entry is ignored, as the XDG
+    // base directory rules ask, since it would depend on where the game
+    // starts.
     const auto absolute = [](const QByteArray& folder) { return folder.startsWith('/'); };
     QStringList folders;
     const QByteArray home = qgetenv("XDG_CONFIG_HOME");
