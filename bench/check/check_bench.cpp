@@ -31,50 +31,47 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr int kPictures = 1000;
+constexpr int kPhotos = 100;
+const std::string kData = BRINDOLO_BINARY_DIR "/bench-data";
 
-// Made once and kept in the build folder: one photo-like picture, copied.
+// source linked into folder under count word names, so that the folder costs
+// the disk one picture; kept in the build folder from one run to the next.
+std::vector<std::string> linkedFolder(const std::string& folder, const char* word, const std::string& source,
+                                      int count)
+{
+    fs::create_directories(folder);
+    std::vector<std::string> all;
+    for (int i = 0; i < count; ++i) {
+        const std::string path = folder + "/" + word + std::to_string(i) + ".jpg";
+        if (!fs::exists(path))
+            fs::create_hard_link(source, path);
+        all.push_back(path);
+    }
+    return all;
+}
+
+// A thousand pictures of 300 x 300.
 const std::vector<std::string>& pictures()
 {
     static const std::vector<std::string> paths = [] {
-        const std::string data = BRINDOLO_BINARY_DIR "/bench-data";
-        const std::string folder = data + "/check-folder";
-        const std::string source = data + "/picture300x300.jpg";
+        const std::string source = kData + "/picture300x300.jpg";
         const std::string make = "bash " BRINDOLO_SOURCE_DIR "/bench/picture/make_picture.sh 300 300 " + source;
         if (std::system(make.c_str()) != 0)
             std::fprintf(stderr, "could not make %s\n", source.c_str());
-        fs::create_directories(folder);
-        std::vector<std::string> all;
-        for (int i = 0; i < kPictures; ++i) {
-            const std::string path = folder + "/parola" + std::to_string(i) + ".jpg";
-            if (!fs::exists(path))
-                fs::copy_file(source, path);
-            all.push_back(path);
-        }
-        return all;
+        return linkedFolder(kData + "/check-folder", "parola", source, kPictures);
     }();
     return paths;
 }
 
-constexpr int kPhotos = 100;
-
-// One photo, made once and kept in the build folder, linked under a hundred
-// names so that the folder costs the disk one photo.
+// A hundred phone photos of 4000 x 3000.
 const std::vector<std::string>& photos()
 {
     static const std::vector<std::string> paths = [] {
-        const std::string folder = BRINDOLO_BINARY_DIR "/bench-data/check-photos";
-        const std::string source = BRINDOLO_BINARY_DIR "/bench-data/photo4000x3000.jpg";
-        fs::create_directories(folder);
+        const std::string source = kData + "/photo4000x3000.jpg";
+        fs::create_directories(kData);
         if (!fs::exists(source))
             photoLikePicture(4000, 3000).save(QString::fromStdString(source), "JPG", 90);
-        std::vector<std::string> all;
-        for (int i = 0; i < kPhotos; ++i) {
-            const std::string path = folder + "/foto" + std::to_string(i) + ".jpg";
-            if (!fs::exists(path))
-                fs::create_hard_link(source, path);
-            all.push_back(path);
-        }
-        return all;
+        return linkedFolder(kData + "/check-photos", "foto", source, kPhotos);
     }();
     return paths;
 }
