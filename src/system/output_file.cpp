@@ -5,6 +5,7 @@
 #include "system/output_file.h"
 
 #include "system/errors.h"
+#include "system/standard_streams.h"
 #include "system/utf8.h"
 
 #include <cerrno>
@@ -45,6 +46,8 @@ int createTemporary(int folder, std::string& name)
 OutputFile::OutputFile(std::string path) : path_(std::move(path))
 {
     if (path_ == "-") {
+        if (standardStreamWasClosed(STDOUT_FILENO))
+            throw Exception("Cannot write to standard output: it is closed; nothing was written");
         fd_ = STDOUT_FILENO;
         return;
     }

@@ -5,7 +5,8 @@
 #pragma once
 // A file the program writes for the user (a worksheet, a converted
 // picture), by the rules of cp, tee and djpeg -outfile:
-// - "-" is standard output;
+// - "-" is standard output, refused when the caller closed it (see
+//   system/standard_streams.h);
 // - a target that is there and is no regular file (a device, a named pipe)
 //   is opened and written straight: it is never replaced;
 // - a regular or new file is written beside the target, under a short name

@@ -28,9 +28,11 @@ struct Outcome {
     QString err;
 };
 
+enum class StandardOutput { Open, Closed };
+
 // The program with no display of any kind in its environment, on an Italian
 // desktop language left as designed and with no settings files.
-Outcome brindolo(const QStringList& arguments)
+Outcome brindolo(const QStringList& arguments, StandardOutput output = StandardOutput::Open)
 {
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -40,7 +42,11 @@ Outcome brindolo(const QStringList& arguments)
     environment.insert("XDG_CONFIG_DIRS", "/nonexistent");
     environment.insert("XDG_CONFIG_HOME", "/nonexistent");
     process.setProcessEnvironment(environment);
-    process.start(BRINDOLO_BINARY_DIR "/bin/brindolo", arguments);
+    if (output == StandardOutput::Closed)
+        process.start("/bin/sh", QStringList{"-c", "exec \"$0\" \"$@\" >&-", BRINDOLO_BINARY_DIR "/bin/brindolo"}
+                                     + arguments);
+    else
+        process.start(BRINDOLO_BINARY_DIR "/bin/brindolo", arguments);
     process.waitForFinished(60000);
     return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
             QString::fromUtf8(process.readAllStandardOutput()), QString::fromUtf8(process.readAllStandardError())};
@@ -207,6 +213,10 @@ TEST(Worksheet, BadInputIsToldWithItsExitStatusAndLeavesNoFile)
     EXPECT_EQ(unwritable.exitCode, 1);
     EXPECT_TRUE(unwritable.err.contains("Cannot write")) << unwritable.err.toStdString();
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList{"empty"});
+    // Not into whatever file the program opened next.
+    const Outcome closed = brindolo({"--worksheet", "-", "--seed", "1"}, StandardOutput::Closed);
+    EXPECT_EQ(closed.exitCode, 1);
+    EXPECT_TRUE(closed.err.contains("standard output: it is closed")) << closed.err.toStdString();
 
     const Outcome language = brindolo({"--worksheet", sheet, "--language", "klingon"});
     EXPECT_EQ(language.exitCode, 2);

@@ -13,6 +13,7 @@
 #include "speech/media_recording_player.h"
 #include "speech/text_to_speech_speaker.h"
 #include "system/program_folder.h"
+#include "system/standard_streams.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -41,6 +42,7 @@ std::string teacherFolder()
 
 int main(int argc, char** argv)
 {
+    brindolo::secureStandardStreams();
     QCoreApplication::setApplicationName(QStringLiteral("brindolo"));
     QCoreApplication::setApplicationVersion(QStringLiteral(BRINDOLO_VERSION));
     const brindolo::CommandLine line = brindolo::readCommandLine(argc, argv);
