@@ -13,6 +13,7 @@
 #include "speech/media_recording_player.h"
 #include "speech/text_to_speech_speaker.h"
 #include "system/program_folder.h"
+#include "system/utf8.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -51,13 +52,13 @@ int main(int argc, char** argv)
         return 0;
     case brindolo::CommandLine::Action::Error:
         std::fprintf(stderr, "brindolo: %s\nTry 'brindolo --help' for more information.\n",
-                     line.text.toLocal8Bit().constData());
+                     brindolo::terminalSafe(line.text.toLocal8Bit().toStdString()).c_str());
         return 2;
     case brindolo::CommandLine::Action::Summary:
         try {
             return brindolo::printClassSummary(line.summaryFolder, stdout, stderr) > 0 ? 1 : 0;
         } catch (const brindolo::EInOutError& error) {
-            std::fprintf(stderr, "brindolo: %s\n", error.what());
+            std::fprintf(stderr, "brindolo: %s\n", brindolo::terminalSafe(error.what()).c_str());
             return 1;
         }
     case brindolo::CommandLine::Action::Check:
@@ -69,7 +70,7 @@ int main(int argc, char** argv)
     try {
         start = brindolo::readStartSettings(line, brindolo::programFolder(), stderr);
     } catch (const brindolo::EUsageError& error) {
-        std::fprintf(stderr, "brindolo: %s\n", error.what());
+        std::fprintf(stderr, "brindolo: %s\n", brindolo::terminalSafe(error.what()).c_str());
         return 2;
     }
     const brindolo::WordListPlaces places{start.picturesFolder, teacherFolder()};
@@ -78,7 +79,7 @@ int main(int argc, char** argv)
             return brindolo::checkPictureFolder(line.checkFolder, stdout).errors > 0 ? 1 : 0;
         const std::string folder =
             brindolo::wordListFolder(places, brindolo::programFolder(), start.language.toStdString());
-        std::printf("Checking the word list the game would use: %s\n", folder.c_str());
+        std::printf("Checking the word list the game would use: %s\n", brindolo::terminalSafe(folder).c_str());
         return brindolo::checkPictureFolder(folder, stdout).errors > 0 ? 1 : 0;
     }
     if (line.action == brindolo::CommandLine::Action::Worksheet)
