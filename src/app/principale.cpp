@@ -65,7 +65,7 @@ TPrincipale::TPrincipale(TComponent* owner, std::string programFolder, std::uniq
     themes_ = std::make_unique<ThemeChooser>(*SceltaTema, *game_);
     wireEvents();
     setUpKeyboard();
-    addWorksheetPrinting(*this, [this] { return boardWorksheet(); });
+    printing_ = addWorksheetPrinting(*this, [this] { return boardWorksheet(); });
     EventBoundary::run([this] { FormCreate(); });
 }
 
@@ -413,12 +413,22 @@ void TPrincipale::lock()
 {
     for (QWidget* way : std::initializer_list<QWidget*>{Esci, RichiamaLingua1, RichiamaLingua2, RichiamaLingua3})
         way->hide();
+    printing_->setEnabled(false);
     locked_ = true;
     auto* unlock = new QShortcut(QKeySequence(kUnlockChord), this);
-    connect(unlock, &QShortcut::activated, this, [this] {
-        locked_ = false;
-        close();
-    });
+    connect(unlock, &QShortcut::activated, this, &TPrincipale::endGame);
+}
+
+void TPrincipale::endGame()
+{
+    locked_ = false;
+    close();
+}
+
+void TPrincipale::releaseForSessionEnd()
+{
+    locked_ = false;
+    recordGame();
 }
 
 void TPrincipale::recordGame()

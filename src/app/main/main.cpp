@@ -6,6 +6,7 @@
 #include "app/first_paint.h"
 #include "app/folder_check.h"
 #include "app/principale.h"
+#include "app/session_end.h"
 #include "app/start_settings.h"
 #include "app/worksheet_command.h"
 #include "game/class_summary.h"
@@ -105,6 +106,14 @@ int main(int argc, char** argv)
         brindolo::AfterFirstPaint::watch(*window, [&speaker] { speaker.start(); });
     brindolo::QuitAfterFirstPaint::watch(*window);
     window->apply(start, speaker, &recordings);
+    // A logout, a shutdown or a signal ends even a locked game as ESCI
+    // would; a signal also stops a message box that may be open.
+    const brindolo::SessionEnd sessionEnd(
+        [&window] {
+            window->endGame();
+            QCoreApplication::exit(0);
+        },
+        [&window] { window->releaseForSessionEnd(); });
 
     if (reportAndQuit) {
         std::printf("catalogue: %d\n", window->catalogue().count());
