@@ -8,6 +8,7 @@
 #include "i18n/language_list.h"
 #include "system/errors.h"
 #include "system/file_path.h"
+#include "system/utf8.h"
 #include "worksheet/worksheet_file.h"
 
 #include <QGuiApplication>
@@ -24,7 +25,7 @@ int runWorksheet(const WorksheetOptions& options, const WordListPlaces& places, 
     std::string warning;
     request.theme = themeToPlay(request.wordFolder, theme, warning);
     if (!warning.empty())
-        std::fprintf(stderr, "brindolo: %s\n", warning.c_str());
+        std::fprintf(stderr, "brindolo: %s\n", terminalSafe(warning).c_str());
     request.longest = longest;
     if (!language.isEmpty())
         request.languageFile = LanguageFilePath(programFolder, language);
@@ -40,7 +41,7 @@ int runWorksheet(const WorksheetOptions& options, const WordListPlaces& places, 
     try {
         writeWorksheet(request, options.file);
     } catch (const Exception& failure) {
-        std::fprintf(stderr, "brindolo: %s\n", failure.what());
+        std::fprintf(stderr, "brindolo: %s\n", terminalSafe(failure.what()).c_str());
         return 1;
     } catch (const std::bad_alloc&) {
         std::fprintf(stderr, "brindolo: out of memory while writing the worksheet\n");

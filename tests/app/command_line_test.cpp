@@ -412,6 +412,28 @@ TEST(FolderCheck, ChecksTheWordListTheGameWouldUse)
     EXPECT_EQ(checkFromShell("XDG_DATA_HOME=\"$latin\" exec \"$0\" --check"),
               checking + "/brindolo/immagini/\n" + onePicture(latin + "/brindolo/immagini/"));
 
+    // Control characters in a folder's name reach the terminal escaped: in
+    // the check's first line, and in the theme warning and the themes it
+    // lists, in the game and with --worksheet.
+    const QString odd = home.path() + "/odd\x1b[2J";
+    ASSERT_TRUE(QDir().mkpath(odd + "/t\x07"));
+    savePicture(odd + "/t\x07/gatto.jpg", {40, 30});
+    EXPECT_TRUE(check({"--pictures", odd}).startsWith("Checking the word list the game would use: " + home.path()
+                                                       + "/odd\\x1b[2J/\n"));
+    for (const QStringList& run : {QStringList{"--worksheet", "-"}, QStringList{"-platform", "offscreen"}}) {
+        QProcessEnvironment quitting = environment;
+        quitting.insert("BRINDOLO_REPORT_AND_QUIT", "1");
+        quitting.insert("XDG_CONFIG_DIRS", "/nonexistent");
+        process.setProcessEnvironment(quitting);
+        process.start(BRINDOLO_BINARY_DIR "/bin/brindolo", run + QStringList{"--pictures", odd, "--theme", "x\x1b"});
+        process.waitForFinished(60000);
+        const QByteArray err = "\n" + process.readAllStandardError();
+        EXPECT_TRUE(err.contains("\nbrindolo: no theme 'x\\x1b' in " + QFile::encodeName(odd).replace("\x1b", "\\x1b")
+                                 + "/ (its themes are t\\x07); playing the whole list\n"))
+            << run.join(' ').toStdString() << err.toStdString();
+    }
+    process.setProcessEnvironment(environment);
+
     // A worksheet goes to exactly the bytes named, and "-" is standard output.
     checkFromShell("exec \"$0\" --worksheet \"$latin.pdf\" --seed 1 --pictures \"$latin\"");
     EXPECT_TRUE(std::filesystem::is_regular_file(latin + ".pdf"));

@@ -6,6 +6,7 @@
 #include "app/first_paint.h"
 #include "app/folder_check.h"
 #include "app/principale.h"
+#include "app/session_end.h"
 #include "app/start_settings.h"
 #include "app/worksheet_command.h"
 #include "game/class_summary.h"
@@ -14,6 +15,7 @@
 #include "speech/text_to_speech_speaker.h"
 #include "system/program_folder.h"
 #include "system/standard_streams.h"
+#include "system/utf8.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -53,13 +55,13 @@ int main(int argc, char** argv)
         return 0;
     case brindolo::CommandLine::Action::Error:
         std::fprintf(stderr, "brindolo: %s\nTry 'brindolo --help' for more information.\n",
-                     line.text.toLocal8Bit().constData());
+                     brindolo::terminalSafe(line.text.toLocal8Bit().toStdString()).c_str());
         return 2;
     case brindolo::CommandLine::Action::Summary:
         try {
             return brindolo::printClassSummary(line.summaryFolder, stdout, stderr) > 0 ? 1 : 0;
         } catch (const brindolo::EInOutError& error) {
-            std::fprintf(stderr, "brindolo: %s\n", error.what());
+            std::fprintf(stderr, "brindolo: %s\n", brindolo::terminalSafe(error.what()).c_str());
             return 1;
         }
     case brindolo::CommandLine::Action::Check:
@@ -71,7 +73,7 @@ int main(int argc, char** argv)
     try {
         start = brindolo::readStartSettings(line, brindolo::programFolder(), stderr);
     } catch (const brindolo::EUsageError& error) {
-        std::fprintf(stderr, "brindolo: %s\n", error.what());
+        std::fprintf(stderr, "brindolo: %s\n", brindolo::terminalSafe(error.what()).c_str());
         return 2;
     }
     const brindolo::WordListPlaces places{start.picturesFolder, teacherFolder()};
@@ -80,7 +82,7 @@ int main(int argc, char** argv)
             return brindolo::checkPictureFolder(line.checkFolder, stdout).errors > 0 ? 1 : 0;
         const std::string folder =
             brindolo::wordListFolder(places, brindolo::programFolder(), start.language.toStdString());
-        std::printf("Checking the word list the game would use: %s\n", folder.c_str());
+        std::printf("Checking the word list the game would use: %s\n", brindolo::terminalSafe(folder).c_str());
         return brindolo::checkPictureFolder(folder, stdout).errors > 0 ? 1 : 0;
     }
     if (line.action == brindolo::CommandLine::Action::Worksheet)
@@ -106,6 +108,14 @@ int main(int argc, char** argv)
         brindolo::AfterFirstPaint::watch(*window, [&speaker] { speaker.start(); });
     brindolo::QuitAfterFirstPaint::watch(*window);
     window->apply(start, speaker, &recordings);
+    // A logout, a shutdown or a signal ends even a locked game as ESCI
+    // would; a signal also stops a message box that may be open.
+    const brindolo::SessionEnd sessionEnd(
+        [&window] {
+            window->endGame();
+            QCoreApplication::exit(0);
+        },
+        [&window] { window->releaseForSessionEnd(); });
 
     if (reportAndQuit) {
         std::printf("catalogue: %d\n", window->catalogue().count());
