@@ -36,13 +36,17 @@ function(brindolo_loadable_module name)
     VISIBILITY_INLINES_HIDDEN ON)
   target_include_directories(${target} PRIVATE ${PROJECT_SOURCE_DIR}/src)
   target_link_libraries(${target} PRIVATE ${ARG_DEPS})
-  # A module with a symbol left unresolved fails here rather than when a
-  # pupil first needs it.
-  target_link_options(${target} PRIVATE -Wl,--exclude-libs,ALL -Wl,--no-undefined)
+  # Symbols left unresolved are allowed: in the fuzz build the sanitizers'
+  # run-time comes from the executable. module_loader.h resolves every symbol
+  # as it loads a module, so a missing one fails there, not in a call.
+  target_link_options(${target} PRIVATE -Wl,--exclude-libs,ALL)
   target_compile_options(${target} PRIVATE -Wall -Wextra)
   set_property(GLOBAL APPEND PROPERTY BRINDOLO_LOADABLE_MODULES ${target})
-  # The game's target is made after the libraries' folders.
-  cmake_language(DEFER DIRECTORY ${PROJECT_SOURCE_DIR} CALL add_dependencies brindolo ${target})
+  # The game's target is made after the libraries' folders, so the call waits
+  # for the end of the configuration; a deferred call would read ${target}
+  # only then, so it is written out now.
+  cmake_language(EVAL CODE
+    "cmake_language(DEFER DIRECTORY \"${PROJECT_SOURCE_DIR}\" CALL add_dependencies brindolo ${target})")
 endfunction()
 
 # brindolo_executable(TARGET FOLDER SOURCES file... LIBS lib...): a test or
