@@ -23,14 +23,14 @@ std::string moduleFolder()
 QFunctionPointer moduleEntryPoint(const std::string& folder, const std::string& name, const char* entryPoint)
 {
     const std::string path = joinPath(folder, name + ".so");
-    // Every symbol resolved now: a module that does not fit the libraries
-    // installed fails here, not in the middle of a call. The library is
-    // never unloaded (a QLibrary leaves it loaded when it goes).
     const QString file = QFile::decodeName(QByteArray::fromStdString(path));
     // Missing, QLibrary would go on to try the name with "lib" before it,
     // and then report that name's failure.
     if (!QFile::exists(file))
         throw EInOutError("Cannot load module " + name + ": " + path + ": " + std::strerror(ENOENT), ENOENT);
+    // Every symbol resolved now: a module that does not fit the libraries
+    // installed fails here, not in the middle of a call. The library is
+    // never unloaded (a QLibrary leaves it loaded when it goes).
     QLibrary module(file);
     module.setLoadHints(QLibrary::ResolveAllSymbolsHint);
     if (!module.load())

@@ -15,15 +15,16 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <csignal>
 #include <cstring>
 #include <dlfcn.h>
-#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <regex>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 namespace brindolo {
 namespace {
@@ -114,7 +115,9 @@ TEST(ProgramFolder, IsTheExecutablesFolder)
 TEST(ModuleLoader, ResolvesEntryPointsOrSaysWhyNot)
 {
     EXPECT_EQ(moduleFolder(), programFolder() + "modules/");
-    const std::filesystem::path folder = std::filesystem::temp_directory_path() / "brindolo-module-test";
+    // One folder per process: the sanitizer build's tests may run alongside.
+    const std::filesystem::path folder =
+        std::filesystem::temp_directory_path() / ("brindolo-module-test-" + std::to_string(getpid()));
     std::filesystem::remove_all(folder);
     std::filesystem::create_directories(folder);
     Dl_info libc{};
