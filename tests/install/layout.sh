@@ -42,6 +42,11 @@ for target in brindolo jpeg2bmp; do
         [ -x "$app/$target" ] || fail "$target is built but not installed in lib/brindolo"
     fi
 done
+for module in "$BIN"/bin/modules/*.so; do
+    [ -e "$module" ] || continue
+    [ -f "$app/modules/$(basename "$module")" ] ||
+        fail "modules/$(basename "$module") is built but not installed in lib/brindolo/modules"
+done
 
 if ! desktop-file-validate "$prefix/share/applications/$id.desktop" >"$scratch/desktop.log" 2>&1 ||
         grep -qiE 'error|warning' "$scratch/desktop.log"; then
