@@ -65,7 +65,11 @@ int addPictures(const EditorRequest& request, WordListEditor& list, std::FILE* o
                          terminalSafe(exists.what()).c_str());
         } catch (const Exception& failure) {
             ++refused;
-            std::fprintf(out, "%s: refused: %s\n", shown.c_str(), terminalSafe(failure.what()).c_str());
+            // The picture is named once, at the start of the line.
+            std::string_view why = failure.what();
+            if (why.starts_with(request.pictures[i] + ": "))
+                why.remove_prefix(request.pictures[i].size() + 2);
+            std::fprintf(out, "%s: refused: %s\n", shown.c_str(), terminalSafe(why).c_str());
         }
     }
     return refused > 0 ? 1 : 0;
@@ -109,9 +113,3 @@ int runEditorCommand(const EditorRequest& request, const EditorPlaces& places, s
 }
 
 }  // namespace brindolo
-
-extern "C" int brindolo_editor_command(const brindolo::EditorRequest* request, const brindolo::EditorPlaces* places,
-                                       std::FILE* out, std::FILE* err)
-{
-    return brindolo::runEditorCommand(*request, *places, out, err);
-}

@@ -13,7 +13,9 @@
 #include "game/word_list.h"
 #include "speech/module_recording_player.h"
 #include "speech/text_to_speech_speaker.h"
+#include "system/module_loader.h"
 #include "system/program_folder.h"
+#include "system/utf8.h"
 
 #include <QApplication>
 #include <QFile>
@@ -44,7 +46,14 @@ int editWordList(const brindolo::CommandLine& line, int argc, char** argv)
     request.archive = line.edit.archive;
     request.replace = line.edit.replace;
     const brindolo::EditorPlaces places{brindolo::teacherFolder(), brindolo::programFolder()};
-    return brindolo_editor_command(&request, &places, stdout, stderr);
+    try {
+        const auto command = brindolo::moduleFunction<decltype(brindolo_editor_command)>(
+            brindolo::moduleFolder(), brindolo::kEditorModule, brindolo::kEditorCommand);
+        return command(&request, &places, stdout, stderr);
+    } catch (const brindolo::EInOutError& error) {
+        std::fprintf(stderr, "brindolo: %s\n", brindolo::terminalSafe(error.what()).c_str());
+        return 1;
+    }
 }
 
 }  // namespace
