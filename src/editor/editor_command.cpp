@@ -39,7 +39,8 @@ std::vector<Prepared> prepareAll(const std::vector<std::string>& pictures)
             }
         }
     };
-    std::vector<std::jthread> workers(std::min<std::size_t>(pictures.size(), std::max(1u, std::thread::hardware_concurrency())) - 1);
+    const std::size_t threads = std::min<std::size_t>(pictures.size(), std::thread::hardware_concurrency());
+    std::vector<std::jthread> workers(threads > 1 ? threads - 1 : 0);
     for (std::jthread& worker : workers)
         worker = std::jthread(work);
     work();
