@@ -103,6 +103,11 @@ void addFile(zip_t* archive, const std::string& path, const std::string& name)
 
 int exportList(const std::string& folder, const std::string& theme, const std::string& archive)
 {
+    // The theme's name becomes the entries' folder: "../x" would make an
+    // archive that writes outside the list it is unpacked into.
+    if (!theme.empty())
+        if (const std::string problem = themeNameProblem(theme); !problem.empty())
+            throw EBadName(theme + ": " + problem);
     const std::vector<std::string> pictures = catalogueNames(folder, theme);
     if (pictures.empty())
         throw Exception(joinPath(folder, theme) + ": there are no pictures to share");

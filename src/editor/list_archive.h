@@ -18,7 +18,8 @@ class WordListEditor;
 // Writes the pictures of the list in folder (or of its theme) with their
 // recordings to archive (the file system's bytes), whole or nothing: libzip
 // writes beside the archive and renames when done. Raises EInOutError with
-// libzip's reason, and Exception when there is no picture to put in it.
+// libzip's reason, EBadName for a theme no list could have, and Exception
+// when there is no picture to put in it.
 // Returns the number of entries written.
 int exportList(const std::string& folder, const std::string& theme, const std::string& archive);
 

@@ -328,6 +328,7 @@ TEST_F(EditorTest, AListSharedAsOneFileComesBackWhole)
     const std::string theme = QFile::encodeName(root.filePath("animali.brindolo")).toStdString();
     EXPECT_EQ(exportList(list(), "", whole), 4);
     EXPECT_EQ(exportList(list(), "animali", theme), 3);
+    EXPECT_THROW(exportList(list(), "../list", theme), EBadName) << "an archive that unpacks outside its list";
     if (!QStandardPaths::findExecutable("unzip").isEmpty())
         EXPECT_EQ(QProcess::execute("unzip", {"-tqq", QString::fromStdString(whole)}), 0);
 
