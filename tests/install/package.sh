@@ -20,13 +20,15 @@ debs=("$scratch"/out/brindolo_*.deb)
 deb="${debs[0]}"
 
 depends="$(dpkg-deb -f "$deb" Depends)"
-# libqt6multimedia6 is the recordings module's, found in it by dpkg-shlibdeps.
-for needed in libqt6widgets6 libqt6gui6 libqt6core6 libqt6printsupport6 libqt6multimedia6 libjpeg62-turbo \
+# libqt6multimedia6 is the recordings module's and libzip4 the editor
+# module's, found in them by dpkg-shlibdeps.
+for needed in libqt6widgets6 libqt6gui6 libqt6core6 libqt6printsupport6 libqt6multimedia6 libzip4 libjpeg62-turbo \
               fonts-liberation2; do
     grep -qE "(^|, )$needed( |,|$)" <<<"$depends" || fail "Depends lacks $needed: $depends"
 done
 recommends="$(dpkg-deb -f "$deb" Recommends)"
-for wanted in speech-dispatcher espeak-ng gstreamer1.0-plugins-base gstreamer1.0-plugins-good; do
+for wanted in speech-dispatcher espeak-ng gstreamer1.0-plugins-base gstreamer1.0-plugins-good \
+              qt6-image-formats-plugins; do
     grep -qE "(^|, )$wanted( |,|$)" <<<"$recommends" || fail "Recommends lacks $wanted: $recommends"
 done
 suggests="$(dpkg-deb -f "$deb" Suggests)"
