@@ -4,8 +4,11 @@
 
 #pragma once
 // Where everything lies on the board: the window's panels are numbered, and
-// each number has one job. Every part that names a panel by its number takes
-// it from here.
+// each number has one job. Code that picks a panel by its number takes the
+// number from here. The window's design (app/design.cpp) lists the panels by
+// name, "Panel1" .. "Panel35", as a form file does, and the click handlers
+// keep the form's names (Panel31Click, Panel35Click): a panel given another
+// job here needs the same change there.
 
 #include <string>
 #include <string_view>

@@ -23,7 +23,8 @@
 // - the first occurrence of a key wins, also across repeated sections;
 // - a value is cut to its first 1023 characters (code points).
 // A file that is missing, unreadable, larger than 1 MiB or not a regular
-// file reads as empty: every key gives the default (and the log says why).
+// file reads as empty: every key gives the default (and, unless the file is
+// missing, the log says why).
 
 #include <QHash>
 #include <QString>

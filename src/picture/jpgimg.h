@@ -54,10 +54,13 @@ public:
     void setFileName(const QString& name);
     const std::string& fileNamePath() const { return fileName_; }
     // Stores the name at once, then reads the whole file into the file copy
-    // (empties it for an empty name) and decodes. Raises EFOpenError "Cannot
-    // open file <name>" and leaves the file copy and the picture as they
-    // were; a decoding failure leaves the new bytes in the file copy and the
-    // previous picture on screen.
+    // (empties it for an empty name; an empty copy leaves no picture) and
+    // decodes. A file that cannot be read raises as readWholeFileOrRaise
+    // does: EFOpenError "Cannot open file <name>" when it cannot be opened,
+    // is not a regular file or is too large, EInOutError "I/O error <errno>"
+    // when reading it fails; either leaves the file copy and the picture as
+    // they were. A decoding failure leaves the new bytes in the file copy and
+    // the previous picture on screen.
     void setFileNamePath(const std::string& nativePath);
 
     // The same with the scale chosen for a frame of that size at once, so

@@ -3,10 +3,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #pragma once
-// The program's one case mapping: A to Z and a to z, nothing else. Written
-// out because std::toupper follows the process locale and QString::toUpper
-// follows Unicode; both would change accented letters, whose case every rule
-// here keeps.
+// The case mapping of names (wildcard patterns, settings keys, control
+// names, language file names) and of A-Z in the sorted-list order: A to Z
+// and a to z, nothing else. Written out because std::toupper follows the
+// process locale and QString::toUpper follows Unicode; both would change
+// accented letters, whose case these names keep. The game's words are
+// recased by Unicode's rules instead (game/word_rules.h).
 
 #include <QChar>
 #include <concepts>

@@ -3,9 +3,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #pragma once
-// A POSIX file descriptor closed on every path out. The readers use POSIX
-// calls rather than streams so that a failure keeps the system's own error
-// number for the message the user sees.
+// A POSIX file descriptor closed on every path out. The whole-file reader,
+// the results' line appender and the output paths use POSIX calls rather
+// than streams so that a failure keeps the system's own error number for the
+// message the user sees.
 
 #include <unistd.h>
 

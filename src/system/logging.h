@@ -4,8 +4,13 @@
 
 #pragma once
 // The program's diagnostics, one category per subsystem, for failures it
-// gets over without a word. Only warnings of the speech and results categories show by
-// default; QT_LOGGING_RULES='brindolo.*=true' shows them all.
+// gets over without a word. By default the events, picture, settings and
+// worksheet categories show their info messages and above, speech and
+// results their warnings and above, and none shows debug messages. What that
+// prints: a language file that exists but cannot be read (settings, info) and
+// results that cannot be written (results, warnings); the other messages
+// (debug, and speech's info) show only when switched on, for instance with
+// QT_LOGGING_RULES='brindolo.*=true'.
 
 #include <QLoggingCategory>
 
@@ -17,9 +22,9 @@ Q_DECLARE_LOGGING_CATEGORY(lcEvents)
 Q_DECLARE_LOGGING_CATEGORY(lcPicture)
 // Pupils' results that could not be written.
 Q_DECLARE_LOGGING_CATEGORY(lcResults)
-// Settings files and the language list read at start.
+// Settings files, language files and the language list.
 Q_DECLARE_LOGGING_CATEGORY(lcSettings)
-// What the speech engine reported.
+// What the speech engine and the recording player reported.
 Q_DECLARE_LOGGING_CATEGORY(lcSpeech)
 // Pictures left off a worksheet.
 Q_DECLARE_LOGGING_CATEGORY(lcWorksheet)

@@ -3,10 +3,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #pragma once
-// Reads a whole file into memory with plain POSIX calls, the one way the
-// program reads the files it is given (pictures, settings, language files),
-// so that a failure keeps the system's own error number for the message the
-// user sees. Standard C++ and POSIX only: the picture decoder uses it too.
+// Reads a whole file, or standard input, into memory with plain POSIX calls,
+// within a bound, so that a failure keeps the system's own error number for
+// the message the user sees. Pictures, settings files, language files and the
+// language list are read through it. Standard C++ and POSIX only: the picture
+// decoder uses it too.
 
 #include <cerrno>
 #include <cstddef>

@@ -11,6 +11,8 @@
 namespace brindolo {
 namespace {
 
+// The program's random source, seeded from the time of day: its draws must
+// reach every value and never leave the range asked for.
 TEST(ClockRandom, StaysInRangeAndReachesEveryValue)
 {
     ClockRandom clock;
