@@ -15,11 +15,11 @@
 #include "app/window_board.h"
 #include "app/word_voice.h"
 #include "game/game.h"
-#include "game/game_tally.h"
-#include "game/results_writer.h"
 #include "game/word_list.h"
 #include "i18n/tlanguage.h"
 #include "picture/jpgimg.h"
+#include "results/game_tally.h"
+#include "results/results_writer.h"
 #include "worksheet/worksheet.h"
 #include "widgets/controls.h"
 

@@ -7,7 +7,7 @@
 // header line that names the columns. Readers find the columns by these
 // names, so a later version may add columns and older readers still read it.
 
-#include "game/game_tally.h"
+#include "results/game_tally.h"
 
 #include <string>
 #include <string_view>

@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "game/results_csv.h"
+#include "results/results_csv.h"
 
 #include <ctime>
 

@@ -2,9 +2,9 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "game/class_summary.h"
+#include "results/class_summary.h"
 
-#include "game/results_csv.h"
+#include "results/results_csv.h"
 #include "system/directory_search.h"
 #include "system/errors.h"
 #include "system/file_path.h"

@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "game/game_tally.h"
+#include "results/game_tally.h"
 
 namespace brindolo {
 

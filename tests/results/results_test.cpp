@@ -4,8 +4,8 @@
 
 // What a game's result records, and its line in a pupil's results file.
 
-#include "game/game_tally.h"
-#include "game/results_csv.h"
+#include "results/game_tally.h"
+#include "results/results_csv.h"
 
 #include <gtest/gtest.h>
 #include <cstdlib>
