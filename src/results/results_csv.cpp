@@ -4,6 +4,8 @@
 
 #include "results/results_csv.h"
 
+#include <algorithm>
+#include <charconv>
 #include <ctime>
 
 namespace brindolo {
@@ -60,47 +62,59 @@ std::string resultsLine(const GameResult& result)
         + quoted(missed) + '\n';
 }
 
-std::vector<CsvRecord> readCsv(std::string_view text, std::vector<int>& broken)
+std::optional<CsvRecord> CsvReader::next()
 {
-    std::vector<CsvRecord> records;
-    int line = 1;
-    size_t at = 0;
-    while (at < text.size()) {
-        CsvRecord record{line, {}};
+    while (at_ < text_.size()) {
+        CsvRecord record{line_, {}, nullptr};
         std::string field;
+        std::size_t bytes = 0;
         bool inQuotes = false;
         bool ended = false;
-        for (; at < text.size() && !ended; ++at) {
-            const char c = text[at];
+        for (; at_ < text_.size() && !ended; ++at_) {
+            const char c = text_[at_];
+            // Past the bound the record is only followed to its end.
+            if (++bytes > kMostRecordBytes && !record.broken) {
+                record.broken = "a line longer than 64 KiB";
+                record.fields.clear();
+                field.clear();
+            }
+            const bool keep = !record.broken;
             if (inQuotes) {
-                if (c == '"' && at + 1 < text.size() && text[at + 1] == '"') {
-                    field += '"';
-                    ++at;
+                if (c == '"' && at_ + 1 < text_.size() && text_[at_ + 1] == '"') {
+                    if (keep)
+                        field += '"';
+                    ++at_;
                 } else if (c == '"') {
                     inQuotes = false;
                 } else {
-                    line += c == '\n';
-                    field += c;
+                    line_ += c == '\n';
+                    if (keep)
+                        field += c;
                 }
             } else if (c == '"') {
                 inQuotes = true;
             } else if (c == ',') {
-                record.fields.push_back(std::move(field));
+                if (keep)
+                    record.fields.push_back(std::move(field));
                 field.clear();
             } else if (c == '\n') {
-                ++line;
+                ++line_;
                 ended = true;
-            } else if (c != '\r') {
+            } else if (c != '\r' && keep) {
                 field += c;
             }
         }
+        if (inQuotes && !record.broken)
+            record.broken = "a quote that does not close";
+        if (record.broken) {
+            record.fields.clear();
+            return record;
+        }
         record.fields.push_back(std::move(field));
-        if (inQuotes)
-            broken.push_back(record.line);
-        else if (record.fields.size() > 1 || !record.fields.front().empty())
-            records.push_back(std::move(record));
+        if (record.fields.size() > 1 || !record.fields.front().empty())
+            return record;
     }
-    return records;
+    return std::nullopt;
 }
 
 std::vector<std::string> splitWords(std::string_view field)
@@ -113,6 +127,81 @@ std::vector<std::string> splitWords(std::string_view field)
         field = comma == std::string_view::npos ? std::string_view() : field.substr(comma + 2);
     }
     return words;
+}
+
+namespace {
+
+enum class Count { Good, NotANumber, OutOfRange };
+
+// A game's count: decimal digits, from 0 to most.
+Count readCount(const std::string& text, int most, int& value)
+{
+    long long number = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number);
+    if (text.empty() || text.front() == '-' || end != text.data() + text.size())
+        return Count::NotANumber;
+    if (error == std::errc::result_out_of_range || number > most)
+        return Count::OutOfRange;
+    if (error != std::errc())
+        return Count::NotANumber;
+    value = static_cast<int>(number);
+    return Count::Good;
+}
+
+}  // namespace
+
+void readGameLines(std::string_view text, const std::function<void(GameLine&&)>& game,
+                   const std::function<void(int line, const char* why)>& skip)
+{
+    CsvReader reader(text);
+    std::optional<CsvRecord> header;
+    while ((header = reader.next()) && header->broken)
+        skip(header->line, header->broken);
+    if (!header)
+        return;
+    const std::vector<std::string>& names = header->fields;
+    const auto column = [&](std::string_view name) {
+        return static_cast<std::size_t>(std::find(names.begin(), names.end(), name) - names.begin());
+    };
+    using namespace results_columns;
+    const std::size_t found = column(kFound), wrong = column(kWrongDrops), seconds = column(kSeconds),
+                      missed = column(kNotFound);
+    if (std::max({found, wrong, seconds, missed}) >= names.size()) {
+        skip(header->line, "not the header of a results file");
+        return;
+    }
+    while (std::optional<CsvRecord> record = reader.next()) {
+        if (record->broken) {
+            skip(record->line, record->broken);
+            continue;
+        }
+        const std::vector<std::string>& fields = record->fields;
+        if (fields.size() < names.size()) {
+            skip(record->line, "fewer fields than the header names");
+            continue;
+        }
+        GameLine line{record->line, 0, 0, std::nullopt, {}};
+        int time = 0;
+        const Count counts[] = {readCount(fields[found], board_map::kWordsPerGame, line.found),
+                                readCount(fields[wrong], kMostGameCount, line.wrongDrops),
+                                fields[seconds].empty() ? Count::Good : readCount(fields[seconds], kMostGameCount, time)};
+        if (std::find(std::begin(counts), std::end(counts), Count::NotANumber) != std::end(counts)) {
+            skip(record->line, "a count that is not a number");
+            continue;
+        }
+        if (std::find(std::begin(counts), std::end(counts), Count::OutOfRange) != std::end(counts)) {
+            skip(record->line, "a count outside a game's range");
+            continue;
+        }
+        if (!fields[seconds].empty())
+            line.seconds = time;
+        line.missed = splitWords(fields[missed]);
+        if (line.missed.size() > static_cast<std::size_t>(board_map::kWordsPerGame)) {
+            skip(record->line, "more words than a game deals");
+            continue;
+        }
+        game(std::move(line));
+    }
 }
 
 }  // namespace brindolo

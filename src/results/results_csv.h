@@ -9,6 +9,9 @@
 
 #include "results/game_tally.h"
 
+#include <cstddef>
+#include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -30,15 +33,52 @@ std::string resultsHeader();
 // offset (2026-03-02T09:15:00+01:00), the words not found separated by ", ".
 std::string resultsLine(const GameResult& result);
 
-// The records of a CSV text, each with the number of the line it starts on.
-// A record whose quotes do not close is dropped and its line put in broken.
+// A game's line is about a hundred bytes: a line of 64 KiB is no game's.
+inline constexpr std::size_t kMostRecordBytes = 64 * 1024;
+
+// One record of a CSV text and the number of the line it starts on. A
+// record whose quotes do not close, or longer than kMostRecordBytes, comes
+// with why it cannot be read and no fields.
 struct CsvRecord {
     int line = 0;
     std::vector<std::string> fields;
+    const char* broken = nullptr;
 };
-std::vector<CsvRecord> readCsv(std::string_view text, std::vector<int>& broken);
+
+// The records of a CSV text one at a time, so that reading a file holds one
+// record however large the file.
+class CsvReader {
+public:
+    explicit CsvReader(std::string_view text) : text_(text) {}
+    // The next record; nothing at the end of the text. Empty lines are
+    // passed over.
+    std::optional<CsvRecord> next();
+
+private:
+    std::string_view text_;
+    std::size_t at_ = 0;
+    int line_ = 1;
+};
 
 // The words of a "words not found" field.
 std::vector<std::string> splitWords(std::string_view field);
+
+// Bounds on the counts of one game: ten words, and wrong drops or seconds
+// that eleven days of play would not reach.
+inline constexpr int kMostGameCount = 1'000'000;
+
+// One game's line of a results file, as read.
+struct GameLine {
+    int line = 0;
+    int found = 0;
+    int wrongDrops = 0;
+    std::optional<int> seconds;
+    std::vector<std::string> missed;
+};
+
+// Reads the game lines of a results file's text in order, handing each to
+// game; each line that cannot be read goes to skip with why.
+void readGameLines(std::string_view text, const std::function<void(GameLine&&)>& game,
+                   const std::function<void(int line, const char* why)>& skip);
 
 }  // namespace brindolo

@@ -4,11 +4,21 @@
 
 // What a game's result records, and its line in a pupil's results file.
 
+#include "results/class_summary.h"
 #include "results/game_tally.h"
 #include "results/results_csv.h"
+#include "results/results_file.h"
+#include "results/results_writer.h"
 
 #include <gtest/gtest.h>
+#include <cstdio>
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <regex>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace brindolo {
 namespace {
@@ -52,15 +62,125 @@ TEST(ResultsCsv, LinesReadBackFieldForField)
                             {"città", "x,y"}};
     const std::string text = resultsHeader() + resultsLine(result) + "\"open\n";
     EXPECT_EQ(resultsLine(result), "2026-03-02T09:15:00+01:00,\"a \"\"b\"\", c\",8,3,95,\"città, x,y\"\n");
-    std::vector<int> broken;
-    const std::vector<CsvRecord> records = readCsv(text, broken);
-    ASSERT_EQ(records.size(), 2u);
+    CsvReader reader(text);
+    std::vector<CsvRecord> records;
+    while (std::optional<CsvRecord> record = reader.next())
+        records.push_back(std::move(*record));
+    ASSERT_EQ(records.size(), 3u);
     EXPECT_EQ(records[0].fields, (std::vector<std::string>{"date", "word list", "words found", "wrong drops",
                                                             "seconds", "words not found"}));
     EXPECT_EQ(records[1].line, 2);
     EXPECT_EQ(records[1].fields[1], "a \"b\", c");
     EXPECT_EQ(splitWords(records[1].fields[5]), (std::vector<std::string>{"città", "x,y"}));
-    EXPECT_EQ(broken, std::vector<int>{3});
+    EXPECT_EQ(records[2].line, 3);
+    EXPECT_STREQ(records[2].broken, "a quote that does not close");
+}
+
+}  // namespace
+}  // namespace brindolo
+
+namespace brindolo {
+namespace {
+
+struct Printed {
+    int unreadable = 0;
+    std::string out;
+    std::string err;
+};
+
+Printed summaryOf(const std::string& folder)
+{
+    char* out = nullptr;
+    char* err = nullptr;
+    size_t outSize = 0, errSize = 0;
+    std::FILE* outFile = ::open_memstream(&out, &outSize);
+    std::FILE* errFile = ::open_memstream(&err, &errSize);
+    Printed printed;
+    printed.unreadable = printClassSummary(folder, outFile, errFile);
+    std::fclose(outFile);
+    std::fclose(errFile);
+    printed.out = out;
+    printed.err = err;
+    std::free(out);
+    std::free(err);
+    return printed;
+}
+
+// What a pupil can plant in a folder the whole class writes to: each is left
+// out and named on the error output, and the table still gives the class.
+TEST(ClassSummary, PlantedFilesAreNamedAndLeftOut)
+{
+    const std::string me = loginName();
+    // A real login that is not the one running the tests.
+    const std::string other = ::geteuid() == 0 ? "daemon" : "root";
+    const std::string header = resultsHeader();
+    const std::string game = "2026-03-02T09:15:00+01:00,animali,3,5,40,\"gatto, oca\"\n";
+    const std::string hugeCount = "2026-03-02T09:15:00+01:00,animali,2147483647,2147483647,2147483647,\n";
+    const auto write = [](const std::string& path, const std::string& text) { std::ofstream(path) << text; };
+    struct Row {
+        const char* what;
+        std::function<void(const std::string& folder)> plant;
+        std::string err;  // a line the error output holds, after the folder's name
+        std::string out;  // a text the table holds
+        bool meCounted = true;
+    };
+    const std::string secret = ::testing::TempDir() + "summary_secret.csv";
+    write(secret, header + "2026-03-02T09:15:00+01:00,animali,3,5,40,SECRET\n");
+    ::chmod(secret.c_str(), 0600);
+    const std::vector<Row> rows{
+        {"a named pipe that never answers",
+         [&](const std::string& folder) { ::mkfifo((folder + "/" + other + ".csv").c_str(), 0666); },
+         "/" + other + ".csv: skipped: not a regular file\n"},
+        {"a link to an endless device",
+         [&](const std::string& folder) { std::filesystem::create_symlink("/dev/zero", folder + "/" + other + ".csv"); },
+         "/" + other + ".csv: skipped: a link, which is never followed\n"},
+        {"a link to the teacher's own file",
+         [&](const std::string& folder) { std::filesystem::create_symlink(secret, folder + "/" + other + ".csv"); },
+         "/" + other + ".csv: skipped: a link, which is never followed\n"},
+        {"a file under a classmate's login",
+         [&](const std::string& folder) { write(folder + "/" + other + ".csv", header + game); },
+         "/" + other + ".csv: skipped: belongs to " + me + ", not to " + other + "\n"},
+        {"a file larger than any year of games",
+         [&](const std::string& folder) {
+             write(folder + "/" + me + ".csv", header);
+             std::filesystem::resize_file(folder + "/" + me + ".csv", kMostResultsFileBytes + 1);
+         },
+         "/" + me + ".csv: skipped: larger than 16 MiB, which no results file is\n", "", false},
+        {"a line longer than any game's",
+         [&](const std::string& folder) {
+             write(folder + "/" + me + ".csv", header + game + "2026," + std::string(kMostRecordBytes, 'x') + '\n' + game);
+         },
+         "/" + me + ".csv:3: a line longer than 64 KiB; skipped\n"},
+        {"counts that would overflow a total",
+         [&](const std::string& folder) { write(folder + "/" + me + ".csv", header + game + hugeCount + hugeCount); },
+         "/" + me + ".csv:3: a count outside a game's range; skipped\n"},
+        {"control bytes in a file name", [&](const std::string& folder) { write(folder + "/\033]0;x\007.csv", ""); },
+         "/\\x1b]0;x\\x07.csv: skipped: no login of that name\n"},
+        {"control bytes in a pupil's words",
+         [&](const std::string& folder) {
+             write(folder + "/" + me + ".csv", header + "2026-03-02T09:15:00+01:00,animali,9,0,40,\033]0;x\007\n");
+         },
+         "", "\\x1b]0;x\\x07 (1)"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        const std::string folder = ::testing::TempDir() + "summary_planted";
+        std::filesystem::remove_all(folder);
+        std::filesystem::create_directory(folder);
+        if (!std::filesystem::exists(folder + "/" + me + ".csv"))
+            write(folder + "/" + me + ".csv", header + game);
+        row.plant(folder);
+        const Printed printed = summaryOf(folder);
+        EXPECT_EQ(printed.err.find(folder + row.err) != std::string::npos, !row.err.empty()) << printed.err;
+        EXPECT_EQ(printed.unreadable >= 1, !row.err.empty());
+        EXPECT_NE(printed.out.find(row.out), std::string::npos) << printed.out;
+        EXPECT_EQ(printed.out.find("SECRET"), std::string::npos) << printed.out;
+        EXPECT_EQ(printed.out.find_first_of("\033\007"), std::string::npos);
+        EXPECT_EQ(printed.err.find_first_of("\033\007"), std::string::npos);
+        const std::regex pupilRow("\n" + me + " +[0-9]+ +[0-9]+ +[0-9]+ ");
+        EXPECT_EQ(std::regex_search(printed.out, pupilRow), row.meCounted) << printed.out;
+    }
+    std::filesystem::remove(secret);
 }
 
 }  // namespace
