@@ -188,6 +188,9 @@ private:
     GameTally tally_;
     // None unless a results folder was set.
     std::unique_ptr<ResultsWriter> results_;
+    // The results folder the deals' words to practise come from; empty for
+    // none.
+    std::string practiceFolder_;
     // None unless scanning was asked for.
     std::unique_ptr<SwitchScanner> scanner_;
 };

@@ -37,6 +37,7 @@ struct Chosen {
     std::optional<bool> repeats;
     std::optional<bool> locked;
     std::optional<std::string> resultsFolder;
+    std::optional<bool> practice;
     std::optional<int> scanBeat;
 };
 
@@ -151,10 +152,10 @@ void readFile(const QString& path, const QStringList& names, Chosen& chosen, QSt
             || key == QLatin1String("capitals") || key == QLatin1String("voice") || key == QLatin1String("fullscreen")
             || key == QLatin1String("font") || key == QLatin1String("theme") || key == QLatin1String("longest")
             || key == QLatin1String("repeats") || key == QLatin1String("locked") || key == QLatin1String("results")
-            || key == QLatin1String("scan");
+            || key == QLatin1String("practice") || key == QLatin1String("scan");
         if (!known) {
             ignore(QStringLiteral("no such setting (the settings are language, pictures, capitals, voice, "
-                                  "fullscreen, font, theme, longest, repeats, locked, results and scan)"));
+                                  "fullscreen, font, theme, longest, repeats, locked, results, practice and scan)"));
         } else if (isList) {
             ignore(QStringLiteral("a value with a comma must be written in double quotes"));
         } else if (key == QLatin1String("pictures")) {
@@ -210,6 +211,7 @@ void readFile(const QString& path, const QStringList& names, Chosen& chosen, QSt
                 : key == QLatin1String("voice")                      ? chosen.voice
                 : key == QLatin1String("repeats")                    ? chosen.repeats
                 : key == QLatin1String("locked")                     ? chosen.locked
+                : key == QLatin1String("practice")                   ? chosen.practice
                                                                      : chosen.fullscreen;
             box = *flag;
         } else {
@@ -260,6 +262,8 @@ StartSettings resolveStartSettings(const CommandLine& line, const StartSources& 
     }
     if (!line.resultsFolder.empty())
         chosen.resultsFolder = line.resultsFolder;
+    if (line.practice)
+        chosen.practice = true;
     if (line.mute)
         chosen.voice = false;
     if (line.fullscreen)
@@ -298,6 +302,10 @@ StartSettings resolveStartSettings(const CommandLine& line, const StartSources& 
     settings.repeats = chosen.repeats.value_or(settings.repeats);
     settings.locked = chosen.locked.value_or(settings.locked);
     settings.resultsFolder = chosen.resultsFolder.value_or(settings.resultsFolder);
+    // The words to practise are read from the pupil's results.
+    settings.practice = chosen.practice.value_or(settings.practice) && !settings.resultsFolder.empty();
+    if (chosen.practice.value_or(false) && settings.resultsFolder.empty())
+        warnings << QStringLiteral("practice needs a results folder (results= or --results); the game deals as usual");
     settings.scanBeat = chosen.scanBeat.value_or(settings.scanBeat);
     return settings;
 }

@@ -4,6 +4,7 @@
 
 #include "results/class_summary.h"
 
+#include "results/practice.h"
 #include "results/results_csv.h"
 #include "results/results_file.h"
 #include "system/directory_search.h"
@@ -33,13 +34,16 @@ struct Pupil {
     long long wrongDrops = 0;
     std::vector<int> seconds;
     std::map<std::string, long long> missed;
+    std::map<std::string, long long> mixUps;
+    std::vector<std::string> toPractise;
 };
 
-// The words missed most, most first, then in alphabetical order.
-std::vector<std::pair<std::string, long long>> mostMissed(const std::map<std::string, long long>& missed,
+// The words (or mix-ups) counted most, most first, then in alphabetical
+// order.
+std::vector<std::pair<std::string, long long>> mostCounted(const std::map<std::string, long long>& counts,
                                                           size_t count)
 {
-    std::vector<std::pair<std::string, long long>> words(missed.begin(), missed.end());
+    std::vector<std::pair<std::string, long long>> words(counts.begin(), counts.end());
     std::stable_sort(words.begin(), words.end(), [](const auto& a, const auto& b) { return a.second > b.second; });
     if (words.size() > count)
         words.resize(count);
@@ -58,6 +62,8 @@ void readPupil(const std::string& text, const std::string& path, Pupil& pupil, s
                 pupil.seconds.push_back(*game.seconds);
             for (const std::string& word : game.missed)
                 ++pupil.missed[word];
+            for (const auto& [letters, picture] : game.mixUps)
+                ++pupil.mixUps[letters + '>' + picture];
         },
         [&](int line, const char* why) {
             std::fprintf(err, "%s:%d: %s; skipped\n", terminalSafe(path).c_str(), line, why);
@@ -106,7 +112,8 @@ std::optional<std::string> pupilText(int folder, const std::string& path, const 
 
 }  // namespace
 
-int printClassSummary(const std::string& folder, std::FILE* out, std::FILE* err)
+int printClassSummary(const std::string& folder, std::FILE* out, std::FILE* err,
+                      std::vector<PupilPractice>* practice)
 {
     const FileDescriptor directory(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (directory.get() < 0 || ::faccessat(directory.get(), ".", R_OK | X_OK, AT_EACCESS) != 0)
@@ -115,6 +122,7 @@ int printClassSummary(const std::string& folder, std::FILE* out, std::FILE* err)
     std::sort(names.begin(), names.end());
     std::vector<Pupil> pupils;
     std::map<std::string, long long> classMissed;
+    std::map<std::string, long long> classMixUps;
     int unreadable = 0;
     for (const std::string& name : names) {
         Pupil pupil;
@@ -126,8 +134,11 @@ int printClassSummary(const std::string& folder, std::FILE* out, std::FILE* err)
             continue;
         }
         readPupil(*text, path, pupil, err, unreadable);
+        pupil.toPractise = wordsToPractise(*text);
         for (const auto& [word, count] : pupil.missed)
             classMissed[word] += count;
+        for (const auto& [mixUp, count] : pupil.mixUps)
+            classMixUps[mixUp] += count;
         pupils.push_back(std::move(pupil));
     }
     std::fprintf(out, "%-16s %6s %6s %6s %8s  %s\n", "pupil", "games", "found", "wrong", "seconds",
@@ -135,9 +146,20 @@ int printClassSummary(const std::string& folder, std::FILE* out, std::FILE* err)
     for (const Pupil& pupil : pupils)
         std::fprintf(out, "%-16s %6lld %6lld %6lld %8s  %s\n", terminalSafe(pupil.login).c_str(), pupil.games,
                      pupil.found, pupil.wrongDrops, median(pupil.seconds).c_str(),
-                     wordList(mostMissed(pupil.missed, 3)).c_str());
+                     wordList(mostCounted(pupil.missed, 3)).c_str());
     std::fprintf(out, "\nThe words the class missed most: %s\n",
-                 classMissed.empty() ? "none" : wordList(mostMissed(classMissed, 10)).c_str());
+                 classMissed.empty() ? "none" : wordList(mostCounted(classMissed, 10)).c_str());
+    std::fprintf(out, "\nWords to practise:\n");
+    for (const Pupil& pupil : pupils) {
+        std::string words;
+        for (size_t k = 0; k < pupil.toPractise.size() && k < static_cast<size_t>(kPracticeWords); ++k)
+            words += (words.empty() ? "" : ", ") + terminalSafe(pupil.toPractise[k]);
+        std::fprintf(out, "%-16s %s\n", terminalSafe(pupil.login).c_str(), words.empty() ? "none" : words.c_str());
+        if (practice)
+            practice->push_back({pupil.login, pupil.toPractise});
+    }
+    std::fprintf(out, "\nThe mix-ups the class made most: %s\n",
+                 classMixUps.empty() ? "none" : wordList(mostCounted(classMixUps, 10)).c_str());
     return unreadable;
 }
 

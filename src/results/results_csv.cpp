@@ -12,6 +12,8 @@ namespace brindolo {
 
 namespace {
 
+constexpr char kMixUpMark = '>';
+
 std::string quoted(std::string_view field)
 {
     if (field.find_first_of(",\"\r\n") == std::string_view::npos)
@@ -46,7 +48,8 @@ std::string resultsHeader()
 {
     using namespace results_columns;
     std::string line;
-    for (const std::string_view name : {kDate, kWordList, kFound, kWrongDrops, kSeconds, kNotFound})
+    for (const std::string_view name :
+         {kDate, kWordList, kFound, kWrongDrops, kSeconds, kNotFound, kWordsDealt, kMixUps})
         line += quoted(name) + ',';
     line.back() = '\n';
     return line;
@@ -54,12 +57,18 @@ std::string resultsHeader()
 
 std::string resultsLine(const GameResult& result)
 {
-    std::string missed;
-    for (const std::string& word : result.missed)
-        missed += (missed.empty() ? "" : ", ") + word;
+    const auto joined = [](const std::vector<std::string>& words) {
+        std::string text;
+        for (const std::string& word : words)
+            text += (text.empty() ? "" : ", ") + word;
+        return text;
+    };
+    std::vector<std::string> mixUps;
+    for (const auto& [letters, picture] : result.mixUps)
+        mixUps.push_back(letters + kMixUpMark + picture);
     return isoLocalTime(result.dealt) + ',' + quoted(result.wordList) + ',' + std::to_string(result.found) + ','
         + std::to_string(result.wrongDrops) + ',' + (result.seconds ? std::to_string(*result.seconds) : "") + ','
-        + quoted(missed) + '\n';
+        + quoted(joined(result.missed)) + ',' + quoted(joined(result.words)) + ',' + quoted(joined(mixUps)) + '\n';
 }
 
 std::optional<CsvRecord> CsvReader::next()
@@ -166,6 +175,11 @@ void readGameLines(std::string_view text, const std::function<void(GameLine&&)>&
     using namespace results_columns;
     const std::size_t found = column(kFound), wrong = column(kWrongDrops), seconds = column(kSeconds),
                       missed = column(kNotFound);
+    // A file begun before the last two columns keeps its header: its newer
+    // lines carry them past the header's end, in the writer's order.
+    std::size_t past = names.size();
+    const std::size_t words = column(kWordsDealt) < names.size() ? column(kWordsDealt) : past++;
+    const std::size_t mixUps = column(kMixUps) < names.size() ? column(kMixUps) : past++;
     if (std::max({found, wrong, seconds, missed}) >= names.size()) {
         skip(header->line, "not the header of a results file");
         return;
@@ -180,7 +194,7 @@ void readGameLines(std::string_view text, const std::function<void(GameLine&&)>&
             skip(record->line, "fewer fields than the header names");
             continue;
         }
-        GameLine line{record->line, 0, 0, std::nullopt, {}};
+        GameLine line{record->line, 0, 0, std::nullopt, {}, {}, {}};
         int time = 0;
         const Count counts[] = {readCount(fields[found], board_map::kWordsPerGame, line.found),
                                 readCount(fields[wrong], kMostGameCount, line.wrongDrops),
@@ -196,7 +210,13 @@ void readGameLines(std::string_view text, const std::function<void(GameLine&&)>&
         if (!fields[seconds].empty())
             line.seconds = time;
         line.missed = splitWords(fields[missed]);
-        if (line.missed.size() > static_cast<std::size_t>(board_map::kWordsPerGame)) {
+        if (words < fields.size())
+            line.words = splitWords(fields[words]);
+        if (mixUps < fields.size())
+            for (const std::string& mixUp : splitWords(fields[mixUps]))
+                if (const size_t mark = mixUp.find(kMixUpMark); mark != std::string::npos)
+                    line.mixUps.emplace_back(mixUp.substr(0, mark), mixUp.substr(mark + 1));
+        if (std::max(line.missed.size(), line.words.size()) > static_cast<std::size_t>(board_map::kWordsPerGame)) {
             skip(record->line, "more words than a game deals");
             continue;
         }

@@ -14,6 +14,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace brindolo {
@@ -25,12 +26,18 @@ inline constexpr std::string_view kFound = "words found";
 inline constexpr std::string_view kWrongDrops = "wrong drops";
 inline constexpr std::string_view kSeconds = "seconds";
 inline constexpr std::string_view kNotFound = "words not found";
+inline constexpr std::string_view kWordsDealt = "words dealt";
+inline constexpr std::string_view kMixUps = "mix-ups";
 }  // namespace results_columns
 
 // The header line, its line break included.
 std::string resultsHeader();
 // The game's line, its line break included; the date in local time with its
-// offset (2026-03-02T09:15:00+01:00), the words not found separated by ", ".
+// offset (2026-03-02T09:15:00+01:00), the words not found and the words dealt
+// separated by ", ", each mix-up as "gatto>cane" (the letters of gatto dropped
+// on the picture of cane). A file begun with an older header, without the
+// last two columns, takes these lines as they are: readers take the fields
+// past its header as those columns.
 std::string resultsLine(const GameResult& result);
 
 // A game's line is about a hundred bytes: a line of 64 KiB is no game's.
@@ -74,6 +81,9 @@ struct GameLine {
     int wrongDrops = 0;
     std::optional<int> seconds;
     std::vector<std::string> missed;
+    // Empty in the lines of files written before these columns.
+    std::vector<std::string> words;
+    std::vector<std::pair<std::string, std::string>> mixUps;
 };
 
 // Reads the game lines of a results file's text in order, handing each to

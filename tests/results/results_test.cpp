@@ -4,7 +4,11 @@
 
 // What a game's result records, and its line in a pupil's results file.
 
+#include "game/clock_random.h"
+#include "game/game.h"
+#include "game/name_catalogue.h"
 #include "results/class_summary.h"
+#include "results/practice.h"
 #include "results/game_tally.h"
 #include "results/results_csv.h"
 #include "results/results_file.h"
@@ -17,6 +21,7 @@
 #include <fstream>
 #include <functional>
 #include <regex>
+#include <set>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -29,18 +34,18 @@ TEST(GameTally, CountsWrongDropsFindsAndTheTimeToTheLastFind)
 {
     std::chrono::system_clock::time_point now{1000s};
     GameTally tally([&] { return now; });
-    tally.dropped(1, true);
+    tally.dropped(1, true, "");
     EXPECT_FALSE(tally.take()) << "nothing before a deal";
 
     tally.dealt("animali", {"cane", "gatto", "Mucca", "oca", "ape", "topo", "lupo", "orso", "rana", "pesce"});
-    tally.dropped(2, false);
+    tally.dropped(2, false, "ACEN");  // the letters of cane on the picture of gatto
     now += 7s;
-    tally.dropped(1, true);
+    tally.dropped(1, true, "");
     now += 5s;
-    tally.dropped(3, true);
-    tally.dropped(3, true);  // a slot counts once
+    tally.dropped(3, true, "");
+    tally.dropped(3, true, "");  // a slot counts once
     now += 30s;
-    tally.dropped(4, false);
+    tally.dropped(4, false, "accmu");
     const std::optional<GameResult> result = tally.take();
     ASSERT_TRUE(result);
     EXPECT_EQ(result->dealt, std::chrono::system_clock::time_point{1000s});
@@ -48,6 +53,9 @@ TEST(GameTally, CountsWrongDropsFindsAndTheTimeToTheLastFind)
     EXPECT_EQ(std::tie(result->found, result->wrongDrops, result->seconds),
               std::make_tuple(2, 2, std::optional<int>(12)));
     EXPECT_EQ(result->missed, (std::vector<std::string>{"gatto", "oca", "ape", "topo", "lupo", "orso", "rana", "pesce"}));
+    EXPECT_EQ(result->words.size(), 10u);
+    EXPECT_EQ(result->mixUps,
+              (std::vector<std::pair<std::string, std::string>>{{"cane", "gatto"}, {"Mucca", "oca"}}));
     EXPECT_FALSE(tally.take()) << "a game is recorded once";
 
     tally.dealt("animali", {});
@@ -59,21 +67,88 @@ TEST(ResultsCsv, LinesReadBackFieldForField)
     ::setenv("TZ", "CET", 1);
     ::tzset();
     const GameResult result{std::chrono::system_clock::time_point{1772439300s}, "a \"b\", c", 8, 3, 95,
-                            {"città", "x,y"}};
+                            {"città", "x,y"}, {"città", "cane"}, {{"cane", "città"}, {"città", "cane"}}};
     const std::string text = resultsHeader() + resultsLine(result) + "\"open\n";
-    EXPECT_EQ(resultsLine(result), "2026-03-02T09:15:00+01:00,\"a \"\"b\"\", c\",8,3,95,\"città, x,y\"\n");
+    EXPECT_EQ(resultsLine(result), "2026-03-02T09:15:00+01:00,\"a \"\"b\"\", c\",8,3,95,\"città, x,y\",\"città, cane\","
+                                   "\"cane>città, città>cane\"\n");
     CsvReader reader(text);
     std::vector<CsvRecord> records;
     while (std::optional<CsvRecord> record = reader.next())
         records.push_back(std::move(*record));
     ASSERT_EQ(records.size(), 3u);
     EXPECT_EQ(records[0].fields, (std::vector<std::string>{"date", "word list", "words found", "wrong drops",
-                                                            "seconds", "words not found"}));
+                                                            "seconds", "words not found", "words dealt", "mix-ups"}));
     EXPECT_EQ(records[1].line, 2);
     EXPECT_EQ(records[1].fields[1], "a \"b\", c");
     EXPECT_EQ(splitWords(records[1].fields[5]), (std::vector<std::string>{"città", "x,y"}));
     EXPECT_EQ(records[2].line, 3);
     EXPECT_STREQ(records[2].broken, "a quote that does not close");
+}
+
+// A file begun before the words dealt and the mix-ups keeps its six-column
+// header and takes the newer lines with their two fields more; a file begun
+// with them has them by name, in any order.
+TEST(ResultsCsv, OldAndNewLinesReadFromOneFile)
+{
+    const std::string oldHeader = "date,word list,words found,wrong drops,seconds,words not found\n";
+    const std::string newLine = "2026-03-03T10:00:00+01:00,animali,9,1,50,oca,\"oca, cane\",cane>oca\n";
+    struct Row {
+        const char* what;
+        std::string text;
+        std::vector<std::string> words;
+        std::vector<std::pair<std::string, std::string>> mixUps;
+    };
+    const std::vector<Row> rows{
+        {"an old line", oldHeader + "2026-03-02T09:15:00+01:00,animali,9,1,50,oca\n", {}, {}},
+        {"a new line under the old header", oldHeader + newLine, {"oca", "cane"}, {{"cane", "oca"}}},
+        {"a new file", resultsHeader() + newLine, {"oca", "cane"}, {{"cane", "oca"}}},
+        {"columns in another order",
+         "mix-ups,words dealt,words not found,seconds,wrong drops,words found\ncane>oca,\"oca, cane\",oca,50,1,9\n",
+         {"oca", "cane"},
+         {{"cane", "oca"}}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        std::vector<GameLine> games;
+        readGameLines(
+            row.text, [&](GameLine&& game) { games.push_back(std::move(game)); },
+            [](int line, const char* why) { ADD_FAILURE() << line << ": " << why; });
+        ASSERT_EQ(games.size(), 1u);
+        EXPECT_EQ(std::tie(games[0].found, games[0].wrongDrops, games[0].seconds, games[0].missed),
+                  std::make_tuple(9, 1, std::optional<int>(50), std::vector<std::string>{"oca"}));
+        EXPECT_EQ(games[0].words, row.words);
+        EXPECT_EQ(games[0].mixUps, row.mixUps);
+    }
+}
+
+// The words a deal begins with: those missed, the most recent first, until a
+// later game dealt them and they were found; a word the list lacks is passed
+// over, and the deal fills up by its rules.
+TEST(Practice, DealsBeginWithTheWordsMissedUntilFound)
+{
+    const std::string text = "date,word list,words found,wrong drops,seconds,words not found\n"
+                             "2026-03-01T09:00:00+01:00,animali,8,0,50,\"gatto, oca\"\n"
+                             "2026-03-02T09:00:00+01:00,animali,9,1,50,cane,\"gatto, cane, lupo\",gatto>cane\n"
+                             "2026-03-02T09:00:00+01:00,animali,x,1,50,cane,\"\",\n"
+                             "2026-03-03T09:00:00+01:00,animali,8,0,50,\"zebra, ape\",\"zebra, ape, cane\",\n";
+    const std::vector<std::string> practice = wordsToPractise(text);
+    EXPECT_EQ(practice, (std::vector<std::string>{"zebra", "ape", "oca"}));
+
+    std::vector<std::string> names{"animali/Ape.jpg", "animali/oca.jpg", "animali/cane.jpg"};
+    for (int n = 0; n < 12; ++n)
+        names.push_back("animali/w" + std::to_string(n) + ".jpg");
+    const NameCatalogue catalogue(names);
+    SeededRandom random(5);
+    for (const bool repeats : {true, false}) {
+        const auto dealt = dealWords(catalogue, random, {0, repeats}, {practice, kPracticeWords});
+        EXPECT_EQ(dealt[0], "animali/Ape.jpg");
+        EXPECT_EQ(dealt[1], "animali/oca.jpg");
+        if (!repeats)
+            EXPECT_EQ(std::set<std::string>(dealt.begin(), dealt.end()).size(), 10u);
+    }
+    SeededRandom seeded(9), again(9);
+    EXPECT_EQ(dealWords(catalogue, seeded, {0, false}, {practice, 0}), dealWords(catalogue, again, {0, false}));
+    EXPECT_EQ(dealWords(catalogue, random, {3, false}, {practice, kPracticeWords})[0], "animali/Ape.jpg");
 }
 
 }  // namespace
@@ -113,7 +188,7 @@ TEST(ClassSummary, PlantedFilesAreNamedAndLeftOut)
     const std::string me = loginName();
     // A real login that is not the one running the tests.
     const std::string other = ::geteuid() == 0 ? "daemon" : "root";
-    const std::string header = resultsHeader();
+    const std::string header = "date,word list,words found,wrong drops,seconds,words not found\n";
     const std::string game = "2026-03-02T09:15:00+01:00,animali,3,5,40,\"gatto, oca\"\n";
     const std::string hugeCount = "2026-03-02T09:15:00+01:00,animali,2147483647,2147483647,2147483647,\n";
     const auto write = [](const std::string& path, const std::string& text) { std::ofstream(path) << text; };

@@ -10,6 +10,8 @@
 #include "app/worksheet_command.h"
 #include "game/word_list.h"
 #include "results/class_summary.h"
+#include "results/practice.h"
+#include "results/results_writer.h"
 #include "speech/media_recording_player.h"
 #include "speech/text_to_speech_speaker.h"
 #include "system/program_folder.h"
@@ -19,6 +21,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -54,12 +57,14 @@ int main(int argc, char** argv)
                      line.text.toLocal8Bit().constData());
         return 2;
     case brindolo::CommandLine::Action::Summary:
-        try {
-            return brindolo::printClassSummary(line.summaryFolder, stdout, stderr) > 0 ? 1 : 0;
-        } catch (const brindolo::EInOutError& error) {
-            std::fprintf(stderr, "brindolo: %s\n", error.what());
-            return 1;
-        }
+        if (line.worksheetsFolder.empty())
+            try {
+                return brindolo::printClassSummary(line.summaryFolder, stdout, stderr) > 0 ? 1 : 0;
+            } catch (const brindolo::EInOutError& error) {
+                std::fprintf(stderr, "brindolo: %s\n", error.what());
+                return 1;
+            }
+        break;
     case brindolo::CommandLine::Action::Check:
     case brindolo::CommandLine::Action::Worksheet:
     case brindolo::CommandLine::Action::Play:
@@ -81,9 +86,30 @@ int main(int argc, char** argv)
         std::printf("Checking the word list the game would use: %s\n", folder.c_str());
         return brindolo::checkPictureFolder(folder, stdout).errors > 0 ? 1 : 0;
     }
-    if (line.action == brindolo::CommandLine::Action::Worksheet)
+    if (line.action == brindolo::CommandLine::Action::Worksheet) {
+        brindolo::FirstWords first;
+        if (start.practice)
+            first = {brindolo::practiceWords(start.resultsFolder, brindolo::loginName()), brindolo::kPracticeWords};
         return brindolo::runWorksheet(line.worksheet, places, brindolo::programFolder(), start.language,
-                                      start.capitals && !line.worksheet.smallLetters, start.theme, start.longest);
+                                      start.capitals && !line.worksheet.smallLetters, start.theme, start.longest,
+                                      first);
+    }
+    if (line.action == brindolo::CommandLine::Action::Summary) {
+        // The sheets of the pupils the table counts, dealt as a game would.
+        std::vector<brindolo::PupilPractice> pupils;
+        int unreadable = 0;
+        try {
+            unreadable = brindolo::printClassSummary(line.summaryFolder, stdout, stderr, &pupils);
+        } catch (const brindolo::EInOutError& error) {
+            std::fprintf(stderr, "brindolo: %s\n", error.what());
+            return 1;
+        }
+        std::fflush(stdout);
+        const int written = brindolo::runPracticeWorksheets(line.worksheetsFolder, pupils, places,
+                                                            brindolo::programFolder(), start.language, start.capitals,
+                                                            start.theme, start.longest);
+        return unreadable > 0 || written != 0 ? 1 : 0;
+    }
 
     QApplication qtApplication(argc, argv);
     brindolo::TApplication application;
