@@ -478,6 +478,24 @@ TEST_F(PlayTest, EsciClosesTheWindowAndRecordsTheGameUnderWay)
         << lines[2];
 }
 
+// With practice on, the deal begins with the words the pupil missed, read
+// from their own results file; a word the list lacks is passed over.
+TEST_F(PlayTest, PracticeBeginsTheDealWithTheWordsMissed)
+{
+    const QTemporaryDir results;
+    std::ofstream(results.filePath(QString::fromStdString(loginName() + ".csv")).toStdString())
+        << "date,word list,words found,wrong drops,seconds,words not found\n"
+        << "2026-03-02T09:15:00+01:00,immagini,7,0,40,\"sole, zebra, nave\"\n";
+    RecordingSpeaker speaker;
+    StartSettings start;
+    start.resultsFolder = results.path().toStdString();
+    start.practice = true;
+    window->apply(start, speaker);
+    click(*window->Panel(kPlayButton));
+    EXPECT_EQ(std::make_pair(window->game().gameWord(1), window->game().gameWord(2)),
+              std::make_pair(std::string("sole.jpg"), std::string("nave.jpg")));
+}
+
 // A classroom machine: no way out a child can reach, the teacher's chord ends it.
 TEST_F(PlayTest, ALockedWindowHidesItsWaysOutAndClosesOnlyOnTheTeachersChord)
 {

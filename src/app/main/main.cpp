@@ -18,6 +18,7 @@
 
 #include <QApplication>
 #include <QTimer>
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
@@ -40,6 +41,17 @@ std::string teacherFolder()
     return (data + "/brindolo/immagini").toStdString();
 }
 
+// The class's table: 0 when every file and line was read, 1 otherwise.
+int printSummary(const std::string& folder, std::vector<brindolo::PupilPractice>* pupils)
+{
+    try {
+        return brindolo::printClassSummary(folder, stdout, stderr, pupils) > 0 ? 1 : 0;
+    } catch (const brindolo::EInOutError& error) {
+        std::fprintf(stderr, "brindolo: %s\n", error.what());
+        return 1;
+    }
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -58,12 +70,7 @@ int main(int argc, char** argv)
         return 2;
     case brindolo::CommandLine::Action::Summary:
         if (line.worksheetsFolder.empty())
-            try {
-                return brindolo::printClassSummary(line.summaryFolder, stdout, stderr) > 0 ? 1 : 0;
-            } catch (const brindolo::EInOutError& error) {
-                std::fprintf(stderr, "brindolo: %s\n", error.what());
-                return 1;
-            }
+            return printSummary(line.summaryFolder, nullptr);
         break;
     case brindolo::CommandLine::Action::Check:
     case brindolo::CommandLine::Action::Worksheet:
@@ -97,18 +104,12 @@ int main(int argc, char** argv)
     if (line.action == brindolo::CommandLine::Action::Summary) {
         // The sheets of the pupils the table counts, dealt as a game would.
         std::vector<brindolo::PupilPractice> pupils;
-        int unreadable = 0;
-        try {
-            unreadable = brindolo::printClassSummary(line.summaryFolder, stdout, stderr, &pupils);
-        } catch (const brindolo::EInOutError& error) {
-            std::fprintf(stderr, "brindolo: %s\n", error.what());
-            return 1;
-        }
+        const int printed = printSummary(line.summaryFolder, &pupils);
         std::fflush(stdout);
         const int written = brindolo::runPracticeWorksheets(line.worksheetsFolder, pupils, places,
                                                             brindolo::programFolder(), start.language, start.capitals,
                                                             start.theme, start.longest);
-        return unreadable > 0 || written != 0 ? 1 : 0;
+        return std::max(printed, written);
     }
 
     QApplication qtApplication(argc, argv);
