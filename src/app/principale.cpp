@@ -31,7 +31,6 @@
 #include <algorithm>
 #include <cstdio>
 #include <optional>
-#include <cstdio>
 #include <stdexcept>
 
 namespace brindolo {
@@ -67,7 +66,7 @@ TPrincipale::TPrincipale(TComponent* owner, std::string programFolder, std::uniq
     themes_ = std::make_unique<ThemeChooser>(*SceltaTema, *game_);
     wireEvents();
     setUpKeyboard();
-    addWorksheetPrinting(*this, [this] { return boardWorksheet(); });
+    printing_ = addWorksheetPrinting(*this, [this] { return boardWorksheet(); });
     EventBoundary::run([this] { FormCreate(); });
 }
 
@@ -366,7 +365,7 @@ void TPrincipale::apply(const StartSettings& start, Speaker& speaker, RecordingP
     std::string warning;
     game_->chooseTheme(themeToPlay(game_->pictureFolder(), start.theme, warning));
     if (!warning.empty())
-        std::fprintf(stderr, "brindolo: %s\n", warning.c_str());
+        std::fprintf(stderr, "brindolo: %s\n", terminalSafe(warning).c_str());
     if (game_->catalogueOutdated())
         game_->buildCatalogue(game_->pictureFolder());
     game_->setDealRules({start.longest, start.repeats});
@@ -375,10 +374,10 @@ void TPrincipale::apply(const StartSettings& start, Speaker& speaker, RecordingP
         const int dealable = dealableCount(*catalogue_, game_->dealRules());
         if (dealable == 0)
             std::fprintf(stderr, "brindolo: no word of at most %d letters in %s\n", start.longest,
-                         game_->pictureFolder().c_str());
+                         terminalSafe(game_->pictureFolder()).c_str());
         else if (dealable < board_map::kWordsPerGame)
             std::fprintf(stderr, "brindolo: only %d words of at most %d letters in %s: words will repeat\n",
-                         dealable, start.longest, game_->pictureFolder().c_str());
+                         dealable, start.longest, terminalSafe(game_->pictureFolder()).c_str());
     }
     if (start.locked)
         lock();
@@ -419,12 +418,22 @@ void TPrincipale::lock()
 {
     for (QWidget* way : std::initializer_list<QWidget*>{Esci, RichiamaLingua1, RichiamaLingua2, RichiamaLingua3})
         way->hide();
+    printing_->setEnabled(false);
     locked_ = true;
     auto* unlock = new QShortcut(QKeySequence(kUnlockChord), this);
-    connect(unlock, &QShortcut::activated, this, [this] {
-        locked_ = false;
-        close();
-    });
+    connect(unlock, &QShortcut::activated, this, &TPrincipale::endGame);
+}
+
+void TPrincipale::endGame()
+{
+    locked_ = false;
+    close();
+}
+
+void TPrincipale::releaseForSessionEnd()
+{
+    locked_ = false;
+    recordGame();
 }
 
 void TPrincipale::recordGame()

@@ -29,6 +29,8 @@
 #include <string>
 #include <vector>
 
+class QShortcut;
+
 namespace brindolo {
 
 class TPrincipale : public TForm {
@@ -125,10 +127,17 @@ public:
     // The speaker has learnt which voices it has.
     void voicesChanged();
     // A classroom machine: ESCI and the flag hidden (so neither the Tab
-    // order nor a screen reader meets them) and every close refused, until
-    // the teacher's chord, kUnlockChord, ends the game.
+    // order nor a screen reader meets them), no dialog that leaves the board
+    // (printing's file chooser reaches the whole disk), and every close
+    // refused, until the teacher's chord, kUnlockChord, ends the game.
     void lock();
     static constexpr QKeyCombination kUnlockChord{Qt::ControlModifier | Qt::AltModifier | Qt::ShiftModifier, Qt::Key_Q};
+    // Closes the window as ESCI does, recording the game under way, locked
+    // or not: the teacher's chord, and a signal that ends the program.
+    void endGame();
+    // The session is ending: the game under way is recorded now, and the
+    // close that the session manager asks for next is not refused.
+    void releaseForSessionEnd();
     // The switch scan that the settings asked for (scan=, --scan); none
     // without one.
     SwitchScanner* scanner() const { return scanner_.get(); }
@@ -185,6 +194,7 @@ private:
     std::unique_ptr<ThemeChooser> themes_;
     std::unique_ptr<WordVoice> voice_;
     bool locked_ = false;
+    QShortcut* printing_ = nullptr;
     GameTally tally_;
     // None unless a results folder was set.
     std::unique_ptr<ResultsWriter> results_;

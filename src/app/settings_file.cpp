@@ -57,8 +57,11 @@ SettingsValue readValue(const QByteArray& written)
 
 SettingsText parseSettings(const QByteArray& text)
 {
+    static const QByteArray kFixedMark = "[$i]";
     SettingsText settings;
     QString section;
+    bool fileFixed = false;     // after a line [$i]
+    bool sectionFixed = false;  // in a group whose header ends in [$i]
     for (QByteArray line : text.split('\n')) {
         if (line.endsWith('\r'))
             line.chop(1);
@@ -66,19 +69,33 @@ SettingsText parseSettings(const QByteArray& text)
         if (line.isEmpty() || line.startsWith(';'))
             continue;
         if (line.startsWith('[') && line.endsWith(']')) {
+            if (line == kFixedMark) {
+                fileFixed = true;
+                section.clear();
+                sectionFixed = true;
+                continue;
+            }
+            sectionFixed = fileFixed || (line.size() > kFixedMark.size() && line.endsWith(kFixedMark));
+            if (line.endsWith(kFixedMark))
+                line = blanksTrimmed(line.chopped(kFixedMark.size()));
             section = QString::fromUtf8(line.mid(1, line.size() - 2)).trimmed();
             if (section.compare(QLatin1String("General"), Qt::CaseInsensitive) == 0)
                 section.clear();
             continue;
         }
         const qsizetype equals = line.indexOf('=');
-        const QByteArray key = blanksTrimmed(line.left(equals));
+        QByteArray key = blanksTrimmed(line.left(equals));
+        const bool keyFixed = key.endsWith(kFixedMark);
+        if (keyFixed)
+            key = blanksTrimmed(key.chopped(kFixedMark.size()));
         if (equals < 0 || key.isEmpty()) {
             settings.malformed = true;
             continue;
         }
+        SettingsValue value = readValue(line.mid(equals + 1));
+        value.fixed = keyFixed || sectionFixed;
         const QString name = QString::fromUtf8(key);
-        settings.values[section.isEmpty() ? name : section + u'/' + name] = readValue(line.mid(equals + 1));
+        settings.values[section.isEmpty() ? name : section + u'/' + name].push_back(value);
     }
     return settings;
 }

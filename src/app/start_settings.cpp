@@ -16,6 +16,7 @@
 #include <QLocale>
 #include <algorithm>
 #include <cstring>
+#include <map>
 #include <optional>
 #include <sys/stat.h>
 
@@ -85,11 +86,14 @@ QString desktopLanguage(const QStringList& names, const QStringList& desktopLang
     return {};
 }
 
-QString listedNames(QStringList names)
+// The list's names, or why there are none: listProblem names the list's
+// file when it could not be read.
+QString listedNames(QStringList names, const QString& listProblem)
 {
     names.removeIf([](const QString& name) { return name.trimmed().isEmpty(); });
-    return names.isEmpty() ? QStringLiteral("the language list is empty or missing")
-                           : QStringLiteral("the languages are ") + names.join(QStringLiteral(", "));
+    if (!names.isEmpty())
+        return QStringLiteral("the languages are ") + names.join(QStringLiteral(", "));
+    return listProblem.isEmpty() ? QStringLiteral("the language list is empty or missing") : listProblem;
 }
 
 std::optional<bool> readBoolean(const QString& text)
@@ -107,29 +111,127 @@ QString shown(const QByteArray& bytes)
     return QString::fromStdString(terminalSafe(bytes.toStdString(), StrayBytes::Escaped));
 }
 
-// Why a settings file that is there cannot be read; none when there is no
-// file at all, which is the usual case and no mistake.
-std::optional<QString> whyUnreadable(const std::string& path, int error)
+// A file that is not there at all, not even as a link: no mistake for a
+// settings file, which is usually absent.
+bool absent(const std::string& path, int error)
 {
     struct stat link {};
-    if (error == ENOENT && ::lstat(path.c_str(), &link) != 0)
-        return std::nullopt;
-    if (error == ENOENT)
+    return error == ENOENT && ::lstat(path.c_str(), &link) != 0;
+}
+
+// Why a file the game reads at start cannot be read; kind names what it
+// is meant to be ("settings file").
+QString whyUnreadable(const std::string& path, int error, const char* kind)
+{
+    if (error == ENOENT && !absent(path, error))
         return QStringLiteral("a link to a file that does not exist");
     if (error == kFileTooLarge)
-        return QStringLiteral("larger than 1 MiB, which no settings file is");
+        return QStringLiteral("larger than 1 MiB, which no %1 is").arg(QLatin1String(kind));
     if (error == kNotARegularFile)
         return QStringLiteral("not a regular file");
     return QString::fromLocal8Bit(std::strerror(error));
 }
 
-void readFile(const QString& path, const QStringList& names, Chosen& chosen, QStringList& warnings)
+// The settings a file marked [$i]: the file and the line that fixed each,
+// by key. Neither a later file nor the command line changes them.
+struct FixedBy {
+    QString file;  // as shown
+    QByteArray value;
+};
+using FixedSettings = std::map<QString, FixedBy>;
+
+bool isKnownKey(const QString& key)
+{
+    static const QStringList kKeys = {"language", "pictures", "capitals", "voice",   "fullscreen", "font",
+                                      "theme",    "longest",  "repeats",  "locked", "results",    "practice",
+                                      "scan"};
+    return kKeys.contains(key);
+}
+
+// Takes one line KEY=VALUE of a file into chosen; false, with why, for a
+// value the game cannot use.
+bool takeSetting(const QString& key, const SettingsValue& value, const StartSources& sources, Chosen& chosen,
+                 QString& why)
+{
+    const QString text = QString::fromUtf8(value.bytes);
+    const auto refuse = [&why](const QString& reason) {
+        why = reason;
+        return false;
+    };
+    if (!isKnownKey(key))
+        return refuse(QStringLiteral("no such setting (the settings are language, pictures, capitals, voice, "
+                                     "fullscreen, font, theme, longest, repeats, locked, results, practice and scan)"));
+    if (value.isList)
+        return refuse(QStringLiteral("a value with a comma must be written in double quotes"));
+    if (key == QLatin1String("pictures")) {
+        // A folder's name is the file system's bytes, whatever their
+        // encoding. A relative path would depend on where the game is
+        // started from.
+        struct stat folder {};
+        if (!value.bytes.startsWith('/'))
+            return refuse(QStringLiteral("not a full path (one that begins with /)"));
+        if (::stat(value.bytes.constData(), &folder) != 0 || !S_ISDIR(folder.st_mode))
+            return refuse(QStringLiteral("no such folder"));
+        chosen.picturesFolder = value.bytes.toStdString();
+    } else if (key == QLatin1String("theme")) {
+        // A theme is a folder's name, in the file system's bytes. Empty:
+        // the whole list, over a weaker file's theme.
+        chosen.theme = value.bytes.toStdString();
+    } else if (key == QLatin1String("results")) {
+        // Empty turns results off again; whether the folder can be
+        // written to is told when the game starts.
+        if (!value.bytes.isEmpty() && !value.bytes.startsWith('/'))
+            return refuse(QStringLiteral("not a full path (one that begins with /)"));
+        chosen.resultsFolder = value.bytes.toStdString();
+    } else if (text.toUtf8() != value.bytes) {
+        return refuse(QStringLiteral("not UTF-8 text"));
+    } else if (key == QLatin1String("language")) {
+        const QString name = findLanguage(sources.languageNames, text);
+        if (name.isEmpty())
+            return refuse(QStringLiteral("not a language of the list: ")
+                          + listedNames(sources.languageNames, sources.languageListProblem));
+        chosen.language = name;
+    } else if (key == QLatin1String("font")) {
+        // Whether the family is installed is known only to the window.
+        if (text.trimmed().isEmpty())
+            return refuse(QStringLiteral("no font family given"));
+        chosen.font = text.trimmed();
+    } else if (key == QLatin1String("longest")) {
+        const std::optional<int> letters = readLongest(text);
+        if (!letters)
+            return refuse(QStringLiteral("not a number of letters from 1 to %1").arg(kMostLetters));
+        chosen.longest = *letters;
+    } else if (key == QLatin1String("scan")) {
+        // Empty turns off a weaker file's scan.
+        const std::optional<int> beat = text.trimmed().isEmpty() ? 0 : readScanBeat(text);
+        if (!beat)
+            return refuse(scanRange());
+        chosen.scanBeat = *beat;
+    } else {
+        const std::optional<bool> flag = readBoolean(text);
+        if (!flag)
+            return refuse(QStringLiteral("neither true nor false"));
+        std::optional<bool>& box = key == QLatin1String("capitals") ? chosen.capitals
+            : key == QLatin1String("voice")                      ? chosen.voice
+            : key == QLatin1String("repeats")                    ? chosen.repeats
+            : key == QLatin1String("locked")                     ? chosen.locked
+            : key == QLatin1String("practice")                   ? chosen.practice
+                                                                 : chosen.fullscreen;
+        box = *flag;
+    }
+    return true;
+}
+
+void readFile(const QString& path, const StartSources& sources, Chosen& chosen, FixedSettings& fixed,
+              QStringList& warnings)
 {
     const QByteArray pathBytes = QFile::encodeName(path);
     const FileContents contents = readTextFile(pathBytes.toStdString());
     if (contents.error != 0) {
-        if (const auto why = whyUnreadable(pathBytes.toStdString(), contents.error))
-            warnings << shown(pathBytes) + QStringLiteral(": cannot be read: ") + *why + QStringLiteral("; ignored");
+        if (!absent(pathBytes.toStdString(), contents.error))
+            warnings << shown(pathBytes) + QStringLiteral(": cannot be read: ")
+                    + whyUnreadable(pathBytes.toStdString(), contents.error, "settings file")
+                    + QStringLiteral("; ignored");
         return;
     }
     qCDebug(lcSettings) << "reading" << path;
@@ -138,86 +240,43 @@ void readFile(const QString& path, const QStringList& names, Chosen& chosen, QSt
         warnings << shown(pathBytes)
                 + QStringLiteral(": a line that is neither KEY=VALUE nor [SECTION] is ignored "
                                  "(comments begin with ';')");
-    for (const auto& [key, value] : file.values) {
+    for (const auto& [key, values] : file.values) {
         // Commented out as in a shell script: what the writer meant.
         if (key.startsWith(u'#'))
             continue;
-        const bool isList = value.isList;
-        const QString text = QString::fromUtf8(value.bytes);
-        const auto ignore = [&](const QString& why) {
-            warnings << QStringLiteral("%1: %2=%3: %4; ignored")
-                            .arg(shown(pathBytes), shown(key.toUtf8()), shown(value.bytes), why);
-        };
-        const bool known = key == QLatin1String("language") || key == QLatin1String("pictures")
-            || key == QLatin1String("capitals") || key == QLatin1String("voice") || key == QLatin1String("fullscreen")
-            || key == QLatin1String("font") || key == QLatin1String("theme") || key == QLatin1String("longest")
-            || key == QLatin1String("repeats") || key == QLatin1String("locked") || key == QLatin1String("results")
-            || key == QLatin1String("practice") || key == QLatin1String("scan");
-        if (!known) {
-            ignore(QStringLiteral("no such setting (the settings are language, pictures, capitals, voice, "
-                                  "fullscreen, font, theme, longest, repeats, locked, results, practice and scan)"));
-        } else if (isList) {
-            ignore(QStringLiteral("a value with a comma must be written in double quotes"));
-        } else if (key == QLatin1String("pictures")) {
-            // A folder's name is the file system's bytes, whatever their
-            // encoding. A relative path would depend on where the game is
-            // started from.
-            struct stat folder {};
-            if (!value.bytes.startsWith('/'))
-                ignore(QStringLiteral("not a full path (one that begins with /)"));
-            else if (::stat(value.bytes.constData(), &folder) != 0 || !S_ISDIR(folder.st_mode))
-                ignore(QStringLiteral("no such folder"));
-            else
-                chosen.picturesFolder = value.bytes.toStdString();
-        } else if (key == QLatin1String("theme")) {
-            // A theme is a folder's name, in the file system's bytes. Empty:
-            // the whole list, over a weaker file's theme.
-            chosen.theme = value.bytes.toStdString();
-        } else if (key == QLatin1String("results")) {
-            // Empty turns results off again; whether the folder can be
-            // written to is told when the game starts.
-            if (!value.bytes.isEmpty() && !value.bytes.startsWith('/'))
-                ignore(QStringLiteral("not a full path (one that begins with /)"));
-            else
-                chosen.resultsFolder = value.bytes.toStdString();
-        } else if (text.toUtf8() != value.bytes) {
-            ignore(QStringLiteral("not UTF-8 text"));
-        } else if (key == QLatin1String("language")) {
-            if (const QString name = findLanguage(names, text); !name.isEmpty())
-                chosen.language = name;
-            else
-                ignore(QStringLiteral("not a language of the list: ") + listedNames(names));
-        } else if (key == QLatin1String("font")) {
-            // Whether the family is installed is known only to the window.
-            if (!text.trimmed().isEmpty())
-                chosen.font = text.trimmed();
-            else
-                ignore(QStringLiteral("no font family given"));
-        } else if (key == QLatin1String("longest")) {
-            if (const std::optional<int> letters = readLongest(text))
-                chosen.longest = *letters;
-            else
-                ignore(QStringLiteral("not a number of letters from 1 to %1").arg(kMostLetters));
-        } else if (key == QLatin1String("scan")) {
-            // Empty turns off a weaker file's scan.
-            if (text.trimmed().isEmpty())
-                chosen.scanBeat = 0;
-            else if (const std::optional<int> beat = readScanBeat(text))
-                chosen.scanBeat = *beat;
-            else
-                ignore(scanRange());
-        } else if (const auto flag = readBoolean(text)) {
-            std::optional<bool>& box = key == QLatin1String("capitals") ? chosen.capitals
-                : key == QLatin1String("voice")                      ? chosen.voice
-                : key == QLatin1String("repeats")                    ? chosen.repeats
-                : key == QLatin1String("locked")                     ? chosen.locked
-                : key == QLatin1String("practice")                   ? chosen.practice
-                                                                     : chosen.fullscreen;
-            box = *flag;
-        } else {
-            ignore(QStringLiteral("neither true nor false"));
+        // Each line in turn, so that every mistake is told and the last
+        // line the game can use wins.
+        for (const SettingsValue& value : values) {
+            const auto ignore = [&](const QString& why) {
+                warnings << QStringLiteral("%1: %2=%3: %4; ignored")
+                                .arg(shown(pathBytes), shown(key.toUtf8()), shown(value.bytes), why);
+            };
+            if (const auto by = fixed.find(key); by != fixed.end()) {
+                if (value.bytes != by->second.value)
+                    ignore(QStringLiteral("fixed by ") + by->second.file);
+                continue;
+            }
+            QString why;
+            if (!takeSetting(key, value, sources, chosen, why))
+                ignore(why);
+            else if (value.fixed)
+                fixed[key] = {shown(pathBytes), value.bytes};
         }
     }
+}
+
+// The command line's value for a setting, unless a file fixed the setting
+// to another value: that option is ignored with a warning.
+template <typename T>
+void takeOption(const QString& key, const QString& option, const T& value, std::optional<T>& box,
+                const FixedSettings& fixed, QStringList& warnings)
+{
+    if (const auto by = fixed.find(key); by != fixed.end() && box != value) {
+        warnings << QStringLiteral("%1: fixed by %2 (%3=%4); ignored")
+                        .arg(option, by->second.file, key, shown(by->second.value));
+        return;
+    }
+    box = value;
 }
 
 }  // namespace
@@ -240,49 +299,69 @@ std::optional<int> readScanBeat(const QString& seconds)
 StartSettings resolveStartSettings(const CommandLine& line, const StartSources& sources, QStringList& warnings)
 {
     Chosen chosen;
+    FixedSettings fixed;
     for (const QString& path : sources.settingsFiles)
-        readFile(path, sources.languageNames, chosen, warnings);
+        readFile(path, sources, chosen, fixed, warnings);
 
+    const auto option = [](const QString& key, const QString& value) {
+        return QStringLiteral("--%1 %2").arg(key, shown(value.toUtf8()));
+    };
+    const auto bytesOption = [](const QString& key, const std::string& value) {
+        return QStringLiteral("--%1 %2").arg(key, shown(QByteArray::fromStdString(value)));
+    };
     if (line.language) {
         const QString name = findLanguage(sources.languageNames, *line.language);
-        if (name.isEmpty())
+        if (name.isEmpty() && !fixed.contains(QStringLiteral("language")))
             throw EUsageError(QStringLiteral("unknown language '%1': %2")
-                                  .arg(*line.language, listedNames(sources.languageNames))
+                                  .arg(*line.language, listedNames(sources.languageNames, sources.languageListProblem))
                                   .toStdString());
-        chosen.language = name;
+        takeOption(QStringLiteral("language"), option(QStringLiteral("language"), *line.language), name,
+                   chosen.language, fixed, warnings);
     }
     if (!line.picturesFolder.empty()) {
         // Kept all the same: the player named it, and the window says it
         // holds no pictures.
         struct stat folder {};
-        if (::stat(line.picturesFolder.c_str(), &folder) != 0 || !S_ISDIR(folder.st_mode))
-            warnings << QStringLiteral("--pictures %1: no such folder")
-                            .arg(shown(QByteArray::fromStdString(line.picturesFolder)));
-        chosen.picturesFolder = line.picturesFolder;
+        const bool overruled =
+            fixed.contains(QStringLiteral("pictures")) && chosen.picturesFolder != line.picturesFolder;
+        if (!overruled && (::stat(line.picturesFolder.c_str(), &folder) != 0 || !S_ISDIR(folder.st_mode)))
+            warnings << bytesOption(QStringLiteral("pictures"), line.picturesFolder) + QStringLiteral(": no such folder");
+        takeOption(QStringLiteral("pictures"), bytesOption(QStringLiteral("pictures"), line.picturesFolder),
+                   line.picturesFolder, chosen.picturesFolder, fixed, warnings);
     }
     if (!line.resultsFolder.empty())
-        chosen.resultsFolder = line.resultsFolder;
+        takeOption(QStringLiteral("results"), bytesOption(QStringLiteral("results"), line.resultsFolder),
+                   line.resultsFolder, chosen.resultsFolder, fixed, warnings);
     if (line.practice)
-        chosen.practice = true;
+        takeOption(QStringLiteral("practice"), QStringLiteral("--practice"), true, chosen.practice, fixed, warnings);
     if (line.mute)
-        chosen.voice = false;
+        takeOption(QStringLiteral("voice"), QStringLiteral("--mute"), false, chosen.voice, fixed, warnings);
     if (line.fullscreen)
-        chosen.fullscreen = true;
+        takeOption(QStringLiteral("fullscreen"), QStringLiteral("--fullscreen"), true, chosen.fullscreen, fixed,
+                   warnings);
     if (line.font)
-        chosen.font = *line.font;
+        takeOption(QStringLiteral("font"), option(QStringLiteral("font"), *line.font), *line.font, chosen.font, fixed,
+                   warnings);
     if (line.theme)
-        chosen.theme = QFile::encodeName(*line.theme).toStdString();
+        takeOption(QStringLiteral("theme"), option(QStringLiteral("theme"), *line.theme),
+                   QFile::encodeName(*line.theme).toStdString(), chosen.theme, fixed, warnings);
     if (line.longest)
-        chosen.longest = *line.longest;
+        takeOption(QStringLiteral("longest"), option(QStringLiteral("longest"), QString::number(*line.longest)),
+                   *line.longest, chosen.longest, fixed, warnings);
     if (line.noRepeats)
-        chosen.repeats = false;
+        takeOption(QStringLiteral("repeats"), QStringLiteral("--no-repeats"), false, chosen.repeats, fixed, warnings);
+    // Locking only ever makes the game stricter, even over a file's fixed
+    // locked=false.
     if (line.locked)
         chosen.locked = true;
     if (line.scan) {
         // The player asked for this pace: none other is put in its place.
-        chosen.scanBeat = readScanBeat(*line.scan).value_or(0);
-        if (*chosen.scanBeat == 0)
+        const int beat = readScanBeat(*line.scan).value_or(0);
+        const bool overruled = fixed.contains(QStringLiteral("scan")) && chosen.scanBeat != beat;
+        if (beat == 0 && !overruled)
             warnings << QStringLiteral("--scan %1: %2; no switch scan").arg(shown(line.scan->toUtf8()), scanRange());
+        takeOption(QStringLiteral("scan"), option(QStringLiteral("scan"), *line.scan), beat, chosen.scanBeat, fixed,
+                   warnings);
     }
 
     StartSettings settings;
@@ -339,15 +418,21 @@ QStringList settingsFiles()
 StartSettings readStartSettings(const CommandLine& line, const std::string& programFolder, std::FILE* err)
 {
     StartSources sources;
-    try {
-        sources.languageNames = readLanguageList(joinPath(programFolder, "lingue.txt"));
-    } catch (const EInOutError& failure) {
-        // No language can be matched; the flag tells the player when opened.
-        qCDebug(lcSettings) << "no language list:" << failure.what();
+    const std::string listPath = joinPath(programFolder, "lingue.txt");
+    const FileContents list = readTextFile(listPath);
+    if (list.error == 0) {
+        sources.languageNames = parseLanguageList(list.bytes);
+    } else {
+        // No language can be matched: the desktop's or the files' language
+        // would be passed over without a word.
+        sources.languageListProblem = shown(QByteArray::fromStdString(listPath)) + QStringLiteral(": cannot be read: ")
+            + whyUnreadable(listPath, list.error, "language list");
     }
     sources.settingsFiles = settingsFiles();
     sources.desktopLanguages = QLocale::system().uiLanguages();
     QStringList warnings;
+    if (!sources.languageListProblem.isEmpty())
+        warnings << sources.languageListProblem + QStringLiteral("; the window keeps its own language");
     const StartSettings settings = resolveStartSettings(line, sources, warnings);
     for (const QString& warning : warnings)
         std::fprintf(err, "brindolo: %s\n", terminalSafe(warning.toStdString()).c_str());

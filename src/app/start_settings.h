@@ -22,6 +22,7 @@
 //   results=/srv/classe  where each pupil's results are written, as --results
 //   practice=true        each deal begins with words the pupil missed, as --practice
 //   scan=1.5             the focus steps by itself every 1.5 s, for a switch
+//   locked[$i]=true      fixed: no file after this one, nor the command line, changes it
 
 #include "app/command_line.h"
 #include "system/errors.h"
@@ -62,6 +63,7 @@ struct StartSources {
     QStringList languageNames;     // the names in lingue.txt
     QStringList settingsFiles;     // the weakest first
     QStringList desktopLanguages;  // the preferred first, as QLocale::uiLanguages() gives them
+    QString languageListProblem;   // "FILE: cannot be read: why" when lingue.txt could not be read
 };
 
 // A command line the game cannot follow (exit status 2).
@@ -75,7 +77,12 @@ public:
 // desktop language that the list holds, matched by language alone (fr_CH
 // gives "français"), then the design. A file's setting that is wrong or
 // unknown adds one line "FILE: KEY=VALUE: why" to warnings and counts as
-// absent. A --language that the list lacks throws EUsageError.
+// absent; so does each such line of a key written more than once, and the
+// last line the game can use wins. A setting a file fixed (KEY[$i]=, see
+// settings_file.h) stays as that file says: a later file's other value, or
+// an option that would change it, adds one warning line and is ignored;
+// --locked always locks. A --language that the list lacks throws
+// EUsageError, unless the language is fixed.
 StartSettings resolveStartSettings(const CommandLine& line, const StartSources& sources, QStringList& warnings);
 
 // brindolo/brindolo.conf in each folder of XDG_CONFIG_DIRS (/etc/xdg), the
@@ -84,7 +91,8 @@ StartSettings resolveStartSettings(const CommandLine& line, const StartSources& 
 QStringList settingsFiles();
 
 // The settings of this desktop for the program in programFolder; the
-// warnings go to err, one line each.
+// warnings go to err, one line each, among them one for a lingue.txt that
+// cannot be read.
 StartSettings readStartSettings(const CommandLine& line, const std::string& programFolder, std::FILE* err);
 
 }  // namespace brindolo

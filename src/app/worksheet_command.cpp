@@ -9,6 +9,7 @@
 #include "results/practice.h"
 #include "system/errors.h"
 #include "system/file_path.h"
+#include "system/utf8.h"
 #include "worksheet/worksheet_file.h"
 
 #include <QGuiApplication>
@@ -28,7 +29,7 @@ WorksheetRequest worksheetRequest(const WordListPlaces& places, const std::strin
     std::string warning;
     request.theme = themeToPlay(request.wordFolder, theme, warning);
     if (!warning.empty())
-        std::fprintf(stderr, "brindolo: %s\n", warning.c_str());
+        std::fprintf(stderr, "brindolo: %s\n", terminalSafe(warning).c_str());
     request.longest = longest;
     if (!language.isEmpty())
         request.languageFile = LanguageFilePath(programFolder, language);
@@ -54,7 +55,7 @@ int writeOne(const WorksheetRequest& request, const std::string& path)
     try {
         writeWorksheet(request, path);
     } catch (const Exception& failure) {
-        std::fprintf(stderr, "brindolo: %s\n", failure.what());
+        std::fprintf(stderr, "brindolo: %s\n", terminalSafe(failure.what()).c_str());
         return 1;
     } catch (const std::bad_alloc&) {
         std::fprintf(stderr, "brindolo: out of memory while writing the worksheet\n");

@@ -33,12 +33,13 @@ void printWorksheet(QWidget& window, const Worksheet& sheet)
 
 }  // namespace
 
-void addWorksheetPrinting(QWidget& window, std::function<Worksheet()> sheet)
+QShortcut* addWorksheetPrinting(QWidget& window, std::function<Worksheet()> sheet)
 {
     auto* shortcut = new QShortcut(QKeySequence::Print, &window);
     QObject::connect(shortcut, &QShortcut::activated, &window, [&window, sheet = std::move(sheet)] {
         EventBoundary::run([&] { printWorksheet(window, sheet()); });
     });
+    return shortcut;
 }
 
 }  // namespace brindolo

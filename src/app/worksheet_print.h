@@ -9,6 +9,7 @@
 
 #include "worksheet/worksheet.h"
 
+#include <QShortcut>
 #include <QWidget>
 #include <functional>
 
@@ -16,7 +17,9 @@ namespace brindolo {
 
 // Binds Ctrl+P (the platform's print key) on window: asks sheet for the
 // worksheet of the board, then the print dialog, then prints; a sheet
-// without rows (before the first deal) only beeps.
-void addWorksheetPrinting(QWidget& window, std::function<Worksheet()> sheet);
+// without rows (before the first deal) only beeps. The shortcut is returned
+// so that a locked window can turn it off: the dialog's file chooser browses
+// the whole disk.
+QShortcut* addWorksheetPrinting(QWidget& window, std::function<Worksheet()> sheet);
 
 }  // namespace brindolo

@@ -10,6 +10,7 @@
 #include "i18n/value_parsing.h"
 #include "system/ascii_case.h"
 #include "system/logging.h"
+#include "system/utf8.h"
 
 namespace brindolo {
 
@@ -44,7 +45,7 @@ IniReader::IniReader(const std::string& path)
     if (contents.error == 0)
         parse(decodeUtf8Or1252(contents.bytes));
     else if (contents.error != ENOENT)
-        qCInfo(lcSettings, "%s", fileErrorMessage(contents.error, path).c_str());
+        qCInfo(lcSettings, "%s", terminalSafe(fileErrorMessage(contents.error, path)).c_str());
 }
 
 IniReader IniReader::fromText(const QString& text)

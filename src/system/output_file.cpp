@@ -5,13 +5,13 @@
 #include "system/output_file.h"
 
 #include "system/errors.h"
+#include "system/standard_streams.h"
+#include "system/utf8.h"
 
 #include <cerrno>
-#include <climits>
-#include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/random.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -19,63 +19,61 @@ namespace brindolo {
 
 namespace {
 
-std::string folderOf(const std::string& path)
+// A new file named ".brindolo-" and six random letters in folder, made only
+// if no such name is there. mkstemp would take a whole path, which the
+// kernel would walk again after the checks of OutputPath; this makes it in
+// the very folder that was checked. The name is short whatever the target's
+// (as cp's is), so it fits where the target's own name just fits.
+int createTemporary(int folder, std::string& name)
 {
-    const auto slash = path.rfind('/');
-    return slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
-}
-
-// The kernel's fs.protected_symlinks rule, asked of the link the path names.
-bool plantedByAnother(const std::string& path, const struct stat& link)
-{
-    struct stat folder {};
-    if (::stat(folderOf(path).c_str(), &folder) != 0)
-        return false;
-    const bool shared = (folder.st_mode & S_ISVTX) && (folder.st_mode & S_IWOTH);
-    return shared && link.st_uid != ::geteuid() && link.st_uid != folder.st_uid;
+    static constexpr char letters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        unsigned char random[6];
+        if (::getrandom(random, sizeof random, 0) != static_cast<ssize_t>(sizeof random))
+            return -1;
+        name = ".brindolo-";
+        for (const unsigned char byte : random)
+            name += letters[byte % (sizeof letters - 1)];
+        const int fd = ::openat(folder, name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+        if (fd >= 0 || errno != EEXIST)
+            return fd;
+    }
+    return -1;
 }
 
 }  // namespace
 
-OutputFile::OutputFile(std::string path) : path_(std::move(path)), target_(path_)
+OutputFile::OutputFile(std::string path) : path_(std::move(path))
 {
     if (path_ == "-") {
+        if (standardStreamWasClosed(STDOUT_FILENO))
+            throw Exception("Cannot write to standard output: it is closed; nothing was written");
         fd_ = STDOUT_FILENO;
         return;
     }
-    struct stat link {};
-    if (::lstat(path_.c_str(), &link) == 0 && S_ISLNK(link.st_mode)) {
-        if (plantedByAnother(path_, link))
-            throw Exception(path_ + " is a link that another user made in a folder everyone can write to; "
-                                    "nothing was written");
-        // Written through: the file the link leads to takes the bytes.
-        char resolved[PATH_MAX];
-        if (::realpath(path_.c_str(), resolved))
-            target_ = resolved;
-        else if (errno != ENOENT)
-            fail("Cannot write", errno);
-    }
-    struct stat status {};
-    const bool exists = ::stat(target_.c_str(), &status) == 0;
-    if (exists && S_ISDIR(status.st_mode))
+    target_.emplace(path_);
+    const std::optional<struct stat>& existing = target_->existing();
+    if (existing && S_ISDIR(existing->st_mode))
         fail("Cannot write", EISDIR);
-    if (exists && !S_ISREG(status.st_mode)) {
-        fd_ = ::open(target_.c_str(), O_WRONLY | O_TRUNC | O_NOCTTY | O_CLOEXEC);
+    if (existing && !S_ISREG(existing->st_mode)) {
+        fd_ = ::openat(target_->folder(), target_->name().c_str(),
+                       O_WRONLY | O_TRUNC | O_NOCTTY | O_NOFOLLOW | O_CLOEXEC);
         if (fd_ < 0)
             fail("Cannot write", errno);
         return;
     }
-    temporary_ = target_ + ".XXXXXX";
-    fd_ = ::mkstemp(temporary_.data());
+    fd_ = createTemporary(target_->folder(), temporary_);
     if (fd_ < 0) {
         const int error = errno;
         temporary_.clear();
         fail("Cannot write", error);
     }
-    // mkstemp makes the file private: it takes the mode the old file had,
+    // The temporary file is private: it takes the mode the old file had,
     // or the one a new file gets.
-    mode_t mode = status.st_mode & 07777;
-    if (!exists) {
+    mode_t mode = 0;
+    if (existing) {
+        mode = existing->st_mode & 07777;
+    } else {
         const mode_t mask = ::umask(0);
         ::umask(mask);
         mode = 0666 & ~mask;
@@ -88,12 +86,12 @@ OutputFile::~OutputFile()
     if (fd_ >= 0 && fd_ != STDOUT_FILENO)
         ::close(fd_);
     if (!committed_ && !temporary_.empty())
-        ::unlink(temporary_.c_str());
+        ::unlinkat(target_->folder(), temporary_.c_str(), 0);
 }
 
 void OutputFile::fail(const char* what, int error) const
 {
-    throw Exception(std::string(what) + " " + path_ + ": " + std::strerror(error));
+    throw Exception(std::string(what) + " " + terminalSafe(path_) + ": " + std::strerror(error));
 }
 
 void OutputFile::write(const void* data, std::size_t size)
@@ -118,7 +116,8 @@ void OutputFile::commit()
         if (closed != 0)
             fail("Cannot write", errno);
     }
-    if (!temporary_.empty() && std::rename(temporary_.c_str(), target_.c_str()) != 0)
+    if (!temporary_.empty()
+        && ::renameat(target_->folder(), temporary_.c_str(), target_->folder(), target_->name().c_str()) != 0)
         fail("Cannot write", errno);
     committed_ = true;
 }

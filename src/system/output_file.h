@@ -5,18 +5,22 @@
 #pragma once
 // A file the program writes for the user (a worksheet, a converted
 // picture), by the rules of cp, tee and djpeg -outfile:
-// - "-" is standard output;
+// - "-" is standard output, refused when the caller closed it (see
+//   system/standard_streams.h);
 // - a target that is there and is no regular file (a device, a named pipe)
 //   is opened and written straight: it is never replaced;
-// - a regular or new file is written beside the target and renamed over it
-//   only when whole, so a failure leaves the target as it was;
-// - links are written through, except where the kernel's rule for
-//   protected links would refuse: a link in a sticky folder that everyone
-//   may write to (/tmp) is followed only when it belongs to the user or to
-//   the folder's owner, so that another user cannot plant one there.
+// - a regular or new file is written beside the target, under a short name
+//   of its own, and renamed over it only when whole, so a failure leaves
+//   the target as it was;
+// - links are written through, except what another user planted in a
+//   shared folder with the sticky bit (/tmp), refused as the kernel's
+//   protection rules would (see system/output_path.h).
 // Every failure raises Exception naming the path with the system's reason.
 
+#include "system/output_path.h"
+
 #include <cstddef>
+#include <optional>
 #include <string>
 
 namespace brindolo {
@@ -37,9 +41,9 @@ public:
 private:
     [[noreturn]] void fail(const char* what, int error) const;
 
-    std::string path_;       // as named, for the messages
-    std::string target_;     // where the bytes go at the end
-    std::string temporary_;  // empty when writing straight
+    std::string path_;                 // as named, for the messages
+    std::optional<OutputPath> target_;  // none for standard output
+    std::string temporary_;            // in the target's folder; empty when writing straight
     int fd_ = -1;
     bool committed_ = false;
 };

@@ -158,7 +158,7 @@ void drawPicture(QPainter& painter, const Page& page, const QRectF& frame, const
     try {
         picture = worksheetPicture(row.picturePath, std::max(pixels.width(), pixels.height()));
     } catch (const Exception& failure) {
-        qCDebug(lcWorksheet) << "No picture for" << QString::fromStdString(row.word) << ":" << failure.what();
+        qCDebug(lcWorksheet) << "No picture for" << QString::fromStdString(row.word) << ":" << terminalSafe(failure.what()).c_str();
     } catch (const std::bad_alloc&) {
         qCDebug(lcWorksheet) << "No memory for the picture of" << QString::fromStdString(row.word);
     }

@@ -34,9 +34,11 @@ struct Outcome {
     QString err;
 };
 
+enum class StandardOutput { Open, Closed };
+
 // The program with no display of any kind in its environment, on an Italian
 // desktop language left as designed and with no settings files.
-Outcome brindolo(const QStringList& arguments)
+Outcome brindolo(const QStringList& arguments, StandardOutput output = StandardOutput::Open)
 {
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -46,7 +48,11 @@ Outcome brindolo(const QStringList& arguments)
     environment.insert("XDG_CONFIG_DIRS", "/nonexistent");
     environment.insert("XDG_CONFIG_HOME", "/nonexistent");
     process.setProcessEnvironment(environment);
-    process.start(BRINDOLO_BINARY_DIR "/bin/brindolo", arguments);
+    if (output == StandardOutput::Closed)
+        process.start("/bin/sh", QStringList{"-c", "exec \"$0\" \"$@\" >&-", BRINDOLO_BINARY_DIR "/bin/brindolo"}
+                                     + arguments);
+    else
+        process.start(BRINDOLO_BINARY_DIR "/bin/brindolo", arguments);
     process.waitForFinished(60000);
     return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
             QString::fromUtf8(process.readAllStandardOutput()), QString::fromUtf8(process.readAllStandardError())};
@@ -253,6 +259,10 @@ TEST(Worksheet, BadInputIsToldWithItsExitStatusAndLeavesNoFile)
     EXPECT_EQ(unwritable.exitCode, 1);
     EXPECT_TRUE(unwritable.err.contains("Cannot write")) << unwritable.err.toStdString();
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList{"empty"});
+    // Not into whatever file the program opened next.
+    const Outcome closed = brindolo({"--worksheet", "-", "--seed", "1"}, StandardOutput::Closed);
+    EXPECT_EQ(closed.exitCode, 1);
+    EXPECT_TRUE(closed.err.contains("standard output: it is closed")) << closed.err.toStdString();
 
     const Outcome language = brindolo({"--worksheet", sheet, "--language", "klingon"});
     EXPECT_EQ(language.exitCode, 2);
@@ -447,6 +457,28 @@ TEST(FolderCheck, ChecksTheWordListTheGameWouldUse)
     EXPECT_EQ(checkFromShell("exec \"$0\" --check --pictures=\"$latin\""), checking + "/\n" + onePicture(latin + "/"));
     EXPECT_EQ(checkFromShell("XDG_DATA_HOME=\"$latin\" exec \"$0\" --check"),
               checking + "/brindolo/immagini/\n" + onePicture(latin + "/brindolo/immagini/"));
+
+    // Control characters in a folder's name reach the terminal escaped: in
+    // the check's first line, and in the theme warning and the themes it
+    // lists, in the game and with --worksheet.
+    const QString odd = home.path() + "/odd\x1b[2J";
+    ASSERT_TRUE(QDir().mkpath(odd + "/t\x07"));
+    savePicture(odd + "/t\x07/gatto.jpg", {40, 30});
+    EXPECT_TRUE(check({"--pictures", odd}).startsWith("Checking the word list the game would use: " + home.path()
+                                                       + "/odd\\x1b[2J/\n"));
+    for (const QStringList& run : {QStringList{"--worksheet", "-"}, QStringList{"-platform", "offscreen"}}) {
+        QProcessEnvironment quitting = environment;
+        quitting.insert("BRINDOLO_REPORT_AND_QUIT", "1");
+        quitting.insert("XDG_CONFIG_DIRS", "/nonexistent");
+        process.setProcessEnvironment(quitting);
+        process.start(BRINDOLO_BINARY_DIR "/bin/brindolo", run + QStringList{"--pictures", odd, "--theme", "x\x1b"});
+        process.waitForFinished(60000);
+        const QByteArray err = "\n" + process.readAllStandardError();
+        EXPECT_TRUE(err.contains("\nbrindolo: no theme 'x\\x1b' in " + QFile::encodeName(odd).replace("\x1b", "\\x1b")
+                                 + "/ (its themes are t\\x07); playing the whole list\n"))
+            << run.join(' ').toStdString() << err.toStdString();
+    }
+    process.setProcessEnvironment(environment);
 
     // A worksheet goes to exactly the bytes named, and "-" is standard output.
     checkFromShell("exec \"$0\" --worksheet \"$latin.pdf\" --seed 1 --pictures \"$latin\"");

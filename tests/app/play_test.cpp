@@ -7,6 +7,7 @@
 #include "window_fixture.h"
 
 #include "app/design.h"
+#include "app/session_end.h"
 #include "game/word_rules.h"
 #include "picture/bitmap.h"
 #include "picture/decode_cache.h"
@@ -18,6 +19,7 @@
 #include <QPrintDialog>
 #include <QTimer>
 #include <QScopeGuard>
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <regex>
@@ -507,10 +509,64 @@ TEST_F(PlayTest, ALockedWindowHidesItsWaysOutAndClosesOnlyOnTheTeachersChord)
                                                                      window->RichiamaLingua2, window->RichiamaLingua3})
         EXPECT_FALSE(way->isVisible()) << way->objectName().toStdString();
     EXPECT_FALSE(window->close());
+    // The print dialog's file chooser would reach the whole disk.
+    bool printDialog = false;
+    QTimer::singleShot(50, [&printDialog] {
+        if (auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget())) {
+            printDialog = true;
+            dialog->reject();
+        }
+    });
+    click(*window->Panel(kPlayButton));
+    QTest::keyClick(handle(), Qt::Key_P, Qt::ControlModifier);
+    QTest::qWait(100);
+    EXPECT_FALSE(printDialog);
     QTest::keyClick(handle(), Qt::Key_Q, Qt::ControlModifier | Qt::ShiftModifier);
     ASSERT_TRUE(window->isVisible()) << "only the whole chord";
     QTest::keyClick(handle(), Qt::Key_Q, Qt::ControlModifier | Qt::AltModifier | Qt::ShiftModifier);
     EXPECT_FALSE(window->isVisible());
+}
+
+// The desktop's end (a logout, a shutdown, SIGTERM, SIGHUP, Ctrl+C) ends
+// even a locked game as ESCI would, recording the game under way.
+TEST_F(PlayTest, TheDesktopsEndEndsEvenALockedGameAndRecordsIt)
+{
+    for (const int number : {SIGHUP, SIGINT}) {
+        int ends = 0;
+        const SessionEnd ending([&ends] { ++ends; }, {});
+        ASSERT_EQ(::raise(number), 0);
+        QTest::qWait(50);
+        EXPECT_EQ(ends, 1) << number;
+    }
+
+    const QTemporaryDir results;
+    RecordingSpeaker speaker;
+    StartSettings start;
+    start.locked = true;
+    start.resultsFolder = results.path().toStdString();
+    window->apply(start, speaker);
+    click(*window->Panel(kPlayButton));
+    for (int word = 1; word <= 3; ++word)
+        drag(tileFor(word), slot(word));
+    const SessionEnd ending([this] { window->endGame(); }, {});
+    ASSERT_EQ(::raise(SIGTERM), 0);
+    EXPECT_TRUE(QTest::qWaitFor([this] { return !window->isVisible(); }));
+
+    // A logout asks for the program's data first, then for the close.
+    window->show();
+    window->lock();
+    window->Panel35Click();
+    drag(tileFor(1), slot(1));
+    window->releaseForSessionEnd();
+    EXPECT_TRUE(window->close());
+
+    std::ifstream file(results.filePath(QString::fromStdString(loginName() + ".csv")).toStdString());
+    std::string header, line;
+    std::getline(file, header);
+    std::getline(file, line);
+    EXPECT_TRUE(std::regex_search(line, std::regex(",immagini,3,0,\\d+,"))) << line;
+    std::getline(file, line);
+    EXPECT_TRUE(std::regex_search(line, std::regex(",immagini,1,0,\\d+,"))) << line;
 }
 
 }  // namespace

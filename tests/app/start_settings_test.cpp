@@ -11,7 +11,9 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <cstdio>
 #include <tuple>
+#include <utility>
 
 namespace brindolo::testing {
 namespace {
@@ -111,18 +113,22 @@ TEST_F(StartSettingsTest, AFilesMistakesAreEachOneWarningAndTheWeakerPlaceDecide
 
     // Read as plain text: a value in Qt's serialized form is a word like any
     // other; a comment may follow a value; a name in another encoding is
-    // kept as its bytes; control bytes are shown escaped.
+    // kept as its bytes; control bytes are shown escaped; every line of a
+    // key written again is weighed, and the last good one wins.
     const QByteArray latin1Folder = QFile::encodeName(dir.path()) + "/caf\xe9";
     ASSERT_EQ(::mkdir(latin1Folder.constData(), 0700), 0);
     const QString bytes = write("pictures=" + latin1Folder + "  ; the class's\nlanguage=@Variant(\\0\\0\\0\\x7f)\n"
-                                "colour=\x1b[2J\nvoice=fals\xe9\n");
+                                "colour=\x1b[2J\nvoice=fals\xe9\nscan=1e1\nscan=2\nscan=x\n");
     warnings.clear();
-    EXPECT_EQ(resolveStartSettings({}, {kNames, {bytes}, {}}, warnings).picturesFolder, latin1Folder.toStdString());
+    const StartSettings plain = resolveStartSettings({}, {kNames, {bytes}, {}}, warnings);
+    EXPECT_EQ(std::tie(plain.picturesFolder, plain.scanBeat), std::make_tuple(latin1Folder.toStdString(), 2000));
     EXPECT_EQ(warnings, (QStringList{
         bytes + ": colour=\\x1b[2J: no such setting (the settings are language, pictures, capitals, voice, "
                 "fullscreen, font, theme, longest, repeats, locked, results, practice and scan); ignored",
         bytes + ": language=@Variant(\\0\\0\\0\\x7f): not a language of the list: the languages are italiano, "
                 "english, français, deutsch, español, português; ignored",
+        bytes + ": scan=1e1: not a number of seconds from 0.5 to 10; ignored",
+        bytes + ": scan=x: not a number of seconds from 0.5 to 10; ignored",
         bytes + ": voice=fals\\xe9: not UTF-8 text; ignored",
     }));
 
@@ -136,6 +142,51 @@ TEST_F(StartSettingsTest, AFilesMistakesAreEachOneWarningAndTheWeakerPlaceDecide
                                                        "no switch scan").arg(pace)});
     }
     EXPECT_EQ(resolveStartSettings({.scan = " 10 "}, {kNames, {}, {}}, warnings).scanBeat, 10000);
+}
+
+// A setting marked [$i] (on its key, its [General] group, or a line [$i]
+// that fixes the rest of the file) is final: a file read after it or an
+// option that would change it is ignored with one warning; --locked may
+// still lock, and a value the game cannot use fixes nothing.
+TEST_F(StartSettingsTest, AFixedSettingIsChangedByNoLaterFileAndNoOption)
+{
+    struct Row {
+        QByteArray weak, strong, user;  // the system files, weakest first, then the user's
+        CommandLine line;
+        std::tuple<QString, bool, std::string, int, bool> expected;  // language, locked, results, longest, voice
+        QStringList warnings;  // {W}, {S} and {U} stand for the three files
+    } const rows[] = {
+        {"locked[$i]=true\nresults[$i] = /srv/classe", "", "locked=false\nresults=/tmp\nlongest=4",
+         {.locked = true},
+         {"", true, "/srv/classe", 4, true},
+         {"{U}: locked=false: fixed by {W}; ignored", "{U}: results=/tmp: fixed by {W}; ignored"}},
+        {"", "[General][$i]\nlocked=true\nlongest=5\n[General]\nvoice=true", "locked=true\nlongest=5\nvoice=false",
+         {.mute = true, .longest = 4},
+         {"", true, "", 5, false},
+         {"--longest 4: fixed by {S} (longest=5); ignored"}},
+        {"language[$i]=english\nlocked[$i]=false", "[$i]\nlanguage=deutsch\nresults=/srv/classe\nlongest=6\nlongest=7",
+         "results=",
+         {.resultsFolder = "/tmp", .language = "klingon", .locked = true},
+         {"english", true, "/srv/classe", 6, true},
+         {"{S}: language=deutsch: fixed by {W}; ignored", "{S}: longest=7: fixed by {S}; ignored",
+          "{U}: results=: fixed by {S}; ignored", "--language klingon: fixed by {W} (language=english); ignored",
+          "--results /tmp: fixed by {S} (results=/srv/classe); ignored"}},
+        {"longest[$i]=0\nvoice[$i]=false", "longest=4", "",
+         {.mute = true},
+         {"", false, "", 4, false},
+         {"{W}: longest=0: not a number of letters from 1 to 99; ignored"}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE((row.weak + "|" + row.strong + "|" + row.user).toStdString());
+        const QString weak = write(row.weak), strong = write(row.strong), user = write(row.user);
+        QStringList warnings;
+        const StartSettings got = resolveStartSettings(row.line, {kNames, {weak, strong, user}, {}}, warnings);
+        EXPECT_EQ(std::tie(got.language, got.locked, got.resultsFolder, got.longest, got.voice), row.expected);
+        QStringList expected = row.warnings;
+        for (QString& warning : expected)
+            warning.replace("{W}", weak).replace("{S}", strong).replace("{U}", user);
+        EXPECT_EQ(warnings, expected);
+    }
 }
 
 // A file that is there but cannot be read is named with why, however it
@@ -165,6 +216,33 @@ TEST_F(StartSettingsTest, EveryFileThatCannotBeReadIsOneWarning)
     qputenv("XDG_CONFIG_DIRS", "also/relative:/etc/school");
     EXPECT_EQ(settingsFiles(), (QStringList{"/etc/school/brindolo/brindolo.conf",
                                             QDir::homePath() + "/.config/brindolo/brindolo.conf"}));
+
+    // So is a language list that cannot be read, at start and in the error
+    // of a --language that then finds no language.
+    qputenv("XDG_CONFIG_HOME", "/nonexistent");
+    qputenv("XDG_CONFIG_DIRS", "/nonexistent");
+    const QString list = dir.filePath("lingue.txt");
+    for (const auto& [target, why] : {std::pair<QString, QString>{"/dev/zero", "not a regular file"},
+                                      {large, "larger than 1 MiB, which no language list is"}}) {
+        QFile::remove(list);
+        ASSERT_TRUE(QFile::link(target, list));
+        const QString problem = list + ": cannot be read: " + why;
+        std::FILE* err = std::tmpfile();
+        ASSERT_NE(err, nullptr);
+        readStartSettings({}, dir.path().toStdString() + "/", err);
+        std::rewind(err);
+        char text[1000] = {};
+        std::fread(text, 1, sizeof text - 1, err);
+        std::fclose(err);
+        EXPECT_EQ(QString::fromUtf8(text), "brindolo: " + problem + "; the window keeps its own language\n");
+        QString usage;
+        try {
+            readStartSettings({.language = "english"}, dir.path().toStdString() + "/", stderr);
+        } catch (const EUsageError& error) {
+            usage = QString::fromUtf8(error.what());
+        }
+        EXPECT_EQ(usage, "unknown language 'english': " + problem);
+    }
     qunsetenv("XDG_CONFIG_HOME");
     qunsetenv("XDG_CONFIG_DIRS");
 }

@@ -66,4 +66,18 @@ else
     wait "$game" || fail "the chord ended the game with status $?"
 fi
 
+# A logout or a shutdown sends SIGTERM: the locked game ends as ESCI would.
+XDG_CONFIG_DIRS="$scratch/config" XDG_CONFIG_HOME=/nonexistent "$PROGRAM" --pictures "$PICTURES" \
+    >/dev/null 2>&1 &
+game=$!
+pids+=("$game")
+timeout 30 xdotool search --sync --onlyvisible --name '^Brindolo' >/dev/null || fail "no second window shown"
+kill -TERM "$game"
+for _ in $(seq 50); do running || break; sleep 0.1; done
+if running; then
+    fail "SIGTERM left the locked game running"
+else
+    wait "$game" || fail "SIGTERM ended the locked game with status $?"
+fi
+
 finish

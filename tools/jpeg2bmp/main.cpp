@@ -11,15 +11,19 @@
 #include "options.h"
 #include "picture/codec/file_copy.h"
 #include "picture/codec/jpeg_decode.h"
+#include "system/errors.h"
+#include "system/standard_streams.h"
 
 #include <cstdio>
 #include <exception>
 #include <new>
+#include <unistd.h>
 #include <vector>
 
 int main(int argc, char** argv)
 {
     using namespace brindolo;
+    secureStandardStreams();
     const auto options = jpeg2bmp::parseOptions(argc, argv);
     if (!options) {
         std::fputs(jpeg2bmp::kUsage, stderr);
@@ -27,6 +31,9 @@ int main(int argc, char** argv)
     }
     const ProgressNotify progress = [](int percent) { std::fprintf(stderr, "%d%%\n", percent); };
     try {
+        // Read from /dev/null, a closed input would pass for an empty picture.
+        if (options->input == "-" && standardStreamWasClosed(STDIN_FILENO))
+            throw Exception("Cannot read standard input: it is closed");
         const std::vector<std::uint8_t> bytes = options->input == "-"
             ? readStandardInputOrRaise()
             : readWholeFileOrRaise(options->input, options->input);

@@ -6,6 +6,7 @@
 #include "app/first_paint.h"
 #include "app/folder_check.h"
 #include "app/principale.h"
+#include "app/session_end.h"
 #include "app/start_settings.h"
 #include "app/worksheet_command.h"
 #include "game/word_list.h"
@@ -15,6 +16,8 @@
 #include "speech/media_recording_player.h"
 #include "speech/text_to_speech_speaker.h"
 #include "system/program_folder.h"
+#include "system/standard_streams.h"
+#include "system/utf8.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -47,7 +50,7 @@ int printSummary(const std::string& folder, std::vector<brindolo::PupilPractice>
     try {
         return brindolo::printClassSummary(folder, stdout, stderr, pupils) > 0 ? 1 : 0;
     } catch (const brindolo::EInOutError& error) {
-        std::fprintf(stderr, "brindolo: %s\n", error.what());
+        std::fprintf(stderr, "brindolo: %s\n", brindolo::terminalSafe(error.what()).c_str());
         return 1;
     }
 }
@@ -56,6 +59,7 @@ int printSummary(const std::string& folder, std::vector<brindolo::PupilPractice>
 
 int main(int argc, char** argv)
 {
+    brindolo::secureStandardStreams();
     QCoreApplication::setApplicationName(QStringLiteral("brindolo"));
     QCoreApplication::setApplicationVersion(QStringLiteral(BRINDOLO_VERSION));
     const brindolo::CommandLine line = brindolo::readCommandLine(argc, argv);
@@ -66,7 +70,7 @@ int main(int argc, char** argv)
         return 0;
     case brindolo::CommandLine::Action::Error:
         std::fprintf(stderr, "brindolo: %s\nTry 'brindolo --help' for more information.\n",
-                     line.text.toLocal8Bit().constData());
+                     brindolo::terminalSafe(line.text.toLocal8Bit().toStdString()).c_str());
         return 2;
     case brindolo::CommandLine::Action::Summary:
         if (line.worksheetsFolder.empty())
@@ -81,7 +85,7 @@ int main(int argc, char** argv)
     try {
         start = brindolo::readStartSettings(line, brindolo::programFolder(), stderr);
     } catch (const brindolo::EUsageError& error) {
-        std::fprintf(stderr, "brindolo: %s\n", error.what());
+        std::fprintf(stderr, "brindolo: %s\n", brindolo::terminalSafe(error.what()).c_str());
         return 2;
     }
     const brindolo::WordListPlaces places{start.picturesFolder, teacherFolder()};
@@ -90,7 +94,7 @@ int main(int argc, char** argv)
             return brindolo::checkPictureFolder(line.checkFolder, stdout).errors > 0 ? 1 : 0;
         const std::string folder =
             brindolo::wordListFolder(places, brindolo::programFolder(), start.language.toStdString());
-        std::printf("Checking the word list the game would use: %s\n", folder.c_str());
+        std::printf("Checking the word list the game would use: %s\n", brindolo::terminalSafe(folder).c_str());
         return brindolo::checkPictureFolder(folder, stdout).errors > 0 ? 1 : 0;
     }
     if (line.action == brindolo::CommandLine::Action::Worksheet) {
@@ -131,6 +135,14 @@ int main(int argc, char** argv)
         brindolo::AfterFirstPaint::watch(*window, [&speaker] { speaker.start(); });
     brindolo::QuitAfterFirstPaint::watch(*window);
     window->apply(start, speaker, &recordings);
+    // A logout, a shutdown or a signal ends even a locked game as ESCI
+    // would; a signal also stops a message box that may be open.
+    const brindolo::SessionEnd sessionEnd(
+        [&window] {
+            window->endGame();
+            QCoreApplication::exit(0);
+        },
+        [&window] { window->releaseForSessionEnd(); });
 
     if (reportAndQuit) {
         std::printf("catalogue: %d\n", window->catalogue().count());
