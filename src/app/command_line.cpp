@@ -251,6 +251,11 @@ CommandLine readCommandLine(int argc, char** argv)
     const auto summary = option(
         {"summary"}, "Print a table of the results in <folder>, one row per pupil, without opening the window.",
         "folder");
+    const auto practice = option(
+        {"practice"}, "Begin each deal with up to five words the pupil missed in recent games (needs --results).");
+    const auto worksheets = option({"worksheets"},
+                                   "With --summary: write each pupil's practice worksheet to <folder>/LOGIN.pdf.",
+                                   "folder");
     parser.addPositionalArgument(QStringLiteral("folder"), QStringLiteral("The folder that --check checks."),
                                  QStringLiteral("[folder]"));
     parser.addPositionalArgument(QStringLiteral("pictures"), QStringLiteral("The pictures that --add adds."),
@@ -282,6 +287,7 @@ CommandLine readCommandLine(int argc, char** argv)
     }
     line.picturesFolder = fileBytes(parser.value(pictures));
     line.resultsFolder = fileBytes(parser.value(results));
+    line.practice = parser.isSet(practice);
     line.mute = parser.isSet(mute);
     line.fullscreen = parser.isSet(fullscreen);
     line.locked = parser.isSet(locked);
@@ -328,6 +334,12 @@ CommandLine readCommandLine(int argc, char** argv)
         }
         line.action = CommandLine::Action::Summary;
         line.summaryFolder = fileBytes(parser.value(summary));
+        line.worksheetsFolder = fileBytes(parser.value(worksheets));
+        return line;
+    }
+    if (parser.isSet(worksheets)) {
+        line.action = CommandLine::Action::Error;
+        line.text = QStringLiteral("--worksheets goes with --summary.");
         return line;
     }
     if (parser.isSet(check)) {

@@ -36,6 +36,8 @@ struct CommandLine {
     std::string checkFolder;          // --check's folder; empty for the word list the game would use
     std::string resultsFolder;        // --results, the file system's bytes; empty when not given
     std::string summaryFolder;        // --summary's results folder
+    std::string worksheetsFolder;     // --worksheets, with --summary: where each pupil's sheet goes
+    bool practice = false;            // --practice
     bool mute = false;                // --mute: the voice box starts unticked
     std::optional<QString> language;  // --language, as typed
     bool fullscreen = false;          // --fullscreen

@@ -10,6 +10,7 @@
 #include "game/word_rules.h"
 #include "i18n/language_chooser.h"
 #include "layout/nobderp.h"
+#include "results/practice.h"
 #include "system/program_folder.h"
 #include "system/utf8.h"
 #include "widgets/drag_controller.h"
@@ -203,6 +204,8 @@ void TPrincipale::Panel35Click()
     // A picture that fails is told once the deal is over, and the rest of
     // the deal's work goes on without it.
     std::exception_ptr failure;
+    if (!practiceFolder_.empty())
+        game_->dealFirst({practiceWords(practiceFolder_, loginName()), kPracticeWords});
     try {
         game_->Panel35Click();
     } catch (...) {
@@ -289,7 +292,7 @@ void TPrincipale::SlotClick(int slot)
 
 void TPrincipale::afterDrop(const std::optional<Find>& found, int tile, int slot)
 {
-    tally_.dropped(slot, found.has_value());
+    tally_.dropped(slot, found.has_value(), Panel(tile)->caption().toStdString());
     if (found && found->gameOver)
         recordGame();
     tilesChanged();
@@ -380,6 +383,8 @@ void TPrincipale::apply(const StartSettings& start, Speaker& speaker, RecordingP
         lock();
     if (!start.resultsFolder.empty())
         results_ = std::make_unique<ResultsWriter>(start.resultsFolder, loginName());
+    if (start.practice)
+        practiceFolder_ = start.resultsFolder;
     if (start.scanBeat > 0)
         startScanning(start.scanBeat);
     if (start.fullscreen)

@@ -15,11 +15,11 @@
 #include "app/window_board.h"
 #include "app/word_voice.h"
 #include "game/game.h"
-#include "game/game_tally.h"
-#include "game/results_writer.h"
 #include "game/word_list.h"
 #include "i18n/tlanguage.h"
 #include "picture/jpgimg.h"
+#include "results/game_tally.h"
+#include "results/results_writer.h"
 #include "worksheet/worksheet.h"
 #include "widgets/controls.h"
 
@@ -198,6 +198,9 @@ private:
     GameTally tally_;
     // None unless a results folder was set.
     std::unique_ptr<ResultsWriter> results_;
+    // The results folder the deals' words to practise come from; empty for
+    // none.
+    std::string practiceFolder_;
     // None unless scanning was asked for.
     std::unique_ptr<SwitchScanner> scanner_;
 };

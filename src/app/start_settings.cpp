@@ -38,6 +38,7 @@ struct Chosen {
     std::optional<bool> repeats;
     std::optional<bool> locked;
     std::optional<std::string> resultsFolder;
+    std::optional<bool> practice;
     std::optional<int> scanBeat;
 };
 
@@ -142,7 +143,8 @@ using FixedSettings = std::map<QString, FixedBy>;
 bool isKnownKey(const QString& key)
 {
     static const QStringList kKeys = {"language", "pictures", "capitals", "voice",   "fullscreen", "font",
-                                      "theme",    "longest",  "repeats",  "locked", "results",    "scan"};
+                                      "theme",    "longest",  "repeats",  "locked", "results",    "practice",
+                                      "scan"};
     return kKeys.contains(key);
 }
 
@@ -158,7 +160,7 @@ bool takeSetting(const QString& key, const SettingsValue& value, const StartSour
     };
     if (!isKnownKey(key))
         return refuse(QStringLiteral("no such setting (the settings are language, pictures, capitals, voice, "
-                                     "fullscreen, font, theme, longest, repeats, locked, results and scan)"));
+                                     "fullscreen, font, theme, longest, repeats, locked, results, practice and scan)"));
     if (value.isList)
         return refuse(QStringLiteral("a value with a comma must be written in double quotes"));
     if (key == QLatin1String("pictures")) {
@@ -213,6 +215,7 @@ bool takeSetting(const QString& key, const SettingsValue& value, const StartSour
             : key == QLatin1String("voice")                      ? chosen.voice
             : key == QLatin1String("repeats")                    ? chosen.repeats
             : key == QLatin1String("locked")                     ? chosen.locked
+            : key == QLatin1String("practice")                   ? chosen.practice
                                                                  : chosen.fullscreen;
         box = *flag;
     }
@@ -329,6 +332,8 @@ StartSettings resolveStartSettings(const CommandLine& line, const StartSources& 
     if (!line.resultsFolder.empty())
         takeOption(QStringLiteral("results"), bytesOption(QStringLiteral("results"), line.resultsFolder),
                    line.resultsFolder, chosen.resultsFolder, fixed, warnings);
+    if (line.practice)
+        takeOption(QStringLiteral("practice"), QStringLiteral("--practice"), true, chosen.practice, fixed, warnings);
     if (line.mute)
         takeOption(QStringLiteral("voice"), QStringLiteral("--mute"), false, chosen.voice, fixed, warnings);
     if (line.fullscreen)
@@ -376,6 +381,10 @@ StartSettings resolveStartSettings(const CommandLine& line, const StartSources& 
     settings.repeats = chosen.repeats.value_or(settings.repeats);
     settings.locked = chosen.locked.value_or(settings.locked);
     settings.resultsFolder = chosen.resultsFolder.value_or(settings.resultsFolder);
+    // The words to practise are read from the pupil's results.
+    settings.practice = chosen.practice.value_or(settings.practice) && !settings.resultsFolder.empty();
+    if (chosen.practice.value_or(false) && settings.resultsFolder.empty())
+        warnings << QStringLiteral("practice needs a results folder (results= or --results); the game deals as usual");
     settings.scanBeat = chosen.scanBeat.value_or(settings.scanBeat);
     return settings;
 }

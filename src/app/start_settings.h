@@ -20,6 +20,7 @@
 //   repeats=false        ten different words in every game
 //   locked=true          a classroom machine: no way out but the teacher's chord
 //   results=/srv/classe  where each pupil's results are written, as --results
+//   practice=true        each deal begins with words the pupil missed, as --practice
 //   scan=1.5             the focus steps by itself every 1.5 s, for a switch
 //   locked[$i]=true      fixed: no file after this one, nor the command line, changes it
 
@@ -47,6 +48,7 @@ struct StartSettings {
     bool locked = false;  // ESCI and the flag hidden, the window not closed
     std::string resultsFolder;   // the file system's bytes; empty writes no results
     int scanBeat = 0;            // the switch scan's pace in milliseconds; 0 for no scan
+    bool practice = false;       // deals begin with the pupil's words to practise; only with results
 };
 
 // The pace a switch scan takes, in milliseconds.

@@ -15,6 +15,7 @@
 #include <algorithm>
 #include <exception>
 #include <set>
+#include <span>
 #include <stdexcept>
 #include <sys/stat.h>
 #include <string>
@@ -98,7 +99,7 @@ int dealableCount(const Catalogue& catalogue, const DealRules& rules)
 }
 
 std::array<std::string, kWordsPerGame> dealWords(const Catalogue& catalogue, RandomSource& random,
-                                                 const DealRules& rules)
+                                                 const DealRules& rules, const FirstWords& first)
 {
     random.reseed();
     // No index to draw: every game word stays empty.
@@ -106,13 +107,31 @@ std::array<std::string, kWordsPerGame> dealWords(const Catalogue& catalogue, Ran
     std::vector<int> pool = dealablePool(catalogue, rules);
     if (pool.empty())
         return words;
-    if (rules.repeats || differentWordCount(catalogue, pool) < static_cast<size_t>(kWordsPerGame)) {
-        for (std::string& word : words)
+    const bool different = !rules.repeats && differentWordCount(catalogue, pool) >= static_cast<size_t>(kWordsPerGame);
+    size_t filled = 0;
+    std::set<std::string> firstForms;
+    const size_t mostFirst = static_cast<size_t>(std::clamp(first.most, 0, kWordsPerGame));
+    for (const std::string& wanted : first.words) {
+        const std::string form = sameWordForm(wanted);
+        if (filled == mostFirst || firstForms.count(form) > 0)
+            continue;
+        const auto match = std::find_if(pool.begin(), pool.end(),
+                                        [&](int index) { return sameWordForm(catalogue.entry(index)) == form; });
+        if (match == pool.end())
+            continue;
+        firstForms.insert(form);
+        words[filled++] = catalogue.entry(*match);
+    }
+    if (different)
+        std::erase_if(pool, [&](int index) { return firstForms.count(sameWordForm(catalogue.entry(index))) > 0; });
+    const auto rest = std::span(words).subspan(filled);
+    if (!different) {
+        for (std::string& word : rest)
             word = catalogue.entry(pool[static_cast<size_t>(random.uniform(static_cast<int>(pool.size())))]);
         return words;
     }
     // Ten different words: each drawn from the pictures whose word is not dealt yet.
-    for (std::string& word : words) {
+    for (std::string& word : rest) {
         word = catalogue.entry(pool[static_cast<size_t>(random.uniform(static_cast<int>(pool.size())))]);
         const std::string dealt = sameWordForm(word);
         std::erase_if(pool, [&](int index) { return sameWordForm(catalogue.entry(index)) == dealt; });
@@ -233,7 +252,7 @@ void Game::Panel35Click()
     for (int number = kPlayingPanels.first; number <= kPlayingPanels.last; ++number)
         board_.setText(panelName(number), "");
 
-    words_ = dealWords(catalogue_, random_, rules_);
+    words_ = dealWords(catalogue_, random_, rules_, first_);
     wordsWithoutLettersLeft_ = static_cast<int>(
         std::count_if(words_.begin(), words_.end(), [](const std::string& word) { return AnagramKey(word).empty(); }));
 

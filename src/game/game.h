@@ -32,6 +32,15 @@ struct DealRules {
     bool operator==(const DealRules&) const = default;
 };
 
+// Words a deal begins with before it draws the others: the first `most` of
+// these words (as the picture's name spells them, in any letter case) that
+// the rules let it take, each once and in this order; a word the list lacks
+// is passed over.
+struct FirstWords {
+    std::vector<std::string> words;
+    int most = 0;
+};
+
 // How many of the catalogue's words the rules let a deal take.
 int dealableCount(const Catalogue& catalogue, const DealRules& rules);
 
@@ -40,9 +49,11 @@ int dealableCount(const Catalogue& catalogue, const DealRules& rules);
 // off and there are ten different words to draw (a word's pictures in two
 // themes, or in two letter cases, are one word). With the default rules each draw is one
 // uniform(count) over the whole catalogue. No word to draw deals ten empty
-// words.
+// words. The first words come before the drawn ones, which, without
+// repeats, are others.
 std::array<std::string, board_map::kWordsPerGame> dealWords(const Catalogue& catalogue, RandomSource& random,
-                                                            const DealRules& rules = {});
+                                                            const DealRules& rules = {},
+                                                            const FirstWords& first = {});
 
 // A worksheet's words: the deal's words each once, in their order, then
 // others drawn from the words the rules allow, to ten different ones. A deal
@@ -82,6 +93,8 @@ public:
     bool catalogueOutdated() const { return chosenFolder_ != pictureFolder_ || chosenTheme_ != theme_; }
     void setDealRules(const DealRules& rules) { rules_ = rules; }
     const DealRules& dealRules() const { return rules_; }
+    // The words the next deals begin with.
+    void dealFirst(FirstWords first) { first_ = std::move(first); }
     // The words a worksheet of this game shows: differentWords of the deal.
     std::array<std::string, board_map::kWordsPerGame> worksheetWords();
 
@@ -153,6 +166,7 @@ private:
     std::string theme_;
     std::string chosenTheme_;
     DealRules rules_;
+    FirstWords first_;
     std::array<std::string, board_map::kWordsPerGame> words_;
     std::array<bool, board_map::kWordsPerGame> pictureFailed_{};
     int found_ = 0;

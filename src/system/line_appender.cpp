@@ -5,12 +5,15 @@
 #include "system/line_appender.h"
 
 #include "system/errors.h"
+#include "system/user_names.h"
 
 #include <cerrno>
+#include <chrono>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
+#include <thread>
 
 namespace brindolo {
 
@@ -36,6 +39,28 @@ int openFolder(const std::string& folder)
     return fd;
 }
 
+// Another writer holds the lock for one write(2). One that holds it longer
+// is not waited for: the window that writes must never freeze, and the line
+// is lost as a full disk would lose it.
+void lock(int file, const std::string& path)
+{
+    constexpr int kAttempts = 10;
+    constexpr auto kPause = std::chrono::milliseconds(5);
+    for (int attempt = 1;; ++attempt) {
+        if (::flock(file, LOCK_EX | LOCK_NB) == 0)
+            return;
+        if (errno == EINTR)
+            continue;
+        if (errno != EWOULDBLOCK)
+            fail(path, errno);
+        if (attempt == kAttempts)
+            throw EInOutError(path + ": locked by another program for longer than "
+                                  + std::to_string(kAttempts * kPause.count()) + " ms",
+                              errno);
+        std::this_thread::sleep_for(kPause);
+    }
+}
+
 }  // namespace
 
 LineAppender::LineAppender(const std::string& folder) : folderName_(folder), folder_(openFolder(folder)) {}
@@ -59,9 +84,11 @@ void LineAppender::append(const std::string& name, const std::string& header, co
     // the line.
     if (!S_ISREG(status.st_mode))
         fail(path, EINVAL);
-    while (::flock(file.get(), LOCK_EX) != 0)
-        if (errno != EINTR)
-            fail(path, errno);
+    // A file made first by someone else, in a folder everyone may write to,
+    // would take our lines where its owner reads and changes them.
+    if (status.st_uid != ::geteuid())
+        throw EInOutError(path + ": belongs to " + ownerName(status.st_uid) + "; nothing is written into it", EPERM);
+    lock(file.get(), path);
     // The size is read again under the lock: another writer may have put
     // the header in meanwhile.
     if (::fstat(file.get(), &status) != 0)

@@ -34,8 +34,8 @@ void writeWorksheet(const WorksheetRequest& request, const std::string& path)
         random = std::make_unique<SeededRandom>(*request.seed);
     else
         random = std::make_unique<ClockRandom>();
-    const Worksheet sheet = makeWorksheet(dealWords(catalogue, *random, rules), request.wordFolder, request.capitals,
-                                          WorksheetTexts::read(request.languageFile));
+    const Worksheet sheet = makeWorksheet(dealWords(catalogue, *random, rules, request.first), request.wordFolder,
+                                          request.capitals, WorksheetTexts::read(request.languageFile));
 
     // Made whole in memory first (a few hundred kilobytes), so that the
     // file, a pipe or standard output gets all of it or nothing.

@@ -7,6 +7,8 @@
 // "--worksheet FILE" does once its caller has settled where the words come
 // from and in which language the sheet speaks.
 
+#include "game/game.h"
+
 #include <QString>
 #include <cstdint>
 #include <optional>
@@ -21,6 +23,7 @@ struct WorksheetRequest {
     std::optional<std::uint32_t> seed;  // the same number deals the same words; none: the clock's
     std::string theme;                   // a theme of the word list; empty for the whole list
     int longest = 0;                     // the most letters a word has; 0 for any
+    FirstWords first;                    // the words the deal begins with: a pupil's to practise
 };
 
 // Deals ten words as the game does, ten different ones whenever the list

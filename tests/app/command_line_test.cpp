@@ -18,9 +18,15 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <pwd.h>
+#include <unistd.h>
 
 namespace brindolo::testing {
 namespace {
+
+// The header of a results file with every column.
+constexpr const char* resultsHeaderForTests =
+    "date,word list,words found,wrong drops,seconds,words not found,words dealt,mix-ups\n";
 
 struct Outcome {
     int exitCode = -1;
@@ -59,8 +65,8 @@ TEST(CommandLine, HelpVersionAndMistakesNeedNoWindow)
     for (const char* option : {"-p, --pictures <folder>", "--check", "--mute", "--language <language>", "--fullscreen",
                                "--font <family>", "--worksheet <file>", "--theme <theme>", "--longest <letters>",
                                "--no-repeats", "--locked", "--results <folder>", "--summary <folder>",
-                               "--scan <seconds>", "--add", "--export <file>", "--import <file>", "--word <word>",
-                               "--replace"})
+                               "--scan <seconds>", "--practice", "--worksheets <folder>", "--add", "--export <file>",
+                               "--import <file>", "--word <word>", "--replace"})
         EXPECT_TRUE(help.out.contains(option)) << option << help.out.toStdString();
     EXPECT_FALSE(help.out.contains("platform")) << "Qt's own options stay out of the help";
 
@@ -71,8 +77,8 @@ TEST(CommandLine, HelpVersionAndMistakesNeedNoWindow)
     for (const QStringList& wrong : {QStringList{"--bogus"}, QStringList{"somewhere"}, QStringList{"--pictures"},
                                      QStringList{"--check", "a", "b"}, QStringList{"--longest", "0"},
                                      QStringList{"--longest", "five"}, QStringList{"--check", ""},
-                                     QStringList{"--summary", "a", "--check"}, QStringList{"--add"},
-                                     QStringList{"--add", "a.png", "b.png", "--word", "gatto"},
+                                     QStringList{"--summary", "a", "--check"}, QStringList{"--worksheets", "a"},
+                                     QStringList{"--add"}, QStringList{"--add", "a.png", "b.png", "--word", "gatto"},
                                      QStringList{"--export", "a.brindolo", "--import", "b.brindolo"},
                                      QStringList{"--replace"}, QStringList{"--add", "a.png", "--check"},
                                      QStringList{"--import", "a.brindolo", "b.png"}}) {
@@ -84,32 +90,44 @@ TEST(CommandLine, HelpVersionAndMistakesNeedNoWindow)
 }
 
 // The teacher's table from files of two versions of the results format: the
-// columns found by name, a line that cannot be read named and skipped.
+// columns found by name, a line that cannot be read named and skipped. Each
+// file belongs to the login it is named after, as the summary asks.
 TEST(Summary, OneRowPerPupilThenTheWordsTheClassMissedMost)
 {
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "files of two logins are made by root only";
     const QTemporaryDir folder;
     const auto write = [&](const char* name, const char* text) {
         std::ofstream(folder.filePath(name).toStdString()) << text;
     };
-    write("anna.csv",
+    write("daemon.csv",
           "date,word list,words found,wrong drops,seconds,words not found\n"
           "2026-03-02T09:15:00+01:00,animali,10,2,95,\n"
           "2026-03-02T09:20:00+01:00,animali,3,5,40,\"gatto, oca\"\n"
           "2026-03-02T09:25:00+01:00,animali,0,1,,\"gatto, oca, ape\"\n");
-    write("bruno.csv",
+    ASSERT_EQ(::chown(folder.filePath("daemon.csv").toLocal8Bit().constData(), ::getpwnam("daemon")->pw_uid, 0), 0);
+    write("root.csv",
           "words not found,mood,seconds,wrong drops,words found,word list,date\n"
           "\"gatto, rana\",happy,30,0,8,cibo,2026-03-03T10:00:00+01:00\n"
-          "oca,sad,x,0,9,cibo,2026-03-03T10:05:00+01:00\n");
+          "oca,sad,x,0,9,cibo,2026-03-03T10:05:00+01:00\n"
+          "rana,sad,30,2,9,cibo,2026-03-03T10:10:00+01:00,\"rana, gatto\",\"gatto>rana, gatto>rana\"\n");
     write("notes.txt", "not a results file");
     const Outcome run = brindolo({"--summary", folder.path()});
     EXPECT_EQ(run.exitCode, 1);
-    EXPECT_EQ(run.err.toStdString(), (folder.filePath("bruno.csv") + ":3: a count that is not a number; skipped\n")
+    EXPECT_EQ(run.err.toStdString(), (folder.filePath("root.csv") + ":3: a count that is not a number; skipped\n")
                                          .toStdString());
     const QStringList lines = run.out.split('\n');
     ASSERT_GE(lines.size(), 5) << run.out.toStdString();
-    EXPECT_EQ(lines[1].simplified(), "anna 3 13 8 67.5 gatto (2), oca (2), ape (1)");
-    EXPECT_EQ(lines[2].simplified(), "bruno 1 8 0 30 gatto (1), rana (1)");
-    EXPECT_EQ(lines[4], "The words the class missed most: gatto (3), oca (2), ape (1), rana (1)");
+    EXPECT_EQ(lines[1].simplified(), "daemon 3 13 8 67.5 gatto (2), oca (2), ape (1)");
+    EXPECT_EQ(lines[2].simplified(), "root 2 17 2 30 rana (2), gatto (1)");
+    EXPECT_EQ(lines[4], "The words the class missed most: gatto (3), oca (2), rana (2), ape (1)");
+    // Old lines give the words missed; a newer line also the words dealt
+    // and found, which leave the practice, and the mix-ups.
+    EXPECT_EQ(run.out.section("\n\n", 2).toStdString(),
+              "Words to practise:\n"
+              "daemon           gatto, oca, ape\n"
+              "root             rana\n\n"
+              "The mix-ups the class made most: gatto>rana (2)\n");
 
     EXPECT_EQ(brindolo({"--summary", folder.filePath("missing")}).exitCode, 1);
 }
@@ -121,6 +139,34 @@ QString poppler(const QString& tool, const QStringList& arguments)
     process.start(tool, arguments);
     process.waitForFinished(60000);
     return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+// Each pupil's practice sheet: their words to practise first, filled up
+// from the word list a game would take; a pupil with none gets a fresh one.
+TEST(Summary, WorksheetsBeginWithEachPupilsWordsToPractise)
+{
+    if (::geteuid() != 0 || QStandardPaths::findExecutable("pdftotext").isEmpty())
+        GTEST_SKIP() << "files of two logins are made by root only, and the sheets read with pdftotext";
+    const QTemporaryDir folder;
+    const QString results = folder.filePath("results");
+    const QString sheets = folder.filePath("sheets");
+    QDir().mkpath(results);
+    QDir().mkpath(sheets);
+    std::ofstream((results + "/root.csv").toStdString())
+        << resultsHeaderForTests << "2026-03-03T10:00:00+01:00,english,8,0,30,\"zebra, apple\",\"apple, zebra, nope\",\n";
+    std::ofstream((results + "/daemon.csv").toStdString()) << resultsHeaderForTests;
+    ASSERT_EQ(::chown((results + "/daemon.csv").toLocal8Bit().constData(), ::getpwnam("daemon")->pw_uid, 0), 0);
+    const Outcome run = brindolo({"--summary", results, "--worksheets", sheets, "--pictures",
+                                  BRINDOLO_SOURCE_DIR "/data/parole/english", "--language", "English"});
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    const auto answers = [&](const char* login) {
+        const QString text = poppler("pdftotext", {"-layout", sheets + "/" + login + ".pdf", "-"});
+        return text.section('\f', 1, 1).simplified();
+    };
+    const QString root = answers("root");
+    EXPECT_TRUE(root.contains(QRegularExpression(R"(1\. \S+ ZEBRA 2\. \S+ APPLE 3\.)"))) << root.toStdString();
+    const QString daemon = answers("daemon");
+    EXPECT_TRUE(daemon.contains("10.")) << daemon.toStdString();
 }
 
 // A teacher's worksheet from the English pack, as pdftotext reads it: the

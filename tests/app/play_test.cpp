@@ -470,9 +470,32 @@ TEST_F(PlayTest, EsciClosesTheWindowAndRecordsTheGameUnderWay)
     for (std::string line; std::getline(file, line);)
         lines.push_back(line);
     ASSERT_EQ(lines.size(), 3u);
-    EXPECT_TRUE(std::regex_match(lines[1], std::regex(R"(\d{4}-\d\d-\d\dT\d\d:\d\d:\d\d[+-]\d\d:\d\d,immagini,10,1,\d+,)")))
+    // The ten words dealt, then the wrong drop's mix-up: word 1's letters on
+    // word 2's picture.
+    const std::string dealt = R"("[^,"]+(, [^,"]+){9}")";
+    EXPECT_TRUE(std::regex_match(lines[1], std::regex(R"(\d{4}-\d\d-\d\dT\d\d:\d\d:\d\d[+-]\d\d:\d\d,immagini,10,1,\d+,,)"
+                                                      + dealt + R"(,[^,>]+>[^,>]+)")))
         << lines[1];
-    EXPECT_TRUE(std::regex_search(lines[2], std::regex(",immagini,3,0,\\d+,\"?[^,]+(, [^,]+){6}\"?$"))) << lines[2];
+    EXPECT_TRUE(std::regex_search(lines[2], std::regex(R"(,immagini,3,0,\d+,"[^,"]+(, [^,"]+){6}",)" + dealt + ",$")))
+        << lines[2];
+}
+
+// With practice on, the deal begins with the words the pupil missed, read
+// from their own results file; a word the list lacks is passed over.
+TEST_F(PlayTest, PracticeBeginsTheDealWithTheWordsMissed)
+{
+    const QTemporaryDir results;
+    std::ofstream(results.filePath(QString::fromStdString(loginName() + ".csv")).toStdString())
+        << "date,word list,words found,wrong drops,seconds,words not found\n"
+        << "2026-03-02T09:15:00+01:00,immagini,7,0,40,\"sole, zebra, nave\"\n";
+    RecordingSpeaker speaker;
+    StartSettings start;
+    start.resultsFolder = results.path().toStdString();
+    start.practice = true;
+    window->apply(start, speaker);
+    click(*window->Panel(kPlayButton));
+    EXPECT_EQ(std::make_pair(window->game().gameWord(1), window->game().gameWord(2)),
+              std::make_pair(std::string("sole.jpg"), std::string("nave.jpg")));
 }
 
 // A classroom machine: no way out a child can reach, the teacher's chord ends it.

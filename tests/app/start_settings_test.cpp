@@ -42,7 +42,7 @@ TEST_F(StartSettingsTest, EachSettingComesFromTheStrongestPlaceThatHasIt)
 {
     const std::string a = dir.path().toStdString(), b = QDir::tempPath().toStdString(), c = "/";
     const QByteArray school = "language=deutsch\ncapitals=false\nvoice=false\nfullscreen=true\npictures=/\nfont=OpenDyslexic"
-                              "\ntheme=animali\nlongest=6\nlocked=true\nresults=/srv/classe\nscan=2.5";
+                              "\ntheme=animali\nlongest=6\nlocked=true\nresults=/srv/classe\nscan=2.5\npractice=true";
     const QByteArray user = "language=English\nvoice=true\nfullscreen=false\nfont= Andika \ntheme=frutta\nrepeats=false"
                             "\nlocked=false\nscan="
                             "\npictures=" + QByteArray::fromStdString(b);
@@ -58,9 +58,9 @@ TEST_F(StartSettingsTest, EachSettingComesFromTheStrongestPlaceThatHasIt)
         {false, "", "", {"en-GB", "en-Latn-GB"}, {"english", "", true, true, false}},
         {false, "", "", {"ja-JP", "pt-BR", "de"}, {"português", "", true, true, false}},
         {false, "", "", {"ja-JP", "nl"}, {"", "", true, true, false}},
-        {false, "", school, {"fr-FR"}, {"deutsch", c, false, false, true, "OpenDyslexic", "animali", 6, true, true, "/srv/classe", 2500}},
-        {false, user, school, {"fr-FR"}, {"english", b, false, true, false, "Andika", "frutta", 6, false, false, "/srv/classe", 0}},
-        {true, user, school, {"fr-FR"}, {"español", a, false, false, true, "Liberation Mono", "cibo", 4, false, true, a, 750}},
+        {false, "", school, {"fr-FR"}, {"deutsch", c, false, false, true, "OpenDyslexic", "animali", 6, true, true, "/srv/classe", 2500, true}},
+        {false, user, school, {"fr-FR"}, {"english", b, false, true, false, "Andika", "frutta", 6, false, false, "/srv/classe", 0, true}},
+        {true, user, school, {"fr-FR"}, {"español", a, false, false, true, "Liberation Mono", "cibo", 4, false, true, a, 750, true}},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE((row.user + "|" + row.school + "|" + row.desktop.join(' ').toUtf8()).toStdString());
@@ -73,11 +73,12 @@ TEST_F(StartSettingsTest, EachSettingComesFromTheStrongestPlaceThatHasIt)
         const StartSettings got = resolveStartSettings(line, {kNames, {write(row.school), write(row.user)}, row.desktop},
                                                        warnings);
         EXPECT_EQ(std::tie(got.language, got.picturesFolder, got.capitals, got.voice, got.fullscreen, got.font,
-                           got.theme, got.longest, got.repeats, got.locked, got.resultsFolder, got.scanBeat),
+                           got.theme, got.longest, got.repeats, got.locked, got.resultsFolder, got.scanBeat,
+                           got.practice),
                   std::tie(row.expected.language, row.expected.picturesFolder, row.expected.capitals,
                            row.expected.voice, row.expected.fullscreen, row.expected.font, row.expected.theme,
                            row.expected.longest, row.expected.repeats, row.expected.locked, row.expected.resultsFolder,
-                           row.expected.scanBeat));
+                           row.expected.scanBeat, row.expected.practice));
         EXPECT_TRUE(warnings.isEmpty()) << warnings.join('\n').toStdString();
     }
 }
@@ -88,7 +89,7 @@ TEST_F(StartSettingsTest, AFilesMistakesAreEachOneWarningAndTheWeakerPlaceDecide
 {
     const QString school = write("language=deutsch\ncapitals=false\npictures=/\nfont=Andika\nlongest=5\nscan=3");
     const QString user = write("; comment\n#language=english\nlanguage=klingon\ncapitals=maybe\npictures=immagini\n"
-                               "colour=red\nvoice false\nfont=\nlongest=0\nresults=risultati\nscan=0.49\n");
+                               "colour=red\nvoice false\nfont=\nlongest=0\nresults=risultati\nscan=0.49\npractice=true\n");
     const QStringList before = QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden);
     QStringList warnings;
     const StartSettings got = resolveStartSettings({}, {kNames, {school, user}, {"en"}}, warnings);
@@ -96,7 +97,7 @@ TEST_F(StartSettingsTest, AFilesMistakesAreEachOneWarningAndTheWeakerPlaceDecide
         user + ": a line that is neither KEY=VALUE nor [SECTION] is ignored (comments begin with ';')",
         user + ": capitals=maybe: neither true nor false; ignored",
         user + ": colour=red: no such setting (the settings are language, pictures, capitals, voice, "
-               "fullscreen, font, theme, longest, repeats, locked, results and scan); ignored",
+               "fullscreen, font, theme, longest, repeats, locked, results, practice and scan); ignored",
         user + ": font=: no font family given; ignored",
         user + ": language=klingon: not a language of the list: the languages are italiano, english, français, "
                "deutsch, español, português; ignored",
@@ -104,6 +105,7 @@ TEST_F(StartSettingsTest, AFilesMistakesAreEachOneWarningAndTheWeakerPlaceDecide
         user + ": pictures=immagini: not a full path (one that begins with /); ignored",
         user + ": results=risultati: not a full path (one that begins with /); ignored",
         user + ": scan=0.49: not a number of seconds from 0.5 to 10; ignored",
+        "practice needs a results folder (results= or --results); the game deals as usual",
     }));
     EXPECT_EQ(std::tie(got.language, got.picturesFolder, got.capitals, got.font, got.longest, got.scanBeat),
               (std::tuple<QString, std::string, bool, QString, int, int>{"deutsch", "/", false, "Andika", 5, 3000}));
@@ -122,7 +124,7 @@ TEST_F(StartSettingsTest, AFilesMistakesAreEachOneWarningAndTheWeakerPlaceDecide
     EXPECT_EQ(std::tie(plain.picturesFolder, plain.scanBeat), std::make_tuple(latin1Folder.toStdString(), 2000));
     EXPECT_EQ(warnings, (QStringList{
         bytes + ": colour=\\x1b[2J: no such setting (the settings are language, pictures, capitals, voice, "
-                "fullscreen, font, theme, longest, repeats, locked, results and scan); ignored",
+                "fullscreen, font, theme, longest, repeats, locked, results, practice and scan); ignored",
         bytes + ": language=@Variant(\\0\\0\\0\\x7f): not a language of the list: the languages are italiano, "
                 "english, français, deutsch, español, português; ignored",
         bytes + ": scan=1e1: not a number of seconds from 0.5 to 10; ignored",

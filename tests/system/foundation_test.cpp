@@ -15,13 +15,16 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <csignal>
 #include <cstring>
 #include <dlfcn.h>
+#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <regex>
 #include <sys/resource.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -240,6 +243,52 @@ TEST(LineAppender, FailuresThrowAndLeaveTheFileWhole)
     ::waitpid(pid, &status, 0);
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
     EXPECT_EQ(fileLines(folder + "/full.csv"), (std::vector<std::string>{"header", "first"}));
+    std::filesystem::remove_all(folder);
+}
+
+// A pupil who makes a classmate's file first, or holds a lock on it, gets
+// none of their lines and never holds their window: the line is refused at
+// once, or after a few tens of milliseconds.
+TEST(LineAppender, ASquattedOrHeldFileIsRefusedWithoutWaiting)
+{
+    const std::string folder = ::testing::TempDir() + "appender_squatted";
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directory(folder);
+    const LineAppender appender(folder);
+    const auto appendTakes = [&](const std::string& name) {
+        const auto start = std::chrono::steady_clock::now();
+        EXPECT_THROW(appender.append(name, "header\n", "line\n"), EInOutError) << name;
+        return std::chrono::steady_clock::now() - start;
+    };
+
+    appender.append("held.csv", "header\n", "first\n");
+    int ready[2];
+    ASSERT_EQ(::pipe(ready), 0);
+    const pid_t holder = ::fork();
+    if (holder == 0) {
+        const int file = ::open((folder + "/held.csv").c_str(), O_RDONLY);
+        ::flock(file, LOCK_EX);
+        (void)!::write(ready[1], "x", 1);
+        ::sleep(3);
+        std::_Exit(0);
+    }
+    char byte = 0;
+    ASSERT_EQ(::read(ready[0], &byte, 1), 1);
+    EXPECT_LT(appendTakes("held.csv"), std::chrono::milliseconds(500));
+    ::kill(holder, SIGKILL);
+    ::waitpid(holder, nullptr, 0);
+    ::close(ready[0]);
+    ::close(ready[1]);
+    EXPECT_EQ(fileLines(folder + "/held.csv"), (std::vector<std::string>{"header", "first"}));
+
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "a file of another user is made by root only";
+    const std::string squatted = folder + "/anna.csv";
+    std::ofstream(squatted).flush();
+    ASSERT_EQ(::chown(squatted.c_str(), 1, 1), 0);
+    ::chmod(squatted.c_str(), 0666);
+    appendTakes("anna.csv");
+    EXPECT_EQ(std::filesystem::file_size(squatted), 0u);
     std::filesystem::remove_all(folder);
 }
 

@@ -10,8 +10,10 @@
 #include "app/start_settings.h"
 #include "app/worksheet_command.h"
 #include "editor/editor_command.h"
-#include "game/class_summary.h"
 #include "game/word_list.h"
+#include "results/class_summary.h"
+#include "results/practice.h"
+#include "results/results_writer.h"
 #include "speech/module_recording_player.h"
 #include "speech/text_to_speech_speaker.h"
 #include "system/module_loader.h"
@@ -22,9 +24,11 @@
 #include <QApplication>
 #include <QFile>
 #include <QTimer>
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -58,6 +62,17 @@ int editWordList(const brindolo::CommandLine& line, int argc, char** argv)
     }
 }
 
+// The class's table: 0 when every file and line was read, 1 otherwise.
+int printSummary(const std::string& folder, std::vector<brindolo::PupilPractice>* pupils)
+{
+    try {
+        return brindolo::printClassSummary(folder, stdout, stderr, pupils) > 0 ? 1 : 0;
+    } catch (const brindolo::EInOutError& error) {
+        std::fprintf(stderr, "brindolo: %s\n", brindolo::terminalSafe(error.what()).c_str());
+        return 1;
+    }
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -76,12 +91,9 @@ int main(int argc, char** argv)
                      brindolo::terminalSafe(line.text.toLocal8Bit().toStdString()).c_str());
         return 2;
     case brindolo::CommandLine::Action::Summary:
-        try {
-            return brindolo::printClassSummary(line.summaryFolder, stdout, stderr) > 0 ? 1 : 0;
-        } catch (const brindolo::EInOutError& error) {
-            std::fprintf(stderr, "brindolo: %s\n", brindolo::terminalSafe(error.what()).c_str());
-            return 1;
-        }
+        if (line.worksheetsFolder.empty())
+            return printSummary(line.summaryFolder, nullptr);
+        break;
     case brindolo::CommandLine::Action::Add:
     case brindolo::CommandLine::Action::Export:
     case brindolo::CommandLine::Action::Import:
@@ -107,9 +119,24 @@ int main(int argc, char** argv)
         std::printf("Checking the word list the game would use: %s\n", brindolo::terminalSafe(folder).c_str());
         return brindolo::checkPictureFolder(folder, stdout).errors > 0 ? 1 : 0;
     }
-    if (line.action == brindolo::CommandLine::Action::Worksheet)
+    if (line.action == brindolo::CommandLine::Action::Worksheet) {
+        brindolo::FirstWords first;
+        if (start.practice)
+            first = {brindolo::practiceWords(start.resultsFolder, brindolo::loginName()), brindolo::kPracticeWords};
         return brindolo::runWorksheet(line.worksheet, places, brindolo::programFolder(), start.language,
-                                      start.capitals && !line.worksheet.smallLetters, start.theme, start.longest);
+                                      start.capitals && !line.worksheet.smallLetters, start.theme, start.longest,
+                                      first);
+    }
+    if (line.action == brindolo::CommandLine::Action::Summary) {
+        // The sheets of the pupils the table counts, dealt as a game would.
+        std::vector<brindolo::PupilPractice> pupils;
+        const int printed = printSummary(line.summaryFolder, &pupils);
+        std::fflush(stdout);
+        const int written = brindolo::runPracticeWorksheets(line.worksheetsFolder, pupils, places,
+                                                            brindolo::programFolder(), start.language, start.capitals,
+                                                            start.theme, start.longest);
+        return std::max(printed, written);
+    }
 
     QApplication qtApplication(argc, argv);
     brindolo::TApplication application;

@@ -7,7 +7,7 @@
 // game in FOLDER/LOGIN.csv. A folder or file that cannot be written costs the
 // results, logged, and never the game.
 
-#include "game/game_tally.h"
+#include "results/game_tally.h"
 #include "system/line_appender.h"
 
 #include <memory>

@@ -2,9 +2,9 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "game/results_writer.h"
+#include "results/results_writer.h"
 
-#include "game/results_csv.h"
+#include "results/results_csv.h"
 #include "system/errors.h"
 #include "system/logging.h"
 

@@ -13,6 +13,8 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 namespace brindolo {
@@ -28,6 +30,11 @@ struct GameResult {
     std::optional<int> seconds;
     // The words not found, in slot order.
     std::vector<std::string> missed;
+    // The ten words dealt, in slot order.
+    std::vector<std::string> words;
+    // Each wrong drop: the word whose letters were dropped, then the word
+    // whose picture they were dropped on.
+    std::vector<std::pair<std::string, std::string>> mixUps;
 };
 
 class GameTally {
@@ -37,8 +44,9 @@ public:
 
     // A new game of these words (as they are shown once found).
     void dealt(std::string wordList, const std::array<std::string, board_map::kWordsPerGame>& words);
-    // A tile dropped on slot 1..10, spelling its word or not.
-    void dropped(int slot, bool found);
+    // A tile showing letters dropped on slot 1..10, spelling its word or
+    // not.
+    void dropped(int slot, bool found, std::string_view letters);
     // The game dealt and not yet taken: its result, which only the next deal
     // starts again; nothing when no game is under way.
     std::optional<GameResult> take();

@@ -2,7 +2,11 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "game/game_tally.h"
+#include "results/game_tally.h"
+
+#include "game/word_rules.h"
+
+#include <algorithm>
 
 namespace brindolo {
 
@@ -13,15 +17,24 @@ void GameTally::dealt(std::string wordList, const std::array<std::string, board_
     result_.dealt = now_();
     result_.wordList = std::move(wordList);
     words_ = words;
+    result_.words.assign(words.begin(), words.end());
     found_.fill(false);
 }
 
-void GameTally::dropped(int slot, bool found)
+void GameTally::dropped(int slot, bool found, std::string_view letters)
 {
     if (!underWay_)
         return;
     if (!found) {
         ++result_.wrongDrops;
+        // The word the letters spell: the tile shows its sorted letters,
+        // in the case the board shows.
+        const std::string key = caseInsensitiveForm(letters);
+        const auto word = std::find_if(words_.begin(), words_.end(), [&](const std::string& each) {
+            return caseInsensitiveForm(AnagramKey(each)) == key;
+        });
+        if (word != words_.end())
+            result_.mixUps.emplace_back(*word, words_.at(static_cast<size_t>(slot - 1)));
         return;
     }
     bool& slotFound = found_.at(static_cast<size_t>(slot - 1));
