@@ -179,6 +179,8 @@ CommandLine readCommandLine(int argc, char** argv)
     const auto summary = option(
         {"summary"}, "Print a table of the results in <folder>, one row per pupil, without opening the window.",
         "folder");
+    const auto edit = option({"edit"}, "Open the word-list editor on the teacher's own word list, or on --pictures' "
+                                       "folder; a [file].brindolo given with it is offered for import.");
     parser.addPositionalArgument(QStringLiteral("folder"), QStringLiteral("The folder that --check checks."),
                                  QStringLiteral("[folder]"));
     acceptQtOptions(parser);
@@ -248,6 +250,17 @@ CommandLine readCommandLine(int argc, char** argv)
         }
         line.action = CommandLine::Action::Summary;
         line.summaryFolder = fileBytes(parser.value(summary));
+        return line;
+    }
+    if (parser.isSet(edit)) {
+        if (parser.isSet(check) || positional.size() > 1) {
+            line.action = CommandLine::Action::Error;
+            line.text = QStringLiteral("--edit takes at most one file to import and does not go with --check.");
+            return line;
+        }
+        line.action = CommandLine::Action::Edit;
+        if (!positional.isEmpty())
+            line.editorFile = fileBytes(positional.first());
         return line;
     }
     if (parser.isSet(check)) {

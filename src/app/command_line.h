@@ -21,7 +21,7 @@ struct WorksheetOptions {
 };
 
 struct CommandLine {
-    enum class Action { Play, Check, Worksheet, Summary, Help, Version, Error };
+    enum class Action { Play, Check, Worksheet, Summary, Edit, Help, Version, Error };
     Action action = Action::Play;
     std::string picturesFolder;       // --pictures, the file system's bytes; empty when not given
     std::string checkFolder;          // --check's folder; empty for the word list the game would use
@@ -37,6 +37,7 @@ struct CommandLine {
     bool locked = false;              // --locked
     std::optional<QString> scan;      // --scan's seconds, as typed
     WorksheetOptions worksheet;       // --worksheet and the options that go with it
+    std::string editorFile;           // --edit's FILE.brindolo to offer for import; empty when none
     QString text;                     // the help or version text, or what is wrong
 };
 
