@@ -15,6 +15,40 @@ function(brindolo_module name)
   target_compile_options(brindolo_${name} PRIVATE -Wall -Wextra)
 endfunction()
 
+# brindolo_loadable_module(NAME SOURCES file... [DEPS lib...]): the module
+# bin/modules/NAME.so (target module_NAME), which the game loads with
+# module_loader.h the first time it needs it, so that the libraries only the
+# module uses are neither linked nor loaded at the game's start. Only its
+# extern "C" entry points are exported: its own code is built hidden, and the
+# static libraries it links (a copy of their code, beside the game's own) are
+# kept local. Building the game builds every module; Install.cmake installs
+# them beside it.
+function(brindolo_loadable_module name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;DEPS" ${ARGN})
+  set(target module_${name})
+  add_library(${target} MODULE ${ARG_SOURCES})
+  set_target_properties(${target} PROPERTIES
+    PREFIX ""
+    OUTPUT_NAME ${name}
+    LIBRARY_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin/modules
+    CXX_VISIBILITY_PRESET hidden
+    C_VISIBILITY_PRESET hidden
+    VISIBILITY_INLINES_HIDDEN ON)
+  target_include_directories(${target} PRIVATE ${PROJECT_SOURCE_DIR}/src)
+  target_link_libraries(${target} PRIVATE ${ARG_DEPS})
+  # Symbols left unresolved are allowed: in the fuzz build the sanitizers'
+  # run-time comes from the executable. module_loader.h resolves every symbol
+  # as it loads a module, so a missing one fails there, not in a call.
+  target_link_options(${target} PRIVATE -Wl,--exclude-libs,ALL)
+  target_compile_options(${target} PRIVATE -Wall -Wextra)
+  set_property(GLOBAL APPEND PROPERTY BRINDOLO_LOADABLE_MODULES ${target})
+  # The game's target is made after the libraries' folders, so the call waits
+  # for the end of the configuration; a deferred call would read ${target}
+  # only then, so it is written out now.
+  cmake_language(EVAL CODE
+    "cmake_language(DEFER DIRECTORY \"${PROJECT_SOURCE_DIR}\" CALL add_dependencies brindolo ${target})")
+endfunction()
+
 # brindolo_executable(TARGET FOLDER SOURCES file... LIBS lib...): a test or
 # benchmark program in build/FOLDER that knows the source and build folders.
 function(brindolo_executable target folder)

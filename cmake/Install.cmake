@@ -20,6 +20,12 @@ foreach(target brindolo jpeg2bmp)
   endif()
 endforeach()
 
+# The modules the game loads on first use, from modules/ beside it.
+get_property(brindolo_loadable_modules GLOBAL PROPERTY BRINDOLO_LOADABLE_MODULES)
+foreach(target ${brindolo_loadable_modules})
+  install(TARGETS ${target} LIBRARY DESTINATION ${BRINDOLO_INSTALL_APPDIR}/modules)
+endforeach()
+
 # The Italian pictures and the word packs (parole/<language>/). Only *.jpg: the
 # game makes a word of every such name, and nothing else in the folders
 # (credits, a half-made picture) belongs beside them.

@@ -43,6 +43,11 @@ for target in brindolo jpeg2bmp; do
         [ -x "$app/$target" ] || fail "$target is built but not installed in lib/brindolo"
     fi
 done
+for module in "$BIN"/bin/modules/*.so; do
+    [ -e "$module" ] || continue
+    [ -f "$app/modules/$(basename "$module")" ] ||
+        fail "modules/$(basename "$module") is built but not installed in lib/brindolo/modules"
+done
 
 for entry in $id $id.Words; do
     if ! desktop-file-validate "$prefix/share/applications/$entry.desktop" >"$scratch/desktop.log" 2>&1 ||

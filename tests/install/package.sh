@@ -20,7 +20,9 @@ debs=("$scratch"/out/brindolo_*.deb)
 deb="${debs[0]}"
 
 depends="$(dpkg-deb -f "$deb" Depends)"
-for needed in libqt6widgets6 libqt6gui6 libqt6core6 libqt6printsupport6 libjpeg62-turbo fonts-liberation2; do
+# libqt6multimedia6 is the recordings module's, found in it by dpkg-shlibdeps.
+for needed in libqt6widgets6 libqt6gui6 libqt6core6 libqt6printsupport6 libqt6multimedia6 libjpeg62-turbo \
+              fonts-liberation2; do
     grep -qE "(^|, )$needed( |,|$)" <<<"$depends" || fail "Depends lacks $needed: $depends"
 done
 recommends="$(dpkg-deb -f "$deb" Recommends)"
@@ -37,6 +39,7 @@ maintainer="$(dpkg-deb -f "$deb" Maintainer)"
 
 root="$scratch/root"
 dpkg-deb -x "$deb" "$root"
+[ -f "$root/usr/lib/brindolo/modules/recordings.so" ] || fail "usr/lib/brindolo/modules/recordings.so is not packaged"
 doc="$root/usr/share/doc/brindolo"
 head -1 "$doc/copyright" | grep -q '^Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/$' ||
     fail "usr/share/doc/brindolo/copyright is missing or not in the machine-readable format"

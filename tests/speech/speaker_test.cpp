@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "speech/media_recording_player.h"
+#include "speech/module_recording_player.h"
 #include "speech/text_to_speech_speaker.h"
 
 #include <QDeadlineTimer>
@@ -23,6 +23,7 @@
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <thread>
+#include <tuple>
 #include <unistd.h>
 #include <utility>
 #include <vector>
@@ -214,11 +215,12 @@ TEST(TextToSpeechSpeaker, TheInstalledEngineSpeaksTheShippedLanguagesOrStaysSile
     EXPECT_LT(closing.elapsed(), 2000);
 }
 
-// The real player through GStreamer, on whatever output this machine has
-// (with no sound card, GStreamer's automatic sink plays into a fake one):
-// words spoken by espeak-ng as WAV and again as Ogg Vorbis play to their end;
-// a file that is no audio is reported unplayable.
-TEST(MediaRecordingPlayer, PlaysRecordedWordsToTheirEndAndReportsTheUnplayable)
+// The real player, loaded from the recordings module, through GStreamer on
+// whatever output this machine has (with no sound card, GStreamer's automatic
+// sink plays into a fake one): words spoken by espeak-ng as WAV and again as
+// Ogg Vorbis play to their end; a file that is no audio, or any recording
+// without the module, is reported unplayable, the missing module once.
+TEST(ModuleRecordingPlayer, PlaysRecordedWordsToTheirEndAndReportsTheUnplayable)
 {
     QTemporaryDir folder;
     const QString wav = folder.filePath("gatto.wav");
@@ -243,17 +245,22 @@ TEST(MediaRecordingPlayer, PlaysRecordedWordsToTheirEndAndReportsTheUnplayable)
         QLoggingCategory::setFilterRules(QString());
     });
 
-    MediaRecordingPlayer player;
+    ModuleRecordingPlayer player(BRINDOLO_BINARY_DIR "/bin/modules");
+    ModuleRecordingPlayer withoutModule(folder.path().toStdString());
     // The same recording twice, as when the hint bar is clicked again.
-    for (const auto& [path, playable] :
-         {std::pair{wav, true}, std::pair{ogg, true}, std::pair{ogg, true}, std::pair{broken, false}}) {
+    for (const auto& [recordings, path, playable] :
+         {std::tuple{&player, wav, true}, std::tuple{&player, ogg, true}, std::tuple{&player, ogg, true},
+          std::tuple{&player, broken, false}, std::tuple{&withoutModule, wav, false},
+          std::tuple{&withoutModule, ogg, false}}) {
         std::optional<bool> played;
-        player.play(path, [&played](bool done) { played = done; });
+        recordings->play(path, [&played](bool done) { played = done; });
         EXPECT_TRUE(QTest::qWaitFor([&] { return played.has_value(); }, 10000)) << path.toStdString();
         EXPECT_EQ(played, std::optional<bool>(playable)) << path.toStdString();
+        EXPECT_FALSE(recordings->playing());
     }
     EXPECT_TRUE(!logged.filter("cane.ogg").isEmpty() && logged.filter("gatto").isEmpty())
         << logged.join('\n').toStdString();
+    EXPECT_EQ(logged.filter("Cannot load module recordings").size(), 1) << logged.join('\n').toStdString();
 }
 
 }  // namespace

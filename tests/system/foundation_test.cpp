@@ -7,12 +7,16 @@
 #include "system/errors.h"
 #include "system/language_names.h"
 #include "system/line_appender.h"
+#include "system/module_loader.h"
 #include "system/program_folder.h"
 #include "system/utf8.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <dlfcn.h>
 #include <csignal>
 #include <filesystem>
 #include <fstream>
@@ -102,6 +106,43 @@ TEST(ProgramFolder, IsTheExecutablesFolder)
     ASSERT_FALSE(folder.empty());
     EXPECT_EQ(folder.back(), '/');
     EXPECT_TRUE(std::filesystem::equivalent(folder, std::filesystem::path(BRINDOLO_BINARY_DIR) / "tests"));
+}
+
+// A module stands in here as the C library under a module's name: what it
+// has resolves; a module missing, not a library or without the entry point
+// is an error naming the module, and its reason.
+TEST(ModuleLoader, ResolvesEntryPointsOrSaysWhyNot)
+{
+    EXPECT_EQ(moduleFolder(), programFolder() + "modules/");
+    const std::filesystem::path folder = std::filesystem::temp_directory_path() / "brindolo-module-test";
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder);
+    Dl_info libc{};
+    ASSERT_NE(dladdr(reinterpret_cast<void*>(&std::strlen), &libc), 0);
+    std::filesystem::create_symlink(libc.dli_fname, folder / "clib.so");
+    std::ofstream(folder / "text.so") << "not a library";
+
+    const auto strlenFunction = moduleFunction<size_t(const char*)>(folder, "clib", "strlen");
+    ASSERT_NE(strlenFunction, nullptr);
+    EXPECT_EQ(strlenFunction("città"), 6u);
+    struct Failure {
+        const char* module;
+        const char* entryPoint;
+        int errorCode;
+        const char* message;
+    };
+    for (const Failure& failure : {Failure{"absent", "strlen", ENOENT, "^Cannot load module absent: .*/absent.so: No such file"},
+                                   Failure{"text", "strlen", ENOEXEC, "Cannot load module text: .*text.so"},
+                                   Failure{"clib", "no_such_entry", ENOEXEC, "Module clib has no no_such_entry: "}}) {
+        try {
+            moduleEntryPoint(folder, failure.module, failure.entryPoint);
+            ADD_FAILURE() << failure.module << " loaded";
+        } catch (const EInOutError& error) {
+            EXPECT_TRUE(std::regex_search(error.what(), std::regex(failure.message))) << error.what();
+            EXPECT_EQ(error.errorCode(), failure.errorCode) << failure.module;
+        }
+    }
+    std::filesystem::remove_all(folder);
 }
 
 }  // namespace

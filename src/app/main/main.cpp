@@ -10,7 +10,7 @@
 #include "app/worksheet_command.h"
 #include "game/class_summary.h"
 #include "game/word_list.h"
-#include "speech/media_recording_player.h"
+#include "speech/module_recording_player.h"
 #include "speech/text_to_speech_speaker.h"
 #include "system/program_folder.h"
 
@@ -90,7 +90,7 @@ int main(int argc, char** argv)
     application.setTitle(QStringLiteral("Brindolo 1.0"));
     // Declared before the window, which speaks through it to the end.
     brindolo::TextToSpeechSpeaker speaker;
-    brindolo::MediaRecordingPlayer recordings;
+    brindolo::ModuleRecordingPlayer recordings;
     auto window =
         std::make_unique<brindolo::TPrincipale>(&application, std::string(), nullptr, places, start.language);
     QObject::connect(&speaker, &brindolo::TextToSpeechSpeaker::voicesChanged, window.get(),

@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "speech/media_recording_player.h"
+#include "speech/recordings/media_recording_player.h"
 
 #include "system/logging.h"
 

@@ -4,7 +4,8 @@
 
 #pragma once
 // The real recording player: Qt Multimedia, which on Debian plays through
-// GStreamer on the default audio output.
+// GStreamer on the default audio output. It lives in the recordings module
+// (recordings_module.h), which only the first recording played loads.
 
 #include "speech/recording_player.h"
 
