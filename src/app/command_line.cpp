@@ -99,6 +99,66 @@ bool readWorksheetOptions(const QCommandLineParser& parser, const WorksheetOptio
     return true;
 }
 
+struct ListEditOptionNames {
+    QCommandLineOption add;
+    QCommandLineOption exportTo;
+    QCommandLineOption importFrom;
+    QCommandLineOption word;
+    QCommandLineOption replace;
+};
+
+// After parsing, unless a worksheet or a summary was asked for: fills
+// line.edit and the action for --add, --export or --import. False, with
+// line's action Error and its text, for a mistake.
+bool readListEditOptions(const QCommandLineParser& parser, const ListEditOptionNames& names, bool otherCommand,
+                         CommandLine& line)
+{
+    const auto mistake = [&line](const QString& text) {
+        line.action = CommandLine::Action::Error;
+        line.text = text;
+        return false;
+    };
+    const int operations = int(parser.isSet(names.add)) + int(parser.isSet(names.exportTo))
+        + int(parser.isSet(names.importFrom));
+    if (operations == 0) {
+        for (const QCommandLineOption* option : {&names.word, &names.replace})
+            if (parser.isSet(*option))
+                return mistake(QStringLiteral("--%1 goes with --add or --import.").arg(option->names().first()));
+        return true;
+    }
+    if (operations > 1 || otherCommand)
+        return mistake(QStringLiteral("--add, --export and --import go one at a time, and not with --check, "
+                                      "--worksheet or --summary."));
+    const QStringList positional = parser.positionalArguments();
+    line.edit.replace = parser.isSet(names.replace);
+    if (parser.isSet(names.add)) {
+        if (positional.isEmpty())
+            return mistake(QStringLiteral("--add needs the pictures to add."));
+        if (parser.isSet(names.word) && positional.size() > 1)
+            return mistake(QStringLiteral("--word goes with one picture only, not %1.").arg(positional.size()));
+        if (parser.isSet(names.word) && parser.value(names.word).trimmed().isEmpty())
+            return mistake(QStringLiteral("--word needs the word."));
+        for (const QString& picture : positional)
+            line.edit.pictures.push_back(fileBytes(picture));
+        if (parser.isSet(names.word))
+            line.edit.word = parser.value(names.word);
+        line.action = CommandLine::Action::Add;
+        return true;
+    }
+    const QCommandLineOption& option = parser.isSet(names.exportTo) ? names.exportTo : names.importFrom;
+    if (parser.isSet(names.word) || (parser.isSet(names.replace) && &option == &names.exportTo))
+        return mistake(QStringLiteral("--%1 does not go with --%2.")
+                           .arg(parser.isSet(names.word) ? QStringLiteral("word") : QStringLiteral("replace"),
+                                option.names().first()));
+    if (!positional.isEmpty())
+        return mistake(QStringLiteral("--%1 takes one file, given after it.").arg(option.names().first()));
+    line.edit.archive = fileBytes(parser.value(option));
+    if (line.edit.archive.empty())
+        return mistake(QStringLiteral("--%1 needs the name of the .brindolo file.").arg(option.names().first()));
+    line.action = &option == &names.exportTo ? CommandLine::Action::Export : CommandLine::Action::Import;
+    return true;
+}
+
 }  // namespace
 
 std::string fileBytes(const QString& value)
@@ -155,6 +215,18 @@ CommandLine readCommandLine(int argc, char** argv)
                "number"),
         option({"small-letters"}, "With --worksheet: small letters, not capitals."),
     };
+    const ListEditOptionNames edit{
+        option({"add"},
+               "Add the pictures given after the options to the word list, each saved as its word's picture, "
+               "without a window: to your own list, or to --pictures' folder, and to --theme's theme."),
+        option({"export"}, "Share the word list (or --theme's theme) as one file, <file>.brindolo, and exit.",
+               "file"),
+        option({"import"}, "Add the pictures and recordings of <file> (.brindolo or .zip) to the word list, and "
+                           "exit.",
+               "file"),
+        option({"word"}, "With --add of one picture: its word, instead of the one its file name gives.", "word"),
+        option({"replace"}, "With --add or --import: replace the words that are in the list already."),
+    };
     const auto pictures = option({"p", "pictures"}, "Play with the pictures of <folder>.", "folder");
     const auto theme = option({"theme"}, "Start with the words of <theme>, a subfolder of the word list.", "theme");
     const auto longest = option({"longest"}, "Deal only words of at most <letters> letters.", "letters");
@@ -183,6 +255,8 @@ CommandLine readCommandLine(int argc, char** argv)
                                        "folder; a [file].brindolo given with it is offered for import.");
     parser.addPositionalArgument(QStringLiteral("folder"), QStringLiteral("The folder that --check checks."),
                                  QStringLiteral("[folder]"));
+    parser.addPositionalArgument(QStringLiteral("pictures"), QStringLiteral("The pictures that --add adds."),
+                                 QStringLiteral("[pictures...]"));
     acceptQtOptions(parser);
 
     CommandLine line;
@@ -234,6 +308,12 @@ CommandLine readCommandLine(int argc, char** argv)
     }
     const QStringList positional = parser.positionalArguments();
     if (!readWorksheetOptions(parser, worksheet, line))
+        return line;
+    const bool otherCommand =
+        line.action == CommandLine::Action::Worksheet || parser.isSet(summary) || parser.isSet(check);
+    if (!readListEditOptions(parser, edit, otherCommand, line))
+        return line;
+    if (line.action != CommandLine::Action::Play && line.action != CommandLine::Action::Worksheet)
         return line;
     if (line.action == CommandLine::Action::Worksheet && (parser.isSet(check) || !positional.isEmpty())) {
         line.action = CommandLine::Action::Error;

@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace brindolo {
 
@@ -20,8 +21,16 @@ struct WorksheetOptions {
     bool smallLetters = false;          // --small-letters
 };
 
+// The word list's operations without a window: --add, --export, --import.
+struct ListEditOptions {
+    std::vector<std::string> pictures;  // --add's picture files, the file system's bytes
+    std::optional<QString> word;        // --word, as typed
+    std::string archive;                // --export's or --import's file, the file system's bytes
+    bool replace = false;               // --replace
+};
+
 struct CommandLine {
-    enum class Action { Play, Check, Worksheet, Summary, Edit, Help, Version, Error };
+    enum class Action { Play, Check, Worksheet, Summary, Edit, Add, Export, Import, Help, Version, Error };
     Action action = Action::Play;
     std::string picturesFolder;       // --pictures, the file system's bytes; empty when not given
     std::string checkFolder;          // --check's folder; empty for the word list the game would use
@@ -37,6 +46,7 @@ struct CommandLine {
     bool locked = false;              // --locked
     std::optional<QString> scan;      // --scan's seconds, as typed
     WorksheetOptions worksheet;       // --worksheet and the options that go with it
+    ListEditOptions edit;             // --add, --export or --import and their options
     std::string editorFile;           // --edit's FILE.brindolo to offer for import; empty when none
     QString text;                     // the help or version text, or what is wrong
 };

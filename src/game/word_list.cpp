@@ -9,6 +9,7 @@
 #include "system/directory_search.h"
 #include "system/file_path.h"
 
+#include <QByteArray>
 #include <algorithm>
 
 namespace brindolo {
@@ -28,6 +29,20 @@ std::string packsFolder(std::string_view programFolder)
 }
 
 }  // namespace
+
+std::string teacherFolder()
+{
+    // Read as the variables' bytes: QStandardPaths decodes them as UTF-8 and
+    // would lose a folder whose name is in another encoding.
+    QByteArray data = qgetenv("XDG_DATA_HOME");
+    if (!data.startsWith('/')) {
+        const QByteArray home = qgetenv("HOME");
+        if (home.isEmpty())
+            return {};
+        data = home + "/.local/share";
+    }
+    return (data + "/brindolo/immagini").toStdString();
+}
 
 bool holdsPictures(const std::string& folder)
 {

@@ -25,6 +25,11 @@ struct WordListPlaces {
     std::string teacherFolder;  // empty when there is none
 };
 
+// The teacher's own word list: $XDG_DATA_HOME/brindolo/immagini, or
+// ~/.local/share/brindolo/immagini; empty when HOME is not set either. It
+// may not be there yet.
+std::string teacherFolder();
+
 // True when the folder lists at least one "*.jpg" entry, in any case.
 bool holdsPictures(const std::string& folder);
 // True when the folder, or one of its themes, holds pictures.

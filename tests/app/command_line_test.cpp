@@ -53,7 +53,8 @@ TEST(CommandLine, HelpVersionAndMistakesNeedNoWindow)
     for (const char* option : {"-p, --pictures <folder>", "--check", "--mute", "--language <language>", "--fullscreen",
                                "--font <family>", "--worksheet <file>", "--theme <theme>", "--longest <letters>",
                                "--no-repeats", "--locked", "--results <folder>", "--summary <folder>",
-                               "--scan <seconds>", "--edit"})
+                               "--scan <seconds>", "--add", "--export <file>", "--import <file>", "--word <word>",
+                               "--replace", "--edit"})
         EXPECT_TRUE(help.out.contains(option)) << option << help.out.toStdString();
     EXPECT_FALSE(help.out.contains("platform")) << "Qt's own options stay out of the help";
 
@@ -64,7 +65,11 @@ TEST(CommandLine, HelpVersionAndMistakesNeedNoWindow)
     for (const QStringList& wrong : {QStringList{"--bogus"}, QStringList{"somewhere"}, QStringList{"--pictures"},
                                      QStringList{"--check", "a", "b"}, QStringList{"--longest", "0"},
                                      QStringList{"--longest", "five"}, QStringList{"--check", ""},
-                                     QStringList{"--summary", "a", "--check"}, QStringList{"--edit", "a", "b"},
+                                     QStringList{"--summary", "a", "--check"}, QStringList{"--add"},
+                                     QStringList{"--add", "a.png", "b.png", "--word", "gatto"},
+                                     QStringList{"--export", "a.brindolo", "--import", "b.brindolo"},
+                                     QStringList{"--replace"}, QStringList{"--add", "a.png", "--check"},
+                                     QStringList{"--import", "a.brindolo", "b.png"}, QStringList{"--edit", "a", "b"},
                                      QStringList{"--edit", "--check"}}) {
         const Outcome run = brindolo(wrong);
         EXPECT_EQ(run.exitCode, 2) << wrong.join(' ').toStdString();

@@ -8,6 +8,7 @@
 #include "app/principale.h"
 #include "app/start_settings.h"
 #include "app/worksheet_command.h"
+#include "editor/editor_command.h"
 #include "game/class_summary.h"
 #include "game/word_list.h"
 #include "speech/module_recording_player.h"
@@ -15,6 +16,7 @@
 #include "system/program_folder.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QTimer>
 #include <cstdio>
 #include <cstdlib>
@@ -22,19 +24,27 @@
 
 namespace {
 
-// $XDG_DATA_HOME/brindolo/immagini, or ~/.local/share/brindolo/immagini.
-// Read as the variables' bytes: QStandardPaths decodes them as UTF-8 and
-// would lose a folder whose name is in another encoding.
-std::string teacherFolder()
+// --add, --export and --import: on --pictures' folder or the teacher's own,
+// never on the list the settings choose for a game.
+int editWordList(const brindolo::CommandLine& line, int argc, char** argv)
 {
-    QByteArray data = qgetenv("XDG_DATA_HOME");
-    if (!data.startsWith('/')) {
-        const QByteArray home = qgetenv("HOME");
-        if (home.isEmpty())
-            return {};
-        data = home + "/.local/share";
-    }
-    return (data + "/brindolo/immagini").toStdString();
+    // Qt finds the picture format plugins through the application object.
+    const QCoreApplication application(argc, argv);
+    using Operation = brindolo::EditorRequest::Operation;
+    brindolo::EditorRequest request;
+    request.operation = line.action == brindolo::CommandLine::Action::Add      ? Operation::Add
+                      : line.action == brindolo::CommandLine::Action::Export ? Operation::Export
+                                                                              : Operation::Import;
+    request.pictures = line.edit.pictures;
+    if (line.edit.word)
+        request.word = line.edit.word->toStdString();
+    if (line.theme)
+        request.theme = QFile::encodeName(*line.theme).toStdString();
+    request.chosenFolder = line.picturesFolder;
+    request.archive = line.edit.archive;
+    request.replace = line.edit.replace;
+    const brindolo::EditorPlaces places{brindolo::teacherFolder(), brindolo::programFolder()};
+    return brindolo_editor_command(&request, &places, stdout, stderr);
 }
 
 }  // namespace
@@ -60,6 +70,10 @@ int main(int argc, char** argv)
             std::fprintf(stderr, "brindolo: %s\n", error.what());
             return 1;
         }
+    case brindolo::CommandLine::Action::Add:
+    case brindolo::CommandLine::Action::Export:
+    case brindolo::CommandLine::Action::Import:
+        return editWordList(line, argc, argv);
     case brindolo::CommandLine::Action::Check:
     case brindolo::CommandLine::Action::Worksheet:
     case brindolo::CommandLine::Action::Play:
@@ -72,7 +86,7 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "brindolo: %s\n", error.what());
         return 2;
     }
-    const brindolo::WordListPlaces places{start.picturesFolder, teacherFolder()};
+    const brindolo::WordListPlaces places{start.picturesFolder, brindolo::teacherFolder()};
     if (line.action == brindolo::CommandLine::Action::Check) {
         if (!line.checkFolder.empty())
             return brindolo::checkPictureFolder(line.checkFolder, stdout).errors > 0 ? 1 : 0;

@@ -1,0 +1,79 @@
+// SPDX-FileCopyrightText: 2026 The Brindolo developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+// The word list's operations on its folder, each whole or nothing: a failure
+// raises (editor_errors.h, EInOutError with the system's reason, or the
+// picture saver's errors) and leaves the folder as it was. Words are named
+// as the game names them, "theme/word.jpg" or "word.jpg" beside the themes;
+// a theme is a folder's name, "" for the list's own folder. A word's
+// recording (word.wav beside word.jpg) goes with it everywhere. Paths and
+// names are the file system's bytes.
+
+#include "picture/picture_saver.h"
+
+#include <string>
+#include <vector>
+
+namespace brindolo {
+
+// Whether folder is one of the packs shipped with the program (its immagini/
+// or parole/), which are never written, whatever the file system allows.
+bool isShippedPack(const std::string& folder, const std::string& programFolder);
+
+// Why the list in folder cannot be changed: a shipped pack, or a folder the
+// user cannot write; empty when it can (or is not there yet and will be
+// made on the first save).
+std::string whyReadOnly(const std::string& folder, const std::string& programFolder);
+
+// The game's recording file beside a picture (its path), or empty.
+std::string recordingBeside(const std::string& picturePath);
+
+// How deleted words and themes go: to the desktop's trash, from where they
+// can be restored, or for good (after the user was asked).
+enum class Removal { ToTrash, ForGood };
+
+class WordListEditor {
+public:
+    // Raises EReadOnlyList when whyReadOnly gives a reason.
+    WordListEditor(const std::string& folder, const std::string& programFolder);
+
+    const std::string& folder() const { return folder_; }
+
+    // The picture saved as word's picture in theme (the list's folder and the
+    // theme's are made when missing); returns its game word. word is mended
+    // as the game needs it (mendedWord), EBadName when nothing is left.
+    // EWordExists when the word is there unless replace, which keeps its
+    // recording.
+    std::string addPicture(const PreparedPicture& picture, const std::string& word, const std::string& theme,
+                           bool replace);
+
+    // The word's picture and recording renamed to newWord (mended); returns
+    // the new game word. EWordExists when that word is there.
+    std::string renameWord(const std::string& gameWord, const std::string& newWord);
+
+    // The words moved into theme, all or none; EWordExists names those
+    // that are there already.
+    void moveWords(const std::vector<std::string>& gameWords, const std::string& theme);
+
+    // The words with their recordings deleted. ENoTrash, with nothing
+    // deleted, when the desktop's trash cannot take them.
+    void deleteWords(const std::vector<std::string>& gameWords, Removal removal);
+
+    // The folders the list has for themes, pictures or none, in byte order.
+    std::vector<std::string> themeFolders() const;
+    // EBadName for a name themeNameProblem refuses, EWordExists when taken.
+    void makeTheme(const std::string& name);
+    void renameTheme(const std::string& name, const std::string& newName);
+    // The theme with everything in it; ENoTrash as for words.
+    void deleteTheme(const std::string& name, Removal removal);
+
+private:
+    std::string pathOf(const std::string& gameWord) const;
+    std::string themePath(const std::string& theme) const;
+
+    std::string folder_;
+};
+
+}  // namespace brindolo

@@ -1,0 +1,460 @@
+// SPDX-FileCopyrightText: 2026 The Brindolo developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The word list's operations on real folders: pictures saved as the game
+// needs them, words and themes renamed, moved and deleted with their
+// recordings, lists shared as archives and hostile archives refused, and
+// the program's --add, --export and --import as a script runs them.
+
+#include "editor/editor_errors.h"
+#include "editor/list_archive.h"
+#include "editor/word_list_editor.h"
+#include "editor/word_names.h"
+#include "picture/codec/jpeg_decode.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <deque>
+#include <functional>
+#include <sys/stat.h>
+#include <zip.h>
+
+namespace brindolo::testing {
+namespace {
+
+QByteArray jpegOf(const QImage& image)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "JPG", 90);
+    return bytes;
+}
+
+QImage filled(int width, int height, QColor colour)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(colour);
+    return image;
+}
+
+// A phone's EXIF block: Orientation and a GPS position, right after SOI.
+QByteArray withOrientationAndPlace(const QByteArray& jpeg, int orientation)
+{
+    const QByteArray tiff = QByteArray::fromHex(
+        "4d4d002a00000008"                        // big-endian TIFF, first directory at 8
+        "0002"                                    // two entries
+        "011200030000000100000000"                // Orientation, SHORT, 1 (value patched below)
+        "882500040000000100000026"                // GPSInfo, LONG, 1, directory at 38
+        "00000000"                                // no next directory
+        "0001"                                    // GPS directory: one entry
+        "0001000200000002" "4e000000"             // GPSLatitudeRef "N"
+        "00000000");
+    QByteArray patched = tiff;
+    patched[8 + 2 + 8] = static_cast<char>(orientation >> 8);
+    patched[8 + 2 + 9] = static_cast<char>(orientation);
+    const QByteArray app1 = QByteArray("Exif", 4) + QByteArray(2, '\0') + patched;
+    const int length = int(app1.size()) + 2;
+    return jpeg.left(2) + QByteArray::fromHex("ffe1") + char(length >> 8) + char(length & 0xFF) + app1 + jpeg.mid(2);
+}
+
+// The markers of a JPEG file's header, up to its scan.
+std::vector<int> headerMarkers(const QByteArray& jpeg)
+{
+    std::vector<int> markers;
+    for (qsizetype at = 2; at + 4 <= jpeg.size();) {
+        const int marker = static_cast<unsigned char>(jpeg[at + 1]);
+        markers.push_back(marker);
+        if (marker == 0xDA)
+            break;
+        at += 2 + (static_cast<unsigned char>(jpeg[at + 2]) << 8 | static_cast<unsigned char>(jpeg[at + 3]));
+    }
+    return markers;
+}
+
+void writeFile(const QString& path, const QByteArray& bytes)
+{
+    QDir().mkpath(path.section(u'/', 0, -2));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
+    file.write(bytes);
+}
+
+QByteArray readFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+const QByteArray kWave = QByteArray("RIFF\x24\0\0\0WAVEfmt ", 16) + QByteArray(28, '\1');
+
+// A list folder, a program folder with its shipped pack, and the user's
+// data folder (where the trash is) in one temporary folder.
+class EditorTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(root.isValid());
+        saved = {qgetenv("XDG_DATA_HOME"), qgetenv("HOME")};
+        qputenv("XDG_DATA_HOME", QFile::encodeName(root.filePath("data")));
+        qputenv("HOME", QFile::encodeName(root.filePath("home")));
+        // Qt's trash is the home's only for files on the home's file system.
+        QDir().mkpath(root.filePath("home"));
+        QDir().mkpath(root.filePath("data"));
+        // Where Qt 6.4 puts files when it has no trash.
+        savedFolder = QDir::currentPath();
+        QDir::setCurrent(root.path());
+        writeFile(root.filePath("program/immagini/sole.jpg"), jpegOf(filled(8, 8, Qt::yellow)));
+        QDir().mkpath(root.filePath("program/parole/english"));
+    }
+    void TearDown() override
+    {
+        qputenv("XDG_DATA_HOME", saved.first);
+        qputenv("HOME", saved.second);
+        QDir::setCurrent(savedFolder);
+    }
+
+    std::string list() const { return QFile::encodeName(root.filePath("list")).toStdString(); }
+    std::string program() const { return QFile::encodeName(root.filePath("program")).toStdString() + "/"; }
+    QString inList(const QString& name) const { return root.filePath("list/" + name); }
+    std::string file(const QString& name, const QByteArray& bytes) const
+    {
+        writeFile(root.filePath("in/" + name), bytes);
+        return QFile::encodeName(root.filePath("in/" + name)).toStdString();
+    }
+    // Whatever the list's folder holds, hidden files too, as sorted paths.
+    QStringList listed(const QString& folder = {}) const
+    {
+        QStringList all;
+        const QDir base(folder.isEmpty() ? root.filePath("list") : folder);
+        std::function<void(const QString&)> walk = [&](const QString& at) {
+            for (const QFileInfo& info :
+                 QDir(at).entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name)) {
+                all << base.relativeFilePath(info.filePath()) + (info.isDir() ? "/" : "");
+                if (info.isDir())
+                    walk(info.filePath());
+            }
+        };
+        walk(base.path());
+        return all;
+    }
+
+    QTemporaryDir root;
+    std::pair<QByteArray, QByteArray> saved;
+    QString savedFolder;
+};
+
+TEST(WordNames, AWordIsMendedAsTheGameNeedsIt)
+{
+    struct Row {
+        std::string text;
+        bool fromFile;
+        std::string word;
+    };
+    const Row rows[] = {
+        {"Photos/Gatto Nero.PNG", true, "gatto nero"},
+        {".hidden.png", true, "hidden"},
+        {"IMG.20260101.jpeg", true, "img.20260101"},
+        {"CITTÀ", false, "città"},
+        {"si/no", false, "sino"},
+        {"x.jpg.jpg", false, "x"},
+        {"\x1b[31mred\tcar", false, "[31mred car"},
+        {"caf\xe9", false, "café"},
+        {"ippopotamopiccolissimo", false, "ippopotamopiccoli"},
+        {"ippopotamo piccolissimo", false, "ippopotamo piccol"},
+        {"sixteen letters x", false, "sixteen letters x"},
+        {"  ..  ", false, ""},
+    };
+    for (const Row& row : rows)
+        EXPECT_EQ(row.fromFile ? proposedWord(row.text) : mendedWord(row.text), row.word) << row.text;
+    EXPECT_EQ(mendedWord("abcdefghijklmnop qrs"), "abcdefghijklmnop") << "no blank left at the end once cut";
+}
+
+TEST_F(EditorTest, PicturesAreSavedUprightSmallOnWhiteAndWithoutMetadata)
+{
+    QImage transparent(40, 30, QImage::Format_ARGB32);
+    transparent.fill(Qt::transparent);
+    for (int y = 0; y < 30; ++y)
+        for (int x = 20; x < 40; ++x)
+            transparent.setPixel(x, y, qRgb(255, 0, 0));
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    transparent.save(&buffer, "PNG");
+    QImage wide = filled(60, 20, Qt::blue);
+    for (int y = 0; y < 20; ++y)
+        for (int x = 0; x < 10; ++x)
+            wide.setPixel(x, y, qRgb(0, 255, 0));
+
+    struct Row {
+        QString file;
+        QByteArray bytes;
+        std::string word;   // empty: proposed from the file's name
+        QString saved;      // empty: refused
+        QSize size;
+        QPoint where;       // a pixel of the saved picture...
+        QColor colour;      // ...and its colour
+    };
+    const Row rows[] = {
+        {"Gatto Nero.png", png, "", "gatto nero.jpg", {40, 30}, {3, 3}, Qt::white},
+        {"Gatto Nero.png", png, "", "gatto nero.jpg", {40, 30}, {35, 15}, Qt::red},
+        // Stored on its side, to be turned a quarter clockwise: the green
+        // left edge ends at the top.
+        {"PHOTO.JPG", withOrientationAndPlace(jpegOf(wide), 6), "", "photo.jpg", {20, 60}, {10, 2}, Qt::green},
+        {"grande.jpg", jpegOf(filled(3300, 1650, Qt::gray)), "", "grande.jpg", {1600, 800}, {800, 400}, Qt::gray},
+        {"a.png", png, ".Ciao/Mondo.jpg", "ciaomondo.jpg", {40, 30}, {}, {}},
+        {"rotto.jpg", QByteArray::fromHex("ffd8ffe000104a46494600") + QByteArray(200, 'x'), "", "", {}, {}, {}},
+        {"appunti.png", "just some text, no picture", "", "", {}, {}, {}},
+    };
+    WordListEditor editor(list(), program());
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.file.toStdString() + " " + row.saved.toStdString());
+        const std::string source = file(row.file, row.bytes);
+        if (row.saved.isEmpty()) {
+            EXPECT_THROW(preparePicture(source), EPictureUnreadable);
+            continue;
+        }
+        const std::string word = row.word.empty() ? proposedWord(source) : row.word;
+        EXPECT_EQ(editor.addPicture(preparePicture(source), word, "", true), row.saved.toStdString());
+        const QByteArray saved = readFile(inList(row.saved));
+        const QImage image = QImage::fromData(saved, "JPG");
+        ASSERT_EQ(image.size(), row.size);
+        if (row.colour.isValid()) {
+            const QColor found = image.pixelColor(row.where);
+            EXPECT_LT(std::abs(found.red() - row.colour.red()) + std::abs(found.green() - row.colour.green()) +
+                          std::abs(found.blue() - row.colour.blue()),
+                      40)
+                << found.name().toStdString();
+        }
+        // Baseline (SOF0), and nothing but what a picture needs: no EXIF
+        // (with its place), comment or colour profile.
+        const std::vector<int> markers = headerMarkers(saved);
+        EXPECT_NE(std::find(markers.begin(), markers.end(), 0xC0), markers.end());
+        for (const int marker : markers)
+            EXPECT_TRUE(marker == 0xE0 || marker == 0xDB || marker == 0xC0 || marker == 0xC4 || marker == 0xDA)
+                << std::hex << marker;
+        EXPECT_FALSE(saved.contains("Exif"));
+    }
+    EXPECT_EQ(listed(), QStringList({"ciaomondo.jpg", "gatto nero.jpg", "grande.jpg", "photo.jpg"}));
+}
+
+TEST_F(EditorTest, WordsAndThemesGoWithTheirRecordingsAllOrNone)
+{
+    WordListEditor editor(list(), program());
+    const PreparedPicture picture = preparePicture(file("p.png", jpegOf(filled(16, 16, Qt::red))));
+    EXPECT_EQ(editor.addPicture(picture, "Gatto", "", false), "gatto.jpg");
+    writeFile(inList("gatto.wav"), kWave);
+    EXPECT_THROW(editor.addPicture(picture, "gatto", "", false), EWordExists);
+    EXPECT_EQ(editor.addPicture(picture, "gatto", "", true), "gatto.jpg");
+    EXPECT_TRUE(QFile::exists(inList("gatto.wav"))) << "a picture replaced keeps its recording";
+
+    EXPECT_EQ(editor.renameWord("gatto.jpg", "Micio"), "micio.jpg");
+    editor.addPicture(picture, "cane", "", false);
+    EXPECT_THROW(editor.renameWord("cane.jpg", "micio"), EWordExists);
+    EXPECT_EQ(listed(), QStringList({"cane.jpg", "micio.jpg", "micio.wav"}));
+
+    editor.makeTheme("animali");
+    EXPECT_THROW(editor.makeTheme("animali"), EWordExists);
+    editor.moveWords({"micio.jpg", "cane.jpg"}, "animali");
+    editor.addPicture(picture, "cane", "", false);
+    writeFile(inList("pesce.jpg"), readFile(inList("cane.jpg")));
+    EXPECT_THROW(editor.moveWords({"pesce.jpg", "cane.jpg"}, "animali"), EWordExists);
+    EXPECT_EQ(listed(), QStringList({"animali/", "animali/cane.jpg", "animali/micio.jpg", "animali/micio.wav",
+                                     "cane.jpg", "pesce.jpg"}))
+        << "pesce.jpg stays, since cane.jpg could not go";
+
+    editor.deleteWords({"animali/micio.jpg"}, Removal::ToTrash);
+    const QString trash = root.filePath("data/Trash/files/");
+    EXPECT_TRUE(QFile::exists(trash + "micio.jpg") && QFile::exists(trash + "micio.wav"));
+
+    for (const std::string& bad : {"", ".nascosto", "foto.JPG", "a/b", "tab\there"})
+        EXPECT_THROW(editor.makeTheme(bad), EBadName) << bad;
+    editor.renameTheme("animali", "bestie");
+    EXPECT_EQ(editor.themeFolders(), std::vector<std::string>{"bestie"});
+    editor.deleteTheme("bestie", Removal::ForGood);
+    EXPECT_EQ(listed(), QStringList({"cane.jpg", "pesce.jpg"}));
+
+    // No trash to take them: nothing is deleted, so that the user is asked.
+    writeFile(root.filePath("not-a-folder"), "x");
+    qputenv("XDG_DATA_HOME", QFile::encodeName(root.filePath("not-a-folder")));
+    EXPECT_THROW(editor.deleteWords({"cane.jpg", "pesce.jpg"}, Removal::ToTrash), ENoTrash);
+    EXPECT_EQ(listed(), QStringList({"cane.jpg", "pesce.jpg"}));
+    editor.deleteWords({"cane.jpg", "pesce.jpg"}, Removal::ForGood);
+    EXPECT_TRUE(listed().isEmpty());
+
+    for (const char* shipped : {"program/immagini", "program/parole/english", "program/parole/new"})
+        EXPECT_THROW(WordListEditor(QFile::encodeName(root.filePath(shipped)).toStdString(), program()),
+                     EReadOnlyList)
+            << shipped;
+}
+
+// Archives are built entry by entry, with libzip, as a hostile one would be.
+class ArchiveMaker {
+public:
+    explicit ArchiveMaker(const std::string& path) : zip_(zip_open(path.c_str(), ZIP_CREATE | ZIP_TRUNCATE, nullptr)) {}
+    ArchiveMaker& add(const std::string& name, std::string bytes, mode_t type = 0)
+    {
+        const std::string& kept = data_.emplace_back(std::move(bytes));
+        zip_source_t* source = zip_source_buffer(zip_, kept.data(), kept.size(), 0);
+        const zip_int64_t index = zip_file_add(zip_, name.c_str(), source, ZIP_FL_ENC_UTF_8);
+        EXPECT_GE(index, 0) << name;
+        if (type != 0)
+            zip_file_set_external_attributes(zip_, zip_uint64_t(index), 0, ZIP_OPSYS_UNIX,
+                                             zip_uint32_t(type | 0777) << 16);
+        return *this;
+    }
+    void close() { EXPECT_EQ(zip_close(zip_), 0); }
+
+private:
+    zip_t* zip_;
+    std::deque<std::string> data_;
+};
+
+TEST_F(EditorTest, AListSharedAsOneFileComesBackWhole)
+{
+    const QByteArray sun = jpegOf(filled(16, 16, Qt::yellow));
+    const QByteArray cat = jpegOf(filled(16, 16, Qt::black));
+    writeFile(inList("sole.jpg"), sun);
+    writeFile(inList("animali/gatto.jpg"), cat);
+    writeFile(inList("animali/gatto.wav"), kWave);
+    const std::string whole = QFile::encodeName(root.filePath("tutto.brindolo")).toStdString();
+    const std::string theme = QFile::encodeName(root.filePath("animali.brindolo")).toStdString();
+    EXPECT_EQ(exportList(list(), "", whole), 4);
+    EXPECT_EQ(exportList(list(), "animali", theme), 3);
+    if (!QStandardPaths::findExecutable("unzip").isEmpty())
+        EXPECT_EQ(QProcess::execute("unzip", {"-tqq", QString::fromStdString(whole)}), 0);
+
+    const std::string other = QFile::encodeName(root.filePath("other")).toStdString();
+    WordListEditor copy(other, program());
+    std::vector<std::string> added = importArchive(whole, copy, false);
+    std::sort(added.begin(), added.end());
+    EXPECT_EQ(added, (std::vector<std::string>{"animali/gatto.jpg", "animali/gatto.wav", "sole.jpg"}));
+    EXPECT_EQ(readFile(root.filePath("other/animali/gatto.jpg")), cat);
+    EXPECT_EQ(readFile(root.filePath("other/animali/gatto.wav")), kWave);
+    EXPECT_EQ(listed(root.filePath("other")), QStringList({"animali/", "animali/gatto.jpg", "animali/gatto.wav",
+                                                           "sole.jpg"}));
+    EXPECT_THROW(importArchive(theme, copy, false), EArchiveRefused);
+    EXPECT_EQ(importArchive(theme, copy, true).size(), 2u);
+
+    // A plain zip of a camera's pictures: the pictures' names mended as words are.
+    const std::string plain = QFile::encodeName(root.filePath("camera.zip")).toStdString();
+    ArchiveMaker(plain).add("Vacanze/MARE.JPG", sun.toStdString()).add("__MACOSX/._MARE.JPG", "x").close();
+    EXPECT_EQ(importArchive(plain, copy, false), std::vector<std::string>{"Vacanze/mare.jpg"});
+}
+
+TEST_F(EditorTest, AHostileArchiveIsRefusedByNameAndNothingIsWritten)
+{
+    const std::string picture = jpegOf(filled(8, 8, Qt::green)).toStdString();
+    const std::string kilobyte(1000, 'x');
+    writeFile(inList("sole.jpg"), QByteArray::fromStdString(picture));
+    struct Row {
+        const char* what;
+        std::function<void(ArchiveMaker&)> entries;
+        std::string refusal;
+        ArchiveBounds bounds = {};
+    };
+    const Row rows[] = {
+        {"absolute", [&](ArchiveMaker& a) { a.add("/tmp/gatto.jpg", picture); }, "absolute"},
+        {"dot-dot", [&](ArchiveMaker& a) { a.add("animali/../../gatto.jpg", picture); }, "\"..\""},
+        {"link", [&](ArchiveMaker& a) { a.add("gatto.jpg", "/etc/passwd", S_IFLNK); }, "symbolic link"},
+        {"device", [&](ArchiveMaker& a) { a.add("gatto.jpg", "", S_IFCHR); }, "device"},
+        {"entries",
+         [&](ArchiveMaker& a) {
+             for (const char* name : {"a.jpg", "b.jpg", "c.jpg", "d.jpg"})
+                 a.add(name, picture);
+         },
+         "5 entries, more than the 3", {.entries = 3}},
+        {"file size", [&](ArchiveMaker& a) { a.add("gatto.jpg", kilobyte); }, "more than the 100",
+         {.fileBytes = 100}},
+        {"total", [&](ArchiveMaker& a) { a.add("a.jpg", kilobyte).add("b.jpg", kilobyte); }, "more than the 1500",
+         {.totalBytes = 1500}},
+        {"bomb", [&](ArchiveMaker& a) { a.add("bomba.wav", std::string(std::size_t{4} << 20, '\0')); },
+         "times its packed size"},
+        {"nested", [&](ArchiveMaker& a) { a.add("animali/gatti/gatto.jpg", picture); }, "one level of themes"},
+        {"not a picture", [&](ArchiveMaker& a) { a.add("appunti.txt", "ciao"); }, "neither a picture"},
+        {"not a jpeg", [&](ArchiveMaker& a) { a.add("finto.jpg", kilobyte); }, "not a JPEG picture"},
+        {"hidden", [&](ArchiveMaker& a) { a.add(".bashrc.wav", "RIFF"); }, "hidden"},
+        {"there already", [&](ArchiveMaker& a) { a.add("sole.jpg", picture); }, "sole.jpg is in the list already"},
+    };
+    WordListEditor editor(list(), program());
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        const std::string path = QFile::encodeName(root.filePath(QString("hostile-%1.zip").arg(row.what))).toStdString();
+        ArchiveMaker maker(path);
+        maker.add("buono.jpg", picture);
+        row.entries(maker);
+        maker.close();
+        try {
+            importArchive(path, editor, false, row.bounds);
+            ADD_FAILURE() << "imported";
+        } catch (const EArchiveRefused& refused) {
+            EXPECT_NE(std::string(refused.what()).find(row.refusal), std::string::npos) << refused.what();
+        }
+        EXPECT_EQ(listed(), QStringList{"sole.jpg"});
+    }
+}
+
+struct Outcome {
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+// The program as a script runs it, with its own data folder.
+Outcome brindolo(const QStringList& arguments, const QString& data)
+{
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove("DISPLAY");
+    environment.remove("WAYLAND_DISPLAY");
+    environment.insert("XDG_DATA_HOME", data);
+    environment.insert("HOME", data);
+    environment.insert("XDG_CONFIG_HOME", "/nonexistent");
+    process.setProcessEnvironment(environment);
+    process.start(BRINDOLO_BINARY_DIR "/bin/brindolo", arguments);
+    process.waitForFinished(60000);
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            QString::fromUtf8(process.readAllStandardOutput()), QString::fromUtf8(process.readAllStandardError())};
+}
+
+TEST_F(EditorTest, TheCommandLineTellsEachWordAndExitsAsScriptsExpect)
+{
+    const QString data = root.filePath("data");
+    const QString good = QString::fromStdString(file("Cane.png", jpegOf(filled(8, 8, Qt::white))));
+    const QString other = QString::fromStdString(file("gatto.jpg", jpegOf(filled(8, 8, Qt::black))));
+    const QString broken = QString::fromStdString(file("rotto.jpg", "not a picture"));
+    const QString archive = root.filePath("lista.brindolo");
+    struct Row {
+        QStringList arguments;
+        int exitCode;
+        QString said;
+    };
+    const Row rows[] = {
+        {{"--add", good}, 0, "added as cane.jpg"},
+        {{"--add", good, broken, "--theme", "animali"}, 1, "rotto.jpg: refused"},
+        {{"--add", good}, 1, "--replace"},
+        {{"--add", other, "--word", "Micio", "--theme", "animali"}, 0, "added as animali/micio.jpg"},
+        {{"--export", archive}, 0, "lista.brindolo"},
+        {{"--import", archive}, 1, "in the list already"},
+        {{"--import", archive, "--replace"}, 0, "animali/micio.jpg: added"},
+        {{"--add", good, "--pictures", BRINDOLO_BINARY_DIR "/bin/immagini"}, 1, "shipped"},
+        {{"--add", good, other, "--word", "x"}, 2, "--word"},
+    };
+    for (const Row& row : rows) {
+        const Outcome run = brindolo(row.arguments, data);
+        EXPECT_EQ(run.exitCode, row.exitCode) << row.arguments.join(' ').toStdString() << run.err.toStdString();
+        EXPECT_TRUE((run.out + run.err).contains(row.said)) << (run.out + run.err).toStdString();
+    }
+    EXPECT_EQ(listed(data + "/brindolo/immagini"),
+              QStringList({"animali/", "animali/cane.jpg", "animali/micio.jpg", "cane.jpg"}));
+}
+
+}  // namespace
+}  // namespace brindolo::testing
