@@ -251,7 +251,7 @@ CommandLine readCommandLine(int argc, char** argv)
     const auto summary = option(
         {"summary"}, "Print a table of the results in <folder>, one row per pupil, without opening the window.",
         "folder");
-    const auto edit = option({"edit"}, "Open the word-list editor on the teacher's own word list, or on --pictures' "
+    const auto editor = option({"edit"}, "Open the word-list editor on the teacher's own word list, or on --pictures' "
                                        "folder; a [file].brindolo given with it is offered for import.");
     parser.addPositionalArgument(QStringLiteral("folder"), QStringLiteral("The folder that --check checks."),
                                  QStringLiteral("[folder]"));
@@ -309,8 +309,8 @@ CommandLine readCommandLine(int argc, char** argv)
     const QStringList positional = parser.positionalArguments();
     if (!readWorksheetOptions(parser, worksheet, line))
         return line;
-    const bool otherCommand =
-        line.action == CommandLine::Action::Worksheet || parser.isSet(summary) || parser.isSet(check);
+    const bool otherCommand = line.action == CommandLine::Action::Worksheet || parser.isSet(summary)
+        || parser.isSet(check) || parser.isSet(editor);
     if (!readListEditOptions(parser, edit, otherCommand, line))
         return line;
     if (line.action != CommandLine::Action::Play && line.action != CommandLine::Action::Worksheet)
@@ -332,7 +332,7 @@ CommandLine readCommandLine(int argc, char** argv)
         line.summaryFolder = fileBytes(parser.value(summary));
         return line;
     }
-    if (parser.isSet(edit)) {
+    if (parser.isSet(editor)) {
         if (parser.isSet(check) || positional.size() > 1) {
             line.action = CommandLine::Action::Error;
             line.text = QStringLiteral("--edit takes at most one file to import and does not go with --check.");

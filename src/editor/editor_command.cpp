@@ -109,9 +109,3 @@ int runEditorCommand(const EditorRequest& request, const EditorPlaces& places, s
 }
 
 }  // namespace brindolo
-
-extern "C" int brindolo_editor_command(const brindolo::EditorRequest* request, const brindolo::EditorPlaces* places,
-                                       std::FILE* out, std::FILE* err)
-{
-    return brindolo::runEditorCommand(*request, *places, out, err);
-}

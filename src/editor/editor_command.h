@@ -7,6 +7,7 @@
 // window: --add, --export and --import. They work on the list named with
 // --pictures or on the teacher's own folder, never on a shipped pack.
 
+#include <QtGlobal>
 #include <cstdio>
 #include <optional>
 #include <string>
@@ -38,6 +39,7 @@ int runEditorCommand(const EditorRequest& request, const EditorPlaces& places, s
 
 }  // namespace brindolo
 
-// The editor module's entry point for the command line, resolved by name.
-extern "C" int brindolo_editor_command(const brindolo::EditorRequest* request, const brindolo::EditorPlaces* places,
+// The editor module's entry point for the command line, resolved by name
+// (editor_module.h).
+extern "C" Q_DECL_EXPORT int brindolo_editor_command(const brindolo::EditorRequest* request, const brindolo::EditorPlaces* places,
                                        std::FILE* out, std::FILE* err);

@@ -59,6 +59,8 @@ constexpr std::pair<const char*, const char*> kItalian[] = {
     {"Recorded", "Registrata: ascoltala, poi tienila o registra di nuovo."},
     {"Kept", "Registrazione salvata."},
     {"Recordings", "Registrazioni"},
+    {"ImportReplacing", "Importare comunque, sostituendo le parole che ci sono già?"},
+    {"Shared", "Liste di parole"},
 };
 
 }  // namespace

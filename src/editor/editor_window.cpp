@@ -5,8 +5,15 @@
 #include "editor/editor_window.h"
 
 #include "editor/picture_words_dialog.h"
+#include "editor/record_dialog.h"
 #include "editor/theme_list.h"
-#include "editor/word_list_edits.h"
+#include "editor/editor_errors.h"
+#include "editor/list_archive.h"
+#include "editor/list_copy.h"
+#include "editor/word_list_editor.h"
+#include "editor/word_names.h"
+#include "game/word_list.h"
+#include "picture/picture_saver.h"
 #include "editor/word_mark_delegate.h"
 #include "game/word_rules.h"
 #include "system/errors.h"
@@ -24,9 +31,7 @@
 #include <QListView>
 #include <QMenu>
 #include <QMessageBox>
-#include <QPainter>
 #include <QProcess>
-#include <QSaveFile>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSplitter>
@@ -59,14 +64,14 @@ std::string asFolder(std::string folder)
     return folder;
 }
 
-// Why the list cannot be changed here: a pack shipped with the game, or a
-// folder the user cannot write; empty when it can.
-QString readOnlyBecause(const EditorPlaces& places, const EditorTexts& texts)
+// Why the list cannot be changed here, in the interface's language: a pack
+// shipped with the game, or a folder the user cannot write; empty when it
+// can.
+QString readOnlyBecause(const EditorWindowPlaces& places, const EditorTexts& texts)
 {
-    if (!places.programFolder.empty() && places.folder.starts_with(places.programFolder))
+    if (isShippedPack(places.folder, places.programFolder))
         return texts("ShippedPack");
-    const QFileInfo folder(fromBytes(places.folder));
-    if (folder.exists() && !folder.isWritable())
+    if (!whyReadOnly(places.folder, places.programFolder).empty())
         return texts("CannotWrite");
     return {};
 }
@@ -86,30 +91,9 @@ QStringList picturesUnder(const QString& folder)
     return found;
 }
 
-// Until the picture saver is merged: the picture turned upright, at most
-// 1600 pixels on its long side, on white, as a JPEG file written whole.
-void savePicture(const QString& source, const std::string& folder, const std::string& theme, const std::string& word)
-{
-    QImageReader reader(source);
-    reader.setAutoTransform(true);
-    QImage picture = reader.read();
-    if (picture.isNull())
-        throw Exception(reader.errorString().toStdString());
-    if (std::max(picture.width(), picture.height()) > 1600)
-        picture = picture.scaled(1600, 1600, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-    QImage onWhite(picture.size(), QImage::Format_RGB32);
-    onWhite.fill(Qt::white);
-    QPainter(&onWhite).drawImage(0, 0, picture);
-    const QString themeFolder = fromBytes(folder + (theme.empty() ? "" : theme + "/"));
-    QDir().mkpath(themeFolder);
-    QSaveFile file(themeFolder + fromBytes(word) + QStringLiteral(".jpg"));
-    if (!file.open(QIODevice::WriteOnly) || !onWhite.save(&file, "JPG", 90) || !file.commit())
-        throw Exception(file.errorString().toStdString());
-}
-
 }  // namespace
 
-EditorWindow::EditorWindow(const EditorPlaces& places, const EditorTexts& texts, QWidget* parent)
+EditorWindow::EditorWindow(const EditorWindowPlaces& places, const EditorTexts& texts, QWidget* parent)
     : QMainWindow(parent), places_(places), texts_(texts)
 {
     places_.folder = asFolder(places_.folder);
@@ -210,7 +194,10 @@ void EditorWindow::build()
     changers_.push_back(addButton(wordButtons, "Rename", QKeySequence(Qt::Key_F2), &EditorWindow::askAndRename));
     changers_.push_back(addButton(wordButtons, "Move", QKeySequence(Qt::CTRL | Qt::Key_M), &EditorWindow::askAndMove));
     changers_.push_back(addButton(wordButtons, "Delete", QKeySequence::Delete, &EditorWindow::deleteChosen));
+    changers_.push_back(addButton(wordButtons, "Record", QKeySequence(Qt::CTRL | Qt::Key_R), &EditorWindow::recordChosen));
     static_cast<QHBoxLayout*>(wordButtons->layout())->addStretch(1);
+    changers_.push_back(addButton(wordButtons, "Import", QKeySequence(Qt::CTRL | Qt::Key_I), &EditorWindow::chooseAndImport));
+    addButton(wordButtons, "Export", QKeySequence(Qt::CTRL | Qt::Key_E), &EditorWindow::chooseAndExport);
     addButton(wordButtons, "Play", QKeySequence(Qt::Key_F5), &EditorWindow::playShown);
     layout->addWidget(wordButtons);
     setCentralWidget(central);
@@ -246,7 +233,7 @@ void EditorWindow::showList(const std::string& folder)
         changer->setEnabled(readOnlyReason_.isEmpty());
     grid_->setAcceptDrops(readOnlyReason_.isEmpty());
     themes_->setAcceptDrops(readOnlyReason_.isEmpty());
-    themes_->setThemes(texts_("AllWords"), themeFolders(places_.folder));
+    themes_->setThemes(texts_("AllWords"), themeFolders());
     themes_->setCurrentRow(0);
     refresh();
 }
@@ -256,7 +243,7 @@ void EditorWindow::refresh()
     const std::string theme = themes_->currentTheme();
     {
         const QSignalBlocker quiet(themes_);
-        themes_->setThemes(texts_("AllWords"), themeFolders(places_.folder));
+        themes_->setThemes(texts_("AllWords"), themeFolders());
         themes_->chooseTheme(theme);
     }
     words_->show(places_.folder, themes_->currentTheme());
@@ -265,10 +252,21 @@ void EditorWindow::refresh()
     const QString folder = fromBytes(places_.folder);
     if (QFileInfo::exists(folder)) {
         QStringList watched{folder};
-        for (const std::string& name : themeFolders(places_.folder))
+        for (const std::string& name : themeFolders())
             watched << fromBytes(places_.folder + name);
         watcher_.addPaths(watched);
     }
+}
+
+WordListEditor EditorWindow::list() const
+{
+    return WordListEditor(places_.folder, places_.programFolder);
+}
+
+std::vector<std::string> EditorWindow::themeFolders() const
+{
+    // A list that cannot be changed shows the themes the game plays.
+    return readOnlyReason_.isEmpty() ? list().themeFolders() : themesIn(places_.folder);
 }
 
 std::vector<std::string> EditorWindow::chosenWords() const
@@ -298,22 +296,24 @@ void EditorWindow::addPictures(const QStringList& paths)
     PictureWordsDialog dialog(paths, texts_, this);
     if (dialog.exec() != QDialog::Accepted)
         return;
+    WordListEditor editor = list();
     const std::string theme = themes_->currentTheme();
-    const std::string themeFolder = places_.folder + (theme.empty() ? "" : theme + "/");
+    const std::vector<std::string> words = dialog.words();
     QStringList added;
     QStringList refused;
-    const std::vector<std::string> chosen = dialog.words();
     for (qsizetype i = 0; i < paths.size(); ++i) {
-        const std::string word = fittedWord(chosen[i]);
         try {
-            if (word.empty())
-                throw Exception("no word was given");
-            const std::string target = themeFolder + word + ".jpg";
-            const bool there = QFileInfo::exists(fromBytes(target));
-            if (there && !ask(texts_("Replace").arg(QString::fromStdString(upperCase(word)))))
-                continue;
-            savePicture(paths[i], places_.folder, theme, word);
-            added << QString::fromStdString(upperCase(word));
+            const PreparedPicture picture = preparePicture(toBytes(paths[i]));
+            std::string gameWord;
+            try {
+                gameWord = editor.addPicture(picture, words[i], theme, false);
+            } catch (const EWordExists&) {
+                const QString word = QString::fromStdString(upperCase(mendedWord(words[i])));
+                if (!ask(texts_("Replace").arg(word)))
+                    continue;
+                gameWord = editor.addPicture(picture, words[i], theme, true);
+            }
+            added << QString::fromStdString(upperCase(wordStem(gameWord)));
         } catch (const Exception& failure) {
             refused << QFileInfo(paths[i]).fileName() + QStringLiteral(": ") + QString::fromUtf8(failure.what());
         }
@@ -325,34 +325,80 @@ void EditorWindow::addPictures(const QStringList& paths)
 
 void EditorWindow::renameWord(const std::string& gameWord, const std::string& newWord)
 {
-    const std::string word = fittedWord(newWord);
-    const std::string renamed = brindolo::renameWord(places_.folder, gameWord, word);
-    changed(QString::fromStdString(upperCase(word)));
-    (void)renamed;
+    const std::string renamed = list().renameWord(gameWord, newWord);
+    changed(QString::fromStdString(upperCase(wordStem(renamed))));
 }
 
 void EditorWindow::moveWords(const std::vector<std::string>& gameWords, const std::string& theme)
 {
-    if (!readOnlyReason_.isEmpty())
+    if (!readOnlyReason_.isEmpty() || gameWords.empty())
         return;
-    for (const std::string& gameWord : gameWords)
-        moveWord(places_.folder, gameWord, theme);
-    changed(fromBytes(theme.empty() ? std::string() : theme));
+    list().moveWords(gameWords, theme);
+    changed(theme.empty() ? texts_("AllWords") : fromBytes(theme));
 }
 
 void EditorWindow::deleteWords(const std::vector<std::string>& gameWords)
 {
     if (gameWords.empty())
         return;
-    const bool toTrash = trashAvailable(places_.folder);
     QStringList shown;
     for (const std::string& gameWord : gameWords)
         shown << QString::fromStdString(upperCase(wordStem(gameWord)));
-    if (!toTrash && !ask(texts_("ConfirmDelete").arg(shown.join(QStringLiteral(", ")))))
-        return;
-    for (const std::string& gameWord : gameWords)
-        deleteWord(places_.folder, gameWord, toTrash);
+    WordListEditor editor = list();
+    try {
+        editor.deleteWords(gameWords, Removal::ToTrash);
+    } catch (const ENoTrash&) {
+        if (!ask(texts_("ConfirmDelete").arg(shown.join(QStringLiteral(", ")))))
+            return;
+        editor.deleteWords(gameWords, Removal::ForGood);
+    }
     changed(shown.join(QStringLiteral(", ")));
+}
+
+void EditorWindow::importFile(const QString& archive)
+{
+    if (!readOnlyReason_.isEmpty())
+        throw EReadOnlyList(texts_("ReadOnly").arg(readOnlyReason_).toStdString());
+    std::vector<std::string> added;
+    try {
+        added = importArchive(toBytes(archive), list(), false);
+    } catch (const EArchiveRefused& refusal) {
+        // Words already in the list are among the reasons; the teacher may
+        // choose to have them replaced, and anything else is refused again.
+        if (!ask(QString::fromUtf8(refusal.what()) + QStringLiteral("\n\n") + texts_("ImportReplacing")))
+            return;
+        added = importArchive(toBytes(archive), list(), true);
+    }
+    changed(QString::number(added.size()));
+}
+
+void EditorWindow::exportTo(const QString& archive)
+{
+    const int entries = exportList(places_.folder, themes_->currentTheme(), toBytes(archive));
+    statusBar()->showMessage(texts_("Done").arg(QFileInfo(archive).fileName() + QStringLiteral(" (") +
+                                                QString::number(entries) + u')'), 5000);
+}
+
+void EditorWindow::chooseAndImport()
+{
+    const QString archive = QFileDialog::getOpenFileName(this, withoutMnemonic(texts_("Import")), QDir::homePath(),
+                                                         texts_("Shared") + QStringLiteral(" (*.brindolo *.zip)"));
+    if (!archive.isEmpty())
+        importFile(archive);
+}
+
+void EditorWindow::chooseAndExport()
+{
+    const std::string theme = themes_->currentTheme();
+    const QString name = theme.empty() ? QFileInfo(fromBytes(places_.folder).chopped(1)).fileName() : fromBytes(theme);
+    QString archive = QFileDialog::getSaveFileName(this, withoutMnemonic(texts_("Export")),
+                                                   QDir::home().filePath(name + QStringLiteral(".brindolo")),
+                                                   texts_("Shared") + QStringLiteral(" (*.brindolo)"));
+    if (archive.isEmpty())
+        return;
+    if (!archive.endsWith(QLatin1String(".brindolo")))
+        archive += QStringLiteral(".brindolo");
+    exportTo(archive);
 }
 
 void EditorWindow::copyIntoTeacherFolder()
@@ -405,7 +451,7 @@ void EditorWindow::askAndMove()
     if (chosen.empty())
         return;
     QStringList names{texts_("AllWords")};
-    const std::vector<std::string> folders = themeFolders(places_.folder);
+    const std::vector<std::string> folders = themeFolders();
     for (const std::string& theme : folders)
         names << fromBytes(theme);
     bool given = false;
@@ -422,6 +468,17 @@ void EditorWindow::deleteChosen()
     deleteWords(chosenWords());
 }
 
+void EditorWindow::recordChosen()
+{
+    const std::vector<std::string> chosen = chosenWords();
+    if (chosen.size() != 1)
+        return;
+    RecordDialog dialog(fromBytes(picturePathFor(places_.folder, chosen.front())),
+                        QString::fromStdString(upperCase(wordStem(chosen.front()))), texts_, this);
+    dialog.exec();
+    refresh();
+}
+
 void EditorWindow::askAndMakeTheme()
 {
     bool given = false;
@@ -429,7 +486,7 @@ void EditorWindow::askAndMakeTheme()
         QInputDialog::getText(this, withoutMnemonic(texts_("NewTheme")), texts_("ThemeName"), QLineEdit::Normal, {}, &given);
     if (!given || name.trimmed().isEmpty())
         return;
-    makeTheme(places_.folder, toBytes(name.trimmed()));
+    list().makeTheme(toBytes(name.trimmed()));
     changed(name.trimmed());
     themes_->chooseTheme(toBytes(name.trimmed()));
 }
@@ -444,7 +501,7 @@ void EditorWindow::askAndRenameTheme()
                                                QLineEdit::Normal, fromBytes(theme), &given);
     if (!given || name.trimmed().isEmpty())
         return;
-    brindolo::renameTheme(places_.folder, theme, toBytes(name.trimmed()));
+    list().renameTheme(theme, toBytes(name.trimmed()));
     changed(name.trimmed());
     themes_->chooseTheme(toBytes(name.trimmed()));
 }
@@ -454,7 +511,14 @@ void EditorWindow::deleteTheme()
     const std::string theme = themes_->currentTheme();
     if (theme.empty() || !ask(texts_("ConfirmDeleteTheme").arg(fromBytes(theme))))
         return;
-    brindolo::deleteTheme(places_.folder, theme, trashAvailable(places_.folder));
+    WordListEditor editor = list();
+    try {
+        editor.deleteTheme(theme, Removal::ToTrash);
+    } catch (const ENoTrash&) {
+        if (!ask(texts_("ConfirmDelete").arg(fromBytes(theme))))
+            return;
+        editor.deleteTheme(theme, Removal::ForGood);
+    }
     changed(fromBytes(theme));
 }
 

@@ -13,6 +13,7 @@
 #include "editor/editor_texts.h"
 #include "editor/thumbnail_loader.h"
 #include "editor/word_grid_model.h"
+#include "editor/word_list_editor.h"
 
 #include <QFileSystemWatcher>
 #include <QMainWindow>
@@ -29,7 +30,7 @@ namespace brindolo {
 
 class ThemeList;
 
-struct EditorPlaces {
+struct EditorWindowPlaces {
     std::string folder;         // the list shown, ending with "/"
     std::string teacherFolder;  // the teacher's own list, ending with "/"; a read-only list is copied there
     std::string programFolder;  // the program's, ending with "/": its packs are never written
@@ -41,7 +42,7 @@ inline constexpr QSize kThumbnailSize(160, 120);
 class EditorWindow : public QMainWindow {
     Q_OBJECT
 public:
-    EditorWindow(const EditorPlaces& places, const EditorTexts& texts, QWidget* parent = nullptr);
+    EditorWindow(const EditorWindowPlaces& places, const EditorTexts& texts, QWidget* parent = nullptr);
     ~EditorWindow() override;
 
     const std::string& folder() const { return places_.folder; }
@@ -60,6 +61,11 @@ public:
     void moveWords(const std::vector<std::string>& gameWords, const std::string& theme);
     // To the trash, or, where there is none, for good once the user agrees.
     void deleteWords(const std::vector<std::string>& gameWords);
+    // Adds the words of a shared list (NAME.brindolo, or a .zip of
+    // pictures) to the list shown, asking before any word is replaced.
+    void importFile(const QString& archive);
+    // Writes the theme shown (or the whole list) as a shared list.
+    void exportTo(const QString& archive);
     // Copies a read-only list into the teacher's own and shows that.
     void copyIntoTeacherFolder();
     // Starts the game, detached, on the list and theme shown.
@@ -72,6 +78,10 @@ private:
     QPushButton* addButton(QWidget* row, const char* key, const QKeySequence& shortcut, void (EditorWindow::*handler)());
     void showList(const std::string& folder);
     std::vector<std::string> chosenWords() const;
+    // The list's operations; raises EReadOnlyList for a list that cannot
+    // be changed.
+    WordListEditor list() const;
+    std::vector<std::string> themeFolders() const;
     void changed(const QString& what);
     bool ask(const QString& question);
 
@@ -80,12 +90,15 @@ private:
     void askAndRename();
     void askAndMove();
     void deleteChosen();
+    void recordChosen();
+    void chooseAndImport();
+    void chooseAndExport();
     void askAndMakeTheme();
     void askAndRenameTheme();
     void deleteTheme();
     void playShown();
 
-    EditorPlaces places_;
+    EditorWindowPlaces places_;
     EditorTexts texts_;
     QString readOnlyReason_;
     ThumbnailLoader* loader_ = nullptr;

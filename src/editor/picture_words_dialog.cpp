@@ -4,7 +4,7 @@
 
 #include "editor/picture_words_dialog.h"
 
-#include "editor/word_list_edits.h"
+#include "editor/word_names.h"
 
 #include <QDialogButtonBox>
 #include <QFile>
@@ -16,11 +16,6 @@
 
 namespace brindolo {
 
-std::string proposedWord(const QString& path)
-{
-    return fittedWord(QFile::encodeName(QFileInfo(path).completeBaseName()).toStdString());
-}
-
 PictureWordsDialog::PictureWordsDialog(const QStringList& paths, const EditorTexts& texts, QWidget* parent)
     : QDialog(parent)
 {
@@ -31,7 +26,7 @@ PictureWordsDialog::PictureWordsDialog(const QStringList& paths, const EditorTex
     auto* rows = new QFormLayout(form);
     for (const QString& path : paths) {
         const QString name = QFileInfo(path).fileName();
-        auto* field = new QLineEdit(QFile::decodeName(QByteArray::fromStdString(proposedWord(path))), form);
+        auto* field = new QLineEdit(QFile::decodeName(QByteArray::fromStdString(proposedWord(QFile::encodeName(path).toStdString()))), form);
         field->setAccessibleName(texts("WordFor").arg(name));
         rows->addRow(name, field);
         fields_.push_back(field);

@@ -18,10 +18,6 @@ class QLineEdit;
 
 namespace brindolo {
 
-// The word a picture's file name proposes: its name without the extension,
-// fitted to the game's rules ("Gatto Nero.PNG" gives "gatto nero").
-std::string proposedWord(const QString& path);
-
 class PictureWordsDialog : public QDialog {
     Q_OBJECT
 public:

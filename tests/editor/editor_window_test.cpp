@@ -4,13 +4,12 @@
 
 // The word-list editor's window on a list of its own, driven as a teacher
 // drives it: themes and thumbnails, a picture dropped in, a word renamed,
-// dragged onto a theme and deleted to the trash, and a shipped pack that
-// can only be copied.
+// dragged onto a theme, deleted to the trash, shared and added back, and a
+// shipped pack that can only be copied.
 
 #include "editor/editor_window.h"
 #include "editor/picture_words_dialog.h"
 #include "editor/theme_list.h"
-#include "editor/word_list_edits.h"
 #include "picture/codec/jpeg_decode.h"
 #include "widgets/event_boundary.h"
 
@@ -172,6 +171,14 @@ TEST_F(EditorWindowTest, ListsThemesAndThumbnailsThenAddsRenamesMovesAndDeletes)
     EXPECT_EQ(shownWords(window), (QStringList{"GATTO", "TOPO"}));
     EXPECT_TRUE(reported.isEmpty()) << reported.join('\n').toStdString();
 
+    // Shared as one file and added back from it.
+    window.exportTo(home.filePath("animali.brindolo"));
+    window.deleteWords({"animali/gatto.jpg", "animali/topo.jpg"});
+    EXPECT_EQ(shownWords(window), QStringList());
+    window.importFile(home.filePath("animali.brindolo"));
+    EXPECT_EQ(shownWords(window), (QStringList{"GATTO", "TOPO"}));
+    EXPECT_TRUE(reported.isEmpty()) << reported.join('\n').toStdString();
+
     // A change made from outside shows up by itself.
     savePicture(list + "animali/mucca.jpg", QSize(40, 30));
     QTRY_COMPARE_WITH_TIMEOUT(shownWords(window), (QStringList{"GATTO", "MUCCA", "TOPO"}), 5000);
@@ -200,25 +207,6 @@ TEST_F(EditorWindowTest, AShippedPackIsReadOnlyUntilCopiedIntoTheTeachersList)
     QStringList left = QDir(teacher).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
     left.sort();
     EXPECT_EQ(left, (QStringList{"CREDITS", "animals"})) << "nothing is left aside";
-}
-
-TEST(WordsFromNames, TheGamesRulesApplied)
-{
-    const struct {
-        const char* typed;
-        const char* word;
-    } cases[] = {
-        {"CAT", "cat"},
-        {"Città", "città"},
-        {"a/b", "ab"},
-        {"..hidden", "hidden"},
-        {"tab\there", "tabhere"},
-        {"abcdefghijklmnopqrstuvwxyz", "abcdefghijklmnopq"},
-        {"/", ""},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(fittedWord(c.typed), c.word) << c.typed;
-    EXPECT_EQ(proposedWord("/photos/Gatto Nero.PNG"), "gatto nero");
 }
 
 }  // namespace

@@ -9,11 +9,14 @@
 #include "app/start_settings.h"
 #include "app/worksheet_command.h"
 #include "editor/editor_command.h"
+#include "editor/editor_module.h"
 #include "game/class_summary.h"
 #include "game/word_list.h"
 #include "speech/module_recording_player.h"
 #include "speech/text_to_speech_speaker.h"
+#include "system/module_loader.h"
 #include "system/program_folder.h"
+#include "system/utf8.h"
 
 #include <QApplication>
 #include <QFile>
@@ -44,7 +47,14 @@ int editWordList(const brindolo::CommandLine& line, int argc, char** argv)
     request.archive = line.edit.archive;
     request.replace = line.edit.replace;
     const brindolo::EditorPlaces places{brindolo::teacherFolder(), brindolo::programFolder()};
-    return brindolo_editor_command(&request, &places, stdout, stderr);
+    try {
+        return brindolo::moduleFunction<decltype(brindolo_editor_command)>(
+            brindolo::moduleFolder(), brindolo::kEditorModule, brindolo::kEditorCommandEntry)(&request, &places, stdout,
+                                                                                             stderr);
+    } catch (const brindolo::EInOutError& error) {
+        std::fprintf(stderr, "brindolo: %s\n", brindolo::terminalSafe(error.what()).c_str());
+        return 1;
+    }
 }
 
 }  // namespace
@@ -74,6 +84,7 @@ int main(int argc, char** argv)
     case brindolo::CommandLine::Action::Export:
     case brindolo::CommandLine::Action::Import:
         return editWordList(line, argc, argv);
+    case brindolo::CommandLine::Action::Edit:
     case brindolo::CommandLine::Action::Check:
     case brindolo::CommandLine::Action::Worksheet:
     case brindolo::CommandLine::Action::Play:
@@ -87,6 +98,20 @@ int main(int argc, char** argv)
         return 2;
     }
     const brindolo::WordListPlaces places{start.picturesFolder, brindolo::teacherFolder()};
+    if (line.action == brindolo::CommandLine::Action::Edit) {
+        // Only --pictures chooses another list: a school's pictures= is the
+        // list the pupils play, not the teacher's to change.
+        const brindolo::EditorWindowRequest request{argc,          argv, line.picturesFolder, places.teacherFolder,
+                                                    brindolo::programFolder(), start.language.toStdString(),
+                                                    line.editorFile};
+        try {
+            return brindolo::moduleFunction<decltype(brindolo_editor_window)>(
+                brindolo::moduleFolder(), brindolo::kEditorModule, brindolo::kEditorWindowEntry)(&request);
+        } catch (const brindolo::EInOutError& error) {
+            std::fprintf(stderr, "brindolo: %s\n", brindolo::terminalSafe(error.what()).c_str());
+            return 1;
+        }
+    }
     if (line.action == brindolo::CommandLine::Action::Check) {
         if (!line.checkFolder.empty())
             return brindolo::checkPictureFolder(line.checkFolder, stdout).errors > 0 ? 1 : 0;
