@@ -121,9 +121,11 @@ set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6gui6, fonts-liberation2")
 # voices; without them the game plays silently. The teacher's recordings play
 # through Qt Multimedia's GStreamer plugin: plugins-base holds the Ogg, Vorbis
 # and Opus decoders, plugins-good the WAV, FLAC and MP3 ones and the automatic
-# audio output; without them the synthetic voice says the words instead.
+# audio output; without them the synthetic voice says the words instead. The
+# word-list editor reads WebP, TIFF and other pictures through Qt's image
+# format plugins.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-speech-speechd-plugin, speech-dispatcher, espeak-ng, \
-gstreamer1.0-plugins-base, gstreamer1.0-plugins-good")
+gstreamer1.0-plugins-base, gstreamer1.0-plugins-good, qt6-image-formats-plugins")
 # Fonts made for early and dyslexic readers, for the font setting.
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "fonts-sil-andika, fonts-opendyslexic")
 # lintian's remaining notes, all info, are kept: hardening-no-fortify-functions

@@ -29,16 +29,20 @@ need_packages() {
 # come through speech-dispatcher, whose espeak-ng module apt would only
 # recommend. The teacher's recordings play through Qt Multimedia's GStreamer
 # plugin, whose decoders (Ogg, Vorbis, Opus; WAV, FLAC, MP3) come in the two
-# plugin packages. libexif reads the orientation of phone photos.
+# plugin packages. libexif reads the orientation of phone photos. The
+# word-list editor shares lists as ZIP archives with libzip, and reads WebP,
+# TIFF and the like through Qt's image format plugins.
 RUNTIME_PACKAGES=(build-essential cmake ninja-build pkg-config qt6-base-dev libjpeg62-turbo-dev libexif-dev
                   fonts-liberation2 libgl-dev scdoc qt6-speech-dev qt6-declarative-dev
                   qt6-speech-speechd-plugin speech-dispatcher speech-dispatcher-espeak-ng
-                  qt6-multimedia-dev gstreamer1.0-plugins-base gstreamer1.0-plugins-good)
+                  qt6-multimedia-dev gstreamer1.0-plugins-base gstreamer1.0-plugins-good
+                  libzip-dev qt6-image-formats-plugins)
 # What the tests need besides.
 TEST_PACKAGES=(libgtest-dev libgmock-dev googletest libbenchmark-dev libjpeg-turbo-progs imagemagick
                xvfb openbox xdotool x11-utils desktop-file-utils appstream dpkg-dev file librsvg2-bin
                clang libclang-rt-14-dev libfuzzer-14-dev valgrind time lintian reuse poppler-utils
-               fonts-sil-andika fonts-opendyslexic espeak-ng sox libsox-fmt-base)
+               fonts-sil-andika fonts-opendyslexic espeak-ng sox libsox-fmt-base
+               shared-mime-info)
 
 # Configures (once, with any further arguments) and builds one preset:
 # default (into build/), sanitize (build/sanitize) or fuzz (build/fuzz).
