@@ -15,6 +15,7 @@
 
 #include <QObject>
 #include <QString>
+#include <memory>
 
 class QAudioSink;
 class QAudioSource;
@@ -66,8 +67,8 @@ public:
     bool playing() const;
 
 signals:
-    // While recording, about every 50 ms: the loudest sample of the last
-    // stretch, 0 (silence) to 1 (full scale), for a level meter.
+    // While recording, about every 50 ms: the loudest sample since the last
+    // level, 0 (silence) to 1 (full scale), for a level meter.
     void levelChanged(double level);
     // The recording ended. problem is empty when a take is ready; otherwise a
     // sentence for the user (nothing was heard, or the microphone failed).
@@ -84,10 +85,15 @@ private:
 
     QMediaDevices* devices_;
     QTimer* limit_;
-    // Children, let go with deleteLater: they may end from their own signals.
-    QAudioSource* source_ = nullptr;  // while recording
-    QIODevice* input_ = nullptr;      // the source's, while recording
-    QAudioSink* sink_ = nullptr;      // while playing
+    // Let go with deleteLater, as they may end from their own signals; and
+    // not this object's children: Qt 6.4 gives their inner device the same
+    // parent, and deleting both as children crashes.
+    struct DeleteLater {
+        void operator()(QObject* object) const;
+    };
+    std::unique_ptr<QAudioSource, DeleteLater> source_;  // while recording
+    QIODevice* input_ = nullptr;                        // the source's, while recording
+    std::unique_ptr<QAudioSink, DeleteLater> sink_;      // while playing
     std::vector<std::int16_t> recorded_;
     int sampleRate_ = 0;
     std::size_t levelFrom_ = 0;  // first sample not yet in a level
