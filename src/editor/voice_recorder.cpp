@@ -70,6 +70,8 @@ VoiceRecorder::VoiceRecorder(QObject* parent)
     : QObject(parent), devices_(new QMediaDevices(this)), limit_(new QTimer(this))
 {
     limit_->setSingleShot(true);
+    // A coarse timer may end the recording 5% early, cutting off a word.
+    limit_->setTimerType(Qt::PreciseTimer);
     limit_->setInterval(longestMilliseconds);
     connect(limit_, &QTimer::timeout, this, &VoiceRecorder::stop);
     connect(devices_, &QMediaDevices::audioInputsChanged, this, &VoiceRecorder::availabilityChanged);
