@@ -57,7 +57,7 @@ QString describe(QAudio::Error error)
     case QAudio::UnderrunError:
         return QStringLiteral("its sound came too slowly");
     case QAudio::FatalError:
-        return QStringLiteral("it failed");
+        return QStringLiteral("the sound system failed");
     case QAudio::NoError:
         break;
     }

@@ -74,8 +74,12 @@ public:
         }
     }
 
-    ~PrivateSoundServer()
+    ~PrivateSoundServer() { stop(); }
+
+    void stop()
     {
+        if (server_.state() == QProcess::NotRunning)
+            return;
         server_.terminate();
         if (!server_.waitForFinished(5000))
             server_.kill();
@@ -115,7 +119,8 @@ int crossings(const VoiceTake& take)
 // at half of full scale played into the server's sink, which the recorder
 // hears from its default source, and silence again. The level shows the
 // tone, the kept WAV file holds the tone with the silence cut, and the take
-// plays back to its end. Then silence alone: nothing is heard.
+// plays back to its end. Then silence alone: nothing is heard; and a sound
+// server that goes away.
 TEST(VoiceRecorder, RecordsAToneWithItsSilenceCut)
 {
     PrivateSoundServer server;
@@ -194,6 +199,13 @@ TEST(VoiceRecorder, RecordsAToneWithItsSilenceCut)
     ASSERT_TRUE(stopped.wait(15000));
     EXPECT_GE(clock.elapsed(), VoiceRecorder::longestMilliseconds);
     EXPECT_TRUE(stopped.last().at(0).toString().startsWith("Nothing was heard")) << stopped.last().at(0).toString().toStdString();
+    EXPECT_FALSE(recorder.recording() || recorder.hasTake());
+
+    // The sound server goes away while recording: the recording ends and says why.
+    recorder.start();
+    server.stop();
+    ASSERT_TRUE(stopped.wait(10000)) << "still recording";
+    EXPECT_TRUE(stopped.last().at(0).toString().contains("stopped")) << stopped.last().at(0).toString().toStdString();
     EXPECT_FALSE(recorder.recording() || recorder.hasTake());
 }
 
