@@ -77,11 +77,15 @@ VoiceRecorder::VoiceRecorder(QObject* parent)
     connect(devices_, &QMediaDevices::audioInputsChanged, this, &VoiceRecorder::availabilityChanged);
 }
 
-VoiceRecorder::~VoiceRecorder() = default;
-
-void VoiceRecorder::DeleteLater::operator()(QObject* object) const
+// Torn down untold: a recorder going away says nothing.
+VoiceRecorder::~VoiceRecorder()
 {
-    object->deleteLater();
+    if (input_)
+        input_->disconnect(this);
+    if (source_)
+        source_->disconnect(this);
+    if (sink_)
+        sink_->disconnect(this);
 }
 
 QString VoiceRecorder::unavailableReason() const
@@ -114,16 +118,25 @@ void VoiceRecorder::start()
         const QString why = describe(source_->error());
         source_.reset();
         input_ = nullptr;
-        throw Exception(QStringLiteral("The microphone \"%1\" cannot record: %2.").arg(device.description(), why).toStdString());
+        throw Exception(
+            QStringLiteral("The microphone \"%1\" cannot record: %2.").arg(device.description(), why).toStdString());
     }
     sampleRate_ = format.sampleRate();
     recorded_.reserve(std::size_t(sampleRate_) * (longestMilliseconds + 1000) / 1000);
     levelFrom_ = 0;
     connect(input_, &QIODevice::readyRead, this, &VoiceRecorder::readSamples);
-    connect(source_.get(), &QAudioSource::stateChanged, this, [this, device](QAudio::State state) {
-        if (state == QAudio::StoppedState && source_ && source_->error() != QAudio::NoError)
-            finishRecording(QStringLiteral("The microphone \"%1\" stopped: %2.").arg(device.description(), describe(source_->error())));
-    });
+    connect(source_.get(), &QAudioSource::stateChanged, this,
+            [this, device, source = QPointer<QAudioSource>(source_.get())](QAudio::State state) {
+                if (state != QAudio::StoppedState || source->error() == QAudio::NoError)
+                    return;
+                const QString problem = QStringLiteral("The microphone \"%1\" stopped: %2.")
+                                            .arg(device.description(), describe(source->error()));
+                // Finishing deletes the source, which cannot be done in its own signal.
+                QMetaObject::invokeMethod(this, [this, source, problem] {
+                    if (source && source == source_.get())
+                        finishRecording(problem);
+                }, Qt::QueuedConnection);
+            });
     limit_->start();
 }
 
@@ -166,6 +179,8 @@ void VoiceRecorder::stop()
 void VoiceRecorder::finishRecording(QString problem)
 {
     limit_->stop();
+    if (input_)
+        input_->disconnect(this);
     input_ = nullptr;
     source_->disconnect(this);
     source_->stop();
@@ -207,16 +222,24 @@ void VoiceRecorder::play()
     auto* bytes = new QBuffer(sink_.get());
     bytes->setData(reinterpret_cast<const char*>(take_.samples.data()), qsizetype(take_.samples.size() * 2));
     bytes->open(QIODevice::ReadOnly);
-    connect(sink_.get(), &QAudioSink::stateChanged, this, [this](QAudio::State state) {
-        // Idle: everything was played.
-        if (state == QAudio::IdleState || state == QAudio::StoppedState)
-            finishPlayback();
-    });
+    connect(sink_.get(), &QAudioSink::stateChanged, this,
+            [this, sink = QPointer<QAudioSink>(sink_.get())](QAudio::State state) {
+                // Idle: everything was played.
+                if (state != QAudio::IdleState && state != QAudio::StoppedState)
+                    return;
+                // Finishing deletes the sink, which cannot be done in its own signal.
+                QMetaObject::invokeMethod(this, [this, sink] {
+                    if (sink && sink == sink_.get())
+                        finishPlayback();
+                }, Qt::QueuedConnection);
+            });
     sink_->start(bytes);
-    if (sink_ && sink_->error() != QAudio::NoError) {
+    if (sink_->error() != QAudio::NoError) {
         const QString why = describe(sink_->error());
         finishPlayback();
-        throw Exception(QStringLiteral("The recording cannot be played on \"%1\": %2.").arg(device.description(), why).toStdString());
+        throw Exception(QStringLiteral("The recording cannot be played on \"%1\": %2.")
+                            .arg(device.description(), why)
+                            .toStdString());
     }
 }
 

@@ -13,13 +13,14 @@
 
 #include "editor/voice_take.h"
 
+#include <QIODevice>
 #include <QObject>
+#include <QPointer>
 #include <QString>
 #include <memory>
 
 class QAudioSink;
 class QAudioSource;
-class QIODevice;
 class QMediaDevices;
 class QTimer;
 
@@ -85,15 +86,11 @@ private:
 
     QMediaDevices* devices_;
     QTimer* limit_;
-    // Let go with deleteLater, as they may end from their own signals; and
-    // not this object's children: Qt 6.4 gives their inner device the same
+    // Not this object's children: Qt 6.4 gives their inner device the same
     // parent, and deleting both as children crashes.
-    struct DeleteLater {
-        void operator()(QObject* object) const;
-    };
-    std::unique_ptr<QAudioSource, DeleteLater> source_;  // while recording
-    QIODevice* input_ = nullptr;                        // the source's, while recording
-    std::unique_ptr<QAudioSink, DeleteLater> sink_;      // while playing
+    std::unique_ptr<QAudioSource> source_;  // while recording
+    QPointer<QIODevice> input_;             // the source's, which drops it on a failure
+    std::unique_ptr<QAudioSink> sink_;      // while playing
     std::vector<std::int16_t> recorded_;
     int sampleRate_ = 0;
     std::size_t levelFrom_ = 0;  // first sample not yet in a level

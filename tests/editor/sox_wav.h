@@ -35,7 +35,8 @@ inline VoiceTake readWithSox(const QString& path)
     const QByteArray raw = sox.readAllStandardOutput();
     VoiceTake take{std::vector<std::int16_t>(std::size_t(raw.size()) / 2), soxInfo(path, "-r")};
     for (std::size_t i = 0; i < take.samples.size(); ++i)
-        take.samples[i] = std::int16_t(std::uint8_t(raw[qsizetype(2 * i)]) | std::uint8_t(raw[qsizetype(2 * i + 1)]) << 8);
+        take.samples[i] =
+            std::int16_t(std::uint8_t(raw[qsizetype(2 * i)]) | std::uint8_t(raw[qsizetype(2 * i + 1)]) << 8);
     return take;
 }
 

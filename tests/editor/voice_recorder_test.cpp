@@ -64,13 +64,14 @@ public:
             failure_ = "pulseaudio does not start: " + server_.errorString();
             return;
         }
+        // Ready once it answers with the microphone: its socket comes earlier.
         const QDeadlineTimer deadline(10000);
-        while (!QFile::exists(socket()) && server_.state() == QProcess::Running && !deadline.hasExpired())
-            QTest::qWait(20);
-        if (!QFile::exists(socket())) {
+        while (!answers() && server_.state() == QProcess::Running && !deadline.hasExpired())
+            QTest::qWait(50);
+        if (!answers()) {
             QFile messages(log());
             messages.open(QIODevice::ReadOnly);
-            failure_ = "pulseaudio made no socket in 10 s: " + QString::fromUtf8(messages.readAll().right(2000));
+            failure_ = "pulseaudio did not answer in 10 s: " + QString::fromUtf8(messages.readAll().right(2000));
         }
     }
 
@@ -98,6 +99,14 @@ public:
     }
 
 private:
+    bool answers() const
+    {
+        QProcess pactl;
+        pactl.start("pactl", {"--server=" + address(), "list", "short", "sources"});
+        return pactl.waitForFinished(5000) && pactl.exitCode() == 0 &&
+               pactl.readAllStandardOutput().contains("microphone");
+    }
+
     QString socket() const { return folder_.filePath("native"); }
     QString log() const { return folder_.filePath("pulseaudio.log"); }
 
@@ -198,7 +207,8 @@ TEST(VoiceRecorder, RecordsAToneWithItsSilenceCut)
     recorder.start();
     ASSERT_TRUE(stopped.wait(15000));
     EXPECT_GE(clock.elapsed(), VoiceRecorder::longestMilliseconds);
-    EXPECT_TRUE(stopped.last().at(0).toString().startsWith("Nothing was heard")) << stopped.last().at(0).toString().toStdString();
+    EXPECT_TRUE(stopped.last().at(0).toString().startsWith("Nothing was heard"))
+        << stopped.last().at(0).toString().toStdString();
     EXPECT_FALSE(recorder.recording() || recorder.hasTake());
 
     // The sound server goes away while recording: the recording ends and says why.

@@ -53,9 +53,9 @@ TEST(VoiceTake, CutsTheSilenceAroundTheWord)
     };
     const Case cases[] = {
         {"silence, tone, silence", synthesise({{500, 0}, {300, 8000}, {500, 0}}), 450, 850},
-        {"a quiet room's hiss around the word", synthesise({{400, 150, true}, {300, 8000}, {600, 150, true}}), 350, 750},
-        {"a noisy room, far below the word", synthesise({{400, 800, true}, {300, 16000}, {600, 800, true}}), 350, 750},
-        {"a soft ending a tenth of the word kept", synthesise({{200, 0}, {300, 16000}, {200, 2000}, {300, 0}}), 150, 750},
+        {"a quiet room's hiss", synthesise({{400, 150, true}, {300, 8000}, {600, 150, true}}), 350, 750},
+        {"a noisy room", synthesise({{400, 800, true}, {300, 16000}, {600, 800, true}}), 350, 750},
+        {"a soft ending kept", synthesise({{200, 0}, {300, 16000}, {200, 2000}, {300, 0}}), 150, 750},
         {"tone to the very end", synthesise({{300, 0}, {400, 8000}}), 250, 700},
         {"tone from the very start", synthesise({{400, 8000}, {300, 0}}), 0, 450},
         {"all silence", synthesise({{1000, 0}}), -1, -1},
@@ -76,7 +76,8 @@ TEST(VoiceTake, CutsTheSilenceAroundTheWord)
         EXPECT_NEAR(double(word.end), c.endMilliseconds * rate / 1000, frameSamples);
         ASSERT_EQ(take.samples.size(), word.end - word.begin);
         EXPECT_EQ(take.sampleRate, rate);
-        EXPECT_TRUE(std::equal(take.samples.begin(), take.samples.end(), c.samples.begin() + std::ptrdiff_t(word.begin)));
+        EXPECT_TRUE(
+            std::equal(take.samples.begin(), take.samples.end(), c.samples.begin() + std::ptrdiff_t(word.begin)));
     }
 }
 
