@@ -17,6 +17,7 @@
 #include <QTimer>
 #include <algorithm>
 #include <cstdlib>
+#include <cstring>
 #include <optional>
 #include <utility>
 
@@ -56,7 +57,7 @@ QString describe(QAudio::Error error)
     case QAudio::UnderrunError:
         return QStringLiteral("its sound came too slowly");
     case QAudio::FatalError:
-        return QStringLiteral("it failed");
+        return QStringLiteral("the sound system failed");
     case QAudio::NoError:
         break;
     }
@@ -69,12 +70,23 @@ VoiceRecorder::VoiceRecorder(QObject* parent)
     : QObject(parent), devices_(new QMediaDevices(this)), limit_(new QTimer(this))
 {
     limit_->setSingleShot(true);
+    // A coarse timer may end the recording 5% early, cutting off a word.
+    limit_->setTimerType(Qt::PreciseTimer);
     limit_->setInterval(longestMilliseconds);
     connect(limit_, &QTimer::timeout, this, &VoiceRecorder::stop);
     connect(devices_, &QMediaDevices::audioInputsChanged, this, &VoiceRecorder::availabilityChanged);
 }
 
-VoiceRecorder::~VoiceRecorder() = default;
+// Torn down untold: a recorder going away says nothing.
+VoiceRecorder::~VoiceRecorder()
+{
+    if (input_)
+        input_->disconnect(this);
+    if (source_)
+        source_->disconnect(this);
+    if (sink_)
+        sink_->disconnect(this);
+}
 
 QString VoiceRecorder::unavailableReason() const
 {
@@ -97,22 +109,34 @@ void VoiceRecorder::start()
         throw Exception(reason.toStdString());
     const QAudioDevice device = QMediaDevices::defaultAudioInput();
     const QAudioFormat format = *recordingFormat(device);
-    source_ = new QAudioSource(device, format, this);
+    source_.reset(new QAudioSource(device, format));
+    // Small fragments, or the sound server hands the samples over in
+    // seconds-long blocks: the meter would lag and Stop would lose the end.
+    source_->setBufferSize(format.bytesForDuration(levelMilliseconds * 1000));
     input_ = source_->start();
     if (!input_ || source_->error() != QAudio::NoError) {
         const QString why = describe(source_->error());
-        std::exchange(source_, nullptr)->deleteLater();
+        source_.reset();
         input_ = nullptr;
-        throw Exception(QStringLiteral("The microphone \"%1\" cannot record: %2.").arg(device.description(), why).toStdString());
+        throw Exception(
+            QStringLiteral("The microphone \"%1\" cannot record: %2.").arg(device.description(), why).toStdString());
     }
     sampleRate_ = format.sampleRate();
     recorded_.reserve(std::size_t(sampleRate_) * (longestMilliseconds + 1000) / 1000);
     levelFrom_ = 0;
     connect(input_, &QIODevice::readyRead, this, &VoiceRecorder::readSamples);
-    connect(source_, &QAudioSource::stateChanged, this, [this, device](QAudio::State state) {
-        if (state == QAudio::StoppedState && source_ && source_->error() != QAudio::NoError)
-            finishRecording(QStringLiteral("The microphone \"%1\" stopped: %2.").arg(device.description(), describe(source_->error())));
-    });
+    connect(source_.get(), &QAudioSource::stateChanged, this,
+            [this, device, source = QPointer<QAudioSource>(source_.get())](QAudio::State state) {
+                if (state != QAudio::StoppedState || source->error() == QAudio::NoError)
+                    return;
+                const QString problem = QStringLiteral("The microphone \"%1\" stopped: %2.")
+                                            .arg(device.description(), describe(source->error()));
+                // Finishing deletes the source, which cannot be done in its own signal.
+                QMetaObject::invokeMethod(this, [this, source, problem] {
+                    if (source && source == source_.get())
+                        finishRecording(problem);
+                }, Qt::QueuedConnection);
+            });
     limit_->start();
 }
 
@@ -125,20 +149,20 @@ void VoiceRecorder::readSamples()
 {
     if (!input_)
         return;
-    // Whole samples only; a half one waits for the next read.
-    const qint64 size = input_->bytesAvailable() & ~qint64(1);
-    if (size <= 0)
-        return;
+    // The source's device tells no bytesAvailable(): it is read out whole,
+    // in whole frames of the format asked for.
+    const QByteArray bytes = input_->readAll();
     const std::size_t before = recorded_.size();
-    recorded_.resize(before + std::size_t(size) / 2);
-    const qint64 read = input_->read(reinterpret_cast<char*>(recorded_.data() + before), size);
-    recorded_.resize(before + std::size_t(std::max<qint64>(read, 0)) / 2);
+    recorded_.resize(before + std::size_t(bytes.size()) / 2);
+    std::memcpy(recorded_.data() + before, bytes.constData(), (recorded_.size() - before) * 2);
 
     const std::size_t stretch = std::size_t(sampleRate_) * levelMilliseconds / 1000;
     if (recorded_.size() - levelFrom_ < stretch)
         return;
     int peak = 0;
-    for (auto at = recorded_.end() - std::ptrdiff_t(stretch); at != recorded_.end(); ++at)
+    // Everything since the last level, so that a loud sound in a burst of
+    // samples is not missed.
+    for (auto at = recorded_.begin() + std::ptrdiff_t(levelFrom_); at != recorded_.end(); ++at)
         peak = std::max(peak, std::abs(int(*at)));
     levelFrom_ = recorded_.size();
     emit levelChanged(std::min(1.0, peak / 32767.0));
@@ -155,11 +179,12 @@ void VoiceRecorder::stop()
 void VoiceRecorder::finishRecording(QString problem)
 {
     limit_->stop();
-    QAudioSource* source = std::exchange(source_, nullptr);
+    if (input_)
+        input_->disconnect(this);
     input_ = nullptr;
-    source->disconnect(this);
-    source->stop();
-    source->deleteLater();
+    source_->disconnect(this);
+    source_->stop();
+    source_.reset();
     if (problem.isEmpty()) {
         take_ = trimSilence(recorded_, sampleRate_);
         if (take_.empty())
@@ -192,21 +217,29 @@ void VoiceRecorder::play()
     const QAudioDevice device = QMediaDevices::defaultAudioOutput();
     if (device.isNull())
         throw Exception(QStringLiteral("No sound output was found to play the recording on.").toStdString());
-    sink_ = new QAudioSink(device, monoFormat(take_.sampleRate), this);
+    sink_.reset(new QAudioSink(device, monoFormat(take_.sampleRate)));
     // The sink's child, so that it lives as long as the sink reads it.
-    auto* bytes = new QBuffer(sink_);
+    auto* bytes = new QBuffer(sink_.get());
     bytes->setData(reinterpret_cast<const char*>(take_.samples.data()), qsizetype(take_.samples.size() * 2));
     bytes->open(QIODevice::ReadOnly);
-    connect(sink_, &QAudioSink::stateChanged, this, [this](QAudio::State state) {
-        // Idle: everything was played.
-        if (state == QAudio::IdleState || state == QAudio::StoppedState)
-            finishPlayback();
-    });
+    connect(sink_.get(), &QAudioSink::stateChanged, this,
+            [this, sink = QPointer<QAudioSink>(sink_.get())](QAudio::State state) {
+                // Idle: everything was played.
+                if (state != QAudio::IdleState && state != QAudio::StoppedState)
+                    return;
+                // Finishing deletes the sink, which cannot be done in its own signal.
+                QMetaObject::invokeMethod(this, [this, sink] {
+                    if (sink && sink == sink_.get())
+                        finishPlayback();
+                }, Qt::QueuedConnection);
+            });
     sink_->start(bytes);
-    if (sink_ && sink_->error() != QAudio::NoError) {
+    if (sink_->error() != QAudio::NoError) {
         const QString why = describe(sink_->error());
         finishPlayback();
-        throw Exception(QStringLiteral("The recording cannot be played on \"%1\": %2.").arg(device.description(), why).toStdString());
+        throw Exception(QStringLiteral("The recording cannot be played on \"%1\": %2.")
+                            .arg(device.description(), why)
+                            .toStdString());
     }
 }
 
@@ -224,10 +257,9 @@ void VoiceRecorder::finishPlayback()
 {
     if (!sink_)
         return;
-    QAudioSink* sink = std::exchange(sink_, nullptr);
-    sink->disconnect(this);
-    sink->stop();
-    sink->deleteLater();
+    sink_->disconnect(this);
+    sink_->stop();
+    sink_.reset();
     emit playbackFinished();
 }
 

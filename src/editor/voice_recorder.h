@@ -13,12 +13,14 @@
 
 #include "editor/voice_take.h"
 
+#include <QIODevice>
 #include <QObject>
+#include <QPointer>
 #include <QString>
+#include <memory>
 
 class QAudioSink;
 class QAudioSource;
-class QIODevice;
 class QMediaDevices;
 class QTimer;
 
@@ -66,8 +68,8 @@ public:
     bool playing() const;
 
 signals:
-    // While recording, about every 50 ms: the loudest sample of the last
-    // stretch, 0 (silence) to 1 (full scale), for a level meter.
+    // While recording, about every 50 ms: the loudest sample since the last
+    // level, 0 (silence) to 1 (full scale), for a level meter.
     void levelChanged(double level);
     // The recording ended. problem is empty when a take is ready; otherwise a
     // sentence for the user (nothing was heard, or the microphone failed).
@@ -84,10 +86,11 @@ private:
 
     QMediaDevices* devices_;
     QTimer* limit_;
-    // Children, let go with deleteLater: they may end from their own signals.
-    QAudioSource* source_ = nullptr;  // while recording
-    QIODevice* input_ = nullptr;      // the source's, while recording
-    QAudioSink* sink_ = nullptr;      // while playing
+    // Not this object's children: Qt 6.4 gives their inner device the same
+    // parent, and deleting both as children crashes.
+    std::unique_ptr<QAudioSource> source_;  // while recording
+    QPointer<QIODevice> input_;             // the source's, which drops it on a failure
+    std::unique_ptr<QAudioSink> sink_;      // while playing
     std::vector<std::int16_t> recorded_;
     int sampleRate_ = 0;
     std::size_t levelFrom_ = 0;  // first sample not yet in a level
