@@ -26,7 +26,7 @@
 
 namespace {
 
-constexpr double kGoal = 1.35;
+constexpr double kGoal = 1.2;
 // A process still running after this long is stuck, not slow.
 constexpr unsigned kTimeoutSeconds = 20;
 
