@@ -122,8 +122,8 @@ set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6gui6, fonts-liberation2")
 # through Qt Multimedia's GStreamer plugin: plugins-base holds the Ogg, Vorbis
 # and Opus decoders, plugins-good the WAV, FLAC and MP3 ones and the automatic
 # audio output; without them the synthetic voice says the words instead. The
-# word-list editor reads WebP, TIFF and other pictures through Qt's image
-# format plugins.
+# word-list editor reads WebP, TIFF and the like through Qt's image-format
+# plugins; without them it takes JPEG, PNG, GIF and BMP only.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-speech-speechd-plugin, speech-dispatcher, espeak-ng, \
 gstreamer1.0-plugins-base, gstreamer1.0-plugins-good, qt6-image-formats-plugins")
 # Fonts made for early and dyslexic readers, for the font setting.

@@ -29,9 +29,9 @@ need_packages() {
 # come through speech-dispatcher, whose espeak-ng module apt would only
 # recommend. The teacher's recordings play through Qt Multimedia's GStreamer
 # plugin, whose decoders (Ogg, Vorbis, Opus; WAV, FLAC, MP3) come in the two
-# plugin packages. libexif reads the orientation of phone photos. The
-# word-list editor shares lists as ZIP archives with libzip, and reads WebP,
-# TIFF and the like through Qt's image format plugins.
+# plugin packages. libexif reads the orientation of phone photos. The word-list
+# editor shares lists as ZIP files with libzip, and reads WebP, TIFF and the
+# like through Qt's image-format plugins.
 RUNTIME_PACKAGES=(build-essential cmake ninja-build pkg-config qt6-base-dev libjpeg62-turbo-dev libexif-dev
                   fonts-liberation2 libgl-dev scdoc qt6-speech-dev qt6-declarative-dev
                   qt6-speech-speechd-plugin speech-dispatcher speech-dispatcher-espeak-ng

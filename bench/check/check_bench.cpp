@@ -10,7 +10,7 @@
 // check once did.
 
 #include "support/bare_decode.h"
-#include "support/photo.h"
+#include "support/photo_folder.h"
 #include "support/ratio.h"
 
 #include <benchmark/benchmark.h>
@@ -31,47 +31,16 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr int kPictures = 1000;
-constexpr int kPhotos = 100;
-const std::string kData = BRINDOLO_BINARY_DIR "/bench-data";
-
-// source linked into folder under count word names, so that the folder costs
-// the disk one picture; kept in the build folder from one run to the next.
-std::vector<std::string> linkedFolder(const std::string& folder, const char* word, const std::string& source,
-                                      int count)
-{
-    fs::create_directories(folder);
-    std::vector<std::string> all;
-    for (int i = 0; i < count; ++i) {
-        const std::string path = folder + "/" + word + std::to_string(i) + ".jpg";
-        if (!fs::exists(path))
-            fs::create_hard_link(source, path);
-        all.push_back(path);
-    }
-    return all;
-}
 
 // A thousand pictures of 300 x 300.
 const std::vector<std::string>& pictures()
 {
     static const std::vector<std::string> paths = [] {
-        const std::string source = kData + "/picture300x300.jpg";
+        const std::string source = kBenchData + "/picture300x300.jpg";
         const std::string make = "bash " BRINDOLO_SOURCE_DIR "/bench/picture/make_picture.sh 300 300 " + source;
         if (std::system(make.c_str()) != 0)
             std::fprintf(stderr, "could not make %s\n", source.c_str());
-        return linkedFolder(kData + "/check-folder", "parola", source, kPictures);
-    }();
-    return paths;
-}
-
-// A hundred phone photos of 4000 x 3000.
-const std::vector<std::string>& photos()
-{
-    static const std::vector<std::string> paths = [] {
-        const std::string source = kData + "/photo4000x3000.jpg";
-        fs::create_directories(kData);
-        if (!fs::exists(source))
-            photoLikePicture(4000, 3000).save(QString::fromStdString(source), "JPG", 90);
-        return linkedFolder(kData + "/check-photos", "foto", source, kPhotos);
+        return linkedFolder(kBenchData + "/check-folder", "parola", source, kPictures);
     }();
     return paths;
 }
@@ -102,24 +71,7 @@ void BM_CheckFolder(benchmark::State& state)
 
 void BM_CheckPhotos(benchmark::State& state)
 {
-    runCheck(state, fs::path(photos().front()).parent_path());
-}
-
-// Every file read and decoded at full size with the frame's settings.
-void bareDecodeLoop(benchmark::State& state, const std::vector<std::string>& paths)
-{
-    std::vector<unsigned char> rows;
-    for (auto _ : state) {
-        for (const std::string& path : paths) {
-            std::ifstream in(path, std::ios::binary);
-            const std::vector<unsigned char> bytes{std::istreambuf_iterator<char>(in), {}};
-            if (!bareLibjpegDecode(bytes, rows)) {
-                state.SkipWithError("libjpeg failed");
-                return;
-            }
-            benchmark::DoNotOptimize(rows.data());
-        }
-    }
+    runCheck(state, fs::path(phonePhotos().front()).parent_path());
 }
 
 void BM_BareDecodeLoop(benchmark::State& state)
@@ -129,7 +81,7 @@ void BM_BareDecodeLoop(benchmark::State& state)
 
 void BM_FullSizePhotos(benchmark::State& state)
 {
-    bareDecodeLoop(state, photos());
+    bareDecodeLoop(state, phonePhotos());
 }
 
 // A few seconds each: one pass a repetition is plenty. The full-size

@@ -7,6 +7,8 @@
 #include <csetjmp>
 #include <cstddef>
 #include <cstdio>
+#include <fstream>
+#include <iterator>
 #include <jpeglib.h>
 
 namespace brindolo::bench {
@@ -49,6 +51,22 @@ bool bareLibjpegDecode(const std::vector<unsigned char>& bytes, std::vector<unsi
     jpeg_finish_decompress(&cinfo);
     jpeg_destroy_decompress(&cinfo);
     return true;
+}
+
+void bareDecodeLoop(benchmark::State& state, const std::vector<std::string>& paths)
+{
+    std::vector<unsigned char> rows;
+    for (auto _ : state) {
+        for (const std::string& path : paths) {
+            std::ifstream in(path, std::ios::binary);
+            const std::vector<unsigned char> bytes{std::istreambuf_iterator<char>(in), {}};
+            if (!bareLibjpegDecode(bytes, rows)) {
+                state.SkipWithError("libjpeg failed");
+                return;
+            }
+            benchmark::DoNotOptimize(rows.data());
+        }
+    }
 }
 
 }  // namespace brindolo::bench

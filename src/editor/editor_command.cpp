@@ -39,7 +39,8 @@ std::vector<Prepared> prepareAll(const std::vector<std::string>& pictures)
             }
         }
     };
-    std::vector<std::jthread> workers(std::min<std::size_t>(pictures.size(), std::max(1u, std::thread::hardware_concurrency())) - 1);
+    const std::size_t threads = std::min<std::size_t>(pictures.size(), std::thread::hardware_concurrency());
+    std::vector<std::jthread> workers(threads > 1 ? threads - 1 : 0);
     for (std::jthread& worker : workers)
         worker = std::jthread(work);
     work();
@@ -65,7 +66,11 @@ int addPictures(const EditorRequest& request, WordListEditor& list, std::FILE* o
                          terminalSafe(exists.what()).c_str());
         } catch (const Exception& failure) {
             ++refused;
-            std::fprintf(out, "%s: refused: %s\n", shown.c_str(), terminalSafe(failure.what()).c_str());
+            // The picture is named once, at the start of the line.
+            std::string_view why = failure.what();
+            if (why.starts_with(request.pictures[i] + ": "))
+                why.remove_prefix(request.pictures[i].size() + 2);
+            std::fprintf(out, "%s: refused: %s\n", shown.c_str(), terminalSafe(why).c_str());
         }
     }
     return refused > 0 ? 1 : 0;

@@ -37,9 +37,15 @@ struct EditorPlaces {
 // all was done, 1 when something was refused or failed.
 int runEditorCommand(const EditorRequest& request, const EditorPlaces& places, std::FILE* out, std::FILE* err);
 
+// The editor module, modules/editor.so, with libzip and the picture saver:
+// the game loads it only for the editor and these operations.
+inline constexpr char kEditorModule[] = "editor";
+inline constexpr char kEditorCommand[] = "brindolo_editor_command";
+
 }  // namespace brindolo
 
-// The editor module's entry point for the command line, resolved by name
-// (editor_module.h).
-extern "C" Q_DECL_EXPORT int brindolo_editor_command(const brindolo::EditorRequest* request, const brindolo::EditorPlaces* places,
-                                       std::FILE* out, std::FILE* err);
+// The module's entry point for the command line: runEditorCommand. Only the
+// module defines it; the game reaches it through module_loader.h.
+extern "C" Q_DECL_EXPORT int brindolo_editor_command(const brindolo::EditorRequest* request,
+                                                     const brindolo::EditorPlaces* places, std::FILE* out,
+                                                     std::FILE* err);

@@ -276,8 +276,9 @@ void WordListEditor::makeTheme(const std::string& name)
 
 void WordListEditor::renameTheme(const std::string& name, const std::string& newName)
 {
-    if (newName.empty())
-        throw EBadName(themeNameProblem(newName));
+    if (name.empty() || newName.empty())
+        throw EBadName(themeNameProblem({}));
+    checkTheme(name);
     checkTheme(newName);
     FileMoves moves;
     moves.add(themePath(name), themePath(newName));

@@ -30,6 +30,22 @@ QString readableFormats()
     return names.join(QStringLiteral(", "));
 }
 
+// The quality below which Qt's JPEG reader takes a scaled size as the DCT
+// scale, rather than decoding the whole picture and scaling it down.
+constexpr int kScaledDecodeQuality = 49;
+
+// The size to read a picture larger than the saved size at: the smallest
+// of the halvings libjpeg decodes directly (1/2, 1/4, 1/8) that still
+// covers the saved size, so that the last step is a smooth reduction here.
+// Readers that do not scale as they read reduce to it smoothly themselves.
+QSize scaledReadSize(QSize stored)
+{
+    int denominator = 1;
+    while (denominator < 8 && std::max(stored.width(), stored.height()) / (denominator * 2) >= kLongestSavedSide)
+        denominator *= 2;
+    return {(stored.width() + denominator - 1) / denominator, (stored.height() + denominator - 1) / denominator};
+}
+
 [[noreturn]] void refuse(const std::string& path, const QString& why)
 {
     throw EPictureUnreadable(path + ": " + why.toStdString());
@@ -56,15 +72,18 @@ QImage readPicture(const std::string& path)
         refuse(path, QStringLiteral("a file of type %1, which is not a picture read here (%2)")
                          .arg(typeOf(bytes), readableFormats()));
     // Turning does not change the long side, so the stored size gives it.
-    // JPEG's reader then decodes at a fraction of the size in the DCT.
     const QSize stored = reader.size();
     if (stored.isValid() && std::max(stored.width(), stored.height()) > kLongestSavedSide)
-        reader.setScaledSize(stored.scaled(kLongestSavedSide, kLongestSavedSide, Qt::KeepAspectRatio));
+        reader.setScaledSize(scaledReadSize(stored));
+    // Below 50, Qt's JPEG reader scales in libjpeg's DCT, which skips most
+    // of the work of a reduction; nothing else reads the quality.
+    reader.setQuality(kScaledDecodeQuality);
     QImage image = reader.read();
     if (image.isNull())
         refuse(path, QStringLiteral("the %1 picture cannot be read: %2")
                          .arg(QString::fromLatin1(reader.format()).toUpper(), reader.errorString()));
-    // Readers that cannot scale as they read give the whole picture.
+    // The size read covers the saved size (or is the whole picture, for a
+    // reader that does not tell its size): the last reduction is smooth.
     if (std::max(image.width(), image.height()) > kLongestSavedSide)
         image = image.scaled(kLongestSavedSide, kLongestSavedSide, Qt::KeepAspectRatio, Qt::SmoothTransformation);
     if (image.colorSpace().isValid() && image.colorSpace() != QColorSpace::SRgb)

@@ -9,7 +9,7 @@
 #include "app/start_settings.h"
 #include "app/worksheet_command.h"
 #include "editor/editor_command.h"
-#include "editor/editor_module.h"
+#include "editor/editor_window_entry.h"
 #include "game/class_summary.h"
 #include "game/word_list.h"
 #include "speech/module_recording_player.h"
@@ -48,9 +48,9 @@ int editWordList(const brindolo::CommandLine& line, int argc, char** argv)
     request.replace = line.edit.replace;
     const brindolo::EditorPlaces places{brindolo::teacherFolder(), brindolo::programFolder()};
     try {
-        return brindolo::moduleFunction<decltype(brindolo_editor_command)>(
-            brindolo::moduleFolder(), brindolo::kEditorModule, brindolo::kEditorCommandEntry)(&request, &places, stdout,
-                                                                                             stderr);
+        const auto command = brindolo::moduleFunction<decltype(brindolo_editor_command)>(
+            brindolo::moduleFolder(), brindolo::kEditorModule, brindolo::kEditorCommand);
+        return command(&request, &places, stdout, stderr);
     } catch (const brindolo::EInOutError& error) {
         std::fprintf(stderr, "brindolo: %s\n", brindolo::terminalSafe(error.what()).c_str());
         return 1;

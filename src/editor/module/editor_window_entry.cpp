@@ -2,9 +2,8 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "editor/editor_module.h"
+#include "editor/editor_window_entry.h"
 
-#include "editor/editor_command.h"
 
 #include "editor/editor_texts.h"
 #include "editor/editor_window.h"
@@ -37,10 +36,4 @@ int brindolo_editor_window(const brindolo::EditorWindowRequest* request)
         QTimer::singleShot(0, &window, [&window, file] { EventBoundary::run([&] { window.importFile(file); }); });
     }
     return application.exec();
-}
-
-int brindolo_editor_command(const brindolo::EditorRequest* request, const brindolo::EditorPlaces* places,
-                            std::FILE* out, std::FILE* err)
-{
-    return brindolo::runEditorCommand(*request, *places, out, err);
 }

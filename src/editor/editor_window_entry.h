@@ -3,11 +3,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #pragma once
-// The editor module, modules/editor.so, and its window's entry point, which
-// `brindolo --edit` calls once the command line and the start settings are
-// read: the module brings the editor, and the libraries only it needs, into
-// the process only then. The command line's entry point is in
-// editor_command.h.
+// The editor module's window entry point, which `brindolo --edit` calls once
+// the command line and the start settings are read: the module
+// (editor_command.h names it) brings the window, and the libraries only it
+// needs, into the process only then.
 
 #include <QtGlobal>
 #include <string>
@@ -24,9 +23,7 @@ struct EditorWindowRequest {
     std::string importFile;     // a FILE.brindolo to offer for import; empty when none
 };
 
-inline constexpr char kEditorModule[] = "editor";
 inline constexpr char kEditorWindowEntry[] = "brindolo_editor_window";
-inline constexpr char kEditorCommandEntry[] = "brindolo_editor_command";
 
 }  // namespace brindolo
 
