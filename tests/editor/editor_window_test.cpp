@@ -8,12 +8,18 @@
 // shipped pack that can only be copied.
 
 #include "editor/editor_window.h"
+#include "editor/list_copy.h"
+#include "editor/record_dialog.h"
 #include "editor/picture_words_dialog.h"
 #include "editor/theme_list.h"
 #include "picture/codec/jpeg_decode.h"
+#include "support/exif_orientation.h"
+#include "system/errors.h"
 #include "widgets/event_boundary.h"
 
 #include <QApplication>
+#include <QBuffer>
+#include <QDirIterator>
 #include <QDir>
 #include <QDropEvent>
 #include <QFile>
@@ -27,6 +33,7 @@
 #include <QTimer>
 #include <QUrl>
 #include <gtest/gtest.h>
+#include <algorithm>
 
 namespace brindolo::testing {
 namespace {
@@ -207,6 +214,111 @@ TEST_F(EditorWindowTest, AShippedPackIsReadOnlyUntilCopiedIntoTheTeachersList)
     QStringList left = QDir(teacher).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
     left.sort();
     EXPECT_EQ(left, (QStringList{"CREDITS", "animals"})) << "nothing is left aside";
+}
+
+// Each thumbnail as the grid draws it: fitted into the cell, turned as the
+// photo's tag says, with what the folder check would say of the picture.
+TEST(Thumbnails, FittedTurnedAndJudged)
+{
+    QTemporaryDir folder;
+    const auto jpeg = [](QSize size) {
+        QImage picture(size, QImage::Format_RGB32);
+        picture.fill(Qt::darkGreen);
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        picture.save(&buffer, "JPG");
+        return std::vector<std::uint8_t>(buffer.data().begin(), buffer.data().end());
+    };
+    const auto write = [&folder](const char* name, const std::vector<std::uint8_t>& bytes) {
+        QFile file(folder.filePath(name));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size()));
+        return QFile::encodeName(file.fileName()).toStdString();
+    };
+    const std::vector<std::uint8_t> whole = jpeg({300, 300});
+    const struct {
+        const char* name;
+        std::vector<std::uint8_t> bytes;
+        QSize shown;  // 0 x 0: no picture
+        int errors;
+        int warnings;
+    } cases[] = {
+        {"wide.jpg", jpeg({800, 400}), {160, 80}, 0, 0},
+        // Stored on its side, shown upright: taller than wide.
+        {"turned.jpg", withExifOrientation(jpeg({400, 300}), {6}), {90, 120}, 0, 0},
+        {"small.jpg", jpeg({40, 30}), {160, 120}, 0, 0},
+        {"huge.jpg", jpeg({2100, 1000}), {160, 76}, 0, 1},
+        {"empty.jpg", {}, {0, 0}, 1, 0},
+        {"cut.jpg", std::vector<std::uint8_t>(whole.begin(), whole.begin() + 200), {0, 0}, 1, 0},
+    };
+    for (const auto& c : cases) {
+        const Thumbnail made = makeThumbnail(write(c.name, c.bytes), {160, 120});
+        EXPECT_EQ(made.picture.size(), c.shown) << c.name;
+        const auto errors = static_cast<int>(
+            std::count_if(made.findings.begin(), made.findings.end(), [](const WordFinding& f) { return f.error; }));
+        EXPECT_EQ(errors, c.errors) << c.name;
+        EXPECT_EQ(static_cast<int>(made.findings.size()) - errors, c.warnings) << c.name;
+    }
+}
+
+// A recording chosen from a file takes the place of the word's older ones
+// only once it is whole; a file the game cannot play is refused.
+TEST(Recordings, AChosenFileReplacesTheOlderOnes)
+{
+    QTemporaryDir folder;
+    const QString picture = folder.filePath("gatto.jpg");
+    writeFile(picture, "picture");
+    writeFile(folder.filePath("gatto.ogg"), "older");
+    writeFile(folder.filePath("gatto.OPUS"), "older still");
+    writeFile(folder.filePath("mine.WAV"), "new");
+    writeFile(folder.filePath("notes.txt"), "text");
+
+    EXPECT_THROW(useRecordingFile(picture, folder.filePath("notes.txt")), Exception);
+    EXPECT_TRUE(QFile::exists(folder.filePath("gatto.ogg")));
+    useRecordingFile(picture, folder.filePath("mine.WAV"));
+    QStringList left = QDir(folder.path()).entryList(QDir::Files | QDir::Hidden);
+    left.sort();
+    EXPECT_EQ(left, (QStringList{"gatto.jpg", "gatto.wav", "mine.WAV", "notes.txt"}));
+    QFile kept(folder.filePath("gatto.wav"));
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), "new");
+}
+
+// Copying a pack keeps whatever the teacher's list has already.
+TEST(ListCopy, KeepsTheFilesAlreadyThere)
+{
+    QTemporaryDir folder;
+    ASSERT_TRUE(QDir(folder.path()).mkpath("pack/animals"));
+    ASSERT_TRUE(QDir(folder.path()).mkpath("mine/animals"));
+    writeFile(folder.filePath("pack/animals/dog.jpg"), "pack's dog");
+    writeFile(folder.filePath("pack/cat.jpg"), "pack's cat");
+    writeFile(folder.filePath("mine/animals/dog.jpg"), "my dog");
+    EXPECT_EQ(copyWordList(QFile::encodeName(folder.filePath("pack/")).toStdString(),
+                           QFile::encodeName(folder.filePath("mine/")).toStdString()),
+              1);
+    QFile dog(folder.filePath("mine/animals/dog.jpg"));
+    ASSERT_TRUE(dog.open(QIODevice::ReadOnly));
+    EXPECT_EQ(dog.readAll(), "my dog");
+    EXPECT_TRUE(QFile::exists(folder.filePath("mine/cat.jpg")));
+}
+
+// Every text of the editor is in every language file the game ships, so that
+// no button falls back to Italian in another language.
+TEST(EditorLanguages, EveryShippedLanguageHasEveryText)
+{
+    const EditorTexts italian = EditorTexts::read({});
+    QDirIterator files(BRINDOLO_SOURCE_DIR "/data", {"*.lng"}, QDir::Files);
+    int languages = 0;
+    while (files.hasNext()) {
+        const QString file = files.next();
+        ++languages;
+        const EditorTexts texts = EditorTexts::read(file);
+        for (const char* key : {"Title", "AllWords", "Add", "Rename", "Move", "Delete", "Record", "Stop", "Keep",
+                                "Export", "Import", "Play", "ReadOnly", "CopyToMine", "Replace", "ImportReplacing"})
+            if (!file.endsWith("italiano.lng"))
+                EXPECT_NE(texts(key), italian(key)) << file.toStdString() << " " << key;
+    }
+    EXPECT_EQ(languages, 5);
 }
 
 }  // namespace
