@@ -60,8 +60,11 @@ install(CODE "
        FILES \"${PROJECT_SOURCE_DIR}/data/brindolo.conf\")")
 
 set(desktop ${PROJECT_SOURCE_DIR}/data/desktop)
-install(FILES ${desktop}/${BRINDOLO_APP_ID}.desktop
+# The game, and the word-list editor with the file type it opens.
+install(FILES ${desktop}/${BRINDOLO_APP_ID}.desktop ${desktop}/${BRINDOLO_APP_ID}.Words.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${desktop}/${BRINDOLO_APP_ID}.mime.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages RENAME ${BRINDOLO_APP_ID}.xml)
 install(FILES ${desktop}/${BRINDOLO_APP_ID}.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES ${desktop}/${BRINDOLO_APP_ID}.svg

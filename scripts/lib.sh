@@ -41,7 +41,8 @@ RUNTIME_PACKAGES=(build-essential cmake ninja-build pkg-config qt6-base-dev libj
 TEST_PACKAGES=(libgtest-dev libgmock-dev googletest libbenchmark-dev libjpeg-turbo-progs imagemagick
                xvfb openbox xdotool x11-utils desktop-file-utils appstream dpkg-dev file librsvg2-bin
                clang libclang-rt-14-dev libfuzzer-14-dev valgrind time lintian reuse poppler-utils
-               fonts-sil-andika fonts-opendyslexic espeak-ng sox libsox-fmt-base)
+               fonts-sil-andika fonts-opendyslexic espeak-ng sox libsox-fmt-base
+               pulseaudio pulseaudio-utils shared-mime-info)
 
 # Configures (once, with any further arguments) and builds one preset:
 # default (into build/), sanitize (build/sanitize) or fuzz (build/fuzz).

@@ -256,6 +256,8 @@ CommandLine readCommandLine(int argc, char** argv)
     const auto worksheets = option({"worksheets"},
                                    "With --summary: write each pupil's practice worksheet to <folder>/LOGIN.pdf.",
                                    "folder");
+    const auto editor = option({"edit"}, "Open the word-list editor on the teacher's own word list, or on --pictures' "
+                                       "folder; a [file].brindolo given with it is offered for import.");
     parser.addPositionalArgument(QStringLiteral("folder"), QStringLiteral("The folder that --check checks."),
                                  QStringLiteral("[folder]"));
     parser.addPositionalArgument(QStringLiteral("pictures"), QStringLiteral("The pictures that --add adds."),
@@ -313,8 +315,8 @@ CommandLine readCommandLine(int argc, char** argv)
     const QStringList positional = parser.positionalArguments();
     if (!readWorksheetOptions(parser, worksheet, line))
         return line;
-    const bool otherCommand =
-        line.action == CommandLine::Action::Worksheet || parser.isSet(summary) || parser.isSet(check);
+    const bool otherCommand = line.action == CommandLine::Action::Worksheet || parser.isSet(summary)
+        || parser.isSet(check) || parser.isSet(editor);
     if (!readListEditOptions(parser, edit, otherCommand, line))
         return line;
     if (line.action != CommandLine::Action::Play && line.action != CommandLine::Action::Worksheet)
@@ -340,6 +342,17 @@ CommandLine readCommandLine(int argc, char** argv)
     if (parser.isSet(worksheets)) {
         line.action = CommandLine::Action::Error;
         line.text = QStringLiteral("--worksheets goes with --summary.");
+        return line;
+    }
+    if (parser.isSet(editor)) {
+        if (parser.isSet(check) || positional.size() > 1) {
+            line.action = CommandLine::Action::Error;
+            line.text = QStringLiteral("--edit takes at most one file to import and does not go with --check.");
+            return line;
+        }
+        line.action = CommandLine::Action::Edit;
+        if (!positional.isEmpty())
+            line.editorFile = fileBytes(positional.first());
         return line;
     }
     if (parser.isSet(check)) {

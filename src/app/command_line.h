@@ -30,7 +30,7 @@ struct ListEditOptions {
 };
 
 struct CommandLine {
-    enum class Action { Play, Check, Worksheet, Summary, Add, Export, Import, Help, Version, Error };
+    enum class Action { Play, Check, Worksheet, Summary, Edit, Add, Export, Import, Help, Version, Error };
     Action action = Action::Play;
     std::string picturesFolder;       // --pictures, the file system's bytes; empty when not given
     std::string checkFolder;          // --check's folder; empty for the word list the game would use
@@ -49,6 +49,7 @@ struct CommandLine {
     std::optional<QString> scan;      // --scan's seconds, as typed
     WorksheetOptions worksheet;       // --worksheet and the options that go with it
     ListEditOptions edit;             // --add, --export or --import and their options
+    std::string editorFile;           // --edit's FILE.brindolo to offer for import; empty when none
     QString text;                     // the help or version text, or what is wrong
 };
 

@@ -6,6 +6,7 @@
 
 #include "app/design.h"
 #include "game/game.h"
+#include "game/word_findings.h"
 #include "game/word_list.h"
 #include "game/word_rules.h"
 #include "picture/codec/file_copy.h"
@@ -65,36 +66,15 @@ std::string inQuotes(const std::string& text)
     return "\"" + text + "\"";
 }
 
-bool validUtf8(std::string_view text)
+void tell(const std::string& name, const std::vector<WordFinding>& findings, Report& report)
 {
-    for (const Utf8Character& character : utf8Characters(text))
-        if (!character.valid)
-            return false;
-    return true;
-}
-
-void checkName(const std::string& name, Report& report)
-{
-    const std::string word = wordStem(name);
-    if (word == fileNameOf(name))
-        report.error(name, "the name must end in \".jpg\" in small letters, or the word is the whole name " +
-                               inQuotes(word));
-    else if (word.empty())
-        report.error(name, "there is no word before \".jpg\"");
-    if (!validUtf8(name))
-        report.warning(name, "the name is not valid UTF-8, so some of its letters cannot be shown");
-    const size_t length = utf8Characters(word).size();
-    if (length > static_cast<size_t>(kTileCharacters))
-        report.warning(name, "the word has " + std::to_string(length) + " letters, more than the " +
-                                 std::to_string(kTileCharacters) + " a tile shows");
+    for (const WordFinding& finding : findings)
+        finding.error ? report.error(name, finding.text) : report.warning(name, finding.text);
 }
 
 // What decoding one picture found: an error (the message the game would
-// show) or a warning, or nothing.
-struct PictureFinding {
-    bool error = false;
-    std::string text;
-};
+// show) or a warning, or nothing (an empty text).
+using PictureFinding = WordFinding;
 
 // Decodes as the picture frame does, with the same settings and at the scale
 // the frame at the window's design size asks for: libjpeg still reads every
@@ -115,10 +95,8 @@ PictureFinding checkPicture(const std::string& folder, const std::string& name)
         reader.setFrame(frame.width, frame.height);
         reader.read({}, immagineDesign().progressStep);
         const JpegSize size = reader.size();
-        if (size.width > kLargestUsefulSide || size.height > kLargestUsefulSide)
-            return {false, "the picture is " + std::to_string(size.width) + " x " + std::to_string(size.height)
-                               + " pixels, more than " + std::to_string(kLargestUsefulSide)
-                               + " on a side: it is slow to show and to check, and a smaller copy looks the same"};
+        if (const std::vector<WordFinding> large = sizeFindings(size.width, size.height); !large.empty())
+            return large.front();
     } catch (const Exception& failure) {
         return {true, failure.what()};
     } catch (const std::bad_alloc&) {
@@ -218,7 +196,7 @@ FolderCheckCounts checkPictureFolder(const std::string& folder, std::FILE* out)
         for (std::size_t i = 0; i < names.size(); ++i) {
             const std::string& name = names[i];
             ++report.counts.pictures;
-            checkName(name, report);
+            tell(name, nameFindings(name), report);
             if (findings[i].error)
                 report.error(name, findings[i].text);
             else if (!findings[i].text.empty())
@@ -229,7 +207,7 @@ FolderCheckCounts checkPictureFolder(const std::string& folder, std::FILE* out)
                 continue;
             const auto [first, added] = words.try_emplace(caseInsensitiveForm(word), name);
             if (!added)
-                report.warning(name, "it gives the same word as " + inQuotes(first->second));
+                tell(name, {sameWordFinding(first->second)}, report);
         }
         nameLeftOutPictures(folder, "", report);
         for (const std::string& theme : themesIn(folder))

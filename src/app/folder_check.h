@@ -15,14 +15,12 @@
 // "N pictures, E errors, W warnings". No window and no
 // display: only the codec and the text rules are used.
 
+#include "game/word_findings.h"
+
 #include <cstdio>
 #include <string>
 
 namespace brindolo {
-
-// Warn about pictures above this many pixels on a side: the frame shows
-// them scaled down, and they are slow to show and to check.
-inline constexpr int kLargestUsefulSide = 2000;
 
 struct FolderCheckCounts {
     int pictures = 0;

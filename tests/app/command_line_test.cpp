@@ -66,7 +66,7 @@ TEST(CommandLine, HelpVersionAndMistakesNeedNoWindow)
                                "--font <family>", "--worksheet <file>", "--theme <theme>", "--longest <letters>",
                                "--no-repeats", "--locked", "--results <folder>", "--summary <folder>",
                                "--scan <seconds>", "--practice", "--worksheets <folder>", "--add", "--export <file>",
-                               "--import <file>", "--word <word>", "--replace"})
+                               "--import <file>", "--word <word>", "--replace", "--edit"})
         EXPECT_TRUE(help.out.contains(option)) << option << help.out.toStdString();
     EXPECT_FALSE(help.out.contains("platform")) << "Qt's own options stay out of the help";
 
@@ -81,7 +81,8 @@ TEST(CommandLine, HelpVersionAndMistakesNeedNoWindow)
                                      QStringList{"--add"}, QStringList{"--add", "a.png", "b.png", "--word", "gatto"},
                                      QStringList{"--export", "a.brindolo", "--import", "b.brindolo"},
                                      QStringList{"--replace"}, QStringList{"--add", "a.png", "--check"},
-                                     QStringList{"--import", "a.brindolo", "b.png"}}) {
+                                     QStringList{"--import", "a.brindolo", "b.png"}, QStringList{"--edit", "a", "b"},
+                                     QStringList{"--edit", "--check"}}) {
         const Outcome run = brindolo(wrong);
         EXPECT_EQ(run.exitCode, 2) << wrong.join(' ').toStdString();
         EXPECT_TRUE(run.err.contains("--help")) << run.err.toStdString();

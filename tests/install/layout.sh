@@ -15,7 +15,8 @@ cmake --install "$BIN" --prefix "$prefix" >"$scratch/install.log" ||
 
 app="$prefix/lib/brindolo"
 id=org.brindolo.Brindolo
-for f in bin/brindolo share/applications/$id.desktop share/metainfo/$id.metainfo.xml \
+for f in bin/brindolo share/applications/$id.desktop share/applications/$id.Words.desktop \
+         share/mime/packages/$id.xml share/metainfo/$id.metainfo.xml \
          share/icons/hicolor/scalable/apps/$id.svg share/doc/brindolo/CREDITS etc/xdg/brindolo/brindolo.conf; do
     [ -f "$prefix/$f" ] || fail "$f is not installed"
 done
@@ -48,10 +49,21 @@ for module in "$BIN"/bin/modules/*.so; do
         fail "modules/$(basename "$module") is built but not installed in lib/brindolo/modules"
 done
 
-if ! desktop-file-validate "$prefix/share/applications/$id.desktop" >"$scratch/desktop.log" 2>&1 ||
-        grep -qiE 'error|warning' "$scratch/desktop.log"; then
-    fail "desktop-file-validate: $(cat "$scratch/desktop.log")"
-fi
+for entry in $id $id.Words; do
+    if ! desktop-file-validate "$prefix/share/applications/$entry.desktop" >"$scratch/desktop.log" 2>&1 ||
+            grep -qiE 'error|warning' "$scratch/desktop.log"; then
+        fail "desktop-file-validate $entry: $(cat "$scratch/desktop.log")"
+    fi
+done
+# The editor's file type: a .brindolo file is told by its name, and opens in
+# the editor.
+mkdir -p "$scratch/mime/packages"
+cp "$prefix/share/mime/packages/$id.xml" "$scratch/mime/packages/"
+update-mime-database "$scratch/mime" >"$scratch/mime.log" 2>&1 || fail "update-mime-database: $(cat "$scratch/mime.log")"
+grep -q '^application/x-brindolo:\*\.brindolo$' "$scratch/mime/globs" 2>/dev/null ||
+    fail "the installed file type does not claim *.brindolo"
+grep -q '^MimeType=application/x-brindolo;$' "$prefix/share/applications/$id.Words.desktop" ||
+    fail "the editor's desktop entry does not open .brindolo files"
 # validate-tree also checks that the metainfo names a desktop file that is
 # installed beside it.
 appstreamcli validate-tree --no-net "$prefix" >"$scratch/appstream.log" 2>&1 ||

@@ -10,6 +10,7 @@
 #include "app/start_settings.h"
 #include "app/worksheet_command.h"
 #include "editor/editor_command.h"
+#include "editor/editor_window_entry.h"
 #include "game/word_list.h"
 #include "results/class_summary.h"
 #include "results/practice.h"
@@ -98,6 +99,7 @@ int main(int argc, char** argv)
     case brindolo::CommandLine::Action::Export:
     case brindolo::CommandLine::Action::Import:
         return editWordList(line, argc, argv);
+    case brindolo::CommandLine::Action::Edit:
     case brindolo::CommandLine::Action::Check:
     case brindolo::CommandLine::Action::Worksheet:
     case brindolo::CommandLine::Action::Play:
@@ -111,6 +113,20 @@ int main(int argc, char** argv)
         return 2;
     }
     const brindolo::WordListPlaces places{start.picturesFolder, brindolo::teacherFolder()};
+    if (line.action == brindolo::CommandLine::Action::Edit) {
+        // Only --pictures chooses another list: a school's pictures= is the
+        // list the pupils play, not the teacher's to change.
+        const brindolo::EditorWindowRequest request{argc,          argv, line.picturesFolder, places.teacherFolder,
+                                                    brindolo::programFolder(), start.language.toStdString(),
+                                                    line.editorFile};
+        try {
+            return brindolo::moduleFunction<decltype(brindolo_editor_window)>(
+                brindolo::moduleFolder(), brindolo::kEditorModule, brindolo::kEditorWindowEntry)(&request);
+        } catch (const brindolo::EInOutError& error) {
+            std::fprintf(stderr, "brindolo: %s\n", brindolo::terminalSafe(error.what()).c_str());
+            return 1;
+        }
+    }
     if (line.action == brindolo::CommandLine::Action::Check) {
         if (!line.checkFolder.empty())
             return brindolo::checkPictureFolder(line.checkFolder, stdout).errors > 0 ? 1 : 0;
