@@ -40,6 +40,11 @@ function(brindolo_loadable_module name)
   # run-time comes from the executable. module_loader.h resolves every symbol
   # as it loads a module, so a missing one fails there, not in a call.
   target_link_options(${target} PRIVATE -Wl,--exclude-libs,ALL)
+  # Every shared object names the C library it runs on (Debian's policy), also
+  # a module that reaches it only through Qt, which the linker would drop. By
+  # its file name: "-lc" finds the linker script, whose library the linker
+  # leaves out all the same.
+  target_link_libraries(${target} PRIVATE "-Wl,--push-state,--no-as-needed" "-l:libc.so.6" "-Wl,--pop-state")
   target_compile_options(${target} PRIVATE -Wall -Wextra)
   set_property(GLOBAL APPEND PROPERTY BRINDOLO_LOADABLE_MODULES ${target})
   # The game's target is made after the libraries' folders, so the call waits
