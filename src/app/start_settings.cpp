@@ -237,13 +237,6 @@ const Setting kSettings[] = {
              "Return or a click chooses, Tab or a right click steps on."},
 };
 
-const Setting* findSetting(const QString& key)
-{
-    const auto found = std::find_if(std::begin(kSettings), std::end(kSettings),
-                                    [&key](const Setting& setting) { return key == QLatin1String(setting.key); });
-    return found == std::end(kSettings) ? nullptr : found;
-}
-
 // "language, pictures, ... and scan".
 QString settingKeys()
 {
@@ -271,8 +264,9 @@ using FixedSettings = std::map<QString, FixedBy>;
 // the game cannot use.
 QString takeLine(const QString& key, const SettingsValue& value, const StartSources& sources, StartSettings& settings)
 {
-    const Setting* setting = findSetting(key);
-    if (!setting)
+    const Setting* setting = std::find_if(std::begin(kSettings), std::end(kSettings),
+                                          [&key](const Setting& known) { return key == QLatin1String(known.key); });
+    if (setting == std::end(kSettings))
         return QStringLiteral("no such setting (the settings are %1)").arg(settingKeys());
     if (value.isList)
         return QStringLiteral("a value with a comma must be written in double quotes");

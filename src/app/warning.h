@@ -5,8 +5,10 @@
 #pragma once
 // Something the game was given that it cannot use as meant: a settings
 // file's line, an option, a picture. Each is one line, "WHERE: KEY=VALUE:
-// WHY", the parts that are empty left out, with control bytes quoted, so
-// that a file or a folder's name can never change the terminal.
+// WHY" less its empty parts, with control bytes quoted, so that a file's or
+// a folder's name can never change the terminal.
+
+#include "system/utf8.h"
 
 #include <cstdio>
 #include <string>
@@ -20,11 +22,20 @@ struct Warning {
     std::string value = {};
     std::string why = {};
 
-    // The line as it is shown, control bytes quoted.
-    std::string line() const;
+    std::string line() const
+    {
+        std::string text;
+        for (const std::string& part : {where, key.empty() ? key : key + "=" + value, why})
+            text += (text.empty() || part.empty() ? "" : ": ") + part;
+        return terminalSafe(text);
+    }
 };
 
 // "brindolo: LINE" on err, one line each.
-void printWarnings(const std::vector<Warning>& warnings, std::FILE* err = stderr);
+inline void printWarnings(const std::vector<Warning>& warnings, std::FILE* err = stderr)
+{
+    for (const Warning& warning : warnings)
+        std::fprintf(err, "brindolo: %s\n", warning.line().c_str());
+}
 
 }  // namespace brindolo
