@@ -74,7 +74,7 @@ struct Setting {
     std::optional<QString> CommandLine::*given = nullptr;  // its option's value as typed; none without an option
     const char* option = nullptr;       // the option's name, when it is not the key's
     char letter = 0;                    // a one-letter name of the option too
-    const char* valueName = nullptr;    // the option's <value> in the help
+    const char* valueName = nullptr;    // the option's <value> in the help, when it is not the key
     const char* switchValue = nullptr;  // for an option without a value: the value it stands for
     const char* help = nullptr;
     bool bytes = false;       // a folder's name, taken as the file system's bytes whatever their encoding
@@ -97,8 +97,9 @@ public:
 // files from the last to the first, then (for the language) the first
 // desktop language that the list holds, matched by language alone (fr_CH
 // gives "français"), then the design. A file's setting that is wrong or
-// unknown adds one warning "FILE: KEY=VALUE: why" and counts as absent; so does each such line of a key written more than once, and the
-// last line the game can use wins. A setting a file fixed (KEY[$i]=, see
+// unknown adds one warning "FILE: KEY=VALUE: why" and counts as absent; so
+// does each such line of a key written more than once, and the last line
+// the game can use wins. A setting a file fixed (KEY[$i]=, see
 // settings_file.h) stays as that file says: a later file's other value, or
 // an option that would change it, adds one warning line and is ignored;
 // --locked always locks. A --language that the list lacks throws

@@ -141,6 +141,11 @@ TEST_F(StartSettingsTest, AFilesMistakesAreEachOneWarningAndTheWeakerPlaceDecide
         bytes + ": voice=fals\\xe9: not UTF-8 text; ignored",
     }));
 
+    // So is an option's: --theme lat\xe9n names the folder of those bytes.
+    char program[] = "brindolo", option[] = "--theme", theme[] = "lat\xe9n";
+    char* arguments[] = {program, option, theme, nullptr};
+    EXPECT_EQ(resolveStartSettings(readCommandLine(3, arguments), {kNames, {}, {}}, warnings).theme, theme);
+
     // The command line is the player's own: a name the list lacks stops the
     // start, and a pace the scan cannot take scans at no other.
     EXPECT_THROW(resolveStartSettings({.language = "klingon"}, {kNames, {}, {}}, warnings), EUsageError);

@@ -23,7 +23,6 @@
 #include "system/utf8.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QTimer>
 #include <algorithm>
 #include <cstdio>
@@ -48,7 +47,7 @@ int editWordList(const brindolo::CommandLine& line, int argc, char** argv)
     if (line.edit.word)
         request.word = line.edit.word->toStdString();
     if (line.theme)
-        request.theme = QFile::encodeName(*line.theme).toStdString();
+        request.theme = brindolo::fileBytes(*line.theme);
     request.chosenFolder = brindolo::fileBytes(line.pictures.value_or(QString()));
     request.archive = line.edit.archive;
     request.replace = line.edit.replace;
