@@ -78,15 +78,6 @@ QString listedNames(QStringList names, const QString& listProblem)
     return listProblem.isEmpty() ? QStringLiteral("the language list is empty or missing") : listProblem;
 }
 
-std::optional<bool> readBoolean(const QString& text)
-{
-    if (text.compare(QLatin1String("true"), Qt::CaseInsensitive) == 0)
-        return true;
-    if (text.compare(QLatin1String("false"), Qt::CaseInsensitive) == 0)
-        return false;
-    return std::nullopt;
-}
-
 // Bytes of a file name or a settings line as they may be shown on a terminal.
 QString shown(const QByteArray& bytes)
 {
@@ -109,12 +100,6 @@ QString whyUnreadable(const std::string& path, int error, const char* kind)
 }
 
 const QString kNotFullPath = QStringLiteral("not a full path (one that begins with /)");
-
-bool isFolder(const QByteArray& path)
-{
-    struct stat folder {};
-    return ::stat(path.constData(), &folder) == 0 && S_ISDIR(folder.st_mode);
-}
 
 // Each setting's check of a value and what it takes from it, for the table.
 // A file's value is passed over whole when refused. An option's value comes
@@ -139,7 +124,9 @@ QString takePictures(const QByteArray& value, From from, const StartSources&, St
         return kNotFullPath;
     if (!value.isEmpty())
         settings.picturesFolder = value.toStdString();
-    return value.isEmpty() || isFolder(value) ? QString() : QStringLiteral("no such folder");
+    struct stat folder {};
+    const bool there = value.isEmpty() || (::stat(value.constData(), &folder) == 0 && S_ISDIR(folder.st_mode));
+    return there ? QString() : QStringLiteral("no such folder");
 }
 
 QString takeFont(const QByteArray& value, From from, const StartSources&, StartSettings& settings)
@@ -192,11 +179,11 @@ QString takeScan(const QByteArray& value, From from, const StartSources&, StartS
 template <bool StartSettings::*flag>
 QString takeBoolean(const QByteArray& value, From, const StartSources&, StartSettings& settings)
 {
-    const std::optional<bool> taken = readBoolean(QString::fromUtf8(value));
-    if (!taken)
-        return QStringLiteral("neither true nor false");
-    settings.*flag = *taken;
-    return {};
+    const QString text = QString::fromUtf8(value);
+    settings.*flag = text.compare(QLatin1String("true"), Qt::CaseInsensitive) == 0;
+    if (settings.*flag || text.compare(QLatin1String("false"), Qt::CaseInsensitive) == 0)
+        return {};
+    return QStringLiteral("neither true nor false");
 }
 
 const Setting kSettings[] = {
