@@ -153,7 +153,7 @@ TEST_F(StartSettingsTest, AFilesMistakesAreEachOneWarningAndTheWeakerPlaceDecide
         warnings.clear();
         EXPECT_EQ(resolveStartSettings({.scan = pace}, {kNames, {school}, {}}, warnings).scanBeat, 0) << pace;
         EXPECT_EQ(lines(warnings), QStringList{QStringLiteral("--scan %1: not a number of seconds from 0.5 to 10; "
-                                                       "no switch scan").arg(pace)});
+                                                              "no switch scan").arg(pace)});
     }
     EXPECT_EQ(resolveStartSettings({.scan = " 10 "}, {kNames, {}, {}}, warnings).scanBeat, 10000);
 }
