@@ -4,12 +4,16 @@
 
 #include "app/command_line.h"
 
+#include "app/start_settings.h"
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFile>
 #include <QStringDecoder>
 #include <QStringList>
 #include <limits>
+#include <utility>
+#include <vector>
 
 namespace brindolo {
 
@@ -227,32 +231,22 @@ CommandLine readCommandLine(int argc, char** argv)
         option({"word"}, "With --add of one picture: its word, instead of the one its file name gives.", "word"),
         option({"replace"}, "With --add or --import: replace the words that are in the list already."),
     };
-    const auto pictures = option({"p", "pictures"}, "Play with the pictures of <folder>.", "folder");
-    const auto theme = option({"theme"}, "Start with the words of <theme>, a subfolder of the word list.", "theme");
-    const auto longest = option({"longest"}, "Deal only words of at most <letters> letters.", "letters");
-    const auto noRepeats = option({"no-repeats"}, "Deal ten different words in every game.");
-    const auto language = option(
-        {"language"}, "Show the window in <language>, a name from the flag's list or its code (fr).", "language");
-    const auto fullscreen = option({"fullscreen"}, "Show the board over the whole screen.");
-    const auto locked = option(
-        {"locked"}, "Hide the exit and the language flag and keep the window open; Ctrl+Alt+Shift+Q ends the game.");
-    const auto scan = option({"scan"},
-                             "Step the focus by itself every <seconds> (0.5 to 10), for play with one or two "
-                             "switches: Space, Return or a click chooses, Tab or a right click steps on.",
-                             "seconds");
-    const auto font =
-        option({"font"}, "Show the board's words in <family>, an installed font (Andika, OpenDyslexic).", "family");
-    const auto mute = option({"mute"}, "Start with the voice off: found words are not said aloud.");
+    std::vector<std::pair<const Setting*, QCommandLineOption>> settings;
+    for (const Setting& setting : startSettingsTable()) {
+        if (!setting.given)
+            continue;
+        QStringList names{setting.optionName()};
+        if (setting.letter)
+            names.prepend(QString(QChar::fromLatin1(setting.letter)));
+        const char* valueName = setting.switchValue ? nullptr : setting.valueName ? setting.valueName : setting.key;
+        settings.emplace_back(&setting, option(names, setting.help, valueName));
+    }
     const auto check = option({"check"},
                               "Check the pictures of the word list, or of [folder], and report what would go wrong "
                               "in a game, without opening the window. Exit status 1 when there is an error.");
-    const auto results =
-        option({"results"}, "Write each game's result to <folder>/LOGIN.csv, for the teacher.", "folder");
     const auto summary = option(
         {"summary"}, "Print a table of the results in <folder>, one row per pupil, without opening the window.",
         "folder");
-    const auto practice = option(
-        {"practice"}, "Begin each deal with up to five words the pupil missed in recent games (needs --results).");
     const auto worksheets = option({"worksheets"},
                                    "With --summary: write each pupil's practice worksheet to <folder>/LOGIN.pdf.",
                                    "folder");
@@ -287,30 +281,15 @@ CommandLine readCommandLine(int argc, char** argv)
         line.text = QCoreApplication::applicationName() + u' ' + QCoreApplication::applicationVersion() + u'\n';
         return line;
     }
-    line.picturesFolder = fileBytes(parser.value(pictures));
-    line.resultsFolder = fileBytes(parser.value(results));
-    line.practice = parser.isSet(practice);
-    line.mute = parser.isSet(mute);
-    line.fullscreen = parser.isSet(fullscreen);
-    line.locked = parser.isSet(locked);
-    if (parser.isSet(language))
-        line.language = parser.value(language);
-    if (parser.isSet(font))
-        line.font = parser.value(font);
-    if (parser.isSet(scan))
-        line.scan = parser.value(scan);
-    if (parser.isSet(theme))
-        line.theme = parser.value(theme);
-    line.noRepeats = parser.isSet(noRepeats);
-    if (parser.isSet(longest)) {
-        line.longest = readLongest(parser.value(longest));
-        if (!line.longest) {
-            line.action = CommandLine::Action::Error;
-            line.text = QStringLiteral("--longest takes a number of letters from 1 to %1, not '%2'.")
-                            .arg(kMostLetters)
-                            .arg(parser.value(longest));
-            return line;
-        }
+    for (const auto& [setting, given] : settings)
+        if (parser.isSet(given))
+            line.*setting->given = parser.value(given);
+    if (line.longest && !readLongest(*line.longest)) {
+        line.action = CommandLine::Action::Error;
+        line.text = QStringLiteral("--longest takes a number of letters from 1 to %1, not '%2'.")
+                        .arg(kMostLetters)
+                        .arg(*line.longest);
+        return line;
     }
     const QStringList positional = parser.positionalArguments();
     if (!readWorksheetOptions(parser, worksheet, line))

@@ -32,21 +32,13 @@ struct ListEditOptions {
 struct CommandLine {
     enum class Action { Play, Check, Worksheet, Summary, Edit, Add, Export, Import, Help, Version, Error };
     Action action = Action::Play;
-    std::string picturesFolder;       // --pictures, the file system's bytes; empty when not given
     std::string checkFolder;          // --check's folder; empty for the word list the game would use
-    std::string resultsFolder;        // --results, the file system's bytes; empty when not given
     std::string summaryFolder;        // --summary's results folder
     std::string worksheetsFolder;     // --worksheets, with --summary: where each pupil's sheet goes
-    bool practice = false;            // --practice
-    bool mute = false;                // --mute: the voice box starts unticked
-    std::optional<QString> language;  // --language, as typed
-    bool fullscreen = false;          // --fullscreen
-    std::optional<QString> font;      // --font's family, as typed
-    std::optional<QString> theme;     // --theme, as typed
-    std::optional<int> longest;       // --longest
-    bool noRepeats = false;           // --no-repeats
-    bool locked = false;              // --locked
-    std::optional<QString> scan;      // --scan's seconds, as typed
+    // The start settings' options as typed (empty for an option without a
+    // value), each named in the settings table; none when not given.
+    std::optional<QString> language, pictures, mute, fullscreen, font, theme, longest, noRepeats, locked, results,
+        practice, scan;
     WorksheetOptions worksheet;       // --worksheet and the options that go with it
     ListEditOptions edit;             // --add, --export or --import and their options
     std::string editorFile;           // --edit's FILE.brindolo to offer for import; empty when none

@@ -5,6 +5,7 @@
 #include "app/folder_check.h"
 
 #include "app/design.h"
+#include "app/warning.h"
 #include "game/game.h"
 #include "game/word_findings.h"
 #include "game/word_list.h"
@@ -50,12 +51,11 @@ public:
     FolderCheckCounts counts;
 
 private:
-    // A name is printed as its bytes are, escaped where they are control
-    // characters or not UTF-8: those would break the one-line-a-finding form
-    // or work on the terminal.
+    // One line a finding, as a warning is shown: a name's control
+    // characters would break that form or work on the terminal.
     void line(const std::string& name, const char* kind, const std::string& text)
     {
-        std::fprintf(out_, "%s: %s: %s\n", terminalSafe(name).c_str(), kind, terminalSafe(text).c_str());
+        std::fprintf(out_, "%s\n", Warning{name, {}, {}, kind + (": " + text)}.line().c_str());
     }
 
     std::FILE* out_;

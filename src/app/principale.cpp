@@ -5,6 +5,7 @@
 #include "app/principale.h"
 
 #include "app/design.h"
+#include "app/warning.h"
 #include "app/worksheet_print.h"
 #include "game/clock_random.h"
 #include "game/word_rules.h"
@@ -12,7 +13,6 @@
 #include "layout/nobderp.h"
 #include "results/practice.h"
 #include "system/program_folder.h"
-#include "system/utf8.h"
 #include "widgets/drag_controller.h"
 #include "widgets/event_boundary.h"
 
@@ -29,7 +29,6 @@
 #include <QWindow>
 #include <exception>
 #include <algorithm>
-#include <cstdio>
 #include <optional>
 #include <stdexcept>
 
@@ -43,11 +42,10 @@ constexpr int kPraiseMilliseconds = 2500;
 }  // namespace
 
 TPrincipale::TPrincipale(TComponent* owner, std::string programFolder, std::unique_ptr<RandomSource> random,
-                         WordListPlaces places, QString language)
+                         std::string teacherFolder)
     : TForm(owner),
       programFolder_(std::move(programFolder)),
-      places_(std::move(places)),
-      startLanguage_(std::move(language)),
+      places_{{}, std::move(teacherFolder)},
       random_(std::move(random))
 {
     if (programFolder_.empty())
@@ -142,18 +140,7 @@ void TPrincipale::refitPanel()
 void TPrincipale::FormCreate()
 {
     refitPanel();
-    // Before the catalogue, so that the first word list is already the
-    // language's own and is read once. The drop-down's change handler would
-    // switch the language a first time: the start does it once, here.
-    if (!startLanguage_.isEmpty()) {
-        {
-            const QSignalBlocker quiet(SceltaLingua);
-            SceltaLingua->setEditText(startLanguage_);
-        }
-        chooseLanguage(*SceltaLingua, *Language1, programFolder());
-        speech_->languageChanged();
-    }
-    game_->buildCatalogue(wordListFolder(places_, programFolder_, startLanguage_.toStdString()));
+    game_->buildCatalogue(wordListFolder(places_, programFolder_, {}));
     listThemes();
 }
 
@@ -357,28 +344,41 @@ void TPrincipale::speakWith(Speaker& speaker, bool muted, RecordingPlayer* recor
 
 void TPrincipale::apply(const StartSettings& start, Speaker& speaker, RecordingPlayer* recordings)
 {
+    // The drop-down's change handler would switch the language a first
+    // time: the start does it once, here, before the word list is read.
+    if (!start.language.isEmpty()) {
+        {
+            const QSignalBlocker quiet(SceltaLingua);
+            SceltaLingua->setEditText(start.language);
+        }
+        chooseLanguage(*SceltaLingua, *Language1, programFolder());
+        speech_->languageChanged();
+    }
+    places_.chosenFolder = start.picturesFolder;
+    game_->chooseWordList(wordListFolder(places_, programFolder_, start.language.toStdString()));
+    std::vector<Warning> warnings;
     if (!start.font.isEmpty() && !useFontFamily(start.font))
-        std::fprintf(stderr, "brindolo: font '%s' is not installed; the board keeps %s\n",
-                     terminalSafe(start.font.toStdString()).c_str(), principaleDesign().fontFamily);
+        warnings.push_back({.why = "font '" + start.font.toStdString() + "' is not installed; the board keeps "
+                                + principaleDesign().fontFamily});
     MaiuscoloMinuscolo->setChecked(start.capitals);
-    speakWith(speaker, !start.voice, recordings);
-    std::string warning;
-    game_->chooseTheme(themeToPlay(game_->pictureFolder(), start.theme, warning));
-    if (!warning.empty())
-        std::fprintf(stderr, "brindolo: %s\n", terminalSafe(warning).c_str());
+    std::string missingTheme;
+    game_->chooseTheme(themeToPlay(game_->chosenWordList(), start.theme, missingTheme));
+    if (!missingTheme.empty())
+        warnings.push_back({.why = missingTheme});
     if (game_->catalogueOutdated())
-        game_->buildCatalogue(game_->pictureFolder());
+        game_->buildCatalogue(game_->chosenWordList());
+    speakWith(speaker, !start.voice, recordings);
     game_->setDealRules({start.longest, start.repeats});
     listThemes();
     if (start.longest > 0) {
         const int dealable = dealableCount(*catalogue_, game_->dealRules());
+        const std::string letters = "at most " + std::to_string(start.longest) + " letters in " + game_->pictureFolder();
         if (dealable == 0)
-            std::fprintf(stderr, "brindolo: no word of at most %d letters in %s\n", start.longest,
-                         terminalSafe(game_->pictureFolder()).c_str());
+            warnings.push_back({.why = "no word of " + letters});
         else if (dealable < board_map::kWordsPerGame)
-            std::fprintf(stderr, "brindolo: only %d words of at most %d letters in %s: words will repeat\n",
-                         dealable, start.longest, terminalSafe(game_->pictureFolder()).c_str());
+            warnings.push_back({.why = "only " + std::to_string(dealable) + " words of " + letters + ": words will repeat"});
     }
+    printWarnings(warnings);
     if (start.locked)
         lock();
     if (!start.resultsFolder.empty())

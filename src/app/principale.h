@@ -39,13 +39,11 @@ public:
     // programFolder: where the pictures and languages are looked for,
     // ending with "/"; empty means the folder of the running program.
     // random: the game's generator; none means the clock-seeded one.
-    // places: a word list named at start and the teacher's folder, which
-    // come before the packs of the program folder.
-    // language: a name from lingue.txt that the window starts in, as if
-    // picked under the flag before the first game; empty keeps the design.
+    // teacherFolder: the teacher's own word list, which comes before the
+    // packs of the program folder. The window starts as designed, with the
+    // design's word list read, until apply.
     explicit TPrincipale(TComponent* owner, std::string programFolder = {},
-                         std::unique_ptr<RandomSource> random = {}, WordListPlaces places = {},
-                         QString language = {});
+                         std::unique_ptr<RandomSource> random = {}, std::string teacherFolder = {});
     ~TPrincipale() override;
 
     TPanel* PannelloPrincipale = nullptr;
@@ -113,12 +111,13 @@ public:
     // played through recordings instead, when given.
     void speakWith(Speaker& speaker, bool muted, RecordingPlayer* recordings = nullptr);
     // Takes what the settings files and the command line chose for this
-    // start, the one place they reach the window: the font, the case box,
-    // the voice (through speaker), the theme and the deal's rules, the
-    // classroom lock, the results folder, the switch scan, and the window
-    // shown full screen or maximized. A font family that is not
-    // installed, a theme the word list lacks, or too few words of the
-    // longest length is one warning line on standard error.
+    // start, the one place they reach the window: the language (as if
+    // picked under the flag before the first game) and the word list's
+    // folder, the font, the case box, the voice (through speaker), the theme
+    // and the deal's rules, the classroom lock, the results folder, the
+    // switch scan, and the window shown full screen or maximized. A font
+    // family that is not installed, a theme the word list lacks, or too few
+    // words of the longest length is one warning line on standard error.
     void apply(const StartSettings& start, Speaker& speaker, RecordingPlayer* recordings = nullptr);
     // Every text of the window in the installed family of that name (case
     // ignored), at the sizes the layout gives; false, leaving the design's
@@ -181,7 +180,6 @@ private:
     std::array<TPanel*, board_map::kPanelCount> panels_{};
     std::string programFolder_;
     WordListPlaces places_;
-    QString startLanguage_;
     std::unique_ptr<RandomSource> random_;
     std::unique_ptr<WindowBoard> board_;
     std::unique_ptr<MemoCatalogue> catalogue_;

@@ -24,24 +24,6 @@ namespace brindolo {
 
 namespace {
 
-// What the files and the command line chose; unset ones are left to the
-// weaker places.
-struct Chosen {
-    std::optional<QString> language;
-    std::optional<std::string> picturesFolder;
-    std::optional<bool> capitals;
-    std::optional<bool> voice;
-    std::optional<bool> fullscreen;
-    std::optional<QString> font;
-    std::optional<std::string> theme;
-    std::optional<int> longest;
-    std::optional<bool> repeats;
-    std::optional<bool> locked;
-    std::optional<std::string> resultsFolder;
-    std::optional<bool> practice;
-    std::optional<int> scanBeat;
-};
-
 QString scanRange()
 {
     return QStringLiteral("not a number of seconds from %1 to %2")
@@ -96,15 +78,6 @@ QString listedNames(QStringList names, const QString& listProblem)
     return listProblem.isEmpty() ? QStringLiteral("the language list is empty or missing") : listProblem;
 }
 
-std::optional<bool> readBoolean(const QString& text)
-{
-    if (text.compare(QLatin1String("true"), Qt::CaseInsensitive) == 0)
-        return true;
-    if (text.compare(QLatin1String("false"), Qt::CaseInsensitive) == 0)
-        return false;
-    return std::nullopt;
-}
-
 // Bytes of a file name or a settings line as they may be shown on a terminal.
 QString shown(const QByteArray& bytes)
 {
@@ -126,6 +99,140 @@ QString whyUnreadable(const std::string& path, int error, const char* kind)
     return QString::fromLocal8Bit(whyUnreadableFile(path, error, kind, kMaxTextFileBytes));
 }
 
+const QString kNotFullPath = QStringLiteral("not a full path (one that begins with /)");
+
+// Each setting's check of a value and what it takes from it, for the table.
+// A file's value is passed over whole when refused. An option's value comes
+// as the player typed it (--longest's is checked as the command line is
+// read).
+QString takeLanguage(const QByteArray& value, From from, const StartSources& sources, StartSettings& settings)
+{
+    settings.language = findLanguage(sources.languageNames, QString::fromUtf8(value));
+    if (!settings.language.isEmpty())
+        return {};
+    const QString names = listedNames(sources.languageNames, sources.languageListProblem);
+    return from == From::File ? QStringLiteral("not a language of the list: ") + names
+                              : QStringLiteral("unknown language '%1': %2").arg(QString::fromUtf8(value), names);
+}
+
+QString takePictures(const QByteArray& value, From from, const StartSources&, StartSettings& settings)
+{
+    // A relative path in a file would depend on where the game is started
+    // from. A folder the player named is kept all the same, and the window
+    // says it holds no pictures; an empty one names none.
+    if (from == From::File && !value.startsWith('/'))
+        return kNotFullPath;
+    if (!value.isEmpty())
+        settings.picturesFolder = value.toStdString();
+    struct stat folder {};
+    const bool there = value.isEmpty() || (::stat(value.constData(), &folder) == 0 && S_ISDIR(folder.st_mode));
+    return there ? QString() : QStringLiteral("no such folder");
+}
+
+QString takeFont(const QByteArray& value, From from, const StartSources&, StartSettings& settings)
+{
+    // Whether the family is installed is known only to the window.
+    const QString family = QString::fromUtf8(value);
+    settings.font = from == From::File ? family.trimmed() : family;
+    return from == From::File && settings.font.isEmpty() ? QStringLiteral("no font family given") : QString();
+}
+
+QString takeTheme(const QByteArray& value, From, const StartSources&, StartSettings& settings)
+{
+    // Empty: the whole list, over a weaker file's theme.
+    settings.theme = value.toStdString();
+    return {};
+}
+
+QString takeLongest(const QByteArray& value, From, const StartSources&, StartSettings& settings)
+{
+    const std::optional<int> letters = readLongest(QString::fromUtf8(value));
+    if (!letters)
+        return QStringLiteral("not a number of letters from 1 to %1").arg(kMostLetters);
+    settings.longest = *letters;
+    return {};
+}
+
+QString takeResults(const QByteArray& value, From from, const StartSources&, StartSettings& settings)
+{
+    // Empty in a file turns results off again; whether the folder can be
+    // written to is told when the game starts.
+    if (from == From::File && !value.isEmpty() && !value.startsWith('/'))
+        return kNotFullPath;
+    if (from == From::File || !value.isEmpty())
+        settings.resultsFolder = value.toStdString();
+    return {};
+}
+
+QString takeScan(const QByteArray& value, From from, const StartSources&, StartSettings& settings)
+{
+    // Empty in a file turns off a weaker file's scan. The player asked for
+    // this pace: none other is put in its place.
+    const QString seconds = QString::fromUtf8(value);
+    const std::optional<int> beat = from == From::File && seconds.trimmed().isEmpty() ? 0 : readScanBeat(seconds);
+    settings.scanBeat = beat.value_or(0);
+    if (beat)
+        return {};
+    return from == From::File ? scanRange() : scanRange() + QStringLiteral("; no switch scan");
+}
+
+template <bool StartSettings::*flag>
+QString takeBoolean(const QByteArray& value, From, const StartSources&, StartSettings& settings)
+{
+    const QString text = QString::fromUtf8(value);
+    settings.*flag = text.compare(QLatin1String("true"), Qt::CaseInsensitive) == 0;
+    if (settings.*flag || text.compare(QLatin1String("false"), Qt::CaseInsensitive) == 0)
+        return {};
+    return QStringLiteral("neither true nor false");
+}
+
+const Setting kSettings[] = {
+    {.key = "language", .take = takeLanguage, .given = &CommandLine::language,
+     .help = "Show the window in <language>, a name from the flag's list or its code (fr).", .usageError = true},
+    {.key = "pictures", .take = takePictures, .given = &CommandLine::pictures, .letter = 'p', .valueName = "folder",
+     .help = "Play with the pictures of <folder>.", .bytes = true},
+    {.key = "capitals", .take = takeBoolean<&StartSettings::capitals>},
+    {.key = "voice", .take = takeBoolean<&StartSettings::voice>, .given = &CommandLine::mute, .option = "mute",
+     .switchValue = "false", .help = "Start with the voice off: found words are not said aloud."},
+    {.key = "fullscreen", .take = takeBoolean<&StartSettings::fullscreen>, .given = &CommandLine::fullscreen,
+     .switchValue = "true", .help = "Show the board over the whole screen."},
+    {.key = "font", .take = takeFont, .given = &CommandLine::font, .valueName = "family",
+     .help = "Show the board's words in <family>, an installed font (Andika, OpenDyslexic)."},
+    {.key = "theme", .take = takeTheme, .given = &CommandLine::theme,
+     .help = "Start with the words of <theme>, a subfolder of the word list.", .bytes = true},
+    {.key = "longest", .take = takeLongest, .given = &CommandLine::longest, .valueName = "letters",
+     .help = "Deal only words of at most <letters> letters."},
+    {.key = "repeats", .take = takeBoolean<&StartSettings::repeats>, .given = &CommandLine::noRepeats,
+     .option = "no-repeats", .switchValue = "false", .help = "Deal ten different words in every game."},
+    {.key = "locked", .take = takeBoolean<&StartSettings::locked>, .given = &CommandLine::locked,
+     .switchValue = "true",
+     .help = "Hide the exit and the language flag and keep the window open; Ctrl+Alt+Shift+Q ends the game.",
+     .stricter = true},
+    {.key = "results", .take = takeResults, .given = &CommandLine::results, .valueName = "folder",
+     .help = "Write each game's result to <folder>/LOGIN.csv, for the teacher.", .bytes = true},
+    {.key = "practice", .take = takeBoolean<&StartSettings::practice>, .given = &CommandLine::practice,
+     .switchValue = "true",
+     .help = "Begin each deal with up to five words the pupil missed in recent games (needs --results)."},
+    {.key = "scan", .take = takeScan, .given = &CommandLine::scan, .valueName = "seconds",
+     .help = "Step the focus by itself every <seconds> (0.5 to 10), for play with one or two switches: Space, "
+             "Return or a click chooses, Tab or a right click steps on."},
+};
+
+// "language, pictures, ... and scan".
+QString settingKeys()
+{
+    QStringList keys;
+    for (const Setting& setting : kSettings)
+        keys << QString::fromLatin1(setting.key);
+    const QString last = keys.takeLast();
+    return keys.join(QStringLiteral(", ")) + QStringLiteral(" and ") + last;
+}
+
+Warning warning(const QString& where, const QString& why)
+{
+    return {where.toStdString(), {}, {}, why.toStdString()};
+}
+
 // The settings a file marked [$i]: the file and the line that fixed each,
 // by key. Neither a later file nor the command line changes them.
 struct FixedBy {
@@ -134,106 +241,42 @@ struct FixedBy {
 };
 using FixedSettings = std::map<QString, FixedBy>;
 
-bool isKnownKey(const QString& key)
+// Takes one line KEY=VALUE of a file into settings; why not, for a value
+// the game cannot use.
+QString takeLine(const QString& key, const SettingsValue& value, const StartSources& sources, StartSettings& settings)
 {
-    static const QStringList kKeys = {"language", "pictures", "capitals", "voice",   "fullscreen", "font",
-                                      "theme",    "longest",  "repeats",  "locked", "results",    "practice",
-                                      "scan"};
-    return kKeys.contains(key);
-}
-
-// Takes one line KEY=VALUE of a file into chosen; false, with why, for a
-// value the game cannot use.
-bool takeSetting(const QString& key, const SettingsValue& value, const StartSources& sources, Chosen& chosen,
-                 QString& why)
-{
-    const QString text = QString::fromUtf8(value.bytes);
-    const auto refuse = [&why](const QString& reason) {
-        why = reason;
-        return false;
-    };
-    if (!isKnownKey(key))
-        return refuse(QStringLiteral("no such setting (the settings are language, pictures, capitals, voice, "
-                                     "fullscreen, font, theme, longest, repeats, locked, results, practice and scan)"));
+    const Setting* setting = std::find_if(std::begin(kSettings), std::end(kSettings),
+                                          [&key](const Setting& known) { return key == QLatin1String(known.key); });
+    if (setting == std::end(kSettings))
+        return QStringLiteral("no such setting (the settings are %1)").arg(settingKeys());
     if (value.isList)
-        return refuse(QStringLiteral("a value with a comma must be written in double quotes"));
-    if (key == QLatin1String("pictures")) {
-        // A folder's name is the file system's bytes, whatever their
-        // encoding. A relative path would depend on where the game is
-        // started from.
-        struct stat folder {};
-        if (!value.bytes.startsWith('/'))
-            return refuse(QStringLiteral("not a full path (one that begins with /)"));
-        if (::stat(value.bytes.constData(), &folder) != 0 || !S_ISDIR(folder.st_mode))
-            return refuse(QStringLiteral("no such folder"));
-        chosen.picturesFolder = value.bytes.toStdString();
-    } else if (key == QLatin1String("theme")) {
-        // A theme is a folder's name, in the file system's bytes. Empty:
-        // the whole list, over a weaker file's theme.
-        chosen.theme = value.bytes.toStdString();
-    } else if (key == QLatin1String("results")) {
-        // Empty turns results off again; whether the folder can be
-        // written to is told when the game starts.
-        if (!value.bytes.isEmpty() && !value.bytes.startsWith('/'))
-            return refuse(QStringLiteral("not a full path (one that begins with /)"));
-        chosen.resultsFolder = value.bytes.toStdString();
-    } else if (text.toUtf8() != value.bytes) {
-        return refuse(QStringLiteral("not UTF-8 text"));
-    } else if (key == QLatin1String("language")) {
-        const QString name = findLanguage(sources.languageNames, text);
-        if (name.isEmpty())
-            return refuse(QStringLiteral("not a language of the list: ")
-                          + listedNames(sources.languageNames, sources.languageListProblem));
-        chosen.language = name;
-    } else if (key == QLatin1String("font")) {
-        // Whether the family is installed is known only to the window.
-        if (text.trimmed().isEmpty())
-            return refuse(QStringLiteral("no font family given"));
-        chosen.font = text.trimmed();
-    } else if (key == QLatin1String("longest")) {
-        const std::optional<int> letters = readLongest(text);
-        if (!letters)
-            return refuse(QStringLiteral("not a number of letters from 1 to %1").arg(kMostLetters));
-        chosen.longest = *letters;
-    } else if (key == QLatin1String("scan")) {
-        // Empty turns off a weaker file's scan.
-        const std::optional<int> beat = text.trimmed().isEmpty() ? 0 : readScanBeat(text);
-        if (!beat)
-            return refuse(scanRange());
-        chosen.scanBeat = *beat;
-    } else {
-        const std::optional<bool> flag = readBoolean(text);
-        if (!flag)
-            return refuse(QStringLiteral("neither true nor false"));
-        std::optional<bool>& box = key == QLatin1String("capitals") ? chosen.capitals
-            : key == QLatin1String("voice")                      ? chosen.voice
-            : key == QLatin1String("repeats")                    ? chosen.repeats
-            : key == QLatin1String("locked")                     ? chosen.locked
-            : key == QLatin1String("practice")                   ? chosen.practice
-                                                                 : chosen.fullscreen;
-        box = *flag;
-    }
-    return true;
+        return QStringLiteral("a value with a comma must be written in double quotes");
+    if (!setting->bytes && QString::fromUtf8(value.bytes).toUtf8() != value.bytes)
+        return QStringLiteral("not UTF-8 text");
+    StartSettings taken = settings;
+    const QString why = setting->take(value.bytes, From::File, sources, taken);
+    if (why.isEmpty())
+        settings = taken;
+    return why;
 }
 
-void readFile(const QString& path, const StartSources& sources, Chosen& chosen, FixedSettings& fixed,
-              QStringList& warnings)
+void readFile(const QString& path, const StartSources& sources, StartSettings& settings, FixedSettings& fixed,
+              std::vector<Warning>& warnings)
 {
     const QByteArray pathBytes = QFile::encodeName(path);
     const FileContents contents = readTextFile(pathBytes.toStdString());
     if (contents.error != 0) {
         if (!absent(pathBytes.toStdString(), contents.error))
-            warnings << shown(pathBytes) + QStringLiteral(": cannot be read: ")
+            warnings.push_back(warning(shown(pathBytes), QStringLiteral("cannot be read: ")
                     + whyUnreadable(pathBytes.toStdString(), contents.error, "settings file")
-                    + QStringLiteral("; ignored");
+                    + QStringLiteral("; ignored")));
         return;
     }
     qCDebug(lcSettings) << "reading" << path;
     const SettingsText file = parseSettings(contents.bytes);
     if (file.malformed)
-        warnings << shown(pathBytes)
-                + QStringLiteral(": a line that is neither KEY=VALUE nor [SECTION] is ignored "
-                                 "(comments begin with ';')");
+        warnings.push_back(warning(shown(pathBytes), QStringLiteral("a line that is neither KEY=VALUE nor [SECTION] "
+                                                                    "is ignored (comments begin with ';')")));
     for (const auto& [key, values] : file.values) {
         // Commented out as in a shell script: what the writer meant.
         if (key.startsWith(u'#'))
@@ -242,16 +285,15 @@ void readFile(const QString& path, const StartSources& sources, Chosen& chosen, 
         // line the game can use wins.
         for (const SettingsValue& value : values) {
             const auto ignore = [&](const QString& why) {
-                warnings << QStringLiteral("%1: %2=%3: %4; ignored")
-                                .arg(shown(pathBytes), shown(key.toUtf8()), shown(value.bytes), why);
+                warnings.push_back({shown(pathBytes).toStdString(), shown(key.toUtf8()).toStdString(),
+                                    shown(value.bytes).toStdString(), (why + QStringLiteral("; ignored")).toStdString()});
             };
             if (const auto by = fixed.find(key); by != fixed.end()) {
                 if (value.bytes != by->second.value)
                     ignore(QStringLiteral("fixed by ") + by->second.file);
                 continue;
             }
-            QString why;
-            if (!takeSetting(key, value, sources, chosen, why))
+            if (const QString why = takeLine(key, value, sources, settings); !why.isEmpty())
                 ignore(why);
             else if (value.fixed)
                 fixed[key] = {shown(pathBytes), value.bytes};
@@ -259,18 +301,32 @@ void readFile(const QString& path, const StartSources& sources, Chosen& chosen, 
     }
 }
 
-// The command line's value for a setting, unless a file fixed the setting
-// to another value: that option is ignored with a warning.
-template <typename T>
-void takeOption(const QString& key, const QString& option, const T& value, std::optional<T>& box,
-                const FixedSettings& fixed, QStringList& warnings)
+// Each option of the command line in the table's order, unless a file fixed
+// its setting to another value: that option is ignored with a warning.
+void readOptions(const CommandLine& line, const StartSources& sources, const FixedSettings& fixed,
+                 StartSettings& settings, std::vector<Warning>& warnings)
 {
-    if (const auto by = fixed.find(key); by != fixed.end() && box != value) {
-        warnings << QStringLiteral("%1: fixed by %2 (%3=%4); ignored")
-                        .arg(option, by->second.file, key, shown(by->second.value));
-        return;
+    for (const Setting& setting : kSettings) {
+        if (!setting.given || !(line.*setting.given))
+            continue;
+        const QByteArray value = setting.switchValue ? QByteArray(setting.switchValue)
+                                                     : QByteArray::fromStdString(fileBytes(*(line.*setting.given)));
+        const QString option = QStringLiteral("--") + setting.optionName()
+            + (setting.switchValue ? QString() : u' ' + shown(value));
+        StartSettings taken = settings;
+        const QString why = setting.take(value, From::CommandLine, sources, taken);
+        const QString key = QString::fromLatin1(setting.key);
+        if (const auto by = fixed.find(key); by != fixed.end() && taken != settings && !setting.stricter) {
+            warnings.push_back(warning(option, QStringLiteral("fixed by %1 (%2=%3); ignored")
+                                                   .arg(by->second.file, key, shown(by->second.value))));
+            continue;
+        }
+        if (!why.isEmpty() && setting.usageError)
+            throw EUsageError(why.toStdString());
+        if (!why.isEmpty())
+            warnings.push_back(warning(option, why));
+        settings = taken;
     }
-    box = value;
 }
 
 }  // namespace
@@ -290,96 +346,28 @@ std::optional<int> readScanBeat(const QString& seconds)
     return qRound(value * 1000);
 }
 
-StartSettings resolveStartSettings(const CommandLine& line, const StartSources& sources, QStringList& warnings)
+std::span<const Setting> startSettingsTable()
 {
-    Chosen chosen;
+    return kSettings;
+}
+
+StartSettings resolveStartSettings(const CommandLine& line, const StartSources& sources, std::vector<Warning>& warnings)
+{
+    StartSettings settings;
     FixedSettings fixed;
     for (const QString& path : sources.settingsFiles)
-        readFile(path, sources, chosen, fixed, warnings);
-
-    const auto option = [](const QString& key, const QString& value) {
-        return QStringLiteral("--%1 %2").arg(key, shown(value.toUtf8()));
-    };
-    const auto bytesOption = [](const QString& key, const std::string& value) {
-        return QStringLiteral("--%1 %2").arg(key, shown(QByteArray::fromStdString(value)));
-    };
-    if (line.language) {
-        const QString name = findLanguage(sources.languageNames, *line.language);
-        if (name.isEmpty() && !fixed.contains(QStringLiteral("language")))
-            throw EUsageError(QStringLiteral("unknown language '%1': %2")
-                                  .arg(*line.language, listedNames(sources.languageNames, sources.languageListProblem))
-                                  .toStdString());
-        takeOption(QStringLiteral("language"), option(QStringLiteral("language"), *line.language), name,
-                   chosen.language, fixed, warnings);
-    }
-    if (!line.picturesFolder.empty()) {
-        // Kept all the same: the player named it, and the window says it
-        // holds no pictures.
-        struct stat folder {};
-        const bool overruled =
-            fixed.contains(QStringLiteral("pictures")) && chosen.picturesFolder != line.picturesFolder;
-        if (!overruled && (::stat(line.picturesFolder.c_str(), &folder) != 0 || !S_ISDIR(folder.st_mode)))
-            warnings << bytesOption(QStringLiteral("pictures"), line.picturesFolder) + QStringLiteral(": no such folder");
-        takeOption(QStringLiteral("pictures"), bytesOption(QStringLiteral("pictures"), line.picturesFolder),
-                   line.picturesFolder, chosen.picturesFolder, fixed, warnings);
-    }
-    if (!line.resultsFolder.empty())
-        takeOption(QStringLiteral("results"), bytesOption(QStringLiteral("results"), line.resultsFolder),
-                   line.resultsFolder, chosen.resultsFolder, fixed, warnings);
-    if (line.practice)
-        takeOption(QStringLiteral("practice"), QStringLiteral("--practice"), true, chosen.practice, fixed, warnings);
-    if (line.mute)
-        takeOption(QStringLiteral("voice"), QStringLiteral("--mute"), false, chosen.voice, fixed, warnings);
-    if (line.fullscreen)
-        takeOption(QStringLiteral("fullscreen"), QStringLiteral("--fullscreen"), true, chosen.fullscreen, fixed,
-                   warnings);
-    if (line.font)
-        takeOption(QStringLiteral("font"), option(QStringLiteral("font"), *line.font), *line.font, chosen.font, fixed,
-                   warnings);
-    if (line.theme)
-        takeOption(QStringLiteral("theme"), option(QStringLiteral("theme"), *line.theme),
-                   QFile::encodeName(*line.theme).toStdString(), chosen.theme, fixed, warnings);
-    if (line.longest)
-        takeOption(QStringLiteral("longest"), option(QStringLiteral("longest"), QString::number(*line.longest)),
-                   *line.longest, chosen.longest, fixed, warnings);
-    if (line.noRepeats)
-        takeOption(QStringLiteral("repeats"), QStringLiteral("--no-repeats"), false, chosen.repeats, fixed, warnings);
-    // Locking only ever makes the game stricter, even over a file's fixed
-    // locked=false.
-    if (line.locked)
-        chosen.locked = true;
-    if (line.scan) {
-        // The player asked for this pace: none other is put in its place.
-        const int beat = readScanBeat(*line.scan).value_or(0);
-        const bool overruled = fixed.contains(QStringLiteral("scan")) && chosen.scanBeat != beat;
-        if (beat == 0 && !overruled)
-            warnings << QStringLiteral("--scan %1: %2; no switch scan").arg(shown(line.scan->toUtf8()), scanRange());
-        takeOption(QStringLiteral("scan"), option(QStringLiteral("scan"), *line.scan), beat, chosen.scanBeat, fixed,
-                   warnings);
-    }
-
-    StartSettings settings;
-    if (chosen.language) {
-        settings.language = *chosen.language;
-    } else {
+        readFile(path, sources, settings, fixed, warnings);
+    readOptions(line, sources, fixed, settings, warnings);
+    if (settings.language.isEmpty()) {
         settings.language = desktopLanguage(sources.languageNames, sources.desktopLanguages);
         qCDebug(lcSettings) << "desktop languages" << sources.desktopLanguages << "give" << settings.language;
     }
-    settings.picturesFolder = chosen.picturesFolder.value_or(settings.picturesFolder);
-    settings.capitals = chosen.capitals.value_or(settings.capitals);
-    settings.voice = chosen.voice.value_or(settings.voice);
-    settings.fullscreen = chosen.fullscreen.value_or(settings.fullscreen);
-    settings.font = chosen.font.value_or(settings.font);
-    settings.theme = chosen.theme.value_or(settings.theme);
-    settings.longest = chosen.longest.value_or(settings.longest);
-    settings.repeats = chosen.repeats.value_or(settings.repeats);
-    settings.locked = chosen.locked.value_or(settings.locked);
-    settings.resultsFolder = chosen.resultsFolder.value_or(settings.resultsFolder);
     // The words to practise are read from the pupil's results.
-    settings.practice = chosen.practice.value_or(settings.practice) && !settings.resultsFolder.empty();
-    if (chosen.practice.value_or(false) && settings.resultsFolder.empty())
-        warnings << QStringLiteral("practice needs a results folder (results= or --results); the game deals as usual");
-    settings.scanBeat = chosen.scanBeat.value_or(settings.scanBeat);
+    if (settings.practice && settings.resultsFolder.empty()) {
+        settings.practice = false;
+        warnings.push_back(
+            warning({}, QStringLiteral("practice needs a results folder (results= or --results); the game deals as usual")));
+    }
     return settings;
 }
 
@@ -424,12 +412,11 @@ StartSettings readStartSettings(const CommandLine& line, const std::string& prog
     }
     sources.settingsFiles = settingsFiles();
     sources.desktopLanguages = QLocale::system().uiLanguages();
-    QStringList warnings;
+    std::vector<Warning> warnings;
     if (!sources.languageListProblem.isEmpty())
-        warnings << sources.languageListProblem + QStringLiteral("; the window keeps its own language");
+        warnings.push_back(warning({}, sources.languageListProblem + QStringLiteral("; the window keeps its own language")));
     const StartSettings settings = resolveStartSettings(line, sources, warnings);
-    for (const QString& warning : warnings)
-        std::fprintf(err, "brindolo: %s\n", terminalSafe(warning.toStdString()).c_str());
+    printWarnings(warnings, err);
     return settings;
 }
 

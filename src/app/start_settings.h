@@ -8,30 +8,21 @@
 // language. The files are only read: the game writes nothing and keeps no
 // state between runs.
 //
-// A settings file is in Qt's INI format (comments begin with ";"):
-//   language=deutsch     a name from lingue.txt (or its code, de)
-//   pictures=/srv/parole the word list's folder, as --pictures
-//   capitals=false       the a --> A box at start
-//   voice=false          the voce box at start
-//   fullscreen=true      the board over the whole screen
-//   font=Andika          the family of the board's texts, as --font
-//   theme=animali        the theme (a subfolder of the word list) at start
-//   longest=5            words of at most 5 letters only
-//   repeats=false        ten different words in every game
-//   locked=true          a classroom machine: no way out but the teacher's chord
-//   results=/srv/classe  where each pupil's results are written, as --results
-//   practice=true        each deal begins with words the pupil missed, as --practice
-//   scan=1.5             the focus steps by itself every 1.5 s, for a switch
-//   locked[$i]=true      fixed: no file after this one, nor the command line, changes it
+// A settings file is in Qt's INI format (comments begin with ";"), one
+// KEY=VALUE a line, each key a setting of the table below; KEY[$i]= fixes
+// the setting: no file after this one, nor the command line, changes it.
 
 #include "app/command_line.h"
+#include "app/warning.h"
 #include "system/errors.h"
 
 #include <QString>
 #include <QStringList>
 #include <cstdio>
 #include <optional>
+#include <span>
 #include <string>
+#include <vector>
 
 namespace brindolo {
 
@@ -49,6 +40,8 @@ struct StartSettings {
     std::string resultsFolder;   // the file system's bytes; empty writes no results
     int scanBeat = 0;            // the switch scan's pace in milliseconds; 0 for no scan
     bool practice = false;       // deals begin with the pupil's words to practise; only with results
+
+    bool operator==(const StartSettings&) const = default;
 };
 
 // The pace a switch scan takes, in milliseconds.
@@ -66,6 +59,34 @@ struct StartSources {
     QString languageListProblem;   // "FILE: cannot be read: why" when lingue.txt could not be read
 };
 
+// Where a setting's value comes from: a settings file's line, or an option
+// the player typed.
+enum class From { File, CommandLine };
+
+// One start setting, declared once for the settings files, the command line
+// and its help; its default is StartSettings' own.
+struct Setting {
+    const char* key;
+    // Takes value into settings, or says why it cannot. A file's value is
+    // then passed over; an option's is taken even so (why is a warning),
+    // since the player named it, unless usageError.
+    QString (*take)(const QByteArray& value, From from, const StartSources& sources, StartSettings& settings);
+    std::optional<QString> CommandLine::*given = nullptr;  // its option's value as typed; none without an option
+    const char* option = nullptr;       // the option's name, when it is not the key's
+    char letter = 0;                    // a one-letter name of the option too
+    const char* valueName = nullptr;    // the option's <value> in the help, when it is not the key
+    const char* switchValue = nullptr;  // for an option without a value: the value it stands for
+    const char* help = nullptr;
+    bool bytes = false;       // a folder's name, taken as the file system's bytes whatever their encoding
+    bool usageError = false;  // an option's value it cannot take stops the start (exit status 2)
+    bool stricter = false;    // its option only makes the game stricter, so even a fixed setting takes it
+
+    QString optionName() const { return QString::fromLatin1(option ? option : key); }
+};
+
+// Every start setting, in the order the help and the warnings name them.
+std::span<const Setting> startSettingsTable();
+
 // A command line the game cannot follow (exit status 2).
 class EUsageError : public Exception {
 public:
@@ -76,14 +97,14 @@ public:
 // files from the last to the first, then (for the language) the first
 // desktop language that the list holds, matched by language alone (fr_CH
 // gives "français"), then the design. A file's setting that is wrong or
-// unknown adds one line "FILE: KEY=VALUE: why" to warnings and counts as
-// absent; so does each such line of a key written more than once, and the
-// last line the game can use wins. A setting a file fixed (KEY[$i]=, see
+// unknown adds one warning "FILE: KEY=VALUE: why" and counts as absent; so
+// does each such line of a key written more than once, and the last line
+// the game can use wins. A setting a file fixed (KEY[$i]=, see
 // settings_file.h) stays as that file says: a later file's other value, or
 // an option that would change it, adds one warning line and is ignored;
 // --locked always locks. A --language that the list lacks throws
 // EUsageError, unless the language is fixed.
-StartSettings resolveStartSettings(const CommandLine& line, const StartSources& sources, QStringList& warnings);
+StartSettings resolveStartSettings(const CommandLine& line, const StartSources& sources, std::vector<Warning>& warnings);
 
 // brindolo/brindolo.conf in each folder of XDG_CONFIG_DIRS (/etc/xdg), the
 // first folder the strongest, then in XDG_CONFIG_HOME (~/.config): the

@@ -4,6 +4,8 @@
 
 #include "app/worksheet_command.h"
 
+#include "app/warning.h"
+
 #include "i18n/language_chooser.h"
 #include "i18n/language_list.h"
 #include "results/practice.h"
@@ -26,10 +28,10 @@ WorksheetRequest worksheetRequest(const WordListPlaces& places, const std::strin
 {
     WorksheetRequest request;
     request.wordFolder = wordListFolder(places, programFolder, language.toStdString());
-    std::string warning;
-    request.theme = themeToPlay(request.wordFolder, theme, warning);
-    if (!warning.empty())
-        std::fprintf(stderr, "brindolo: %s\n", terminalSafe(warning).c_str());
+    std::string missingTheme;
+    request.theme = themeToPlay(request.wordFolder, theme, missingTheme);
+    if (!missingTheme.empty())
+        printWarnings({{.why = missingTheme}});
     request.longest = longest;
     if (!language.isEmpty())
         request.languageFile = LanguageFilePath(programFolder, language);

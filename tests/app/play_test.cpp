@@ -1036,9 +1036,11 @@ TEST_F(PlayWithoutDragTest, AScreenReaderHearsTheBoardInTheInterfaceLanguage)
 // board stays as it was: GIOCA, and the flag for another language's words.
 TEST_F(PlayTest, AMissingFolderIsToldAndTheBoardStaysAsItWas)
 {
-    window = std::make_unique<TPrincipale>(nullptr, folder.path().toStdString() + "/", nullptr,
-                                           WordListPlaces{"/missing", ""});
-    window->show();
+    window = std::make_unique<TPrincipale>(nullptr, folder.path().toStdString() + "/");
+    RecordingSpeaker speaker;
+    StartSettings start;
+    start.picturesFolder = "/missing";
+    window->apply(start, speaker);
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
     click(*window->Panel(kPlayButton));
     EXPECT_EQ(reports, std::vector<std::string>{

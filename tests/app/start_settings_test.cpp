@@ -18,6 +18,15 @@
 namespace brindolo::testing {
 namespace {
 
+// The warnings' lines, as they are printed.
+QStringList lines(const std::vector<Warning>& warnings)
+{
+    QStringList lines;
+    for (const Warning& warning : warnings)
+        lines << QString::fromStdString(warning.line());
+    return lines;
+}
+
 // The shipped languages and one a translator added.
 const QStringList kNames = {"italiano", "english", "français", "deutsch", "español", "português"};
 
@@ -66,10 +75,10 @@ TEST_F(StartSettingsTest, EachSettingComesFromTheStrongestPlaceThatHasIt)
         SCOPED_TRACE((row.user + "|" + row.school + "|" + row.desktop.join(' ').toUtf8()).toStdString());
         CommandLine line;
         if (row.commandLine)
-            line = {.picturesFolder = a, .resultsFolder = a, .mute = true, .language = "es", .fullscreen = true,
-                    .font = "Liberation Mono", .theme = "cibo", .longest = 4, .noRepeats = true, .locked = true,
-                    .scan = ".75"};
-        QStringList warnings;
+            line = {.language = "es", .pictures = QString::fromStdString(a), .mute = "", .fullscreen = "",
+                    .font = "Liberation Mono", .theme = "cibo", .longest = "4", .noRepeats = "", .locked = "",
+                    .results = QString::fromStdString(a), .scan = ".75"};
+        std::vector<Warning> warnings;
         const StartSettings got = resolveStartSettings(line, {kNames, {write(row.school), write(row.user)}, row.desktop},
                                                        warnings);
         EXPECT_EQ(std::tie(got.language, got.picturesFolder, got.capitals, got.voice, got.fullscreen, got.font,
@@ -79,7 +88,7 @@ TEST_F(StartSettingsTest, EachSettingComesFromTheStrongestPlaceThatHasIt)
                            row.expected.voice, row.expected.fullscreen, row.expected.font, row.expected.theme,
                            row.expected.longest, row.expected.repeats, row.expected.locked, row.expected.resultsFolder,
                            row.expected.scanBeat, row.expected.practice));
-        EXPECT_TRUE(warnings.isEmpty()) << warnings.join('\n').toStdString();
+        EXPECT_EQ(lines(warnings), QStringList());
     }
 }
 
@@ -91,9 +100,9 @@ TEST_F(StartSettingsTest, AFilesMistakesAreEachOneWarningAndTheWeakerPlaceDecide
     const QString user = write("; comment\n#language=english\nlanguage=klingon\ncapitals=maybe\npictures=immagini\n"
                                "colour=red\nvoice false\nfont=\nlongest=0\nresults=risultati\nscan=0.49\npractice=true\n");
     const QStringList before = QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden);
-    QStringList warnings;
+    std::vector<Warning> warnings;
     const StartSettings got = resolveStartSettings({}, {kNames, {school, user}, {"en"}}, warnings);
-    EXPECT_EQ(warnings, (QStringList{
+    EXPECT_EQ(lines(warnings), (QStringList{
         user + ": a line that is neither KEY=VALUE nor [SECTION] is ignored (comments begin with ';')",
         user + ": capitals=maybe: neither true nor false; ignored",
         user + ": colour=red: no such setting (the settings are language, pictures, capitals, voice, "
@@ -122,7 +131,7 @@ TEST_F(StartSettingsTest, AFilesMistakesAreEachOneWarningAndTheWeakerPlaceDecide
     warnings.clear();
     const StartSettings plain = resolveStartSettings({}, {kNames, {bytes}, {}}, warnings);
     EXPECT_EQ(std::tie(plain.picturesFolder, plain.scanBeat), std::make_tuple(latin1Folder.toStdString(), 2000));
-    EXPECT_EQ(warnings, (QStringList{
+    EXPECT_EQ(lines(warnings), (QStringList{
         bytes + ": colour=\\x1b[2J: no such setting (the settings are language, pictures, capitals, voice, "
                 "fullscreen, font, theme, longest, repeats, locked, results, practice and scan); ignored",
         bytes + ": language=@Variant(\\0\\0\\0\\x7f): not a language of the list: the languages are italiano, "
@@ -132,14 +141,19 @@ TEST_F(StartSettingsTest, AFilesMistakesAreEachOneWarningAndTheWeakerPlaceDecide
         bytes + ": voice=fals\\xe9: not UTF-8 text; ignored",
     }));
 
+    // So is an option's: --theme lat\xe9n names the folder of those bytes.
+    char program[] = "brindolo", option[] = "--theme", theme[] = "lat\xe9n";
+    char* arguments[] = {program, option, theme, nullptr};
+    EXPECT_EQ(resolveStartSettings(readCommandLine(3, arguments), {kNames, {}, {}}, warnings).theme, theme);
+
     // The command line is the player's own: a name the list lacks stops the
     // start, and a pace the scan cannot take scans at no other.
     EXPECT_THROW(resolveStartSettings({.language = "klingon"}, {kNames, {}, {}}, warnings), EUsageError);
     for (const char* pace : {"10.01", "-1", "1e1", "inf", "nan", "1,5", "1.2.3", ".", ""}) {
         warnings.clear();
         EXPECT_EQ(resolveStartSettings({.scan = pace}, {kNames, {school}, {}}, warnings).scanBeat, 0) << pace;
-        EXPECT_EQ(warnings, QStringList{QStringLiteral("--scan %1: not a number of seconds from 0.5 to 10; "
-                                                       "no switch scan").arg(pace)});
+        EXPECT_EQ(lines(warnings), QStringList{QStringLiteral("--scan %1: not a number of seconds from 0.5 to 10; "
+                                                              "no switch scan").arg(pace)});
     }
     EXPECT_EQ(resolveStartSettings({.scan = " 10 "}, {kNames, {}, {}}, warnings).scanBeat, 10000);
 }
@@ -157,35 +171,35 @@ TEST_F(StartSettingsTest, AFixedSettingIsChangedByNoLaterFileAndNoOption)
         QStringList warnings;  // {W}, {S} and {U} stand for the three files
     } const rows[] = {
         {"locked[$i]=true\nresults[$i] = /srv/classe", "", "locked=false\nresults=/tmp\nlongest=4",
-         {.locked = true},
+         {.locked = ""},
          {"", true, "/srv/classe", 4, true},
          {"{U}: locked=false: fixed by {W}; ignored", "{U}: results=/tmp: fixed by {W}; ignored"}},
         {"", "[General][$i]\nlocked=true\nlongest=5\n[General]\nvoice=true", "locked=true\nlongest=5\nvoice=false",
-         {.mute = true, .longest = 4},
+         {.mute = "", .longest = "4"},
          {"", true, "", 5, false},
          {"--longest 4: fixed by {S} (longest=5); ignored"}},
         {"language[$i]=english\nlocked[$i]=false", "[$i]\nlanguage=deutsch\nresults=/srv/classe\nlongest=6\nlongest=7",
          "results=",
-         {.resultsFolder = "/tmp", .language = "klingon", .locked = true},
+         {.language = "klingon", .locked = "", .results = "/tmp"},
          {"english", true, "/srv/classe", 6, true},
          {"{S}: language=deutsch: fixed by {W}; ignored", "{S}: longest=7: fixed by {S}; ignored",
           "{U}: results=: fixed by {S}; ignored", "--language klingon: fixed by {W} (language=english); ignored",
           "--results /tmp: fixed by {S} (results=/srv/classe); ignored"}},
         {"longest[$i]=0\nvoice[$i]=false", "longest=4", "",
-         {.mute = true},
+         {.mute = ""},
          {"", false, "", 4, false},
          {"{W}: longest=0: not a number of letters from 1 to 99; ignored"}},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE((row.weak + "|" + row.strong + "|" + row.user).toStdString());
         const QString weak = write(row.weak), strong = write(row.strong), user = write(row.user);
-        QStringList warnings;
+        std::vector<Warning> warnings;
         const StartSettings got = resolveStartSettings(row.line, {kNames, {weak, strong, user}, {}}, warnings);
         EXPECT_EQ(std::tie(got.language, got.locked, got.resultsFolder, got.longest, got.voice), row.expected);
         QStringList expected = row.warnings;
         for (QString& warning : expected)
             warning.replace("{W}", weak).replace("{S}", strong).replace("{U}", user);
-        EXPECT_EQ(warnings, expected);
+        EXPECT_EQ(lines(warnings), expected);
     }
 }
 
@@ -200,10 +214,10 @@ TEST_F(StartSettingsTest, EveryFileThatCannotBeReadIsOneWarning)
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     ASSERT_TRUE(file.resize(100 << 20));
     file.close();
-    QStringList warnings;
-    resolveStartSettings({.picturesFolder = "/missing"},
+    std::vector<Warning> warnings;
+    resolveStartSettings({.pictures = "/missing"},
                          {kNames, {dir.filePath("absent"), loop, dangling, large, dir.path()}, {}}, warnings);
-    EXPECT_EQ(warnings, (QStringList{
+    EXPECT_EQ(lines(warnings), (QStringList{
         loop + ": cannot be read: Too many levels of symbolic links; ignored",
         dangling + ": cannot be read: a link to a file that does not exist; ignored",
         large + ": cannot be read: larger than 1 MiB, which no settings file is; ignored",
@@ -245,6 +259,30 @@ TEST_F(StartSettingsTest, EveryFileThatCannotBeReadIsOneWarning)
     }
     qunsetenv("XDG_CONFIG_HOME");
     qunsetenv("XDG_CONFIG_DIRS");
+}
+
+// A setting the game takes is one a teacher can read of: in the README's
+// example file and list of options, the man page, and the file installed in
+// /etc/xdg.
+TEST(SettingsTable, EverySettingIsInTheReadmeTheManPageAndTheSampleFile)
+{
+    const auto read = [](const char* path) {
+        QFile file(QStringLiteral(BRINDOLO_SOURCE_DIR "/") + path);
+        EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path;
+        return QString::fromUtf8(file.readAll());
+    };
+    const QString readme = read("README.md"), manual = read("docs/man/brindolo.6.scd"), sample = read("data/brindolo.conf");
+    for (const Setting& setting : startSettingsTable()) {
+        const QString key = QString::fromLatin1(setting.key);
+        EXPECT_TRUE(readme.contains("\n    " + key + "=")) << "README.md lacks " << setting.key;
+        EXPECT_TRUE(manual.contains("*" + key + "=")) << "brindolo.6.scd lacks " << setting.key;
+        EXPECT_TRUE(sample.contains("\n;" + key + "=")) << "brindolo.conf lacks " << setting.key;
+        if (setting.given) {
+            const QString option = "--" + setting.optionName();
+            EXPECT_TRUE(readme.contains("`" + option + "`")) << "README.md lacks " << option.toStdString();
+            EXPECT_TRUE(manual.contains("*" + option + "*")) << "brindolo.6.scd lacks " << option.toStdString();
+        }
+    }
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 
 #include "app/principale.h"
 #include "i18n/small_form.h"
+#include "support/recording_speaker.h"
 #include "widgets/event_boundary.h"
 
 #include <QAbstractItemView>
@@ -146,7 +147,11 @@ TEST_F(WindowTranslationTest, StartingInALanguageIsAPickMadeBeforeTheFirstGame)
     // An application of its own: the translator finds its window by name.
     TApplication other;
     QLocale::setDefault(QLocale::c());
-    const TPrincipale started(&other, testing::folderOf(dir), {}, {}, "english");
+    TPrincipale started(&other, testing::folderOf(dir));
+    RecordingSpeaker speaker;
+    StartSettings start;
+    start.language = "english";
+    started.apply(start, speaker);
     EXPECT_EQ(QLocale().language(), QLocale::English) << "the screen reader's locale";
     EXPECT_EQ(textsOf(started), texts());
     EXPECT_EQ(started.Panel(35)->caption(), "PLAY");

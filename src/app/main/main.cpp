@@ -23,7 +23,6 @@
 #include "system/utf8.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QTimer>
 #include <algorithm>
 #include <cstdio>
@@ -48,8 +47,8 @@ int editWordList(const brindolo::CommandLine& line, int argc, char** argv)
     if (line.edit.word)
         request.word = line.edit.word->toStdString();
     if (line.theme)
-        request.theme = QFile::encodeName(*line.theme).toStdString();
-    request.chosenFolder = line.picturesFolder;
+        request.theme = brindolo::fileBytes(*line.theme);
+    request.chosenFolder = brindolo::fileBytes(line.pictures.value_or(QString()));
     request.archive = line.edit.archive;
     request.replace = line.edit.replace;
     const brindolo::EditorPlaces places{brindolo::teacherFolder(), brindolo::programFolder()};
@@ -116,9 +115,9 @@ int main(int argc, char** argv)
     if (line.action == brindolo::CommandLine::Action::Edit) {
         // Only --pictures chooses another list: a school's pictures= is the
         // list the pupils play, not the teacher's to change.
-        const brindolo::EditorWindowRequest request{argc,          argv, line.picturesFolder, places.teacherFolder,
-                                                    brindolo::programFolder(), start.language.toStdString(),
-                                                    line.editorFile};
+        const brindolo::EditorWindowRequest request{argc, argv, brindolo::fileBytes(line.pictures.value_or(QString())),
+                                                    places.teacherFolder, brindolo::programFolder(),
+                                                    start.language.toStdString(), line.editorFile};
         try {
             return brindolo::moduleFunction<decltype(brindolo_editor_window)>(
                 brindolo::moduleFolder(), brindolo::kEditorModule, brindolo::kEditorWindowEntry)(&request);
@@ -160,8 +159,7 @@ int main(int argc, char** argv)
     // Declared before the window, which speaks through it to the end.
     brindolo::TextToSpeechSpeaker speaker;
     brindolo::ModuleRecordingPlayer recordings;
-    auto window =
-        std::make_unique<brindolo::TPrincipale>(&application, std::string(), nullptr, places, start.language);
+    auto window = std::make_unique<brindolo::TPrincipale>(&application, std::string(), nullptr, places.teacherFolder);
     QObject::connect(&speaker, &brindolo::TextToSpeechSpeaker::voicesChanged, window.get(),
                      &brindolo::TPrincipale::voicesChanged);
     // For packaging checks: prove the window comes up on the shipped data,
