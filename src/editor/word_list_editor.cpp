@@ -20,6 +20,7 @@
 #include <climits>
 #include <cstdlib>
 #include <cstring>
+#include <set>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -62,6 +63,23 @@ std::string stemPath(const std::string& picturePath)
     if (name.size() > 4 && wildcardMatch("*.jpg", name))
         return picturePath.substr(0, picturePath.size() - 4);
     return picturePath;
+}
+
+// FileMoves::run's refusal, for what it cannot see: names in the way that
+// are not the names moved to.
+[[noreturn]] void refuseInTheWay(const std::string& taken, const std::vector<std::string>& names)
+{
+    std::string there;
+    for (const std::string& name : names)
+        there += (there.empty() ? "" : ", ") + std::string(fileNameOf(name));
+    throw EWordExists(taken + " (" + there + ")");
+}
+
+// What the game shows of a picture's word, whichever case it is shown in:
+// Gatto.jpg and gatto.jpg are one word to a pupil.
+std::string shownForm(std::string_view pictureName)
+{
+    return caseInsensitiveForm(wordStem(pictureName));
 }
 
 QString qtPath(const std::string& path)
@@ -146,17 +164,42 @@ std::string whyReadOnly(const std::string& folder, const std::string& programFol
     return {};
 }
 
-std::string recordingBeside(const std::string& picturePath)
+std::vector<std::string> recordingsBeside(const std::string& picturePath)
 {
     const std::string stem = stemPath(picturePath);
+    std::vector<std::string> recordings;
+    std::set<std::pair<dev_t, ino_t>> seen;
     for (const QString& extension : recordingExtensions())
         for (const QString& spelled : {extension, extension.toUpper()}) {
-            const std::string path = stem + "." + spelled.toStdString();
+            std::string path = stem + "." + spelled.toStdString();
             struct stat status {};
-            if (::stat(path.c_str(), &status) == 0 && S_ISREG(status.st_mode))
-                return path;
+            // A file system that ignores case has one file by both names.
+            if (::stat(path.c_str(), &status) == 0 && S_ISREG(status.st_mode)
+                && seen.emplace(status.st_dev, status.st_ino).second)
+                recordings.push_back(std::move(path));
         }
-    return {};
+    return recordings;
+}
+
+std::string recordingBeside(const std::string& picturePath)
+{
+    const std::vector<std::string> recordings = recordingsBeside(picturePath);
+    return recordings.empty() ? std::string() : recordings.front();
+}
+
+std::string pictureShownAs(const std::string& folder, std::string_view pictureName, std::string_view except)
+{
+    const std::string form = shownForm(pictureName);
+    std::string found;
+    for (std::string& name : searchDirectory(folder, "*.jpg")) {
+        if (name == except || shownForm(name) != form)
+            continue;
+        if (name == pictureName)
+            return name;
+        if (found.empty() || name < found)
+            found = std::move(name);
+    }
+    return found;
 }
 
 WordListEditor::WordListEditor(const std::string& folder, const std::string& programFolder) : folder_(folder)
@@ -179,14 +222,33 @@ std::string WordListEditor::addPicture(const PreparedPicture& picture, const std
                                        const std::string& theme, bool replace)
 {
     checkTheme(theme);
-    const std::string gameWord = (theme.empty() ? "" : theme + "/") + pictureFileName(checkedWord(word));
-    const std::string target = pathOf(gameWord);
+    const std::string prefix = theme.empty() ? "" : theme + "/";
+    std::string gameWord = prefix + pictureFileName(checkedWord(word));
     struct stat status {};
-    if (!replace && ::lstat(target.c_str(), &status) == 0)
-        throw EWordExists(gameWord + ": this word is in the list already");
+    const std::string there = pictureShownAs(themePath(theme), fileNameOf(gameWord));
+    if (!replace && (!there.empty() || ::lstat(pathOf(gameWord).c_str(), &status) == 0))
+        throw EWordExists((there.empty() ? gameWord : prefix + there) + ": this word is in the list already");
+    // In the place of the picture there, which keeps its name and its
+    // recordings: a second name would show the word twice.
+    if (!there.empty())
+        gameWord = prefix + there;
     makeFolders(themePath(theme));
-    writePicture(picture, target);
+    writePicture(picture, pathOf(gameWord));
     return gameWord;
+}
+
+void WordListEditor::addWordMoves(FileMoves& moves, const std::string& from, const std::string& to,
+                                  std::vector<std::string>& inTheWay) const
+{
+    moves.add(from, to);
+    const std::vector<std::string> own = recordingsBeside(from);
+    for (const std::string& recording : own)
+        moves.add(recording, stemPath(to) + recording.substr(stemPath(from).size()));
+    // A recording left at the new name would be played for the word, or in
+    // the place of its own.
+    for (const std::string& there : recordingsBeside(to))
+        if (std::none_of(own.begin(), own.end(), [&](const std::string& mine) { return sameFile(mine, there); }))
+            inTheWay.push_back(there);
 }
 
 std::string WordListEditor::renameWord(const std::string& gameWord, const std::string& newWord)
@@ -195,13 +257,16 @@ std::string WordListEditor::renameWord(const std::string& gameWord, const std::s
     const std::string renamed = (theme.empty() ? "" : theme + "/") + pictureFileName(checkedWord(newWord));
     if (renamed == gameWord)
         return renamed;
+    const std::string taken = renamed + ": this word is in the list already";
+    std::vector<std::string> inTheWay;
+    if (std::string there = pictureShownAs(themePath(theme), fileNameOf(renamed), fileNameOf(gameWord));
+        !there.empty())
+        inTheWay.push_back(std::move(there));
     FileMoves moves;
-    const std::string from = pathOf(gameWord);
-    const std::string to = pathOf(renamed);
-    moves.add(from, to);
-    if (const std::string recording = recordingBeside(from); !recording.empty())
-        moves.add(recording, stemPath(to) + recording.substr(stemPath(from).size()));
-    moves.run(renamed + ": this word is in the list already");
+    addWordMoves(moves, pathOf(gameWord), pathOf(renamed), inTheWay);
+    if (!inTheWay.empty())
+        refuseInTheWay(taken, inTheWay);
+    moves.run(taken);
     return renamed;
 }
 
@@ -209,19 +274,26 @@ void WordListEditor::moveWords(const std::vector<std::string>& gameWords, const 
 {
     checkTheme(theme);
     FileMoves moves;
+    std::vector<std::string> inTheWay;
+    std::set<std::string> moved;
     for (const std::string& gameWord : gameWords) {
         if (folderPart(gameWord) == theme)
             continue;
-        const std::string from = pathOf(gameWord);
-        const std::string to = joinPath(themePath(theme), std::string(fileNameOf(gameWord)));
-        moves.add(from, to);
-        if (const std::string recording = recordingBeside(from); !recording.empty())
-            moves.add(recording, stemPath(to) + recording.substr(stemPath(from).size()));
+        const std::string name(fileNameOf(gameWord));
+        // Two words the game shows alike, from two themes, cannot share one.
+        if (!moved.insert(shownForm(name)).second)
+            inTheWay.push_back(name);
+        if (std::string there = pictureShownAs(themePath(theme), name); !there.empty())
+            inTheWay.push_back(std::move(there));
+        addWordMoves(moves, pathOf(gameWord), joinPath(themePath(theme), name), inTheWay);
     }
     if (moves.empty())
         return;
+    const std::string taken = (theme.empty() ? std::string("the list") : "the theme " + theme) + " has these words already";
+    if (!inTheWay.empty())
+        refuseInTheWay(taken, inTheWay);
     makeFolders(themePath(theme));
-    moves.run((theme.empty() ? std::string("the list") : "the theme " + theme) + " has these words already");
+    moves.run(taken);
 }
 
 void WordListEditor::deleteWords(const std::vector<std::string>& gameWords, Removal removal)
@@ -233,8 +305,8 @@ void WordListEditor::deleteWords(const std::vector<std::string>& gameWords, Remo
         if (::lstat(picture.c_str(), &status) != 0)
             throw EInOutError("Cannot delete " + gameWord + ": " + std::strerror(errno), errno);
         paths.push_back(picture);
-        if (const std::string recording = recordingBeside(picture); !recording.empty())
-            paths.push_back(recording);
+        for (std::string& recording : recordingsBeside(picture))
+            paths.push_back(std::move(recording));
     }
     if (removal == Removal::ToTrash)
         return moveToTrash(paths);

@@ -8,15 +8,20 @@
 // picture saver's errors) and leaves the folder as it was. Words are named
 // as the game names them, "theme/word.jpg" or "word.jpg" beside the themes;
 // a theme is a folder's name, "" for the list's own folder. A word's
-// recording (word.wav beside word.jpg) goes with it everywhere. Paths and
+// recordings (word.wav beside word.jpg) go with it everywhere. A word is
+// "there already" when the game would show one in its theme the same way
+// (Gatto.jpg and gatto.jpg), whatever the letters' case in the file name. Paths and
 // names are the file system's bytes.
 
 #include "picture/picture_saver.h"
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace brindolo {
+
+class FileMoves;
 
 // Whether folder is one of the packs shipped with the program (its immagini/
 // or parole/), which are never written, whatever the file system allows.
@@ -29,6 +34,18 @@ std::string whyReadOnly(const std::string& folder, const std::string& programFol
 
 // The game's recording file beside a picture (its path), or empty.
 std::string recordingBeside(const std::string& picturePath);
+
+// Every recording the game would play for the picture, the one it plays
+// first first: each recording extension, in small letters or capitals. A
+// word carries them all, so that none is left behind to speak for another
+// picture of that name, or speaks in the place of the one kept.
+std::vector<std::string> recordingsBeside(const std::string& picturePath);
+
+// The picture in folder (the list's or a theme's) whose word the game shows
+// as it would show pictureName's, as its file name: Gatto.jpg for
+// gatto.jpg, the exact name first; except is passed over. Empty when there
+// is none.
+std::string pictureShownAs(const std::string& folder, std::string_view pictureName, std::string_view except = {});
 
 // How deleted words and themes go: to the desktop's trash, from where they
 // can be restored, or for good (after the user was asked).
@@ -44,8 +61,9 @@ public:
     // The picture saved as word's picture in theme (the list's folder and the
     // theme's are made when missing); returns its game word. word is mended
     // as the game needs it (mendedWord), EBadName when nothing is left.
-    // EWordExists when the word is there unless replace, which keeps its
-    // recording.
+    // EWordExists when the word is there unless replace, which saves the
+    // picture in the place of the one there (Gatto.jpg for "gatto"), with
+    // its name and recordings.
     std::string addPicture(const PreparedPicture& picture, const std::string& word, const std::string& theme,
                            bool replace);
 
@@ -70,6 +88,10 @@ public:
     void deleteTheme(const std::string& name, Removal removal);
 
 private:
+    // The word's picture and its recordings moved to the picture path to;
+    // recordings there that would speak for it go to inTheWay.
+    void addWordMoves(FileMoves& moves, const std::string& from, const std::string& to,
+                      std::vector<std::string>& inTheWay) const;
     std::string pathOf(const std::string& gameWord) const;
     std::string themePath(const std::string& theme) const;
 
