@@ -44,6 +44,28 @@ std::string resolved(const std::string& path)
     return joinPath(resolved(trimmed.substr(0, slash)), trimmed.substr(slash + 1));
 }
 
+// Why a folder that is not there cannot be made on the first save, as
+// makeFolders would make it: the nearest folder there is not one the user
+// can write; empty when it can be made.
+std::string whyCannotMake(const std::string& folder)
+{
+    std::string there = folder;
+    while (there.size() > 1 && there.back() == '/')
+        there.pop_back();
+    struct stat status {};
+    while (::stat(there.c_str(), &status) != 0) {
+        if (errno != ENOENT)
+            return std::string("it does not exist, and cannot be made: ") + std::strerror(errno);
+        const std::size_t slash = there.rfind('/');
+        there = slash == std::string::npos ? "." : slash == 0 ? "/" : there.substr(0, slash);
+    }
+    if (!S_ISDIR(status.st_mode))
+        return "it does not exist, and cannot be made: " + there + " is a file, not a folder";
+    if (::access(there.c_str(), W_OK | X_OK) != 0)
+        return "it does not exist, and cannot be made in " + there + ": " + std::strerror(errno);
+    return {};
+}
+
 bool inside(const std::string& path, const std::string& folder)
 {
     return path == folder || path.starts_with(folder + "/");
@@ -156,7 +178,7 @@ std::string whyReadOnly(const std::string& folder, const std::string& programFol
                "to change it";
     struct stat status {};
     if (::stat(folder.c_str(), &status) != 0)
-        return {};
+        return whyCannotMake(folder);
     if (!S_ISDIR(status.st_mode))
         return "it is a file, not a folder";
     if (::access(folder.c_str(), W_OK | X_OK) != 0)

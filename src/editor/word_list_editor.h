@@ -27,9 +27,9 @@ class FileMoves;
 // or parole/), which are never written, whatever the file system allows.
 bool isShippedPack(const std::string& folder, const std::string& programFolder);
 
-// Why the list in folder cannot be changed: a shipped pack, or a folder the
-// user cannot write; empty when it can (or is not there yet and will be
-// made on the first save).
+// Why the list in folder cannot be changed: a shipped pack, a folder the
+// user cannot write, or one not there that cannot be made; empty when it
+// can (or is not there yet and will be made on the first save).
 std::string whyReadOnly(const std::string& folder, const std::string& programFolder);
 
 // The game's recording file beside a picture (its path), or empty.

@@ -289,10 +289,13 @@ TEST_F(EditorTest, WordsAndThemesGoWithTheirRecordingsAllOrNone)
     editor.deleteWords({"cane.jpg", "pesce.jpg"}, Removal::ForGood);
     EXPECT_TRUE(listed().isEmpty());
 
-    for (const char* shipped : {"program/immagini", "program/parole/english", "program/parole/new"})
+    // A shipped pack, or a folder that is not there and cannot be made.
+    writeFile(root.filePath("a-file"), "x");
+    for (const char* shipped : {"program/immagini", "program/parole/english", "program/parole/new", "a-file/list"})
         EXPECT_THROW(WordListEditor(QFile::encodeName(root.filePath(shipped)).toStdString(), program()),
                      EReadOnlyList)
             << shipped;
+    EXPECT_NO_THROW(WordListEditor(QFile::encodeName(root.filePath("not/yet/there")).toStdString(), program()));
 }
 
 // A word is there already when the game would show one alike in its theme,
