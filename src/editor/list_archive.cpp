@@ -23,6 +23,7 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <map>
 #include <memory>
 #include <set>
 #include <sys/stat.h>
@@ -279,6 +280,7 @@ std::vector<Entry> checkedEntries(zip_t* zip, const std::string& folder, bool re
     }
     std::vector<Entry> entries;
     std::set<std::string> targets;
+    std::map<std::string, ShownWords> shownWords;  // by theme, each read once
     std::uint64_t total = 0;
     for (zip_int64_t i = 0; i < count; ++i) {
         const auto index = static_cast<zip_uint64_t>(i);
@@ -373,7 +375,8 @@ std::vector<Entry> checkedEntries(zip_t* zip, const std::string& folder, bool re
         }
         // The picture the game would show as this word, which a picture
         // replaces in its place and a recording speaks for.
-        const std::string shownAs = pictureShownAs(themeFolder, pictureFileName(word));
+        const std::string shownAs =
+            shownWords.try_emplace(theme, themeFolder).first->second.find(pictureFileName(word));
         if (entry.kind == Kind::Recording) {
             const std::string picture = shownAs.empty() ? pictureFileName(word) : shownAs;
             entry.target = prefix + wordStem(picture) + "." + extensionOf(entry.target);

@@ -209,17 +209,24 @@ std::string recordingBeside(const std::string& picturePath)
     return recordings.empty() ? std::string() : recordings.front();
 }
 
-std::string pictureShownAs(const std::string& folder, std::string_view pictureName, std::string_view except)
+ShownWords::ShownWords(const std::string& folder)
 {
-    const std::string form = shownForm(pictureName);
+    for (std::string& name : searchDirectory(folder, "*.jpg"))
+        names_.emplace(shownForm(name), std::move(name));
+}
+
+std::string ShownWords::find(std::string_view pictureName, std::string_view except) const
+{
     std::string found;
-    for (std::string& name : searchDirectory(folder, "*.jpg")) {
-        if (name == except || shownForm(name) != form)
+    const auto [first, last] = names_.equal_range(shownForm(pictureName));
+    for (auto each = first; each != last; ++each) {
+        const std::string& name = each->second;
+        if (name == except)
             continue;
         if (name == pictureName)
             return name;
         if (found.empty() || name < found)
-            found = std::move(name);
+            found = name;
     }
     return found;
 }
@@ -247,7 +254,7 @@ std::string WordListEditor::addPicture(const PreparedPicture& picture, const std
     const std::string prefix = theme.empty() ? "" : theme + "/";
     std::string gameWord = prefix + pictureFileName(checkedWord(word));
     struct stat status {};
-    const std::string there = pictureShownAs(themePath(theme), fileNameOf(gameWord));
+    const std::string there = ShownWords(themePath(theme)).find(fileNameOf(gameWord));
     if (!replace && (!there.empty() || ::lstat(pathOf(gameWord).c_str(), &status) == 0))
         throw EWordExists((there.empty() ? gameWord : prefix + there) + ": this word is in the list already");
     // In the place of the picture there, which keeps its name and its
@@ -281,7 +288,7 @@ std::string WordListEditor::renameWord(const std::string& gameWord, const std::s
         return renamed;
     const std::string taken = renamed + ": this word is in the list already";
     std::vector<std::string> inTheWay;
-    if (std::string there = pictureShownAs(themePath(theme), fileNameOf(renamed), fileNameOf(gameWord));
+    if (std::string there = ShownWords(themePath(theme)).find(fileNameOf(renamed), fileNameOf(gameWord));
         !there.empty())
         inTheWay.push_back(std::move(there));
     FileMoves moves;
@@ -298,6 +305,7 @@ void WordListEditor::moveWords(const std::vector<std::string>& gameWords, const 
     FileMoves moves;
     std::vector<std::string> inTheWay;
     std::set<std::string> moved;
+    const ShownWords inTheme(themePath(theme));
     for (const std::string& gameWord : gameWords) {
         if (folderPart(gameWord) == theme)
             continue;
@@ -305,7 +313,7 @@ void WordListEditor::moveWords(const std::vector<std::string>& gameWords, const 
         // Two words the game shows alike, from two themes, cannot share one.
         if (!moved.insert(shownForm(name)).second)
             inTheWay.push_back(name);
-        if (std::string there = pictureShownAs(themePath(theme), name); !there.empty())
+        if (std::string there = inTheme.find(name); !there.empty())
             inTheWay.push_back(std::move(there));
         addWordMoves(moves, pathOf(gameWord), joinPath(themePath(theme), name), inTheWay);
     }

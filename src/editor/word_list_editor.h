@@ -15,6 +15,7 @@
 
 #include "picture/picture_saver.h"
 
+#include <map>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -41,11 +42,20 @@ std::string recordingBeside(const std::string& picturePath);
 // picture of that name, or speaks in the place of the one kept.
 std::vector<std::string> recordingsBeside(const std::string& picturePath);
 
-// The picture in folder (the list's or a theme's) whose word the game shows
-// as it would show pictureName's, as its file name: Gatto.jpg for
-// gatto.jpg, the exact name first; except is passed over. Empty when there
-// is none.
-std::string pictureShownAs(const std::string& folder, std::string_view pictureName, std::string_view except = {});
+// The pictures of one folder (the list's or a theme's) by the word the game
+// shows for each, whichever case it shows it in: Gatto.jpg and gatto.jpg
+// are one word to a pupil. The folder is read once, for many questions.
+class ShownWords {
+public:
+    explicit ShownWords(const std::string& folder);
+    // The picture whose word the game shows as it would show pictureName's,
+    // as its file name (Gatto.jpg for gatto.jpg), the exact name first;
+    // except is passed over. Empty when there is none.
+    std::string find(std::string_view pictureName, std::string_view except = {}) const;
+
+private:
+    std::multimap<std::string, std::string> names_;  // by the form shown
+};
 
 // How deleted words and themes go: to the desktop's trash, from where they
 // can be restored, or for good (after the user was asked).
