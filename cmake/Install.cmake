@@ -114,9 +114,10 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 # dpkg-shlibdeps finds the Qt and libjpeg libraries the executables link. Qt
 # loads its platform plugins (from libqt6gui6) and the program its fonts at run
-# time, where no linker sees them.
+# time, where no linker sees them, and libexif when a picture first carries
+# EXIF.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6gui6, fonts-liberation2")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6gui6, libexif12, fonts-liberation2")
 # The words are spoken through Qt's speech-dispatcher plugin and espeak-ng's
 # voices; without them the game plays silently. The teacher's recordings play
 # through Qt Multimedia's GStreamer plugin: plugins-base holds the Ogg, Vorbis

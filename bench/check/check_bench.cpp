@@ -11,18 +11,16 @@
 
 #include "support/bare_decode.h"
 #include "support/photo_folder.h"
+#include "support/program_run.h"
 #include "support/ratio.h"
 
 #include <benchmark/benchmark.h>
 #include <cstdio>
 #include <cstdlib>
-#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
-#include <sys/wait.h>
-#include <unistd.h>
 #include <vector>
 
 namespace brindolo::bench {
@@ -47,21 +45,7 @@ const std::vector<std::string>& pictures()
 
 void runCheck(benchmark::State& state, const std::string& folder)
 {
-    for (auto _ : state) {
-        const pid_t child = fork();
-        if (child == 0) {
-            const int devNull = open("/dev/null", O_WRONLY);
-            dup2(devNull, STDOUT_FILENO);
-            execl(BRINDOLO_PROGRAM, BRINDOLO_PROGRAM, "--check", folder.c_str(), static_cast<char*>(nullptr));
-            _exit(127);
-        }
-        int status = 0;
-        waitpid(child, &status, 0);
-        if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
-            state.SkipWithError("brindolo --check failed");
-            break;
-        }
-    }
+    runProgramEachIteration(state, {BRINDOLO_PROGRAM, "--check", folder.c_str()});
 }
 
 void BM_CheckFolder(benchmark::State& state)
@@ -86,15 +70,8 @@ void BM_FullSizePhotos(benchmark::State& state)
 
 // A few seconds each: one pass a repetition is plenty. The full-size
 // decodes of the photos take half a minute a pass, so they have three.
-BENCHMARK(BM_CheckFolder)->Iterations(1)->Repetitions(5)->UseRealTime()->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_BareDecodeLoop)->Iterations(1)->Repetitions(5)->UseRealTime()->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_CheckPhotos)->Iterations(1)->Repetitions(3)->UseRealTime()->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_FullSizePhotos)->Iterations(1)->Repetitions(3)->UseRealTime()->Unit(benchmark::kMillisecond);
+BRINDOLO_WHOLE_PASS_GOAL(CheckFolder, BM_CheckFolder, BM_BareDecodeLoop, 5, 1.3);
+BRINDOLO_WHOLE_PASS_GOAL(CheckPhotos, BM_CheckPhotos, BM_FullSizePhotos, 3, 0.3);
 
 }  // namespace
 }  // namespace brindolo::bench
-
-BRINDOLO_GOAL(CheckFolder, "BM_CheckFolder/iterations:1/repeats:5/real_time",
-              "BM_BareDecodeLoop/iterations:1/repeats:5/real_time", 1.3);
-BRINDOLO_GOAL(CheckPhotos, "BM_CheckPhotos/iterations:1/repeats:3/real_time",
-              "BM_FullSizePhotos/iterations:1/repeats:3/real_time", 0.3);

@@ -9,12 +9,11 @@
 
 #include "support/bare_decode.h"
 #include "support/photo_folder.h"
+#include "support/program_run.h"
 #include "support/ratio.h"
 
 #include <benchmark/benchmark.h>
-#include <fcntl.h>
-#include <sys/wait.h>
-#include <unistd.h>
+#include <filesystem>
 
 namespace brindolo::bench {
 namespace {
@@ -26,23 +25,8 @@ void BM_AddPhotos(benchmark::State& state)
     std::vector<const char*> arguments{BRINDOLO_PROGRAM, "--add", "--replace", "--pictures", list.c_str()};
     for (const std::string& photo : photos)
         arguments.push_back(photo.c_str());
-    arguments.push_back(nullptr);
     std::filesystem::create_directories(list);
-    for (auto _ : state) {
-        const pid_t child = fork();
-        if (child == 0) {
-            const int devNull = open("/dev/null", O_WRONLY);
-            dup2(devNull, STDOUT_FILENO);
-            execv(BRINDOLO_PROGRAM, const_cast<char* const*>(arguments.data()));
-            _exit(127);
-        }
-        int status = 0;
-        waitpid(child, &status, 0);
-        if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
-            state.SkipWithError("brindolo --add failed");
-            break;
-        }
-    }
+    runProgramEachIteration(state, arguments);
 }
 
 void BM_FullSizePhotos(benchmark::State& state)
@@ -50,11 +34,7 @@ void BM_FullSizePhotos(benchmark::State& state)
     bareDecodeLoop(state, phonePhotos());
 }
 
-BENCHMARK(BM_AddPhotos)->Iterations(1)->Repetitions(3)->UseRealTime()->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_FullSizePhotos)->Iterations(1)->Repetitions(3)->UseRealTime()->Unit(benchmark::kMillisecond);
+BRINDOLO_WHOLE_PASS_GOAL(AddPhotos100, BM_AddPhotos, BM_FullSizePhotos, 3, 0.3);
 
 }  // namespace
 }  // namespace brindolo::bench
-
-BRINDOLO_GOAL(AddPhotos100, "BM_AddPhotos/iterations:1/repeats:3/real_time",
-              "BM_FullSizePhotos/iterations:1/repeats:3/real_time", 0.3);

@@ -92,11 +92,7 @@ void BM_FirstScreenFullSize(benchmark::State& state)
 }
 
 // The editor runs first: it tells how many photos its first screen shows.
-BENCHMARK(BM_EditorFirstScreen)->Iterations(1)->Repetitions(3)->UseRealTime()->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_FirstScreenFullSize)->Iterations(1)->Repetitions(3)->UseRealTime()->Unit(benchmark::kMillisecond);
+BRINDOLO_WHOLE_PASS_GOAL(EditorThumbnails1000, BM_EditorFirstScreen, BM_FirstScreenFullSize, 3, 0.15);
 
 }  // namespace
 }  // namespace brindolo::bench
-
-BRINDOLO_GOAL(EditorThumbnails1000, "BM_EditorFirstScreen/iterations:1/repeats:3/real_time",
-              "BM_FirstScreenFullSize/iterations:1/repeats:3/real_time", 0.15);

@@ -9,6 +9,7 @@
 // The shared main runs every benchmark, then prints one line per goal:
 //   NAME: RATIOx (goal <= GOALx)
 
+#include <benchmark/benchmark.h>
 #include <string>
 #include <vector>
 
@@ -42,3 +43,13 @@ double fastestOf(const std::vector<double>& times);
 
 #define BRINDOLO_GOAL(id, subject, baseline, goal) \
     static ::brindolo::bench::GoalRegistration brindolo_goal_##id(#id, subject, baseline, goal)
+
+// Registers the two benchmark functions, the subject first, each timed in
+// wall time as whole passes of one pass a repetition (runs of seconds, where
+// more passes add nothing), and the goal between them. repeats is a literal
+// number: it is part of the names the goal reads.
+#define BRINDOLO_WHOLE_PASS_GOAL(id, subject, baseline, repeats, goal)                                      \
+    BENCHMARK(subject)->Iterations(1)->Repetitions(repeats)->UseRealTime()->Unit(benchmark::kMillisecond); \
+    BENCHMARK(baseline)->Iterations(1)->Repetitions(repeats)->UseRealTime()->Unit(benchmark::kMillisecond); \
+    BRINDOLO_GOAL(id, #subject "/iterations:1/repeats:" #repeats "/real_time",                              \
+                  #baseline "/iterations:1/repeats:" #repeats "/real_time", goal)

@@ -14,6 +14,7 @@
 #include "speech/recording_files.h"
 #include "system/directory_search.h"
 #include "system/errors.h"
+#include "system/file_errors.h"
 #include "system/file_path.h"
 #include "system/utf8.h"
 
@@ -21,7 +22,6 @@
 #include <algorithm>
 #include <atomic>
 #include <cerrno>
-#include <cstring>
 #include <dirent.h>
 #include <map>
 #include <new>
@@ -187,7 +187,7 @@ FolderCheckCounts checkPictureFolder(const std::string& folder, std::FILE* out)
     } else if (!S_ISDIR(info.st_mode)) {
         report.error(folder, "this is a file, not a folder: name the folder that holds the pictures");
     } else if (!listing) {
-        report.error(folder, std::string("the folder cannot be read: ") + std::strerror(listingError));
+        report.error(folder, std::string("the folder cannot be read: ") + errorText(listingError));
     } else {
         // The first name of each word, by the form case changes leave alike.
         std::map<std::string, std::string> words;

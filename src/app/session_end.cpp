@@ -4,6 +4,7 @@
 
 #include "app/session_end.h"
 
+#include "system/file_errors.h"
 #include "system/logging.h"
 #include "widgets/event_boundary.h"
 
@@ -11,7 +12,6 @@
 #include <QSocketNotifier>
 #include <cerrno>
 #include <csignal>
-#include <cstring>
 #include <fcntl.h>
 #include <iterator>
 #include <unistd.h>
@@ -39,7 +39,7 @@ SessionEnd::SessionEnd(std::function<void()> end, std::function<void()> release)
 {
     int ends[2];
     if (::pipe2(ends, O_CLOEXEC | O_NONBLOCK) != 0) {
-        qCWarning(lcEvents, "no pipe for the signals that end the game: %s", std::strerror(errno));
+        qCWarning(lcEvents, "no pipe for the signals that end the game: %s", errorText(errno).c_str());
     } else {
         reader_ = std::make_unique<FileDescriptor>(ends[0]);
         writer_ = std::make_unique<FileDescriptor>(ends[1]);

@@ -5,17 +5,17 @@
 #include "app/start_settings.h"
 
 #include "app/settings_file.h"
-#include "i18n/file_reader.h"
 #include "i18n/language_list.h"
+#include "system/file_errors.h"
 #include "system/file_path.h"
 #include "system/language_names.h"
 #include "system/utf8.h"
 #include "system/logging.h"
+#include "system/text_file.h"
 
 #include <QFile>
 #include <QLocale>
 #include <algorithm>
-#include <cstring>
 #include <map>
 #include <optional>
 #include <sys/stat.h>
@@ -123,13 +123,7 @@ bool absent(const std::string& path, int error)
 // is meant to be ("settings file").
 QString whyUnreadable(const std::string& path, int error, const char* kind)
 {
-    if (error == ENOENT && !absent(path, error))
-        return QStringLiteral("a link to a file that does not exist");
-    if (error == kFileTooLarge)
-        return QStringLiteral("larger than 1 MiB, which no %1 is").arg(QLatin1String(kind));
-    if (error == kNotARegularFile)
-        return QStringLiteral("not a regular file");
-    return QString::fromLocal8Bit(std::strerror(error));
+    return QString::fromLocal8Bit(whyUnreadableFile(path, error, kind, kMaxTextFileBytes));
 }
 
 // The settings a file marked [$i]: the file and the line that fixed each,

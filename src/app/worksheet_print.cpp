@@ -4,12 +4,13 @@
 
 #include "app/worksheet_print.h"
 
+#include "app/printing_module.h"
+#include "system/module_loader.h"
 #include "widgets/event_boundary.h"
 
 #include <QApplication>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QShortcut>
+#include <memory>
 
 namespace brindolo {
 
@@ -21,14 +22,12 @@ void printWorksheet(QWidget& window, const Worksheet& sheet)
         QApplication::beep();
         return;
     }
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setPageSize(localPaper());
-    printer.setPageOrientation(QPageLayout::Portrait);
-    printer.setDocName(sheet.texts.title);
-    QPrintDialog dialog(&printer, &window);
-    if (dialog.exec() != QDialog::Accepted)
-        return;
-    paintWorksheet(sheet, printer);
+    const auto choosePrinter =
+        moduleFunction<decltype(brindolo_choose_printer)>(moduleFolder(), kPrintingModule, kChoosePrinter);
+    const QPageSize paper = localPaper();
+    const std::unique_ptr<QPagedPaintDevice> printer(choosePrinter(&window, &sheet.texts.title, &paper));
+    if (printer)
+        paintWorksheet(sheet, *printer);
 }
 
 }  // namespace

@@ -6,10 +6,10 @@
 
 #include "editor/editor_errors.h"
 #include "game/word_rules.h"
+#include "system/file_errors.h"
 
 #include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 
@@ -30,9 +30,9 @@ void makeFolders(const std::string& path)
         const std::string part = path.substr(0, slash);
         struct stat status {};
         if (!part.empty() && ::mkdir(part.c_str(), 0777) != 0 && errno != EEXIST)
-            throw EInOutError("Cannot make the folder " + part + ": " + std::strerror(errno), errno);
+            throw EInOutError("Cannot make the folder " + part + ": " + errorText(errno), errno);
         if (!part.empty() && (::stat(part.c_str(), &status) != 0 || !S_ISDIR(status.st_mode)))
-            throw EInOutError("Cannot make the folder " + part + ": " + std::strerror(ENOTDIR), ENOTDIR);
+            throw EInOutError("Cannot make the folder " + part + ": " + errorText(ENOTDIR), ENOTDIR);
         if (slash == std::string::npos)
             return;
     }
@@ -71,7 +71,7 @@ void FileMoves::run(const std::string& taken)
         const int error = errno;
         while (done-- > 0)
             std::rename(moves_[done].second.c_str(), moves_[done].first.c_str());
-        throw EInOutError("Cannot move " + from + " to " + to + ": " + std::strerror(error), error);
+        throw EInOutError("Cannot move " + from + " to " + to + ": " + errorText(error), error);
     }
 }
 

@@ -14,6 +14,7 @@
 #include "picture/picture_saver.h"
 #include "speech/recording_files.h"
 #include "system/directory_search.h"
+#include "system/file_errors.h"
 #include "system/file_path.h"
 #include "system/utf8.h"
 
@@ -21,7 +22,6 @@
 #include <QFile>
 #include <QImageReader>
 #include <cerrno>
-#include <cstring>
 #include <fcntl.h>
 #include <map>
 #include <memory>
@@ -445,7 +445,7 @@ void writeAside(const std::string& path, const std::string& bytes)
 {
     const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd < 0)
-        throw EInOutError("Cannot write " + path + ": " + std::strerror(errno), errno);
+        throw EInOutError("Cannot write " + path + ": " + errorText(errno), errno);
     std::size_t written = 0;
     while (written < bytes.size()) {
         const ssize_t n = ::write(fd, bytes.data() + written, bytes.size() - written);
@@ -454,12 +454,12 @@ void writeAside(const std::string& path, const std::string& bytes)
         if (n < 0) {
             const int error = errno;
             ::close(fd);
-            throw EInOutError("Cannot write " + path + ": " + std::strerror(error), error);
+            throw EInOutError("Cannot write " + path + ": " + errorText(error), error);
         }
         written += static_cast<std::size_t>(n);
     }
     if (::close(fd) != 0)
-        throw EInOutError("Cannot write " + path + ": " + std::strerror(errno), errno);
+        throw EInOutError("Cannot write " + path + ": " + errorText(errno), errno);
 }
 
 // The hidden folder the archive is unpacked into, inside the list's folder
@@ -469,7 +469,7 @@ public:
     explicit AsideFolder(const std::string& folder) : path_(joinPath(folder, ".brindolo-import-XXXXXX"))
     {
         if (!::mkdtemp(path_.data()))
-            throw EInOutError("Cannot unpack into " + folder + ": " + std::strerror(errno), errno);
+            throw EInOutError("Cannot unpack into " + folder + ": " + errorText(errno), errno);
     }
     ~AsideFolder() { QDir(QFile::decodeName(QByteArray::fromStdString(path_))).removeRecursively(); }
     AsideFolder(const AsideFolder&) = delete;
@@ -533,7 +533,7 @@ private:
     [[noreturn]] void fail(const std::string& what)
     {
         const int error = errno;
-        throw EInOutError(what + ": " + std::strerror(error), error);
+        throw EInOutError(what + ": " + errorText(error), error);
     }
 
     void undo()

@@ -10,6 +10,7 @@
 #include "game/word_rules.h"
 #include "speech/recording_files.h"
 #include "system/directory_search.h"
+#include "system/file_errors.h"
 #include "system/file_path.h"
 
 #include <QDir>
@@ -19,7 +20,6 @@
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
-#include <cstring>
 #include <set>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -55,14 +55,14 @@ std::string whyCannotMake(const std::string& folder)
     struct stat status {};
     while (::stat(there.c_str(), &status) != 0) {
         if (errno != ENOENT)
-            return std::string("it does not exist, and cannot be made: ") + std::strerror(errno);
+            return std::string("it does not exist, and cannot be made: ") + errorText(errno);
         const std::size_t slash = there.rfind('/');
         there = slash == std::string::npos ? "." : slash == 0 ? "/" : there.substr(0, slash);
     }
     if (!S_ISDIR(status.st_mode))
         return "it does not exist, and cannot be made: " + there + " is a file, not a folder";
     if (::access(there.c_str(), W_OK | X_OK) != 0)
-        return "it does not exist, and cannot be made in " + there + ": " + std::strerror(errno);
+        return "it does not exist, and cannot be made in " + there + ": " + errorText(errno);
     return {};
 }
 
@@ -182,7 +182,7 @@ std::string whyReadOnly(const std::string& folder, const std::string& programFol
     if (!S_ISDIR(status.st_mode))
         return "it is a file, not a folder";
     if (::access(folder.c_str(), W_OK | X_OK) != 0)
-        return std::string("you cannot write to it: ") + std::strerror(errno);
+        return std::string("you cannot write to it: ") + errorText(errno);
     return {};
 }
 
@@ -333,7 +333,7 @@ void WordListEditor::deleteWords(const std::vector<std::string>& gameWords, Remo
         const std::string picture = pathOf(gameWord);
         struct stat status {};
         if (::lstat(picture.c_str(), &status) != 0)
-            throw EInOutError("Cannot delete " + gameWord + ": " + std::strerror(errno), errno);
+            throw EInOutError("Cannot delete " + gameWord + ": " + errorText(errno), errno);
         paths.push_back(picture);
         for (std::string& recording : recordingsBeside(picture))
             paths.push_back(std::move(recording));
@@ -343,10 +343,10 @@ void WordListEditor::deleteWords(const std::vector<std::string>& gameWords, Remo
     // Checked first, so that deleting stops before the first file rather
     // than halfway.
     if (::access(folder_.c_str(), W_OK | X_OK) != 0)
-        throw EInOutError("Cannot delete in " + folder_ + ": " + std::strerror(errno), errno);
+        throw EInOutError("Cannot delete in " + folder_ + ": " + errorText(errno), errno);
     for (const std::string& path : paths)
         if (::unlink(path.c_str()) != 0)
-            throw EInOutError("Cannot delete " + path + ": " + std::strerror(errno), errno);
+            throw EInOutError("Cannot delete " + path + ": " + errorText(errno), errno);
 }
 
 std::vector<std::string> WordListEditor::themeFolders() const
@@ -373,7 +373,7 @@ void WordListEditor::makeTheme(const std::string& name)
         return;
     if (errno == EEXIST)
         throw EWordExists(name + ": there is a theme or a file of that name already");
-    throw EInOutError("Cannot make the theme " + path + ": " + std::strerror(errno), errno);
+    throw EInOutError("Cannot make the theme " + path + ": " + errorText(errno), errno);
 }
 
 void WordListEditor::renameTheme(const std::string& name, const std::string& newName)
@@ -399,7 +399,7 @@ void WordListEditor::deleteTheme(const std::string& name, Removal removal)
     // of the way leaves no half a theme.
     std::string aside = joinPath(folder_, ".deleted-XXXXXX");
     if (!::mkdtemp(aside.data()))
-        throw EInOutError("Cannot delete the theme " + path + ": " + std::strerror(errno), errno);
+        throw EInOutError("Cannot delete the theme " + path + ": " + errorText(errno), errno);
     FileMoves moves;
     moves.add(path, joinPath(aside, "theme"));
     try {

@@ -46,7 +46,7 @@ std::string teacherFolder()
 
 bool holdsPictures(const std::string& folder)
 {
-    return !folder.empty() && !searchDirectory(folder, "*.jpg").empty();
+    return !folder.empty() && folderHolds(folder, "*.jpg");
 }
 
 std::vector<std::string> themesIn(const std::string& folder)

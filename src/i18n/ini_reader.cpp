@@ -4,12 +4,12 @@
 
 #include "i18n/ini_reader.h"
 
-#include "i18n/file_errors.h"
-#include "i18n/file_reader.h"
 #include "i18n/text_decoding.h"
 #include "i18n/value_parsing.h"
 #include "system/ascii_case.h"
+#include "system/file_errors.h"
 #include "system/logging.h"
+#include "system/text_file.h"
 #include "system/utf8.h"
 
 namespace brindolo {

@@ -4,9 +4,9 @@
 
 #include "i18n/language_list.h"
 
-#include "i18n/file_errors.h"
-#include "i18n/file_reader.h"
 #include "i18n/text_decoding.h"
+#include "system/file_errors.h"
+#include "system/text_file.h"
 
 namespace brindolo {
 

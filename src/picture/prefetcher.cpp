@@ -7,6 +7,7 @@
 #include "picture/bitmap.h"
 #include "picture/codec/file_copy.h"
 #include "system/logging.h"
+#include "system/utf8.h"
 
 #include <exception>
 
@@ -101,9 +102,10 @@ void DecodePrefetcher::prefetch(const Job& job, std::uint64_t generation, const 
         } catch (const std::exception& error) {
             // Left out of the cache: showing the picture raises as it always
             // does, at the moment the user asks for it.
-            qCDebug(lcPicture, "not decoded ahead: %s: %s", path.c_str(), error.what());
+            qCDebug(lcPicture, "not decoded ahead: %s: %s", terminalSafe(path).c_str(),
+                    terminalSafe(error.what()).c_str());
         } catch (...) {
-            qCDebug(lcPicture, "not decoded ahead: %s", path.c_str());
+            qCDebug(lcPicture, "not decoded ahead: %s", terminalSafe(path).c_str());
         }
     }
 }

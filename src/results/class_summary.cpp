@@ -10,12 +10,12 @@
 #include "system/directory_search.h"
 #include "system/errors.h"
 #include "system/file_descriptor.h"
+#include "system/file_errors.h"
 #include "system/file_path.h"
 #include "system/utf8.h"
 
 #include <algorithm>
 #include <cerrno>
-#include <cstring>
 #include <fcntl.h>
 #include <map>
 #include <optional>
@@ -117,7 +117,7 @@ int printClassSummary(const std::string& folder, std::FILE* out, std::FILE* err,
 {
     const FileDescriptor directory(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (directory.get() < 0 || ::faccessat(directory.get(), ".", R_OK | X_OK, AT_EACCESS) != 0)
-        throw EInOutError(terminalSafe(folder) + ": " + std::strerror(errno), errno);
+        throw EInOutError(terminalSafe(folder) + ": " + errorText(errno), errno);
     std::vector<std::string> names = searchDirectory(folder, "*.csv");
     std::sort(names.begin(), names.end());
     std::vector<Pupil> pupils;

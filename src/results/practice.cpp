@@ -8,12 +8,12 @@
 #include "results/results_file.h"
 #include "system/errors.h"
 #include "system/file_descriptor.h"
+#include "system/file_errors.h"
 #include "system/logging.h"
 #include "system/utf8.h"
 
 #include <algorithm>
 #include <cerrno>
-#include <cstring>
 #include <fcntl.h>
 #include <map>
 #include <unistd.h>
@@ -61,7 +61,7 @@ std::vector<std::string> practiceWords(const std::string& resultsFolder, const s
     try {
         const FileDescriptor folder(::open(resultsFolder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
         if (folder.get() < 0)
-            throw EInOutError(std::strerror(errno), errno);
+            throw EInOutError(errorText(errno), errno);
         return wordsToPractise(readResultsFile(folder.get(), login + ".csv", ::geteuid()));
     } catch (const EInOutError& failure) {
         // No file yet: no game to practise from.

@@ -194,7 +194,8 @@ void readGameLines(std::string_view text, const std::function<void(GameLine&&)>&
             skip(record->line, "fewer fields than the header names");
             continue;
         }
-        GameLine line{record->line, 0, 0, std::nullopt, {}, {}, {}};
+        GameLine line;
+        line.line = record->line;
         int time = 0;
         const Count counts[] = {readCount(fields[found], board_map::kWordsPerGame, line.found),
                                 readCount(fields[wrong], kMostGameCount, line.wrongDrops),

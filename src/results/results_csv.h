@@ -74,16 +74,11 @@ std::vector<std::string> splitWords(std::string_view field);
 // that eleven days of play would not reach.
 inline constexpr int kMostGameCount = 1'000'000;
 
-// One game's line of a results file, as read.
-struct GameLine {
+// One game's line of a results file, as read: the game as its tally gave
+// it, but without its date and word list, which no reader needs; its words
+// and mix-ups are empty in the lines of files written before those columns.
+struct GameLine : GameResult {
     int line = 0;
-    int found = 0;
-    int wrongDrops = 0;
-    std::optional<int> seconds;
-    std::vector<std::string> missed;
-    // Empty in the lines of files written before these columns.
-    std::vector<std::string> words;
-    std::vector<std::pair<std::string, std::string>> mixUps;
 };
 
 // Reads the game lines of a results file's text in order, handing each to

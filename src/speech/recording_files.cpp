@@ -4,6 +4,9 @@
 
 #include "speech/recording_files.h"
 
+#include "system/file_errors.h"
+#include "system/file_reader.h"
+
 #include <QFile>
 #include <QFileInfo>
 
@@ -46,10 +49,11 @@ bool looksLikeAudio(const QByteArray& head)
 
 QString recordingProblem(const QString& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return QStringLiteral("cannot be read: ") + file.errorString();
-    const QByteArray head = file.read(12);
+    const std::string nativePath = QFile::encodeName(path).toStdString();
+    const WholeFile start = readFileStart(nativePath, 12);
+    if (start.error != 0)
+        return QStringLiteral("cannot be read: ") + QString::fromLocal8Bit(whyUnreadableFile(nativePath, start.error));
+    const QByteArray head(reinterpret_cast<const char*>(start.bytes.data()), static_cast<qsizetype>(start.bytes.size()));
     if (head.isEmpty())
         return QStringLiteral("is empty");
     if (!looksLikeAudio(head))

@@ -39,19 +39,40 @@ bool wildcardMatch(std::string_view pattern, std::string_view name)
     return p == pattern.size();
 }
 
-std::vector<std::string> searchDirectory(const std::string& folder, std::string_view pattern)
+namespace {
+
+// Hands each matching name to found, until found returns false.
+template <typename Found>
+void listMatches(const std::string& folder, std::string_view pattern, Found found)
 {
-    std::vector<std::string> names;
     std::error_code error;
     std::filesystem::directory_iterator entries(folder, error);
     // A folder that cannot be listed, or stops being listable half way, ends
     // the search with what was found so far.
     for (; !error && entries != std::filesystem::directory_iterator(); entries.increment(error)) {
         std::string name = entries->path().filename().native();
-        if (wildcardMatch(pattern, name))
-            names.push_back(std::move(name));
+        if (wildcardMatch(pattern, name) && !found(std::move(name)))
+            return;
     }
+}
+
+}  // namespace
+
+std::vector<std::string> searchDirectory(const std::string& folder, std::string_view pattern)
+{
+    std::vector<std::string> names;
+    listMatches(folder, pattern, [&names](std::string name) {
+        names.push_back(std::move(name));
+        return true;
+    });
     return names;
+}
+
+bool folderHolds(const std::string& folder, std::string_view pattern)
+{
+    bool held = false;
+    listMatches(folder, pattern, [&held](const std::string&) { return !(held = true); });
+    return held;
 }
 
 }  // namespace brindolo

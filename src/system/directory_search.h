@@ -21,4 +21,8 @@ bool wildcardMatch(std::string_view pattern, std::string_view name);
 // unreadable folder gives an empty list.
 std::vector<std::string> searchDirectory(const std::string& folder, std::string_view pattern);
 
+// Whether any entry of the folder matches the pattern: the listing stops at
+// the first, where a folder of many pictures is asked only whether it has any.
+bool folderHolds(const std::string& folder, std::string_view pattern);
+
 }  // namespace brindolo

@@ -3,7 +3,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #pragma once
-// A POSIX file descriptor closed on every path out. The whole-file reader,
+// A POSIX file descriptor closed on every path out. The file reader,
 // the results' line appender and the output paths use POSIX calls rather
 // than streams so that a failure keeps the system's own error number for the
 // message the user sees.

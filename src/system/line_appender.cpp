@@ -5,11 +5,11 @@
 #include "system/line_appender.h"
 
 #include "system/errors.h"
+#include "system/file_errors.h"
 #include "system/user_names.h"
 
 #include <cerrno>
 #include <chrono>
-#include <cstring>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -21,7 +21,7 @@ namespace {
 
 [[noreturn]] void fail(const std::string& what, int error)
 {
-    throw EInOutError(what + ": " + std::strerror(error), error);
+    throw EInOutError(what + ": " + errorText(error), error);
 }
 
 int openFolder(const std::string& folder)

@@ -5,13 +5,13 @@
 #include "system/module_loader.h"
 
 #include "system/errors.h"
+#include "system/file_errors.h"
 #include "system/file_path.h"
 #include "system/program_folder.h"
 
 #include <QFile>
 #include <QLibrary>
 #include <cerrno>
-#include <cstring>
 
 namespace brindolo {
 
@@ -27,7 +27,7 @@ QFunctionPointer moduleEntryPoint(const std::string& folder, const std::string& 
     // Missing, QLibrary would go on to try the name with "lib" before it,
     // and then report that name's failure.
     if (!QFile::exists(file))
-        throw EInOutError("Cannot load module " + name + ": " + path + ": " + std::strerror(ENOENT), ENOENT);
+        throw EInOutError("Cannot load module " + name + ": " + path + ": " + errorText(ENOENT), ENOENT);
     // Every symbol resolved now: a module that does not fit the libraries
     // installed fails here, not in the middle of a call. The library is
     // never unloaded (a QLibrary leaves it loaded when it goes).

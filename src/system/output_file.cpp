@@ -5,11 +5,11 @@
 #include "system/output_file.h"
 
 #include "system/errors.h"
+#include "system/file_errors.h"
 #include "system/standard_streams.h"
 #include "system/utf8.h"
 
 #include <cerrno>
-#include <cstring>
 #include <fcntl.h>
 #include <sys/random.h>
 #include <sys/stat.h>
@@ -91,7 +91,7 @@ OutputFile::~OutputFile()
 
 void OutputFile::fail(const char* what, int error) const
 {
-    throw Exception(std::string(what) + " " + terminalSafe(path_) + ": " + std::strerror(error));
+    throw Exception(std::string(what) + " " + terminalSafe(path_) + ": " + errorText(error));
 }
 
 void OutputFile::write(const void* data, std::size_t size)

@@ -6,11 +6,11 @@
 
 #include "system/errors.h"
 #include "system/file_descriptor.h"
+#include "system/file_errors.h"
 #include "system/utf8.h"
 
 #include <cerrno>
 #include <climits>
-#include <cstring>
 #include <deque>
 #include <fcntl.h>
 #include <pwd.h>
@@ -177,7 +177,7 @@ void OutputPath::refuseIfPlanted(const std::string& shown, const struct stat& en
 
 void OutputPath::fail(int error) const
 {
-    throw Exception("Cannot write " + terminalSafe(path_) + ": " + std::strerror(error));
+    throw Exception("Cannot write " + terminalSafe(path_) + ": " + errorText(error));
 }
 
 }  // namespace brindolo

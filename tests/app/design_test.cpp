@@ -9,6 +9,7 @@
 #include "window_fixture.h"
 
 #include <QFontInfo>
+#include <QFrame>
 #include <QFontMetrics>
 #include <QStyleOptionButton>
 
@@ -50,10 +51,27 @@ TEST_F(DesignTest, EveryControlIsBuiltAsItsDesignRowSays)
             EXPECT_EQ(panel->caption(), QString::fromUtf8(row.caption));
     }
     // Last, since painting lays the window out: a panel paints the colour
-    // it holds inside its frame.
-    for (int i = 0; i < static_cast<int>(rows.size()); ++i)
-        if (auto* panel = dynamic_cast<TPanel*>(window->component(i)))
-            EXPECT_EQ(panel->grab().toImage().pixelColor(2, 2), QColor(rows[i].colour)) << rows[i].name;
+    // it holds inside the raised frame the style draws for a panel.
+    for (int i = 0; i < static_cast<int>(rows.size()); ++i) {
+        auto* panel = dynamic_cast<TPanel*>(window->component(i));
+        if (!panel)
+            continue;
+        const QImage painted = panel->grab().toImage();
+        EXPECT_EQ(painted.pixelColor(2, 2), QColor(rows[i].colour)) << rows[i].name;
+        QFrame styled;
+        styled.setFrameStyle(QFrame::Panel | QFrame::Raised);
+        styled.setPalette(panel->palette());
+        styled.setEnabled(panel->isEnabled());
+        styled.resize(panel->size());
+        const QImage edge = styled.grab().toImage();
+        int differing = 0;
+        for (int x = 0; x < painted.width(); ++x)
+            for (int y = 0; y < painted.height(); ++y)
+                if ((x == 0 || y == 0 || x == painted.width() - 1 || y == painted.height() - 1) &&
+                    painted.pixel(x, y) != edge.pixel(x, y))
+                    ++differing;
+        EXPECT_EQ(differing, 0) << rows[i].name;
+    }
 }
 
 // The window's board, as the design builds it, and the memory board the

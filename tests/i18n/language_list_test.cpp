@@ -2,10 +2,10 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "i18n/file_errors.h"
-#include "i18n/file_reader.h"
 #include "i18n/language_list.h"
 #include "i18n/small_form.h"
+#include "system/file_errors.h"
+#include "system/text_file.h"
 
 #include <gtest/gtest.h>
 

@@ -5,15 +5,17 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 
 # What only a module uses stays out of the game's start: the game neither
-# links nor loads Qt Multimedia, its sound and codec libraries or libzip;
+# links nor loads Qt Multimedia, its sound and codec libraries, libzip or Qt
+# Print Support;
 # each module links what it needs and exports only its entry points.
 source "$(dirname "$0")/common.sh"
 
 [ -x "$PROGRAM" ] || skip "$PROGRAM is not built"
 
 # The libraries of the teacher's recordings (Qt Multimedia, the sound server's
-# client, GStreamer, FFmpeg's codecs) and of the word-list editor (libzip).
-module_only='libQt6Multimedia|libpulse|libgst|libav(codec|format|util)|libzip'
+# client, GStreamer, FFmpeg's codecs), of the word-list editor (libzip) and of
+# printing (Qt Print Support).
+module_only='libQt6Multimedia|libpulse|libgst|libav(codec|format|util)|libzip|libQt6PrintSupport'
 
 needed() { readelf -d "$1" | sed -nE 's/.*\(NEEDED\).*\[(.*)\]/\1/p'; }
 
@@ -21,6 +23,8 @@ linked="$(needed "$PROGRAM" | grep -E "^($module_only)" || true)"
 [ -z "$linked" ] || fail "the game links what only a module needs: $(tr '\n' ' ' <<<"$linked")"
 needed "$BIN/bin/modules/recordings.so" 2>/dev/null | grep -q '^libQt6Multimedia' ||
     fail "modules/recordings.so is missing or does not link Qt Multimedia"
+needed "$BIN/bin/modules/printing.so" 2>/dev/null | grep -q '^libQt6PrintSupport' ||
+    fail "modules/printing.so is missing or does not link Qt Print Support"
 
 # Type information (_ZTI, _ZTS) of a class from another library's headers is
 # weak and merged with that library's by the loader; the sanitizer build

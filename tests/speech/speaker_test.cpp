@@ -3,9 +3,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "speech/module_recording_player.h"
+#include "speech/recording_files.h"
 #include "speech/text_to_speech_speaker.h"
 
 #include <QDeadlineTimer>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLoggingCategory>
@@ -21,6 +23,7 @@
 #include <optional>
 #include <string>
 #include <sys/socket.h>
+#include <sys/stat.h>
 #include <sys/un.h>
 #include <thread>
 #include <tuple>
@@ -261,6 +264,35 @@ TEST(ModuleRecordingPlayer, PlaysRecordedWordsToTheirEndAndReportsTheUnplayable)
     EXPECT_TRUE(!logged.filter("cane.ogg").isEmpty() && logged.filter("gatto").isEmpty())
         << logged.join('\n').toStdString();
     EXPECT_EQ(logged.filter("Cannot load module recordings").size(), 1) << logged.join('\n').toStdString();
+}
+
+// A recording is judged by its first bytes; one that cannot be read says
+// why, and a named pipe is refused at once instead of waited on.
+TEST(RecordingFiles, ProblemsAreToldFromTheFirstBytesWithoutWaiting)
+{
+    QTemporaryDir folder;
+    const auto write = [&](const char* name, const QByteArray& bytes) {
+        QFile file(folder.filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    };
+    write("ogg.ogg", "OggS" + QByteArray(100, '\0'));
+    write("wave.wav", QByteArray("RIFF\x24\0\0\0WAVEfmt ", 16));
+    write("empty.ogg", "");
+    write("text.mp3", "not a sound at all");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(folder.filePath("pipe.ogg")).constData(), 0600), 0);
+    ASSERT_TRUE(QDir(folder.path()).mkdir("folder.ogg"));
+    const std::pair<const char*, QString> rows[] = {
+        {"ogg.ogg", ""},
+        {"wave.wav", ""},
+        {"empty.ogg", "is empty"},
+        {"text.mp3", "is not Ogg, WAV, FLAC or MP3 audio"},
+        {"pipe.ogg", "cannot be read: not a regular file"},
+        {"folder.ogg", "cannot be read: Is a directory"},
+        {"missing.ogg", "cannot be read: No such file or directory"},
+    };
+    for (const auto& [name, problem] : rows)
+        EXPECT_EQ(recordingProblem(folder.filePath(name)).toStdString(), problem.toStdString()) << name;
 }
 
 }  // namespace

@@ -88,6 +88,8 @@ TEST(DirectorySearch, UnreadableFoldersGiveNothing)
     EXPECT_TRUE(searchDirectory("/no/such/folder", "*").empty());
     EXPECT_TRUE(searchDirectory("", "*").empty());
     EXPECT_TRUE(searchDirectory("/proc/self/exe", "*").empty());
+    EXPECT_FALSE(folderHolds("/no/such/folder", "*"));
+    EXPECT_FALSE(folderHolds("/proc/self/exe", "*"));
 }
 
 TEST(LanguageNames, AsTheLanguageListWritesThemOrByNameOrCode)

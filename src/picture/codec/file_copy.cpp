@@ -4,8 +4,8 @@
 
 #include "picture/codec/file_copy.h"
 
-#include "system/errors.h"
-#include "system/whole_file.h"
+#include "system/file_errors.h"
+#include "system/file_reader.h"
 
 #include <unistd.h>
 
@@ -15,12 +15,8 @@ namespace {
 
 std::vector<std::uint8_t> bytesOrRaise(WholeFile&& contents, const std::string& shownName)
 {
-    if (contents.error == kFileTooLarge)
-        throw EFOpenError("Cannot open file " + shownName + ": larger than 256 MiB");
-    if (contents.readFailed)
-        throw EInOutError("I/O error " + std::to_string(contents.error), contents.error);
     if (contents.error != 0)
-        throw EFOpenError("Cannot open file " + shownName);
+        raiseUnreadablePicture(contents, shownName, kMaxFileBytes);
     return std::move(contents.bytes);
 }
 

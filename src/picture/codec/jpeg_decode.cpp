@@ -11,7 +11,9 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstring>
+#include <dlfcn.h>
 #include <new>
+#include <optional>
 #include <string>
 #include <utility>
 
@@ -119,6 +121,45 @@ bool calcOutput(JpegDecompressor& d, DecodeScale scale)
     return true;
 }
 
+// libexif, opened with the first EXIF block read rather than linked: linked,
+// its two thousand relocations and the pages they write were paid by every
+// start of the game, before its window showed, for pictures read after it.
+struct ExifLibrary {
+    decltype(&exif_data_new) dataNew;
+    decltype(&exif_data_unset_option) unsetOption;
+    decltype(&exif_data_load_data) loadData;
+    decltype(&exif_content_get_entry) entry;
+    decltype(&exif_data_get_byte_order) byteOrder;
+    decltype(&exif_get_short) getShort;
+    decltype(&exif_data_unref) unref;
+};
+
+template <typename Function>
+bool resolve(void* library, const char* name, Function& function)
+{
+    function = reinterpret_cast<Function>(dlsym(library, name));
+    return function != nullptr;
+}
+
+// Nothing when the library is missing, and then every picture reads as
+// stored; the package depends on it. The library stays loaded to the end.
+const ExifLibrary* exifLibrary()
+{
+    static const std::optional<ExifLibrary> library = []() -> std::optional<ExifLibrary> {
+        void* handle = dlopen("libexif.so.12", RTLD_LAZY | RTLD_LOCAL);
+        ExifLibrary l{};
+        if (handle && resolve(handle, "exif_data_new", l.dataNew)
+            && resolve(handle, "exif_data_unset_option", l.unsetOption)
+            && resolve(handle, "exif_data_load_data", l.loadData)
+            && resolve(handle, "exif_content_get_entry", l.entry)
+            && resolve(handle, "exif_data_get_byte_order", l.byteOrder)
+            && resolve(handle, "exif_get_short", l.getShort) && resolve(handle, "exif_data_unref", l.unref))
+            return l;
+        return std::nullopt;
+    }();
+    return library ? &*library : nullptr;
+}
+
 // The Orientation tag of the first EXIF block, read by libexif. Anything
 // but a single value from 1 to 8 reads as stored. libexif never longjmps,
 // so this runs outside the setjmp phases.
@@ -129,18 +170,19 @@ Orientation exifOrientation(const jpeg_decompress_struct& cinfo)
         if (marker->marker != kExifMarker || marker->data_length < sizeof kExifHeader
             || std::memcmp(marker->data, kExifHeader, sizeof kExifHeader) != 0)
             continue;
-        ExifData* exif = exif_data_new();
+        const ExifLibrary* library = exifLibrary();
+        ExifData* exif = library ? library->dataNew() : nullptr;
         if (!exif)
             return Orientation::TopLeft;
         // Following the standard would make libexif add the tags it finds
         // missing, with their defaults, which is not what the file says.
-        exif_data_unset_option(exif, EXIF_DATA_OPTION_FOLLOW_SPECIFICATION);
-        exif_data_load_data(exif, marker->data, marker->data_length);
-        const ExifEntry* entry = exif_content_get_entry(exif->ifd[EXIF_IFD_0], EXIF_TAG_ORIENTATION);
+        library->unsetOption(exif, EXIF_DATA_OPTION_FOLLOW_SPECIFICATION);
+        library->loadData(exif, marker->data, marker->data_length);
+        const ExifEntry* entry = library->entry(exif->ifd[EXIF_IFD_0], EXIF_TAG_ORIENTATION);
         int value = 0;
         if (entry && entry->format == EXIF_FORMAT_SHORT && entry->components == 1 && entry->size >= 2)
-            value = exif_get_short(entry->data, exif_data_get_byte_order(exif));
-        exif_data_unref(exif);
+            value = library->getShort(entry->data, library->byteOrder(exif));
+        library->unref(exif);
         return value >= 1 && value <= 8 ? static_cast<Orientation>(value) : Orientation::TopLeft;
     }
     return Orientation::TopLeft;

@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "i18n/file_reader.h"
+#include "system/text_file.h"
 
 namespace brindolo {
 

@@ -4,9 +4,10 @@
 
 #pragma once
 // The text files read whole (settings, language files, the language list),
-// as Qt bytes for their parsers.
+// as Qt bytes for their parsers; apart from file_reader.h, which the picture
+// decoder includes without Qt.
 
-#include "system/whole_file.h"
+#include "system/file_reader.h"
 
 #include <QByteArray>
 #include <string>
