@@ -34,7 +34,7 @@ struct WordFinding {
     bool error = false;  // the game cannot show it, or its word is wrong; otherwise a warning
     std::string text;    // in English, as the folder check prints it
     FindingKind kind = FindingKind::Other;
-    std::vector<std::string> values;  // what text names, in the order FindingKind lists
+    std::vector<std::string> values = {};  // what text names, in the order FindingKind lists
 };
 
 // The findings on a game word's file name (theme/gatto.jpg): no word, a word
