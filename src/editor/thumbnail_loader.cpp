@@ -22,7 +22,8 @@ Thumbnail makeThumbnail(const std::string& path, QSize size)
         const std::vector<std::uint8_t> bytes =
             readWholeFileOrRaise(path, QFile::decodeName(QByteArray::fromStdString(path)).toStdString());
         if (bytes.empty()) {
-            thumbnail.findings.push_back({true, "the file is empty, so it shows no picture", FindingKind::EmptyFile, {}});
+            thumbnail.findings.push_back(
+                {true, "the file is empty, so it shows no picture", FindingKind::EmptyFile, {}});
             return thumbnail;
         }
         DecodeSettings settings;

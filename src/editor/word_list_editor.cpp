@@ -319,7 +319,8 @@ void WordListEditor::moveWords(const std::vector<std::string>& gameWords, const 
     }
     if (moves.empty())
         return;
-    const std::string taken = (theme.empty() ? std::string("the list") : "the theme " + theme) + " has these words already";
+    const std::string taken =
+        (theme.empty() ? std::string("the list") : "the theme " + theme) + " has these words already";
     if (!inTheWay.empty())
         refuseInTheWay(taken, inTheWay);
     makeFolders(themePath(theme));

@@ -313,8 +313,8 @@ TEST_F(EditorTest, WordsTheGameShowsAlikeAreOneWordWithAllItsRecordings)
         QStringList after;  // empty: as before
     };
     const Row rows[] = {
-        {"added beside another case", {"Gatto.jpg"}, [&](WordListEditor& e) { e.addPicture(picture, "gatto", "", false); },
-         true, {}},
+        {"added beside another case", {"Gatto.jpg"},
+         [&](WordListEditor& e) { e.addPicture(picture, "gatto", "", false); }, true, {}},
         {"replaced in its place", {"Gatto.jpg", "Gatto.ogg"},
          [&](WordListEditor& e) {
              EXPECT_EQ(e.addPicture(picture, "GATTO", "", true), "Gatto.jpg");
@@ -352,7 +352,8 @@ TEST_F(EditorTest, WordsTheGameShowsAlikeAreOneWordWithAllItsRecordings)
             if (!name.endsWith('/'))
                 files << name;
         files.sort();
-        QStringList expected = row.after.isEmpty() ? row.before : row.after == QStringList{"-"} ? QStringList() : row.after;
+        QStringList expected =
+            row.after.isEmpty() ? row.before : row.after == QStringList{"-"} ? QStringList() : row.after;
         expected.sort();
         EXPECT_EQ(files, expected);
     }

@@ -225,8 +225,9 @@ TEST_F(EditorWindowTest, AShippedPackIsReadOnlyUntilCopiedIntoTheTeachersList)
 TEST_F(EditorWindowTest, AListNotThereYetIsSaidToBeMadeOnTheFirstSave)
 {
     const QString missing = home.filePath("nowhere/list/");
-    EditorWindow window({QFile::encodeName(missing).toStdString(), QFile::encodeName(list).toStdString(), "/nonexistent/"},
-                        EditorTexts::read({}));
+    EditorWindow window(
+        {QFile::encodeName(missing).toStdString(), QFile::encodeName(list).toStdString(), "/nonexistent/"},
+        EditorTexts::read({}));
     const auto* note = window.findChild<QLabel*>("NotMadeYet");
     ASSERT_NE(note, nullptr);
     EXPECT_TRUE(window.readOnlyReason().isEmpty());
@@ -237,9 +238,8 @@ TEST_F(EditorWindowTest, AListNotThereYetIsSaidToBeMadeOnTheFirstSave)
     EXPECT_FALSE(note->isVisibleTo(&window));
 
     // The teacher's own list is made on the first save without a word.
-    EditorWindow own({QFile::encodeName(missing + "mine/").toStdString(), QFile::encodeName(missing + "mine/").toStdString(),
-                      "/nonexistent/"},
-                     EditorTexts::read({}));
+    const std::string mine = QFile::encodeName(missing + "mine/").toStdString();
+    EditorWindow own({mine, mine, "/nonexistent/"}, EditorTexts::read({}));
     EXPECT_FALSE(own.findChild<QLabel*>("NotMadeYet")->isVisibleTo(&own));
 }
 
