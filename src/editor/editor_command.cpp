@@ -10,46 +10,15 @@
 #include "editor/word_names.h"
 #include "system/utf8.h"
 
-#include <atomic>
 #include <new>
-#include <thread>
-#include <variant>
 
 namespace brindolo {
 
 namespace {
 
-// A picture made ready, or why it cannot be.
-using Prepared = std::variant<PreparedPicture, std::string>;
-
-// Reading and reducing photos is most of the work: every core takes its
-// share, and the pictures are then saved one by one in their order.
-std::vector<Prepared> prepareAll(const std::vector<std::string>& pictures)
-{
-    std::vector<Prepared> prepared(pictures.size());
-    std::atomic<std::size_t> next{0};
-    const auto work = [&] {
-        for (std::size_t i = next++; i < pictures.size(); i = next++) {
-            try {
-                prepared[i] = preparePicture(pictures[i]);
-            } catch (const Exception& failure) {
-                prepared[i] = std::string(failure.what());
-            } catch (const std::bad_alloc&) {
-                prepared[i] = pictures[i] + ": out of memory";
-            }
-        }
-    };
-    const std::size_t threads = std::min<std::size_t>(pictures.size(), std::thread::hardware_concurrency());
-    std::vector<std::jthread> workers(threads > 1 ? threads - 1 : 0);
-    for (std::jthread& worker : workers)
-        worker = std::jthread(work);
-    work();
-    return prepared;
-}
-
 int addPictures(const EditorRequest& request, WordListEditor& list, std::FILE* out)
 {
-    const std::vector<Prepared> prepared = prepareAll(request.pictures);
+    const std::vector<PictureOrProblem> prepared = preparePictures(request.pictures);
     int refused = 0;
     for (std::size_t i = 0; i < prepared.size(); ++i) {
         const std::string shown = terminalSafe(request.pictures[i]);

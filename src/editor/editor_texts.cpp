@@ -61,6 +61,27 @@ constexpr std::pair<const char*, const char*> kItalian[] = {
     {"Recordings", "Registrazioni"},
     {"ImportReplacing", "Importare comunque, sostituendo le parole che ci sono già?"},
     {"Shared", "Liste di parole"},
+    {"NotMadeYet", "La cartella %1 non c'è ancora: sarà creata quando aggiungerai la prima parola."},
+    {"FindingNoJpgEnding",
+     "il nome deve finire con «.jpg» in lettere minuscole, altrimenti la parola è tutto il nome «%1»"},
+    {"FindingNoWord", "non c'è nessuna parola prima di «.jpg»"},
+    {"FindingNotUtf8", "il nome non è UTF-8 valido, quindi alcune lettere non si possono mostrare"},
+    {"FindingTooLong", "la parola ha %1 lettere, più delle %2 che una tessera mostra"},
+    {"FindingTooLarge", "l'immagine è di %1 x %2 pixel, più di %3 per lato: è lenta da mostrare e da controllare, "
+                        "e una copia più piccola si vede uguale"},
+    {"FindingSameWord", "dà la stessa parola di «%1»"},
+    {"FindingEmptyFile", "il file è vuoto, quindi non mostra nessuna immagine"},
+    {"FindingUnreadable", "l'immagine non si può leggere: %1"},
+    {"FindingRecording", "la registrazione non si può ascoltare (%1), quindi la voce sintetica dice la parola"},
+};
+
+// The key of each kind of finding.
+constexpr std::pair<FindingKind, const char*> kFindingKeys[] = {
+    {FindingKind::NoJpgEnding, "FindingNoJpgEnding"}, {FindingKind::NoWord, "FindingNoWord"},
+    {FindingKind::NotUtf8, "FindingNotUtf8"},         {FindingKind::TooLong, "FindingTooLong"},
+    {FindingKind::TooLarge, "FindingTooLarge"},       {FindingKind::SameWord, "FindingSameWord"},
+    {FindingKind::EmptyFile, "FindingEmptyFile"},     {FindingKind::Unreadable, "FindingUnreadable"},
+    {FindingKind::Recording, "FindingRecording"},
 };
 
 }  // namespace
@@ -74,6 +95,28 @@ EditorTexts EditorTexts::read(const QString& languageFile)
         texts.texts_.insert(QLatin1String(key), value.isEmpty() ? QString::fromUtf8(italian) : value);
     }
     return texts;
+}
+
+QString EditorTexts::finding(const WordFinding& finding) const
+{
+    for (const auto& [kind, key] : kFindingKeys) {
+        if (kind != finding.kind)
+            continue;
+        // In one pass: a name may well hold "%2".
+        const QString text = (*this)(key);
+        const auto value = [&](std::size_t i) { return QString::fromUtf8(finding.values.at(i)); };
+        switch (finding.values.size()) {
+        case 0:
+            return text;
+        case 1:
+            return text.arg(value(0));
+        case 2:
+            return text.arg(value(0), value(1));
+        default:
+            return text.arg(value(0), value(1), value(2));
+        }
+    }
+    return QString::fromUtf8(finding.text);
 }
 
 QString EditorTexts::operator()(const char* key) const

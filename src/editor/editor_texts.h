@@ -13,6 +13,8 @@
 // A key the file lacks, or a file that cannot be read, gives the Italian
 // text, as the game's window shows its design's captions.
 
+#include "game/word_findings.h"
+
 #include <QHash>
 #include <QString>
 
@@ -26,6 +28,9 @@ public:
     // The text of a key of the section; every key the editor uses has an
     // Italian default.
     QString operator()(const char* key) const;
+    // What the folder check finds, said in this language; the check's own
+    // English for a finding of no known kind.
+    QString finding(const WordFinding& finding) const;
 
 private:
     QHash<QString, QString> texts_;

@@ -24,6 +24,7 @@
 #include <QDirIterator>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QImageReader>
 #include <QInputDialog>
@@ -33,6 +34,7 @@
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QSplitter>
 #include <QStatusBar>
@@ -101,7 +103,12 @@ EditorWindow::EditorWindow(const EditorWindowPlaces& places, const EditorTexts& 
     places_.programFolder = asFolder(places_.programFolder);
     loader_ = new ThumbnailLoader(kThumbnailSize, this);
     words_ = new WordGridModel(*loader_, this);
-    words_->setMarkTexts(texts_("HasRecording"), texts_("Error"), texts_("Warning"));
+    // Three screens' worth at least, so that a very large screen shows every
+    // thumbnail it draws without dropping another.
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        words_->setThumbnailBudget(std::max(kDefaultThumbnailBudget, qsizetype{3} * 4 * screen->size().width() *
+                                                                         screen->size().height()));
+    words_->setTexts(texts_);
     build();
     refreshSoon_.setSingleShot(true);
     // A file manager copying fifty photos changes the folder fifty times.
@@ -144,6 +151,10 @@ void EditorWindow::build()
     readOnlyRow->addWidget(readOnlyText_, 1);
     addButton(readOnlyBar_, "CopyToMine", {}, &EditorWindow::copyIntoTeacherFolder);
     layout->addWidget(readOnlyBar_);
+    notMadeYet_ = new QLabel(central);
+    notMadeYet_->setObjectName(QStringLiteral("NotMadeYet"));
+    notMadeYet_->setWordWrap(true);
+    layout->addWidget(notMadeYet_);
 
     auto* splitter = new QSplitter(central);
     auto* themePane = new QWidget(splitter);
@@ -250,7 +261,13 @@ void EditorWindow::refresh()
     if (!watcher_.directories().isEmpty())
         watcher_.removePaths(watcher_.directories());
     const QString folder = fromBytes(places_.folder);
-    if (QFileInfo::exists(folder)) {
+    // A list named on the command line that is not there yet, rather than
+    // an empty list with no word of why: it is made on the first save, as
+    // the teacher's own is.
+    const bool there = QFileInfo::exists(folder);
+    notMadeYet_->setText(texts_("NotMadeYet").arg(QDir::toNativeSeparators(folder)));
+    notMadeYet_->setVisible(!there && readOnlyReason_.isEmpty() && places_.folder != places_.teacherFolder);
+    if (there) {
         QStringList watched{folder};
         for (const std::string& name : themeFolders())
             watched << fromBytes(places_.folder + name);

@@ -107,6 +107,7 @@ private:
     QListView* grid_ = nullptr;
     QWidget* readOnlyBar_ = nullptr;
     QLabel* readOnlyText_ = nullptr;
+    QLabel* notMadeYet_ = nullptr;  // the list's folder is not there yet
     std::vector<QWidget*> changers_;  // the controls that change the list
     QFileSystemWatcher watcher_;
     QTimer refreshSoon_;

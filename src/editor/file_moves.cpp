@@ -15,18 +15,14 @@
 
 namespace brindolo {
 
-namespace {
-
-// A name that differs only in case on a file system that ignores case (a
-// FAT memory stick) is the same file, which may be renamed.
+// A name that differs only in case on a file system that ignores case is
+// the same file, which may be renamed.
 bool sameFile(const std::string& a, const std::string& b)
 {
     struct stat first {}, second {};
     return ::lstat(a.c_str(), &first) == 0 && ::lstat(b.c_str(), &second) == 0 && first.st_dev == second.st_dev
         && first.st_ino == second.st_ino;
 }
-
-}  // namespace
 
 void makeFolders(const std::string& path)
 {

@@ -31,6 +31,10 @@ private:
 // EInOutError.
 void makeFolders(const std::string& path);
 
+// Whether a and b name one file: on a file system that ignores case (a FAT
+// memory stick), names that differ only in case do.
+bool sameFile(const std::string& a, const std::string& b);
+
 // rename(2) that never replaces what is at to: EEXIST instead. -1 with errno
 // on failure, as rename.
 int renameWithoutReplacing(const std::string& from, const std::string& to);

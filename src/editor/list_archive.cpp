@@ -11,6 +11,7 @@
 #include "game/game.h"
 #include "game/word_rules.h"
 #include "picture/codec/jpeg_decode.h"
+#include "picture/picture_saver.h"
 #include "speech/recording_files.h"
 #include "system/directory_search.h"
 #include "system/file_errors.h"
@@ -19,8 +20,10 @@
 
 #include <QDir>
 #include <QFile>
+#include <QImageReader>
 #include <cerrno>
 #include <fcntl.h>
+#include <map>
 #include <memory>
 #include <set>
 #include <sys/stat.h>
@@ -80,6 +83,14 @@ bool isRecordingName(std::string_view name)
     return recordingExtensions().contains(QString::fromStdString(extensionOf(name)));
 }
 
+std::set<std::string> recordingExtensionSet()
+{
+    std::set<std::string> extensions;
+    for (const QString& extension : recordingExtensions())
+        extensions.insert(extension.toStdString());
+    return extensions;
+}
+
 void addFile(zip_t* archive, const std::string& path, const std::string& name)
 {
     zip_source_t* source = zip_source_file(archive, path.c_str(), 0, -1);
@@ -137,15 +148,49 @@ int exportList(const std::string& folder, const std::string& theme, const std::s
 
 namespace {
 
+// What an entry is, and so how it is checked and placed.
+enum class Kind {
+    Folder,     // a theme
+    Jpeg,       // a picture of a shared list, kept as it is once the game's reader reads it
+    Converted,  // any other picture: saved through the picture saver, as one added
+    Recording,
+};
+
 // One archive entry that passed the checks, and where it goes.
 struct Entry {
     zip_uint64_t index = 0;
     std::string name;     // as in the archive
     std::string target;   // its game name in the list: "theme/word.jpg", or "theme" for a folder
-    bool folder = false;
-    bool picture = false;
+    Kind kind = Kind::Folder;
     std::uint64_t size = 0;
 };
+
+// The extensions of the picture formats Qt reads here, in small letters.
+const std::set<std::string>& pictureExtensions()
+{
+    static const std::set<std::string> extensions = [] {
+        std::set<std::string> found{"jpg", "jpeg"};
+        for (const QByteArray& format : QImageReader::supportedImageFormats())
+            found.insert(extensionOf("." + format.toLower().toStdString()));
+        return found;
+    }();
+    return extensions;
+}
+
+std::string listed(const std::set<std::string>& extensions)
+{
+    std::string text;
+    for (const std::string& extension : extensions)
+        text += (text.empty() ? "." : ", .") + extension;
+    return text;
+}
+
+// What makes two entries, or an entry and a file of the list, one word to
+// the game: the theme, and the name whichever case it is shown in.
+std::string sameWordKey(const std::string& theme, const std::string& file)
+{
+    return theme + "/" + caseInsensitiveForm(file);
+}
 
 // The entries refused, each by name, into one message.
 class Refusals {
@@ -221,8 +266,11 @@ std::string typeProblem(zip_t* zip, zip_uint64_t index, bool folder)
 }
 
 // The entries to unpack, all of them checked; Refusals for the others.
-std::vector<Entry> checkedEntries(zip_t* zip, const std::string& folder, bool replace, const ArchiveBounds& bounds,
-                                  Refusals& refused)
+// keepJpeg: whether .jpg entries are a shared list's, kept as they are,
+// or a camera's, made ready as an added picture is. displaced receives the
+// list's recordings that those in the archive replace.
+std::vector<Entry> checkedEntries(zip_t* zip, const std::string& folder, bool replace, bool keepJpeg,
+                                  const ArchiveBounds& bounds, std::set<std::string>& displaced, Refusals& refused)
 {
     const zip_int64_t count = zip_get_num_entries(zip, 0);
     if (count > bounds.entries) {
@@ -232,6 +280,7 @@ std::vector<Entry> checkedEntries(zip_t* zip, const std::string& folder, bool re
     }
     std::vector<Entry> entries;
     std::set<std::string> targets;
+    std::map<std::string, ShownWords> shownWords;  // by theme, each read once
     std::uint64_t total = 0;
     for (zip_int64_t i = 0; i < count; ++i) {
         const auto index = static_cast<zip_uint64_t>(i);
@@ -242,34 +291,42 @@ std::vector<Entry> checkedEntries(zip_t* zip, const std::string& folder, bool re
         Entry entry;
         entry.index = index;
         entry.name = name;
-        entry.folder = name.ends_with('/');
+        const bool folderEntry = name.ends_with('/');
         std::vector<std::string> parts;
         const auto refuse = [&](const std::string& why) { refused.add(name.empty() ? "#" + std::to_string(i) : name, why); };
-        if (const std::string problem = nameProblem(name, entry.folder, parts); !problem.empty()) {
+        if (const std::string problem = nameProblem(name, folderEntry, parts); !problem.empty()) {
             refuse(problem);
             continue;
         }
-        if (const std::string problem = typeProblem(zip, index, entry.folder); !problem.empty()) {
+        if (const std::string problem = typeProblem(zip, index, folderEntry); !problem.empty()) {
             refuse(problem);
             continue;
         }
-        const std::string theme = entry.folder || parts.size() == 1 ? std::string() : parts.front();
-        if (entry.folder) {
-            entry.target = parts.front();
-        } else {
+        const std::string theme = folderEntry || parts.size() == 1 ? std::string() : parts.front();
+        const std::string prefix = theme.empty() ? "" : theme + "/";
+        std::string word;
+        if (!folderEntry) {
             const std::string& file = parts.back();
-            entry.picture = wildcardMatch("*.jpg", file);
-            if (!entry.picture && !isRecordingName(file)) {
-                refuse("neither a picture (.jpg) nor a recording (." +
-                       recordingExtensions().join(QStringLiteral(", .")).toStdString() + ")");
+            const std::string extension = extensionOf(file);
+            if (extension == "jpg" && keepJpeg)
+                entry.kind = Kind::Jpeg;
+            else if (pictureExtensions().contains(extension))
+                entry.kind = Kind::Converted;
+            else if (isRecordingName(file))
+                entry.kind = Kind::Recording;
+            else {
+                refuse("neither a picture read here (" + listed(pictureExtensions()) + ") nor a recording (" +
+                       listed(recordingExtensionSet()) + ")");
                 continue;
             }
-            const std::string word = proposedWord(file);
+            word = proposedWord(file);
             if (word.empty()) {
                 refuse("its name gives no word");
                 continue;
             }
-            entry.target = (theme.empty() ? "" : theme + "/") + word + "." + extensionOf(file);
+            entry.target = prefix + (entry.kind == Kind::Recording ? word + "." + extension : pictureFileName(word));
+        } else {
+            entry.target = parts.front();
         }
         zip_stat_t status;
         zip_stat_init(&status);
@@ -297,22 +354,48 @@ std::vector<Entry> checkedEntries(zip_t* zip, const std::string& folder, bool re
             continue;
         }
         total += entry.size;
-        if (!targets.insert(entry.target).second) {
+        if (!targets.insert(entry.kind == Kind::Folder ? entry.target
+                                                        : sameWordKey(theme, std::string(fileNameOf(entry.target))))
+                 .second) {
             refuse("the archive has it twice (as " + entry.target + ")");
             continue;
         }
-        const std::string path = joinPath(folder, entry.target);
         struct stat there {};
-        const bool exists = ::lstat(path.c_str(), &there) == 0;
-        if (entry.folder && exists && !S_ISDIR(there.st_mode))
-            refuse(entry.target + " is a file in the list, not a theme");
-        else if (!entry.folder && exists && (!replace || !S_ISREG(there.st_mode)))
-            refuse(entry.target + " is in the list already");
-        else if (!entry.folder && !theme.empty() && ::lstat(joinPath(folder, theme).c_str(), &there) == 0 &&
-                 !S_ISDIR(there.st_mode))
+        const std::string themeFolder = joinPath(folder, theme);
+        if (entry.kind == Kind::Folder) {
+            if (::lstat(joinPath(folder, entry.target).c_str(), &there) == 0 && !S_ISDIR(there.st_mode))
+                refuse(entry.target + " is a file in the list, not a theme");
+            else
+                entries.push_back(std::move(entry));
+            continue;
+        }
+        if (!theme.empty() && ::lstat(themeFolder.c_str(), &there) == 0 && !S_ISDIR(there.st_mode)) {
             refuse(theme + " is a file in the list, not a theme");
-        else
-            entries.push_back(std::move(entry));
+            continue;
+        }
+        // The picture the game would show as this word, which a picture
+        // replaces in its place and a recording speaks for.
+        const std::string shownAs =
+            shownWords.try_emplace(theme, themeFolder).first->second.find(pictureFileName(word));
+        if (entry.kind == Kind::Recording) {
+            const std::string picture = shownAs.empty() ? pictureFileName(word) : shownAs;
+            entry.target = prefix + wordStem(picture) + "." + extensionOf(entry.target);
+            const std::vector<std::string> older = recordingsBeside(joinPath(themeFolder, picture));
+            if (!older.empty() && !replace) {
+                refuse(prefix + std::string(fileNameOf(older.front())) + " is in the list already");
+                continue;
+            }
+            displaced.insert(older.begin(), older.end());
+        } else {
+            if (!shownAs.empty())
+                entry.target = prefix + shownAs;
+            const bool exists = ::lstat(joinPath(folder, entry.target).c_str(), &there) == 0;
+            if (exists && (!replace || !S_ISREG(there.st_mode))) {
+                refuse(entry.target + " is in the list already");
+                continue;
+            }
+        }
+        entries.push_back(std::move(entry));
     }
     if (total > bounds.totalBytes)
         refused.add("the archive", "unpacks to " + std::to_string(total) + " bytes, more than the " +
@@ -350,7 +433,7 @@ std::string unpacked(zip_t* zip, const Entry& entry, Refusals& refused)
 
 std::string contentProblem(const Entry& entry, const std::string& bytes, const std::string& path)
 {
-    if (entry.picture) {
+    if (entry.kind == Kind::Jpeg) {
         const JpegReader reader(std::span(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()), {});
         return reader.size().width > 0 ? std::string() : "not a JPEG picture the game can read";
     }
@@ -397,8 +480,8 @@ private:
     std::string path_;
 };
 
-// The unpacked files renamed into the list, all or none: a file replaced is
-// kept aside until every rename is done.
+// The unpacked files renamed into the list, all or none: a file replaced or
+// displaced is kept aside until every rename is done.
 class PlaceInList {
 public:
     PlaceInList(std::string list, std::string aside) : list_(std::move(list)), aside_(std::move(aside)) {}
@@ -434,6 +517,16 @@ public:
         placed_.push_back({path, kept});
     }
 
+    // A file of the list out of the way, kept aside until every rename is
+    // done.
+    void displace(const std::string& path)
+    {
+        const std::string kept = joinPath(aside_, ".kept" + std::to_string(placed_.size()));
+        if (std::rename(path.c_str(), kept.c_str()) != 0)
+            fail("Cannot move " + path + " aside");
+        placed_.push_back({path, kept});
+    }
+
     void commit() { done_ = true; }
 
 private:
@@ -462,6 +555,39 @@ private:
     bool done_ = false;
 };
 
+// The pictures that are not a shared list's JPEGs, made ready as added
+// pictures are, each beside its unpacked file, which it then stands for.
+void convertPictures(std::vector<std::pair<std::string, const Entry*>>& files, Refusals& refused)
+{
+    std::vector<std::size_t> pictures;
+    for (std::size_t i = 0; i < files.size(); ++i)
+        if (files[i].second->kind == Kind::Converted)
+            pictures.push_back(i);
+    // A few at a time, so that a thousand photos are not all held at once;
+    // the first batch with a picture that cannot be read ends the import.
+    constexpr std::size_t kBatch = 16;
+    for (std::size_t first = 0; first < pictures.size() && !refused.any(); first += kBatch) {
+        std::vector<std::string> sources;
+        for (std::size_t i = first; i < pictures.size() && i < first + kBatch; ++i)
+            sources.push_back(files[pictures[i]].first);
+        const std::vector<PictureOrProblem> prepared = preparePictures(sources);
+        for (std::size_t i = 0; i < prepared.size(); ++i) {
+            auto& [path, entry] = files[pictures[first + i]];
+            if (const auto* why = std::get_if<std::string>(&prepared[i])) {
+                // Named by the entry, not by where it was unpacked.
+                std::string_view reason = *why;
+                if (reason.starts_with(path + ": "))
+                    reason.remove_prefix(path.size() + 2);
+                refused.add(entry->name, std::string(reason));
+                continue;
+            }
+            const std::string saved = path + ".jpg";
+            writePicture(std::get<PreparedPicture>(prepared[i]), saved);
+            path = saved;
+        }
+    }
+}
+
 }  // namespace
 
 std::vector<std::string> importArchive(const std::string& archive, const WordListEditor& list, bool replace,
@@ -469,7 +595,12 @@ std::vector<std::string> importArchive(const std::string& archive, const WordLis
 {
     Zip zip = openZip(archive, ZIP_RDONLY | ZIP_CHECKCONS);
     Refusals refused;
-    const std::vector<Entry> entries = checkedEntries(zip.get(), list.folder(), replace, bounds, refused);
+    // A shared list's pictures were made ready when they were added; a plain
+    // .zip's are a camera's, or anyone's.
+    const bool sharedList = extensionOf(fileNameOf(archive)) == "brindolo";
+    std::set<std::string> displaced;
+    const std::vector<Entry> entries =
+        checkedEntries(zip.get(), list.folder(), replace, sharedList, bounds, displaced, refused);
     if (refused.any())
         refused.raise(archive);
     if (entries.empty())
@@ -480,25 +611,30 @@ std::vector<std::string> importArchive(const std::string& archive, const WordLis
     AsideFolder aside(list.folder());
     std::vector<std::pair<std::string, const Entry*>> files;
     for (const Entry& entry : entries) {
-        if (entry.folder)
+        if (entry.kind == Kind::Folder)
             continue;
         const std::string bytes = unpacked(zip.get(), entry, refused);
         if (refused.any())
             continue;
-        const std::string path = joinPath(aside.path(), std::to_string(files.size()) + "." + extensionOf(entry.target));
+        const std::string path = joinPath(aside.path(), std::to_string(files.size()) + "." + extensionOf(entry.name));
         writeAside(path, bytes);
-        if (const std::string problem = contentProblem(entry, bytes, path); !problem.empty())
-            refused.add(entry.name, problem);
+        if (entry.kind != Kind::Converted)
+            if (const std::string problem = contentProblem(entry, bytes, path); !problem.empty())
+                refused.add(entry.name, problem);
         files.emplace_back(path, &entry);
     }
+    if (!refused.any())
+        convertPictures(files, refused);
     if (refused.any())
         refused.raise(archive);
 
     PlaceInList place(list.folder(), aside.path());
     std::vector<std::string> added;
     for (const Entry& entry : entries)
-        if (entry.folder || entry.target.find('/') != std::string::npos)
+        if (entry.kind == Kind::Folder || entry.target.find('/') != std::string::npos)
             place.folder(entry.target.substr(0, entry.target.find('/')));
+    for (const std::string& path : displaced)
+        place.displace(path);
     for (const auto& [path, entry] : files) {
         place.file(path, entry->target);
         added.push_back(entry->target);

@@ -36,14 +36,19 @@ struct ArchiveBounds {
 };
 
 // Adds the archive's pictures and recordings to the list, all or none. Every
-// entry is checked before anything is written: only pictures (*.jpg) and
+// entry is checked before anything is written: only pictures and
 // recordings, in the list's folder or one theme folder, named as the game
 // needs (a name is mended as a word is); absolute names, "..", hidden
-// entries, links, devices, entries over the bounds and entries already in
-// the list (unless replace) are refused, each by name, with EArchiveRefused.
-// The entries are unpacked into a hidden folder inside the list's folder,
-// their bytes checked as pictures and recordings, and then renamed into
-// place. Returns the game names of the files added.
+// entries, links, devices, entries over the bounds and words already in the
+// list (as the game shows them: Gatto.jpg is gatto.jpg; unless replace) are
+// refused, each by name, with EArchiveRefused. A NAME.brindolo holds a
+// shared list's JPEGs, which are kept as they are; any other picture Qt
+// reads here (a plain .zip's photos, PNG, WebP...) is saved as WORD.jpg as
+// an added picture is. The entries are unpacked into a hidden folder inside
+// the list's folder, their bytes checked as pictures and recordings (or
+// converted there), and then renamed into place. A picture replaced keeps
+// its name; a recording replaces every older one of its word. Returns the
+// game names of the files added.
 std::vector<std::string> importArchive(const std::string& archive, const WordListEditor& list, bool replace,
                                        const ArchiveBounds& bounds = {});
 

@@ -22,7 +22,8 @@ Thumbnail makeThumbnail(const std::string& path, QSize size)
         const std::vector<std::uint8_t> bytes =
             readWholeFileOrRaise(path, QFile::decodeName(QByteArray::fromStdString(path)).toStdString());
         if (bytes.empty()) {
-            thumbnail.findings.push_back({true, "the file is empty, so it shows no picture"});
+            thumbnail.findings.push_back(
+                {true, "the file is empty, so it shows no picture", FindingKind::EmptyFile, {}});
             return thumbnail;
         }
         DecodeSettings settings;
@@ -45,9 +46,9 @@ Thumbnail makeThumbnail(const std::string& path, QSize size)
                                 .convertToFormat(QImage::Format_RGB32);
         thumbnail.findings = sizeFindings(stored.width, stored.height);
     } catch (const Exception& failure) {
-        thumbnail.findings.push_back({true, failure.what()});
+        thumbnail.findings.push_back({true, failure.what(), FindingKind::Unreadable, {failure.what()}});
     } catch (const std::bad_alloc&) {
-        thumbnail.findings.push_back({true, "Out of memory"});
+        thumbnail.findings.push_back({true, "Out of memory", FindingKind::Unreadable, {"Out of memory"}});
     }
     return thumbnail;
 }

@@ -25,18 +25,12 @@ QString fromBytes(const std::string& bytes)
 
 }  // namespace
 
-WordGridModel::WordGridModel(ThumbnailLoader& loader, QObject* parent) : QAbstractListModel(parent), loader_(loader)
+WordGridModel::WordGridModel(ThumbnailLoader& loader, QObject* parent)
+    : QAbstractListModel(parent), loader_(loader), thumbnails_(kDefaultThumbnailBudget)
 {
     waiting_ = QImage(loader.size(), QImage::Format_RGB32);
     waiting_.fill(QColor(0xe8, 0xe8, 0xe8));
     connect(&loader_, &ThumbnailLoader::ready, this, &WordGridModel::thumbnailReady);
-}
-
-void WordGridModel::setMarkTexts(const QString& recording, const QString& error, const QString& warning)
-{
-    recordingText_ = recording;
-    errorText_ = error;
-    warningText_ = warning;
 }
 
 void WordGridModel::show(const std::string& folder, const std::string& theme)
@@ -68,15 +62,15 @@ void WordGridModel::show(const std::string& folder, const std::string& theme)
         entry.recording = !recording.isEmpty();
         if (entry.recording)
             if (const QString problem = recordingProblem(recording); !problem.isEmpty())
-                entry.findings.push_back(
-                    {false, "the recording " + problem.toStdString() + ", so the synthetic voice says the word instead"});
+                entry.findings.push_back({false,
+                                          "the recording " + problem.toStdString() +
+                                              ", so the synthetic voice says the word instead",
+                                          FindingKind::Recording, {problem.toStdString()}});
         if (const auto same = sameAs.find(name); same != sameAs.end())
             entry.findings.push_back(sameWordFinding(same->second));
         const QFileInfo file(path);
         entry.key = path + u'\n' + QString::number(file.size()) + u'\n' +
                     QString::number(file.lastModified().toMSecsSinceEpoch());
-        if (thumbnails_.contains(entry.key))
-            entry.thumb = Thumb::Arrived;
         entry.gameWord = std::move(name);
         entries_.push_back(std::move(entry));
     }
@@ -87,16 +81,17 @@ void WordGridModel::forgetPendingThumbnails()
 {
     loader_.forgetPending();
     for (Entry& entry : entries_)
-        if (entry.thumb == Thumb::Asked)
-            entry.thumb = Thumb::Wanted;
+        entry.asked = false;
 }
 
 void WordGridModel::thumbnailReady(const QString& key, const Thumbnail& thumbnail)
 {
-    thumbnails_.insert(key, thumbnail);
+    decoded_.insert(key, {!thumbnail.picture.isNull(), thumbnail.findings});
+    if (!thumbnail.picture.isNull())
+        thumbnails_.insert(key, new QImage(thumbnail.picture), std::max<qsizetype>(1, thumbnail.picture.sizeInBytes()));
     for (std::size_t row = 0; row < entries_.size(); ++row)
         if (entries_[row].key == key) {
-            entries_[row].thumb = Thumb::Arrived;
+            entries_[row].asked = false;
             ++arrived_;
             const QModelIndex changed = index(static_cast<int>(row));
             emit dataChanged(changed, changed);
@@ -106,7 +101,7 @@ void WordGridModel::thumbnailReady(const QString& key, const Thumbnail& thumbnai
 std::vector<WordFinding> WordGridModel::allFindings(const Entry& entry) const
 {
     std::vector<WordFinding> findings = entry.findings;
-    if (const auto made = thumbnails_.constFind(entry.key); made != thumbnails_.constEnd())
+    if (const auto made = decoded_.constFind(entry.key); made != decoded_.constEnd())
         findings.insert(findings.end(), made->findings.begin(), made->findings.end());
     return findings;
 }
@@ -116,9 +111,9 @@ QString WordGridModel::description(int row) const
     const Entry& entry = entries_.at(row);
     QStringList lines{entry.shown};
     if (entry.recording)
-        lines << recordingText_;
+        lines << texts_("HasRecording");
     for (const WordFinding& finding : allFindings(entry))
-        lines << (finding.error ? errorText_ : warningText_) + QStringLiteral(": ") + QString::fromStdString(finding.text);
+        lines << texts_(finding.error ? "Error" : "Warning") + QStringLiteral(": ") + texts_.finding(finding);
     return lines.join(u'\n');
 }
 
@@ -135,15 +130,18 @@ QVariant WordGridModel::data(const QModelIndex& index, int role) const
     switch (role) {
     case Qt::DisplayRole:
         return entry.shown;
-    case Qt::DecorationRole:
-        if (entry.thumb == Thumb::Wanted) {
-            entry.thumb = Thumb::Asked;
+    case Qt::DecorationRole: {
+        if (const QImage* made = thumbnails_.object(entry.key))
+            return *made;
+        // Made again when it was dropped; a picture that gave none is not
+        // decoded again.
+        const auto decoded = decoded_.constFind(entry.key);
+        if (!entry.asked && (decoded == decoded_.constEnd() || decoded->shown)) {
+            entry.asked = true;
             loader_.request(entry.key, picturePathFor(folder_, entry.gameWord));
         }
-        if (entry.thumb == Thumb::Arrived)
-            if (const QImage& made = thumbnails_.value(entry.key).picture; !made.isNull())
-                return made;
         return waiting_;
+    }
     case Qt::ToolTipRole:
     case Qt::AccessibleTextRole:
         return description(index.row());

@@ -20,6 +20,7 @@
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
+#include <set>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -43,6 +44,28 @@ std::string resolved(const std::string& path)
     return joinPath(resolved(trimmed.substr(0, slash)), trimmed.substr(slash + 1));
 }
 
+// Why a folder that is not there cannot be made on the first save, as
+// makeFolders would make it: the nearest folder there is not one the user
+// can write; empty when it can be made.
+std::string whyCannotMake(const std::string& folder)
+{
+    std::string there = folder;
+    while (there.size() > 1 && there.back() == '/')
+        there.pop_back();
+    struct stat status {};
+    while (::stat(there.c_str(), &status) != 0) {
+        if (errno != ENOENT)
+            return std::string("it does not exist, and cannot be made: ") + errorText(errno);
+        const std::size_t slash = there.rfind('/');
+        there = slash == std::string::npos ? "." : slash == 0 ? "/" : there.substr(0, slash);
+    }
+    if (!S_ISDIR(status.st_mode))
+        return "it does not exist, and cannot be made: " + there + " is a file, not a folder";
+    if (::access(there.c_str(), W_OK | X_OK) != 0)
+        return "it does not exist, and cannot be made in " + there + ": " + errorText(errno);
+    return {};
+}
+
 bool inside(const std::string& path, const std::string& folder)
 {
     return path == folder || path.starts_with(folder + "/");
@@ -62,6 +85,23 @@ std::string stemPath(const std::string& picturePath)
     if (name.size() > 4 && wildcardMatch("*.jpg", name))
         return picturePath.substr(0, picturePath.size() - 4);
     return picturePath;
+}
+
+// FileMoves::run's refusal, for what it cannot see: names in the way that
+// are not the names moved to.
+[[noreturn]] void refuseInTheWay(const std::string& taken, const std::vector<std::string>& names)
+{
+    std::string there;
+    for (const std::string& name : names)
+        there += (there.empty() ? "" : ", ") + std::string(fileNameOf(name));
+    throw EWordExists(taken + " (" + there + ")");
+}
+
+// What the game shows of a picture's word, whichever case it is shown in:
+// Gatto.jpg and gatto.jpg are one word to a pupil.
+std::string shownForm(std::string_view pictureName)
+{
+    return caseInsensitiveForm(wordStem(pictureName));
 }
 
 QString qtPath(const std::string& path)
@@ -138,7 +178,7 @@ std::string whyReadOnly(const std::string& folder, const std::string& programFol
                "to change it";
     struct stat status {};
     if (::stat(folder.c_str(), &status) != 0)
-        return {};
+        return whyCannotMake(folder);
     if (!S_ISDIR(status.st_mode))
         return "it is a file, not a folder";
     if (::access(folder.c_str(), W_OK | X_OK) != 0)
@@ -146,17 +186,49 @@ std::string whyReadOnly(const std::string& folder, const std::string& programFol
     return {};
 }
 
-std::string recordingBeside(const std::string& picturePath)
+std::vector<std::string> recordingsBeside(const std::string& picturePath)
 {
     const std::string stem = stemPath(picturePath);
+    std::vector<std::string> recordings;
+    std::set<std::pair<dev_t, ino_t>> seen;
     for (const QString& extension : recordingExtensions())
         for (const QString& spelled : {extension, extension.toUpper()}) {
-            const std::string path = stem + "." + spelled.toStdString();
+            std::string path = stem + "." + spelled.toStdString();
             struct stat status {};
-            if (::stat(path.c_str(), &status) == 0 && S_ISREG(status.st_mode))
-                return path;
+            // A file system that ignores case has one file by both names.
+            if (::stat(path.c_str(), &status) == 0 && S_ISREG(status.st_mode)
+                && seen.emplace(status.st_dev, status.st_ino).second)
+                recordings.push_back(std::move(path));
         }
-    return {};
+    return recordings;
+}
+
+std::string recordingBeside(const std::string& picturePath)
+{
+    const std::vector<std::string> recordings = recordingsBeside(picturePath);
+    return recordings.empty() ? std::string() : recordings.front();
+}
+
+ShownWords::ShownWords(const std::string& folder)
+{
+    for (std::string& name : searchDirectory(folder, "*.jpg"))
+        names_.emplace(shownForm(name), std::move(name));
+}
+
+std::string ShownWords::find(std::string_view pictureName, std::string_view except) const
+{
+    std::string found;
+    const auto [first, last] = names_.equal_range(shownForm(pictureName));
+    for (auto each = first; each != last; ++each) {
+        const std::string& name = each->second;
+        if (name == except)
+            continue;
+        if (name == pictureName)
+            return name;
+        if (found.empty() || name < found)
+            found = name;
+    }
+    return found;
 }
 
 WordListEditor::WordListEditor(const std::string& folder, const std::string& programFolder) : folder_(folder)
@@ -179,14 +251,33 @@ std::string WordListEditor::addPicture(const PreparedPicture& picture, const std
                                        const std::string& theme, bool replace)
 {
     checkTheme(theme);
-    const std::string gameWord = (theme.empty() ? "" : theme + "/") + pictureFileName(checkedWord(word));
-    const std::string target = pathOf(gameWord);
+    const std::string prefix = theme.empty() ? "" : theme + "/";
+    std::string gameWord = prefix + pictureFileName(checkedWord(word));
     struct stat status {};
-    if (!replace && ::lstat(target.c_str(), &status) == 0)
-        throw EWordExists(gameWord + ": this word is in the list already");
+    const std::string there = ShownWords(themePath(theme)).find(fileNameOf(gameWord));
+    if (!replace && (!there.empty() || ::lstat(pathOf(gameWord).c_str(), &status) == 0))
+        throw EWordExists((there.empty() ? gameWord : prefix + there) + ": this word is in the list already");
+    // In the place of the picture there, which keeps its name and its
+    // recordings: a second name would show the word twice.
+    if (!there.empty())
+        gameWord = prefix + there;
     makeFolders(themePath(theme));
-    writePicture(picture, target);
+    writePicture(picture, pathOf(gameWord));
     return gameWord;
+}
+
+void WordListEditor::addWordMoves(FileMoves& moves, const std::string& from, const std::string& to,
+                                  std::vector<std::string>& inTheWay) const
+{
+    moves.add(from, to);
+    const std::vector<std::string> own = recordingsBeside(from);
+    for (const std::string& recording : own)
+        moves.add(recording, stemPath(to) + recording.substr(stemPath(from).size()));
+    // A recording left at the new name would be played for the word, or in
+    // the place of its own.
+    for (const std::string& there : recordingsBeside(to))
+        if (std::none_of(own.begin(), own.end(), [&](const std::string& mine) { return sameFile(mine, there); }))
+            inTheWay.push_back(there);
 }
 
 std::string WordListEditor::renameWord(const std::string& gameWord, const std::string& newWord)
@@ -195,13 +286,16 @@ std::string WordListEditor::renameWord(const std::string& gameWord, const std::s
     const std::string renamed = (theme.empty() ? "" : theme + "/") + pictureFileName(checkedWord(newWord));
     if (renamed == gameWord)
         return renamed;
+    const std::string taken = renamed + ": this word is in the list already";
+    std::vector<std::string> inTheWay;
+    if (std::string there = ShownWords(themePath(theme)).find(fileNameOf(renamed), fileNameOf(gameWord));
+        !there.empty())
+        inTheWay.push_back(std::move(there));
     FileMoves moves;
-    const std::string from = pathOf(gameWord);
-    const std::string to = pathOf(renamed);
-    moves.add(from, to);
-    if (const std::string recording = recordingBeside(from); !recording.empty())
-        moves.add(recording, stemPath(to) + recording.substr(stemPath(from).size()));
-    moves.run(renamed + ": this word is in the list already");
+    addWordMoves(moves, pathOf(gameWord), pathOf(renamed), inTheWay);
+    if (!inTheWay.empty())
+        refuseInTheWay(taken, inTheWay);
+    moves.run(taken);
     return renamed;
 }
 
@@ -209,19 +303,28 @@ void WordListEditor::moveWords(const std::vector<std::string>& gameWords, const 
 {
     checkTheme(theme);
     FileMoves moves;
+    std::vector<std::string> inTheWay;
+    std::set<std::string> moved;
+    const ShownWords inTheme(themePath(theme));
     for (const std::string& gameWord : gameWords) {
         if (folderPart(gameWord) == theme)
             continue;
-        const std::string from = pathOf(gameWord);
-        const std::string to = joinPath(themePath(theme), std::string(fileNameOf(gameWord)));
-        moves.add(from, to);
-        if (const std::string recording = recordingBeside(from); !recording.empty())
-            moves.add(recording, stemPath(to) + recording.substr(stemPath(from).size()));
+        const std::string name(fileNameOf(gameWord));
+        // Two words the game shows alike, from two themes, cannot share one.
+        if (!moved.insert(shownForm(name)).second)
+            inTheWay.push_back(name);
+        if (std::string there = inTheme.find(name); !there.empty())
+            inTheWay.push_back(std::move(there));
+        addWordMoves(moves, pathOf(gameWord), joinPath(themePath(theme), name), inTheWay);
     }
     if (moves.empty())
         return;
+    const std::string taken =
+        (theme.empty() ? std::string("the list") : "the theme " + theme) + " has these words already";
+    if (!inTheWay.empty())
+        refuseInTheWay(taken, inTheWay);
     makeFolders(themePath(theme));
-    moves.run((theme.empty() ? std::string("the list") : "the theme " + theme) + " has these words already");
+    moves.run(taken);
 }
 
 void WordListEditor::deleteWords(const std::vector<std::string>& gameWords, Removal removal)
@@ -233,8 +336,8 @@ void WordListEditor::deleteWords(const std::vector<std::string>& gameWords, Remo
         if (::lstat(picture.c_str(), &status) != 0)
             throw EInOutError("Cannot delete " + gameWord + ": " + errorText(errno), errno);
         paths.push_back(picture);
-        if (const std::string recording = recordingBeside(picture); !recording.empty())
-            paths.push_back(recording);
+        for (std::string& recording : recordingsBeside(picture))
+            paths.push_back(std::move(recording));
     }
     if (removal == Removal::ToTrash)
         return moveToTrash(paths);

@@ -8,27 +8,54 @@
 // picture saver's errors) and leaves the folder as it was. Words are named
 // as the game names them, "theme/word.jpg" or "word.jpg" beside the themes;
 // a theme is a folder's name, "" for the list's own folder. A word's
-// recording (word.wav beside word.jpg) goes with it everywhere. Paths and
+// recordings (word.wav beside word.jpg) go with it everywhere. A word is
+// "there already" when the game would show one in its theme the same way
+// (Gatto.jpg and gatto.jpg), whatever the letters' case in the file name. Paths and
 // names are the file system's bytes.
 
 #include "picture/picture_saver.h"
 
+#include <map>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace brindolo {
+
+class FileMoves;
 
 // Whether folder is one of the packs shipped with the program (its immagini/
 // or parole/), which are never written, whatever the file system allows.
 bool isShippedPack(const std::string& folder, const std::string& programFolder);
 
-// Why the list in folder cannot be changed: a shipped pack, or a folder the
-// user cannot write; empty when it can (or is not there yet and will be
-// made on the first save).
+// Why the list in folder cannot be changed: a shipped pack, a folder the
+// user cannot write, or one not there that cannot be made; empty when it
+// can (or is not there yet and will be made on the first save).
 std::string whyReadOnly(const std::string& folder, const std::string& programFolder);
 
 // The game's recording file beside a picture (its path), or empty.
 std::string recordingBeside(const std::string& picturePath);
+
+// Every recording the game would play for the picture, the one it plays
+// first first: each recording extension, in small letters or capitals. A
+// word carries them all, so that none is left behind to speak for another
+// picture of that name, or speaks in the place of the one kept.
+std::vector<std::string> recordingsBeside(const std::string& picturePath);
+
+// The pictures of one folder (the list's or a theme's) by the word the game
+// shows for each, whichever case it shows it in: Gatto.jpg and gatto.jpg
+// are one word to a pupil. The folder is read once, for many questions.
+class ShownWords {
+public:
+    explicit ShownWords(const std::string& folder);
+    // The picture whose word the game shows as it would show pictureName's,
+    // as its file name (Gatto.jpg for gatto.jpg), the exact name first;
+    // except is passed over. Empty when there is none.
+    std::string find(std::string_view pictureName, std::string_view except = {}) const;
+
+private:
+    std::multimap<std::string, std::string> names_;  // by the form shown
+};
 
 // How deleted words and themes go: to the desktop's trash, from where they
 // can be restored, or for good (after the user was asked).
@@ -44,8 +71,9 @@ public:
     // The picture saved as word's picture in theme (the list's folder and the
     // theme's are made when missing); returns its game word. word is mended
     // as the game needs it (mendedWord), EBadName when nothing is left.
-    // EWordExists when the word is there unless replace, which keeps its
-    // recording.
+    // EWordExists when the word is there unless replace, which saves the
+    // picture in the place of the one there (Gatto.jpg for "gatto"), with
+    // its name and recordings.
     std::string addPicture(const PreparedPicture& picture, const std::string& word, const std::string& theme,
                            bool replace);
 
@@ -70,6 +98,10 @@ public:
     void deleteTheme(const std::string& name, Removal removal);
 
 private:
+    // The word's picture and its recordings moved to the picture path to;
+    // recordings there that would speak for it go to inTheWay.
+    void addWordMoves(FileMoves& moves, const std::string& from, const std::string& to,
+                      std::vector<std::string>& inTheWay) const;
     std::string pathOf(const std::string& gameWord) const;
     std::string themePath(const std::string& theme) const;
 

@@ -16,9 +16,25 @@ namespace brindolo {
 // them scaled down, and they are slow to show and to check.
 inline constexpr int kLargestUsefulSide = 2000;
 
+// What a finding is about, so that a window can say it in its own language.
+enum class FindingKind {
+    Other,        // values: none; text is all there is to say
+    NoJpgEnding,  // values: the word the whole name gives
+    NoWord,
+    NotUtf8,
+    TooLong,      // values: the word's letters, the most a tile shows
+    TooLarge,     // values: width, height, the largest useful side
+    SameWord,     // values: the first picture's name
+    EmptyFile,
+    Unreadable,   // values: the reader's message
+    Recording,    // values: why the recording cannot be played
+};
+
 struct WordFinding {
     bool error = false;  // the game cannot show it, or its word is wrong; otherwise a warning
-    std::string text;
+    std::string text;    // in English, as the folder check prints it
+    FindingKind kind = FindingKind::Other;
+    std::vector<std::string> values = {};  // what text names, in the order FindingKind lists
 };
 
 // The findings on a game word's file name (theme/gatto.jpg): no word, a word

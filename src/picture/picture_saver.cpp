@@ -14,7 +14,10 @@
 #include <QImageWriter>
 #include <QMimeDatabase>
 #include <QPainter>
+#include <atomic>
+#include <new>
 #include <span>
+#include <thread>
 
 namespace brindolo {
 
@@ -132,6 +135,29 @@ PreparedPicture preparePicture(const std::string& source)
     if (reader.size().width != picture.width() || reader.size().height != picture.height())
         throw EJPEGException(source + ": the picture encoded is not the size of the picture read");
     return {std::move(bytes), picture.size()};
+}
+
+std::vector<PictureOrProblem> preparePictures(const std::vector<std::string>& sources)
+{
+    std::vector<PictureOrProblem> prepared(sources.size());
+    std::atomic<std::size_t> next{0};
+    const auto work = [&] {
+        for (std::size_t i = next++; i < sources.size(); i = next++) {
+            try {
+                prepared[i] = preparePicture(sources[i]);
+            } catch (const Exception& failure) {
+                prepared[i] = std::string(failure.what());
+            } catch (const std::bad_alloc&) {
+                prepared[i] = sources[i] + ": out of memory";
+            }
+        }
+    };
+    const std::size_t threads = std::min<std::size_t>(sources.size(), std::thread::hardware_concurrency());
+    std::vector<std::jthread> workers(threads > 1 ? threads - 1 : 0);
+    for (std::jthread& worker : workers)
+        worker = std::jthread(work);
+    work();
+    return prepared;
 }
 
 void writePicture(const PreparedPicture& picture, const std::string& target)

@@ -14,6 +14,8 @@
 #include <QByteArray>
 #include <QSize>
 #include <string>
+#include <variant>
+#include <vector>
 
 namespace brindolo {
 
@@ -40,6 +42,13 @@ struct PreparedPicture {
 // no picture read here, and EJPEGException when the game could not read back
 // what was encoded.
 PreparedPicture preparePicture(const std::string& source);
+
+// A picture made ready, or the message why it cannot be (naming the file).
+using PictureOrProblem = std::variant<PreparedPicture, std::string>;
+
+// The pictures at sources made ready on every core, in their order: reading
+// and reducing photos is most of the work of adding them.
+std::vector<PictureOrProblem> preparePictures(const std::vector<std::string>& sources);
 
 // Writes the picture to target (the file system's bytes) whole or nothing:
 // raises Exception naming the target, which is then as it was.

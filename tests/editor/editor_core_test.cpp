@@ -289,10 +289,74 @@ TEST_F(EditorTest, WordsAndThemesGoWithTheirRecordingsAllOrNone)
     editor.deleteWords({"cane.jpg", "pesce.jpg"}, Removal::ForGood);
     EXPECT_TRUE(listed().isEmpty());
 
-    for (const char* shipped : {"program/immagini", "program/parole/english", "program/parole/new"})
+    // A shipped pack, or a folder that is not there and cannot be made.
+    writeFile(root.filePath("a-file"), "x");
+    for (const char* shipped : {"program/immagini", "program/parole/english", "program/parole/new", "a-file/list"})
         EXPECT_THROW(WordListEditor(QFile::encodeName(root.filePath(shipped)).toStdString(), program()),
                      EReadOnlyList)
             << shipped;
+    EXPECT_NO_THROW(WordListEditor(QFile::encodeName(root.filePath("not/yet/there")).toStdString(), program()));
+}
+
+// A word is there already when the game would show one alike in its theme,
+// whatever the case of its file name; a word carries every recording the
+// game would play for it, and none left at its new name speaks for it.
+TEST_F(EditorTest, WordsTheGameShowsAlikeAreOneWordWithAllItsRecordings)
+{
+    const PreparedPicture picture = preparePicture(file("p.png", jpegOf(filled(16, 16, Qt::red))));
+    using Change = std::function<void(WordListEditor&)>;
+    struct Row {
+        const char* what;
+        QStringList before;
+        Change change;
+        bool refused;
+        QStringList after;  // empty: as before
+    };
+    const Row rows[] = {
+        {"added beside another case", {"Gatto.jpg"},
+         [&](WordListEditor& e) { e.addPicture(picture, "gatto", "", false); }, true, {}},
+        {"replaced in its place", {"Gatto.jpg", "Gatto.ogg"},
+         [&](WordListEditor& e) {
+             EXPECT_EQ(e.addPicture(picture, "GATTO", "", true), "Gatto.jpg");
+             EXPECT_EQ(readFile(inList("Gatto.jpg")), picture.jpeg);
+         },
+         false, {}},
+        {"renamed onto another case", {"cane.jpg", "Gatto.jpg"},
+         [](WordListEditor& e) { e.renameWord("cane.jpg", "gatto"); }, true, {}},
+        {"renamed onto a recording left there", {"cane.jpg", "micio.ogg"},
+         [](WordListEditor& e) { e.renameWord("cane.jpg", "micio"); }, true, {}},
+        {"renamed in case, every recording along", {"Gatto.jpg", "Gatto.ogg", "Gatto.WAV"},
+         [](WordListEditor& e) { e.renameWord("Gatto.jpg", "gatto"); }, false, {"gatto.WAV", "gatto.jpg", "gatto.ogg"}},
+        {"moved onto another case", {"gatto.jpg", "animali/GATTO.jpg"},
+         [](WordListEditor& e) { e.moveWords({"gatto.jpg"}, "animali"); }, true, {}},
+        {"two alike moved into one theme", {"a/gatto.jpg", "b/Gatto.jpg"},
+         [](WordListEditor& e) { e.moveWords({"a/gatto.jpg", "b/Gatto.jpg"}, "c"); }, true, {}},
+        {"moved with every recording", {"gatto.jpg", "gatto.ogg", "gatto.MP3", "gatto.txt"},
+         [](WordListEditor& e) { e.moveWords({"gatto.jpg"}, "animali"); }, false,
+         {"animali/gatto.MP3", "animali/gatto.jpg", "animali/gatto.ogg", "gatto.txt"}},
+        {"deleted with every recording", {"gatto.jpg", "gatto.ogg", "gatto.flac"},
+         [](WordListEditor& e) { e.deleteWords({"gatto.jpg"}, Removal::ForGood); }, false, {"-"}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        QDir(inList("")).removeRecursively();
+        for (const QString& name : row.before)
+            writeFile(inList(name), name.toUtf8());
+        WordListEditor editor(list(), program());
+        if (row.refused)
+            EXPECT_THROW(row.change(editor), EWordExists);
+        else
+            row.change(editor);
+        QStringList files;
+        for (const QString& name : listed())
+            if (!name.endsWith('/'))
+                files << name;
+        files.sort();
+        QStringList expected =
+            row.after.isEmpty() ? row.before : row.after == QStringList{"-"} ? QStringList() : row.after;
+        expected.sort();
+        EXPECT_EQ(files, expected);
+    }
 }
 
 // Archives are built entry by entry, with libzip, as a hostile one would be.
@@ -344,10 +408,50 @@ TEST_F(EditorTest, AListSharedAsOneFileComesBackWhole)
     EXPECT_THROW(importArchive(theme, copy, false), EArchiveRefused);
     EXPECT_EQ(importArchive(theme, copy, true).size(), 2u);
 
-    // A plain zip of a camera's pictures: the pictures' names mended as words are.
+    // A word the game shows alike is there already; replaced, its picture
+    // keeps its name, and a recording replaces every older one of the word.
+    const std::string again = QFile::encodeName(root.filePath("again.brindolo")).toStdString();
+    ArchiveMaker(again).add("animali/GATTO.jpg", sun.toStdString()).add("animali/gatto.ogg", "OggS-new").close();
+    EXPECT_THROW(importArchive(again, copy, false), EArchiveRefused);
+    EXPECT_EQ(importArchive(again, copy, true), (std::vector<std::string>{"animali/gatto.jpg", "animali/gatto.ogg"}));
+    EXPECT_EQ(readFile(root.filePath("other/animali/gatto.jpg")), sun);
+    EXPECT_EQ(listed(root.filePath("other")), QStringList({"animali/", "animali/gatto.jpg", "animali/gatto.ogg",
+                                                           "sole.jpg"}));
+
+    // A plain zip of a camera's or anyone's pictures, in any format read
+    // here: each saved as an added picture is, its name mended as a word is.
+    const auto encoded = [](const QImage& image, const char* format) {
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        EXPECT_TRUE(image.save(&buffer, format)) << format;
+        return bytes.toStdString();
+    };
+    writeFile(root.filePath("other/Luna.jpg"), sun);
     const std::string plain = QFile::encodeName(root.filePath("camera.zip")).toStdString();
-    ArchiveMaker(plain).add("Vacanze/MARE.JPG", sun.toStdString()).add("__MACOSX/._MARE.JPG", "x").close();
-    EXPECT_EQ(importArchive(plain, copy, false), std::vector<std::string>{"Vacanze/mare.jpg"});
+    ArchiveMaker(plain)
+        .add("Vacanze/MARE.JPG", jpegOf(filled(3200, 1000, Qt::blue)).toStdString())
+        .add("Vacanze/Sabbia.PNG", encoded(filled(30, 20, Qt::yellow), "PNG"))
+        .add("Vacanze/onda.webp", encoded(filled(30, 20, Qt::cyan), "WEBP"))
+        // Qt writes no GIF: a one-pixel one, by hand.
+        .add("Vacanze/vela.gif",
+             QByteArray::fromHex("47494638396101000100800000000000ffffff21f90401000000002c000000000100010000020144003b")
+                 .toStdString())
+        .add("Vacanze/faro.bmp", encoded(filled(30, 20, Qt::red), "BMP"))
+        .add("Vacanze/scoglio.tiff", encoded(filled(30, 20, Qt::gray), "TIFF"))
+        .add("luna.png", encoded(filled(30, 20, Qt::black), "PNG"))
+        .add("__MACOSX/._MARE.JPG", "x")
+        .close();
+    EXPECT_THROW(importArchive(plain, copy, false), EArchiveRefused) << "Luna.jpg is there";
+    std::vector<std::string> converted = importArchive(plain, copy, true);
+    std::sort(converted.begin(), converted.end());
+    EXPECT_EQ(converted, (std::vector<std::string>{"Luna.jpg", "Vacanze/faro.jpg", "Vacanze/mare.jpg",
+                                                   "Vacanze/onda.jpg", "Vacanze/sabbia.jpg", "Vacanze/scoglio.jpg",
+                                                   "Vacanze/vela.jpg"}));
+    EXPECT_EQ(QImage(root.filePath("other/Vacanze/mare.jpg"), "JPG").size(), QSize(1600, 500));
+    EXPECT_EQ(QImage(root.filePath("other/Vacanze/sabbia.jpg"), "JPG").size(), QSize(30, 20));
+    EXPECT_EQ(QImage(root.filePath("other/Luna.jpg"), "JPG").pixelColor(5, 5).lightness(), 0);
+    EXPECT_FALSE(QFile::exists(root.filePath("other/luna.jpg")));
 }
 
 TEST_F(EditorTest, AHostileArchiveIsRefusedByNameAndNothingIsWritten)
@@ -355,11 +459,14 @@ TEST_F(EditorTest, AHostileArchiveIsRefusedByNameAndNothingIsWritten)
     const std::string picture = jpegOf(filled(8, 8, Qt::green)).toStdString();
     const std::string kilobyte(1000, 'x');
     writeFile(inList("sole.jpg"), QByteArray::fromStdString(picture));
+    writeFile(inList("Luna.jpg"), QByteArray::fromStdString(picture));
+    writeFile(inList("Luna.ogg"), "OggS");
     struct Row {
         const char* what;
         std::function<void(ArchiveMaker&)> entries;
         std::string refusal;
         ArchiveBounds bounds = {};
+        const char* extension = "zip";
     };
     const Row rows[] = {
         {"absolute", [&](ArchiveMaker& a) { a.add("/tmp/gatto.jpg", picture); }, "absolute"},
@@ -380,14 +487,21 @@ TEST_F(EditorTest, AHostileArchiveIsRefusedByNameAndNothingIsWritten)
          "times its packed size"},
         {"nested", [&](ArchiveMaker& a) { a.add("animali/gatti/gatto.jpg", picture); }, "one level of themes"},
         {"not a picture", [&](ArchiveMaker& a) { a.add("appunti.txt", "ciao"); }, "neither a picture"},
-        {"not a jpeg", [&](ArchiveMaker& a) { a.add("finto.jpg", kilobyte); }, "not a JPEG picture"},
+        {"not a jpeg", [&](ArchiveMaker& a) { a.add("finto.jpg", kilobyte); }, "not a JPEG picture", {}, "brindolo"},
+        {"not a picture read here", [&](ArchiveMaker& a) { a.add("finto.png", kilobyte); },
+         "finto.png: a file of type"},
+        {"there as the game shows it", [&](ArchiveMaker& a) { a.add("LUNA.jpg", picture); },
+         "Luna.jpg is in the list already"},
+        {"a recording of the word there", [&](ArchiveMaker& a) { a.add("luna.wav", kWave.toStdString()); },
+         "Luna.ogg is in the list already"},
         {"hidden", [&](ArchiveMaker& a) { a.add(".bashrc.wav", "RIFF"); }, "hidden"},
         {"there already", [&](ArchiveMaker& a) { a.add("sole.jpg", picture); }, "sole.jpg is in the list already"},
     };
     WordListEditor editor(list(), program());
     for (const Row& row : rows) {
         SCOPED_TRACE(row.what);
-        const std::string path = QFile::encodeName(root.filePath(QString("hostile-%1.zip").arg(row.what))).toStdString();
+        const std::string path =
+            QFile::encodeName(root.filePath(QString("hostile-%1.%2").arg(row.what, row.extension))).toStdString();
         ArchiveMaker maker(path);
         maker.add("buono.jpg", picture);
         row.entries(maker);
@@ -398,7 +512,7 @@ TEST_F(EditorTest, AHostileArchiveIsRefusedByNameAndNothingIsWritten)
         } catch (const EArchiveRefused& refused) {
             EXPECT_NE(std::string(refused.what()).find(row.refusal), std::string::npos) << refused.what();
         }
-        EXPECT_EQ(listed(), QStringList{"sole.jpg"});
+        EXPECT_EQ(listed(), (QStringList{"Luna.jpg", "Luna.ogg", "sole.jpg"}));
     }
 }
 

@@ -24,6 +24,7 @@
 #include <QDropEvent>
 #include <QFile>
 #include <QImage>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QMimeData>
@@ -127,8 +128,11 @@ TEST_F(EditorWindowTest, ListsThemesAndThumbnailsThenAddsRenamesMovesAndDeletes)
     EXPECT_EQ(gatto.data(WordGridModel::FindingsRole).toInt(), 0);
     EXPECT_TRUE(cane.data(WordGridModel::HasRecordingRole).toBool());
     EXPECT_EQ(cane.data(WordGridModel::FindingsRole).toInt(), 1);
-    EXPECT_TRUE(cane.data(Qt::AccessibleTextRole).toString().contains("the recording")) 
+    // What the folder check finds, in the editor's language.
+    EXPECT_TRUE(cane.data(Qt::AccessibleTextRole).toString().contains("la registrazione non si può ascoltare"))
         << cane.data(Qt::AccessibleTextRole).toString().toStdString();
+    EXPECT_TRUE(cat.data(Qt::ToolTipRole).toString().contains("errore: il nome deve finire con «.jpg»"))
+        << cat.data(Qt::ToolTipRole).toString().toStdString();
     EXPECT_EQ(cat.data(WordGridModel::FindingsRole).toInt(), 2);
     EXPECT_FALSE(gatto.data(WordGridModel::HasRecordingRole).toBool());
 
@@ -216,6 +220,29 @@ TEST_F(EditorWindowTest, AShippedPackIsReadOnlyUntilCopiedIntoTheTeachersList)
     EXPECT_EQ(left, (QStringList{"CREDITS", "animals"})) << "nothing is left aside";
 }
 
+// A list named on the command line that is not there yet is said to be
+// made on the first save, until it is.
+TEST_F(EditorWindowTest, AListNotThereYetIsSaidToBeMadeOnTheFirstSave)
+{
+    const QString missing = home.filePath("nowhere/list/");
+    EditorWindow window(
+        {QFile::encodeName(missing).toStdString(), QFile::encodeName(list).toStdString(), "/nonexistent/"},
+        EditorTexts::read({}));
+    const auto* note = window.findChild<QLabel*>("NotMadeYet");
+    ASSERT_NE(note, nullptr);
+    EXPECT_TRUE(window.readOnlyReason().isEmpty());
+    EXPECT_TRUE(note->isVisibleTo(&window));
+    EXPECT_TRUE(note->text().contains(missing)) << note->text().toStdString();
+    ASSERT_TRUE(QDir().mkpath(missing));
+    window.refresh();
+    EXPECT_FALSE(note->isVisibleTo(&window));
+
+    // The teacher's own list is made on the first save without a word.
+    const std::string mine = QFile::encodeName(missing + "mine/").toStdString();
+    EditorWindow own({mine, mine, "/nonexistent/"}, EditorTexts::read({}));
+    EXPECT_FALSE(own.findChild<QLabel*>("NotMadeYet")->isVisibleTo(&own));
+}
+
 // Each thumbnail as the grid draws it: fitted into the cell, turned as the
 // photo's tag says, with what the folder check would say of the picture.
 TEST(Thumbnails, FittedTurnedAndJudged)
@@ -259,6 +286,46 @@ TEST(Thumbnails, FittedTurnedAndJudged)
         EXPECT_EQ(errors, c.errors) << c.name;
         EXPECT_EQ(static_cast<int>(made.findings.size()) - errors, c.warnings) << c.name;
     }
+}
+
+// The thumbnails kept stay within their budget: the one drawn longest ago
+// is dropped and made again when it is drawn again, a picture that gave
+// none is not decoded again, and what decoding found stays.
+TEST(Thumbnails, KeptWithinTheirBudgetAndMadeAgain)
+{
+    QTemporaryDir folder;
+    for (const char* name : {"uno.jpg", "due.jpg", "tre.jpg"})
+        savePicture(folder.filePath(name), QSize(800, 600));
+    writeFile(folder.filePath("vuoto.jpg"), {});
+    ThumbnailLoader loader({160, 120});
+    WordGridModel words(loader);
+    const qsizetype oneThumbnail = 160 * 120 * 4;
+    words.setThumbnailBudget(2 * oneThumbnail);
+    words.show(QFile::encodeName(folder.path() + u'/').toStdString(), {});
+    ASSERT_EQ(words.rowCount(), 4);
+    const auto waiting = [&words](int row) {
+        return words.index(row).data(Qt::DecorationRole).value<QImage>().pixelColor(80, 60) == QColor(0xe8, 0xe8, 0xe8);
+    };
+    for (int row = 0; row < 4; ++row)
+        waiting(row);
+    loader.waitForDone();
+    EXPECT_EQ(words.thumbnailsArrived(), 4);
+    EXPECT_EQ(words.thumbnailBytes(), 2 * oneThumbnail);
+    int dropped = -1;
+    int empty = -1;
+    for (int row = 0; row < 4; ++row) {
+        if (words.index(row).data().toString() == "VUOTO")
+            empty = row;
+        else if (waiting(row))
+            dropped = row;
+    }
+    ASSERT_NE(dropped, -1);
+    EXPECT_TRUE(waiting(empty));
+    loader.waitForDone();
+    EXPECT_EQ(words.thumbnailsArrived(), 5) << "the dropped one made again, the empty one not";
+    EXPECT_FALSE(waiting(dropped));
+    EXPECT_EQ(words.index(empty).data(WordGridModel::FindingsRole).toInt(), 2);
+    EXPECT_LE(words.thumbnailBytes(), 2 * oneThumbnail);
 }
 
 // A recording chosen from a file takes the place of the word's older ones
@@ -314,9 +381,28 @@ TEST(EditorLanguages, EveryShippedLanguageHasEveryText)
         ++languages;
         const EditorTexts texts = EditorTexts::read(file);
         for (const char* key : {"Title", "AllWords", "Add", "Rename", "Move", "Delete", "Record", "Stop", "Keep",
-                                "Export", "Import", "Play", "ReadOnly", "CopyToMine", "Replace", "ImportReplacing"})
+                                "Export", "Import", "Play", "ReadOnly", "CopyToMine", "Replace", "ImportReplacing",
+                                "NotMadeYet", "FindingNoJpgEnding", "FindingNoWord", "FindingNotUtf8", "FindingTooLong",
+                                "FindingTooLarge", "FindingSameWord", "FindingEmptyFile", "FindingUnreadable",
+                                "FindingRecording"})
             if (!file.endsWith("italiano.lng"))
                 EXPECT_NE(texts(key), italian(key)) << file.toStdString() << " " << key;
+        // Every finding the folder check makes is said with what it names.
+        std::vector<WordFinding> findings = nameFindings("animali/ippopotamo\xff grandissimo");
+        for (const std::vector<WordFinding>& more :
+             {nameFindings(".jpg"), sizeFindings(4000, 3000), std::vector{sameWordFinding("Gatto.jpg")}})
+            findings.insert(findings.end(), more.begin(), more.end());
+        findings.push_back({true, "", FindingKind::EmptyFile, {}});
+        findings.push_back({true, "", FindingKind::Unreadable, {"Premature end of JPEG file"}});
+        findings.push_back({false, "", FindingKind::Recording, {"is empty"}});
+        EXPECT_EQ(findings.size(), 9u);
+        for (const WordFinding& finding : findings) {
+            const QString said = texts.finding(finding);
+            EXPECT_NE(finding.kind, FindingKind::Other) << finding.text;
+            EXPECT_FALSE(said.contains('%')) << said.toStdString();
+            for (const std::string& value : finding.values)
+                EXPECT_TRUE(said.contains(QString::fromUtf8(value))) << said.toStdString() << " " << value;
+        }
     }
     EXPECT_EQ(languages, 5);
 }

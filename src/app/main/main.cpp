@@ -105,8 +105,13 @@ int main(int argc, char** argv)
         break;
     }
     brindolo::StartSettings start;
+    // The editor's --pictures names a list to change, which it makes when
+    // missing: not the game's pictures, whose missing folder is warned of.
+    brindolo::CommandLine settingsLine = line;
+    if (line.action == brindolo::CommandLine::Action::Edit)
+        settingsLine.picturesFolder.clear();
     try {
-        start = brindolo::readStartSettings(line, brindolo::programFolder(), stderr);
+        start = brindolo::readStartSettings(settingsLine, brindolo::programFolder(), stderr);
     } catch (const brindolo::EUsageError& error) {
         std::fprintf(stderr, "brindolo: %s\n", brindolo::terminalSafe(error.what()).c_str());
         return 2;
