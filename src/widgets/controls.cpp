@@ -294,7 +294,6 @@ void TCheckBox::keyPressEvent(QKeyEvent* event)
 TCustomComboBox::TCustomComboBox(TComponent* owner, TControl* parent) : TWidgetControl(owner)
 {
     setInsertPolicy(QComboBox::NoInsert);
-    view()->setItemDelegate(new ItemHeightDelegate(this, [this] { return itemHeight(); }));
     setParentControl(parent);
     // Qt tells of a pick only by a change of the text when the text changes,
     // and by activated() alone when it does not.
@@ -354,7 +353,40 @@ void TCustomComboBox::picked(int index)
 void TCustomComboBox::setItemHeight(int height)
 {
     itemHeight_ = height;
-    view()->doItemsLayout();
+    if (listMade_)
+        view()->doItemsLayout();
+}
+
+QAbstractItemView* TCustomComboBox::view() const
+{
+    QAbstractItemView* list = QComboBox::view();
+    if (!listMade_) {
+        auto* self = const_cast<TCustomComboBox*>(this);
+        self->listMade_ = true;
+        list->setItemDelegate(new ItemHeightDelegate(self, [self] { return self->itemHeight(); }));
+        // The list is a window of its own, which takes no font from the
+        // drop-down; QComboBox gives it the drop-down's on every change,
+        // which until now there was no list to follow.
+        list->window()->setFont(font());
+    }
+    return list;
+}
+
+void TCustomComboBox::showPopup()
+{
+    view();
+    QComboBox::showPopup();
+}
+
+void TCustomComboBox::changeEvent(QEvent* event)
+{
+    // QComboBox makes its list to pass it a new font or palette; a list not
+    // made yet takes them when it is.
+    const bool forList = event->type() == QEvent::FontChange || event->type() == QEvent::PaletteChange;
+    if (forList && !listMade_)
+        QWidget::changeEvent(event);
+    else
+        TWidgetControl::changeEvent(event);
 }
 
 QStringList TCustomComboBox::items() const

@@ -167,6 +167,11 @@ public:
     void setEditText(const QString& text);
     int itemHeight() const { return itemHeight_; }
     void setItemHeight(int height);
+    // The drop-down list, made on first use: making it costs as much as the
+    // rest of the control, and a drop-down that is never opened never needs
+    // it. Hides QComboBox::view().
+    QAbstractItemView* view() const;
+    void showPopup() override;
     QStringList items() const;
     void setItems(const QStringList& items);
     // Clears the list; the text field keeps its text.
@@ -178,6 +183,7 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void textChanged();
@@ -186,6 +192,7 @@ private:
     QString text_;  // while there is no text field
 
     int itemHeight_ = 16;
+    bool listMade_ = false;
     // Set while the event that changed the text is still being handled, so
     // that the pick that made the change does not notify a second time.
     bool changeNotified_ = false;
