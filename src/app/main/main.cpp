@@ -109,7 +109,7 @@ int main(int argc, char** argv)
     // missing: not the game's pictures, whose missing folder is warned of.
     brindolo::CommandLine settingsLine = line;
     if (line.action == brindolo::CommandLine::Action::Edit)
-        settingsLine.picturesFolder.clear();
+        settingsLine.pictures.reset();
     try {
         start = brindolo::readStartSettings(settingsLine, brindolo::programFolder(), stderr);
     } catch (const brindolo::EUsageError& error) {
