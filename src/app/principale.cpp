@@ -146,7 +146,7 @@ void TPrincipale::FormCreate()
 
 void TPrincipale::listThemes()
 {
-    const SpokenWords words = SpokenWords::read(LanguageFilePath(programFolder_, SceltaLingua->currentText()));
+    const SpokenWords& words = spokenWords(SceltaLingua->currentText());
     themes_->listThemes(game_->chosenWordList(), words);
     // The level is heard with the controls that start a game and choose its words.
     const int longest = game_->dealRules().longest;
@@ -461,7 +461,17 @@ void TPrincipale::updateVoiceLanguage()
         return;
     const QString language = QString::fromStdString(
         wordListLanguage(game_->pictureFolder(), programFolder_, SceltaLingua->currentText().toStdString()));
-    voice_->setLanguage(language, SpokenWords::read(LanguageFilePath(programFolder_, language)).bravo);
+    voice_->setLanguage(language, spokenWords(language).bravo);
+}
+
+const SpokenWords& TPrincipale::spokenWords(const QString& language)
+{
+    const QString file = LanguageFilePath(programFolder_, language);
+    if (file != spokenFile_) {
+        spoken_ = SpokenWords::read(file);
+        spokenFile_ = file;
+    }
+    return spoken_;
 }
 
 void TPrincipale::Panel31Click()

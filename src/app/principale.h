@@ -173,12 +173,17 @@ private:
     // The words' language follows the word list, and for a list of one's
     // own the interface language.
     void updateVoiceLanguage();
+    // The spoken words of a language's file, kept from the last call: the
+    // start asks for the same file three times.
+    const SpokenWords& spokenWords(const QString& language);
     // Fits the resizer panel to the client area: alignment none, then fill.
     void refitPanel();
     void skipSupersededFirstLayout();
 
     std::array<TPanel*, board_map::kPanelCount> panels_{};
     std::string programFolder_;
+    QString spokenFile_;
+    SpokenWords spoken_;
     WordListPlaces places_;
     std::unique_ptr<RandomSource> random_;
     std::unique_ptr<WindowBoard> board_;
