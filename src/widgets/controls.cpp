@@ -109,19 +109,25 @@ TPanel::TPanel(TComponent* owner, TControl* parent) : TWidgetControl(owner)
     installAccessibleControls();
 }
 
+template <typename Value>
+bool TPanel::repaintWith(Value& field, const Value& value)
+{
+    if (field == value)
+        return false;
+    field = value;
+    update();
+    return true;
+}
+
 void TPanel::setCaption(const QString& caption)
 {
-    if (caption_ == caption)
-        return;
-    caption_ = caption;
-    update();
-    announceNameChange(*this);
+    if (repaintWith(caption_, caption))
+        announceNameChange(*this);
 }
 
 void TPanel::setCaptionAlignment(TCaptionAlignment alignment)
 {
-    captionAlignment_ = alignment;
-    update();
+    repaintWith(captionAlignment_, alignment);
 }
 
 // Painted from the colour itself rather than through the palette: a
@@ -130,10 +136,7 @@ void TPanel::setCaptionAlignment(TCaptionAlignment alignment)
 // measurable part of start-up.
 void TPanel::setColor(const QColor& color)
 {
-    if (color_ == color)
-        return;
-    color_ = color;
-    update();
+    repaintWith(color_, color);
 }
 
 QFont TPanel::captionFont() const

@@ -108,6 +108,10 @@ protected:
     void focusInEvent(QFocusEvent* event) override;
 
 private:
+    // Gives field its new value and repaints; false when it had it already.
+    template <typename Value>
+    bool repaintWith(Value& field, const Value& value);
+
     QString caption_;
     TCaptionAlignment captionAlignment_ = TCaptionAlignment::Center;
     QColor color_{240, 240, 240};
