@@ -179,18 +179,6 @@ std::string fileBytes(const QString& value)
     return bytes;
 }
 
-std::optional<int> readLongest(const QString& text)
-{
-    const QString digits = text.trimmed();
-    bool number = !digits.isEmpty();
-    for (const QChar c : digits)
-        number = number && c >= u'0' && c <= u'9';
-    const int letters = number ? digits.toInt(&number) : 0;
-    if (!number || letters < 1 || letters > kMostLetters)
-        return std::nullopt;
-    return letters;
-}
-
 CommandLine readCommandLine(int argc, char** argv)
 {
     QStringList arguments;
@@ -281,15 +269,18 @@ CommandLine readCommandLine(int argc, char** argv)
         line.text = QCoreApplication::applicationName() + u' ' + QCoreApplication::applicationVersion() + u'\n';
         return line;
     }
-    for (const auto& [setting, given] : settings)
-        if (parser.isSet(given))
-            line.*setting->given = parser.value(given);
-    if (line.longest && !readLongest(*line.longest)) {
-        line.action = CommandLine::Action::Error;
-        line.text = QStringLiteral("--longest takes a number of letters from 1 to %1, not '%2'.")
-                        .arg(kMostLetters)
-                        .arg(*line.longest);
-        return line;
+    for (const auto& [setting, given] : settings) {
+        if (!parser.isSet(given))
+            continue;
+        const QString value = parser.value(given);
+        if (setting->given == &TypedSettings::longest && !readLongest(value)) {
+            line.action = CommandLine::Action::Error;
+            line.text = QStringLiteral("--longest takes a number of letters from 1 to %1, not '%2'.")
+                            .arg(kMostLetters)
+                            .arg(value);
+            return line;
+        }
+        line.settings.*setting->given = fileBytes(value);
     }
     const QStringList positional = parser.positionalArguments();
     if (!readWorksheetOptions(parser, worksheet, line))

@@ -7,6 +7,8 @@
 // set up, so that help, version, the folder check and a mistyped option
 // never need a display.
 
+#include "app/start_settings.h"
+
 #include <QString>
 #include <cstdint>
 #include <optional>
@@ -35,20 +37,12 @@ struct CommandLine {
     std::string checkFolder;          // --check's folder; empty for the word list the game would use
     std::string summaryFolder;        // --summary's results folder
     std::string worksheetsFolder;     // --worksheets, with --summary: where each pupil's sheet goes
-    // The start settings' options as typed (empty for an option without a
-    // value), each named in the settings table; none when not given.
-    std::optional<QString> language, pictures, mute, fullscreen, font, theme, longest, noRepeats, locked, results,
-        practice, scan;
+    TypedSettings settings;           // the start settings' options
     WorksheetOptions worksheet;       // --worksheet and the options that go with it
     ListEditOptions edit;             // --add, --export or --import and their options
     std::string editorFile;           // --edit's FILE.brindolo to offer for import; empty when none
     QString text;                     // the help or version text, or what is wrong
 };
-
-// The greatest word length --longest and longest= take.
-inline constexpr int kMostLetters = 99;
-// A word length from 1 to kMostLetters, written in decimal digits.
-std::optional<int> readLongest(const QString& text);
 
 // The file system's bytes of an argument as readCommandLine keeps it: an
 // argument that is not UTF-8 comes back byte for byte.

@@ -187,33 +187,33 @@ QString takeBoolean(const QByteArray& value, From, const StartSources&, StartSet
 }
 
 const Setting kSettings[] = {
-    {.key = "language", .take = takeLanguage, .given = &CommandLine::language,
+    {.key = "language", .take = takeLanguage, .given = &TypedSettings::language,
      .help = "Show the window in <language>, a name from the flag's list or its code (fr).", .usageError = true},
-    {.key = "pictures", .take = takePictures, .given = &CommandLine::pictures, .letter = 'p', .valueName = "folder",
+    {.key = "pictures", .take = takePictures, .given = &TypedSettings::pictures, .letter = 'p', .valueName = "folder",
      .help = "Play with the pictures of <folder>.", .bytes = true},
     {.key = "capitals", .take = takeBoolean<&StartSettings::capitals>},
-    {.key = "voice", .take = takeBoolean<&StartSettings::voice>, .given = &CommandLine::mute, .option = "mute",
+    {.key = "voice", .take = takeBoolean<&StartSettings::voice>, .given = &TypedSettings::mute, .option = "mute",
      .switchValue = "false", .help = "Start with the voice off: found words are not said aloud."},
-    {.key = "fullscreen", .take = takeBoolean<&StartSettings::fullscreen>, .given = &CommandLine::fullscreen,
+    {.key = "fullscreen", .take = takeBoolean<&StartSettings::fullscreen>, .given = &TypedSettings::fullscreen,
      .switchValue = "true", .help = "Show the board over the whole screen."},
-    {.key = "font", .take = takeFont, .given = &CommandLine::font, .valueName = "family",
+    {.key = "font", .take = takeFont, .given = &TypedSettings::font, .valueName = "family",
      .help = "Show the board's words in <family>, an installed font (Andika, OpenDyslexic)."},
-    {.key = "theme", .take = takeTheme, .given = &CommandLine::theme,
+    {.key = "theme", .take = takeTheme, .given = &TypedSettings::theme,
      .help = "Start with the words of <theme>, a subfolder of the word list.", .bytes = true},
-    {.key = "longest", .take = takeLongest, .given = &CommandLine::longest, .valueName = "letters",
+    {.key = "longest", .take = takeLongest, .given = &TypedSettings::longest, .valueName = "letters",
      .help = "Deal only words of at most <letters> letters."},
-    {.key = "repeats", .take = takeBoolean<&StartSettings::repeats>, .given = &CommandLine::noRepeats,
+    {.key = "repeats", .take = takeBoolean<&StartSettings::repeats>, .given = &TypedSettings::noRepeats,
      .option = "no-repeats", .switchValue = "false", .help = "Deal ten different words in every game."},
-    {.key = "locked", .take = takeBoolean<&StartSettings::locked>, .given = &CommandLine::locked,
+    {.key = "locked", .take = takeBoolean<&StartSettings::locked>, .given = &TypedSettings::locked,
      .switchValue = "true",
      .help = "Hide the exit and the language flag and keep the window open; Ctrl+Alt+Shift+Q ends the game.",
      .stricter = true},
-    {.key = "results", .take = takeResults, .given = &CommandLine::results, .valueName = "folder",
+    {.key = "results", .take = takeResults, .given = &TypedSettings::results, .valueName = "folder",
      .help = "Write each game's result to <folder>/LOGIN.csv, for the teacher.", .bytes = true},
-    {.key = "practice", .take = takeBoolean<&StartSettings::practice>, .given = &CommandLine::practice,
+    {.key = "practice", .take = takeBoolean<&StartSettings::practice>, .given = &TypedSettings::practice,
      .switchValue = "true",
      .help = "Begin each deal with up to five words the pupil missed in recent games (needs --results)."},
-    {.key = "scan", .take = takeScan, .given = &CommandLine::scan, .valueName = "seconds",
+    {.key = "scan", .take = takeScan, .given = &TypedSettings::scan, .valueName = "seconds",
      .help = "Step the focus by itself every <seconds> (0.5 to 10), for play with one or two switches: Space, "
              "Return or a click chooses, Tab or a right click steps on."},
 };
@@ -303,14 +303,14 @@ void readFile(const QString& path, const StartSources& sources, StartSettings& s
 
 // Each option of the command line in the table's order, unless a file fixed
 // its setting to another value: that option is ignored with a warning.
-void readOptions(const CommandLine& line, const StartSources& sources, const FixedSettings& fixed,
+void readOptions(const TypedSettings& typed, const StartSources& sources, const FixedSettings& fixed,
                  StartSettings& settings, std::vector<Warning>& warnings)
 {
     for (const Setting& setting : kSettings) {
-        if (!setting.given || !(line.*setting.given))
+        if (!setting.given || !(typed.*setting.given))
             continue;
         const QByteArray value = setting.switchValue ? QByteArray(setting.switchValue)
-                                                     : QByteArray::fromStdString(fileBytes(*(line.*setting.given)));
+                                                     : QByteArray::fromStdString(*(typed.*setting.given));
         const QString option = QStringLiteral("--") + setting.optionName()
             + (setting.switchValue ? QString() : u' ' + shown(value));
         StartSettings taken = settings;
@@ -351,13 +351,26 @@ std::span<const Setting> startSettingsTable()
     return kSettings;
 }
 
-StartSettings resolveStartSettings(const CommandLine& line, const StartSources& sources, std::vector<Warning>& warnings)
+std::optional<int> readLongest(const QString& text)
+{
+    const QString digits = text.trimmed();
+    bool number = !digits.isEmpty();
+    for (const QChar c : digits)
+        number = number && c >= u'0' && c <= u'9';
+    const int letters = number ? digits.toInt(&number) : 0;
+    if (!number || letters < 1 || letters > kMostLetters)
+        return std::nullopt;
+    return letters;
+}
+
+StartSettings resolveStartSettings(const TypedSettings& typed, const StartSources& sources,
+                                   std::vector<Warning>& warnings)
 {
     StartSettings settings;
     FixedSettings fixed;
     for (const QString& path : sources.settingsFiles)
         readFile(path, sources, settings, fixed, warnings);
-    readOptions(line, sources, fixed, settings, warnings);
+    readOptions(typed, sources, fixed, settings, warnings);
     if (settings.language.isEmpty()) {
         settings.language = desktopLanguage(sources.languageNames, sources.desktopLanguages);
         qCDebug(lcSettings) << "desktop languages" << sources.desktopLanguages << "give" << settings.language;
@@ -397,7 +410,7 @@ QStringList settingsFiles()
     return files;
 }
 
-StartSettings readStartSettings(const CommandLine& line, const std::string& programFolder, std::FILE* err)
+StartSettings readStartSettings(const TypedSettings& typed, const std::string& programFolder, std::FILE* err)
 {
     StartSources sources;
     const std::string listPath = joinPath(programFolder, "lingue.txt");
@@ -415,7 +428,7 @@ StartSettings readStartSettings(const CommandLine& line, const std::string& prog
     std::vector<Warning> warnings;
     if (!sources.languageListProblem.isEmpty())
         warnings.push_back(warning({}, sources.languageListProblem + QStringLiteral("; the window keeps its own language")));
-    const StartSettings settings = resolveStartSettings(line, sources, warnings);
+    const StartSettings settings = resolveStartSettings(typed, sources, warnings);
     printWarnings(warnings, err);
     return settings;
 }

@@ -12,7 +12,6 @@
 // KEY=VALUE a line, each key a setting of the table below; KEY[$i]= fixes
 // the setting: no file after this one, nor the command line, changes it.
 
-#include "app/command_line.h"
 #include "app/warning.h"
 #include "system/errors.h"
 
@@ -51,6 +50,19 @@ inline constexpr int kSlowestScan = 10000;
 // (1, 1.5) from kFastestScan to kSlowestScan; none for anything else.
 std::optional<int> readScanBeat(const QString& seconds);
 
+// The start settings' options as the player typed them, the file system's
+// bytes (empty for an option without a value), each named in the settings
+// table; none when not given.
+struct TypedSettings {
+    std::optional<std::string> language, pictures, mute, fullscreen, font, theme, longest, noRepeats, locked,
+        results, practice, scan;
+};
+
+// The greatest word length --longest and longest= take.
+inline constexpr int kMostLetters = 99;
+// A word length from 1 to kMostLetters, written in decimal digits.
+std::optional<int> readLongest(const QString& text);
+
 // What the settings are resolved from, besides the command line.
 struct StartSources {
     QStringList languageNames;     // the names in lingue.txt
@@ -71,7 +83,7 @@ struct Setting {
     // then passed over; an option's is taken even so (why is a warning),
     // since the player named it, unless usageError.
     QString (*take)(const QByteArray& value, From from, const StartSources& sources, StartSettings& settings);
-    std::optional<QString> CommandLine::*given = nullptr;  // its option's value as typed; none without an option
+    std::optional<std::string> TypedSettings::*given = nullptr;  // its option's value as typed; none without an option
     const char* option = nullptr;       // the option's name, when it is not the key's
     char letter = 0;                    // a one-letter name of the option too
     const char* valueName = nullptr;    // the option's <value> in the help, when it is not the key
@@ -104,7 +116,8 @@ public:
 // an option that would change it, adds one warning line and is ignored;
 // --locked always locks. A --language that the list lacks throws
 // EUsageError, unless the language is fixed.
-StartSettings resolveStartSettings(const CommandLine& line, const StartSources& sources, std::vector<Warning>& warnings);
+StartSettings resolveStartSettings(const TypedSettings& typed, const StartSources& sources,
+                                   std::vector<Warning>& warnings);
 
 // brindolo/brindolo.conf in each folder of XDG_CONFIG_DIRS (/etc/xdg), the
 // first folder the strongest, then in XDG_CONFIG_HOME (~/.config): the
@@ -114,6 +127,6 @@ QStringList settingsFiles();
 // The settings of this desktop for the program in programFolder; the
 // warnings go to err, one line each, among them one for a lingue.txt that
 // cannot be read.
-StartSettings readStartSettings(const CommandLine& line, const std::string& programFolder, std::FILE* err);
+StartSettings readStartSettings(const TypedSettings& typed, const std::string& programFolder, std::FILE* err);
 
 }  // namespace brindolo

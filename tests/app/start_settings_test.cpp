@@ -4,6 +4,7 @@
 
 // Which place decides each start setting, and what a file's mistakes cost.
 
+#include "app/command_line.h"
 #include "app/start_settings.h"
 
 #include <QDir>
@@ -73,11 +74,10 @@ TEST_F(StartSettingsTest, EachSettingComesFromTheStrongestPlaceThatHasIt)
     };
     for (const Row& row : rows) {
         SCOPED_TRACE((row.user + "|" + row.school + "|" + row.desktop.join(' ').toUtf8()).toStdString());
-        CommandLine line;
+        TypedSettings line;
         if (row.commandLine)
-            line = {.language = "es", .pictures = QString::fromStdString(a), .mute = "", .fullscreen = "",
-                    .font = "Liberation Mono", .theme = "cibo", .longest = "4", .noRepeats = "", .locked = "",
-                    .results = QString::fromStdString(a), .scan = ".75"};
+            line = {.language = "es", .pictures = a, .mute = "", .fullscreen = "", .font = "Liberation Mono",
+                    .theme = "cibo", .longest = "4", .noRepeats = "", .locked = "", .results = a, .scan = ".75"};
         std::vector<Warning> warnings;
         const StartSettings got = resolveStartSettings(line, {kNames, {write(row.school), write(row.user)}, row.desktop},
                                                        warnings);
@@ -144,7 +144,7 @@ TEST_F(StartSettingsTest, AFilesMistakesAreEachOneWarningAndTheWeakerPlaceDecide
     // So is an option's: --theme lat\xe9n names the folder of those bytes.
     char program[] = "brindolo", option[] = "--theme", theme[] = "lat\xe9n";
     char* arguments[] = {program, option, theme, nullptr};
-    EXPECT_EQ(resolveStartSettings(readCommandLine(3, arguments), {kNames, {}, {}}, warnings).theme, theme);
+    EXPECT_EQ(resolveStartSettings(readCommandLine(3, arguments).settings, {kNames, {}, {}}, warnings).theme, theme);
 
     // The command line is the player's own: a name the list lacks stops the
     // start, and a pace the scan cannot take scans at no other.
@@ -166,7 +166,7 @@ TEST_F(StartSettingsTest, AFixedSettingIsChangedByNoLaterFileAndNoOption)
 {
     struct Row {
         QByteArray weak, strong, user;  // the system files, weakest first, then the user's
-        CommandLine line;
+        TypedSettings line;
         std::tuple<QString, bool, std::string, int, bool> expected;  // language, locked, results, longest, voice
         QStringList warnings;  // {W}, {S} and {U} stand for the three files
     } const rows[] = {

@@ -46,9 +46,9 @@ int editWordList(const brindolo::CommandLine& line, int argc, char** argv)
     request.pictures = line.edit.pictures;
     if (line.edit.word)
         request.word = line.edit.word->toStdString();
-    if (line.theme)
-        request.theme = brindolo::fileBytes(*line.theme);
-    request.chosenFolder = brindolo::fileBytes(line.pictures.value_or(QString()));
+    if (line.settings.theme)
+        request.theme = *line.settings.theme;
+    request.chosenFolder = line.settings.pictures.value_or(std::string());
     request.archive = line.edit.archive;
     request.replace = line.edit.replace;
     const brindolo::EditorPlaces places{brindolo::teacherFolder(), brindolo::programFolder()};
@@ -107,11 +107,11 @@ int main(int argc, char** argv)
     brindolo::StartSettings start;
     // The editor's --pictures names a list to change, which it makes when
     // missing: not the game's pictures, whose missing folder is warned of.
-    brindolo::CommandLine settingsLine = line;
+    brindolo::TypedSettings typed = line.settings;
     if (line.action == brindolo::CommandLine::Action::Edit)
-        settingsLine.pictures.reset();
+        typed.pictures.reset();
     try {
-        start = brindolo::readStartSettings(settingsLine, brindolo::programFolder(), stderr);
+        start = brindolo::readStartSettings(typed, brindolo::programFolder(), stderr);
     } catch (const brindolo::EUsageError& error) {
         std::fprintf(stderr, "brindolo: %s\n", brindolo::terminalSafe(error.what()).c_str());
         return 2;
@@ -120,7 +120,7 @@ int main(int argc, char** argv)
     if (line.action == brindolo::CommandLine::Action::Edit) {
         // Only --pictures chooses another list: a school's pictures= is the
         // list the pupils play, not the teacher's to change.
-        const brindolo::EditorWindowRequest request{argc, argv, brindolo::fileBytes(line.pictures.value_or(QString())),
+        const brindolo::EditorWindowRequest request{argc, argv, line.settings.pictures.value_or(std::string()),
                                                     places.teacherFolder, brindolo::programFolder(),
                                                     start.language.toStdString(), line.editorFile};
         try {
