@@ -7,6 +7,8 @@
 #include "editor/voice_recorder.h"
 #include "speech/recording_files.h"
 #include "system/errors.h"
+#include "system/file_errors.h"
+#include "system/file_reader.h"
 #include "widgets/event_boundary.h"
 
 #include <QDialogButtonBox>
@@ -64,14 +66,20 @@ void useRecordingFile(const QString& picturePath, const QString& soundFile)
         throw Exception("the game plays only " + recordingExtensions().join(QStringLiteral(", ")).toStdString() +
                         " recordings");
     const QString target = stemOf(picturePath) + u'.' + suffix;
-    QFile source(soundFile);
-    if (!source.open(QIODevice::ReadOnly))
-        throw Exception("cannot read " + QFile::encodeName(soundFile).toStdString() + ": " +
-                        source.errorString().toStdString());
+    // Read as every given file is: a pipe or a device chosen by mistake is
+    // refused at once instead of holding the window, and a file far larger
+    // than any word's recording is not read.
+    constexpr std::size_t kMostRecordingBytes = std::size_t{64} << 20;
+    const std::string sourcePath = QFile::encodeName(soundFile).toStdString();
+    const WholeFile source = readWholeFile(sourcePath, kMostRecordingBytes);
+    if (source.error != 0)
+        throw Exception("cannot read " + sourcePath + ": " +
+                        whyUnreadableFile(sourcePath, source.error, "recording", kMostRecordingBytes));
     // Copied aside in the same folder, then renamed over the target: a full
     // disk leaves the older recording as it was.
     QTemporaryFile aside(target + QStringLiteral(".XXXXXX"));
-    if (!aside.open() || aside.write(source.readAll()) != source.size() || !aside.flush())
+    const auto size = static_cast<qint64>(source.bytes.size());
+    if (!aside.open() || aside.write(reinterpret_cast<const char*>(source.bytes.data()), size) != size || !aside.flush())
         throw Exception("cannot write " + QFile::encodeName(target).toStdString() + ": " +
                         aside.errorString().toStdString());
     QFile::remove(target);

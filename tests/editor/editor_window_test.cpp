@@ -34,6 +34,7 @@
 #include <QTimer>
 #include <QUrl>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <algorithm>
 
 namespace brindolo::testing {
@@ -341,6 +342,9 @@ TEST(Recordings, AChosenFileReplacesTheOlderOnes)
     writeFile(folder.filePath("notes.txt"), "text");
 
     EXPECT_THROW(useRecordingFile(picture, folder.filePath("notes.txt")), Exception);
+    // A pipe chosen by mistake is refused at once, not waited on.
+    ASSERT_EQ(mkfifo(QFile::encodeName(folder.filePath("pipe.wav")).constData(), 0600), 0);
+    EXPECT_THROW(useRecordingFile(picture, folder.filePath("pipe.wav")), Exception);
     EXPECT_TRUE(QFile::exists(folder.filePath("gatto.ogg")));
     useRecordingFile(picture, folder.filePath("mine.WAV"));
     QStringList left = QDir(folder.path()).entryList(QDir::Files | QDir::Hidden);
