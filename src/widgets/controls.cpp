@@ -384,9 +384,10 @@ void TCustomComboBox::showPopup()
 void TCustomComboBox::changeEvent(QEvent* event)
 {
     // QComboBox makes its list to pass it a new font or palette; a list not
-    // made yet takes them when it is.
+    // made yet takes them when it is. Once there is a text field, QComboBox
+    // fits it to the change too.
     const bool forList = event->type() == QEvent::FontChange || event->type() == QEvent::PaletteChange;
-    if (forList && !listMade_)
+    if (forList && !listMade_ && !lineEdit())
         QWidget::changeEvent(event);
     else
         TWidgetControl::changeEvent(event);
